@@ -1,0 +1,21 @@
+#pragma once
+// An image list of equally sized images (the window-icon list, section images). Lists are
+// referenced by the controls that draw from them, never owned by them.
+#include "platform/types.h"
+
+namespace platform {
+
+class ImageList {
+ public:
+  virtual ~ImageList() = default;
+
+  virtual int Count() const = 0;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  // Removes image `index`; the images behind it move down by one. False when out of range.
+  virtual bool Delete(int index) = 0;
+  // Index of the new image, -1 when nothing was added (a null or broken icon).
+  virtual int AddIcon(IconHandle icon) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,64 @@
+#pragma once
+// The kernel32 operations the module uses. Names and arguments follow the Windows calls; each
+// implementation makes one call and turns its failure into a value, deciding nothing.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace platform {
+
+constexpr std::uint32_t kVerPlatformWin32s = 0;
+constexpr std::uint32_t kVerPlatformWin32Windows = 1;
+constexpr std::uint32_t kVerPlatformWin32Nt = 2;
+
+constexpr std::uint32_t kErrorFileNotFound = 2;
+constexpr std::uint32_t kErrorAccessDenied = 5;
+constexpr std::uint32_t kErrorInvalidName = 123;
+
+constexpr std::uint32_t kMutexAllAccess = 0x1F0001;
+constexpr std::uint32_t kLoadLibraryAsDatafile = 0x00000002;
+
+// What GetVersionExA fills into an OSVERSIONINFOA (size 148).
+struct OsVersionInfo {
+  std::uint32_t platform_id = 0;
+  std::uint32_t major = 0;
+  std::uint32_t minor = 0;
+  std::uint32_t build = 0;
+  std::string csd_version;  // the service-pack string, up to 128 characters
+};
+
+class Kernel {
+ public:
+  virtual ~Kernel() = default;
+
+  // False when the query fails; `info` is then untouched.
+  virtual bool GetVersionExA(OsVersionInfo& info) = 0;
+  virtual std::uint16_t GetSystemDefaultLangID() = 0;
+
+  // A handle, or 0 with the reason left for GetLastError.
+  virtual Handle OpenMutexA(std::uint32_t access, bool inherit, const std::string& name) = 0;
+  virtual std::uint32_t GetLastError() = 0;
+  virtual bool CloseHandle(Handle handle) = 0;
+
+  virtual bool FileExists(const std::string& path) = 0;
+  // Full path of the running executable.
+  virtual std::string GetModuleFileNameA() = 0;
+  // The command-line arguments after the program name, as the runtime splits them.
+  virtual std::vector<std::string> CommandLineArguments() = 0;
+  virtual std::string GetSystemDirectoryA() = 0;
+
+  virtual Handle GetModuleHandleA(const std::string& name) = 0;
+  virtual Handle LoadLibraryA(const std::string& name) = 0;
+  virtual Handle LoadLibraryExA(const std::string& path, std::uint32_t flags) = 0;
+  virtual bool FreeLibrary(Handle module) = 0;
+  // 0 when the entry point does not exist.
+  virtual ProcAddress GetProcAddress(Handle module, const std::string& name) = 0;
+
+  virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t process_id) = 0;
+  // 0 on failure (a null handle fails).
+  virtual std::uint32_t GetPriorityClass(Handle process) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#pragma once
+// The user32 operations the module uses: string resources, message boxes and the top-level
+// window queries of the application list.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/types.h"
+
+namespace platform {
+
+constexpr std::uint32_t kMbOk = 0x0;
+constexpr std::uint32_t kMbYesNo = 0x4;
+constexpr std::uint32_t kMbIconError = 0x10;
+constexpr std::uint32_t kMbIconQuestion = 0x20;
+constexpr std::uint32_t kMbIconWarning = 0x30;
+constexpr std::uint32_t kMbIconInformation = 0x40;
+constexpr std::uint32_t kMbTaskModal = 0x2000;
+
+constexpr int kIdOk = 1;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
+
+constexpr int kGwlHwndParent = -8;
+constexpr int kGwlExStyle = -20;
+constexpr int kGclHIcon = -14;
+
+constexpr std::uint32_t kWsExToolWindow = 0x80;
+constexpr std::uint32_t kWsExAppWindow = 0x40000;
+
+class UserInterface {
+ public:
+  virtual ~UserInterface() = default;
+
+  // Copies string resource `id` of `module` into `buffer` (at most size - 1 characters and a
+  // NUL); returns the number of characters copied, 0 when the resource is absent or empty.
+  virtual int LoadStringA(Handle module, std::uint32_t id, char* buffer, int size) = 0;
+
+  // Shows a modal message box; returns the button pressed (kIdOk, kIdYes, ...).
+  virtual int MessageBoxA(WindowHandle owner, const std::string& text,
+                          const std::string& caption, std::uint32_t type) = 0;
+
+  // Calls `callback` for each top-level window until it returns false.
+  virtual void EnumWindows(const std::function<bool(WindowHandle)>& callback) = 0;
+  virtual bool IsWindowVisible(WindowHandle window) = 0;
+  virtual std::int32_t GetWindowLongA(WindowHandle window, int index) = 0;
+  virtual WindowHandle GetDesktopWindow() = 0;
+  // Copies at most size - 1 characters and a NUL; returns the number copied, 0 on failure.
+  virtual int GetWindowTextA(WindowHandle window, char* buffer, int size) = 0;
+  virtual std::uint32_t GetClassLongA(WindowHandle window, int index) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,21 @@
+#include "tests/fakes/fake_image_list.h"
+
+namespace fakes {
+
+FakeImageList::FakeImageList(int fixed_images, int w, int h) : width(w), height(h) {
+  for (int i = 0; i < fixed_images; ++i) images.push_back(static_cast<platform::IconHandle>(i + 1));
+}
+
+bool FakeImageList::Delete(int index) {
+  if (index < 0 || index >= Count()) return false;
+  images.erase(images.begin() + index);
+  return true;
+}
+
+int FakeImageList::AddIcon(platform::IconHandle icon) {
+  if (icon == 0 || broken_icons.contains(icon)) return -1;
+  images.push_back(icon);
+  return Count() - 1;
+}
+
+}  // namespace fakes

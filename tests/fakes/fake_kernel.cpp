@@ -1,0 +1,137 @@
+#include "tests/fakes/fake_kernel.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace fakes {
+namespace {
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+}  // namespace
+
+FakeKernel::FakeKernel() {
+  version.platform_id = platform::kVerPlatformWin32Nt;
+  version.major = 6;
+  version.minor = 1;
+  version.build = 7601;
+  version.csd_version = "Service Pack 1";
+}
+
+const FakeProcess* FakeKernel::ProcessOfHandle(platform::Handle handle) const {
+  auto it = process_handles_.find(handle);
+  if (it == process_handles_.end() || !open_handles.contains(handle)) return nullptr;
+  for (const FakeProcess& p : processes)
+    if (p.id == it->second) return &p;
+  return nullptr;
+}
+
+bool FakeKernel::Called(const std::string& call_prefix) const {
+  return std::any_of(calls.begin(), calls.end(),
+                     [&](const std::string& c) { return c.rfind(call_prefix, 0) == 0; });
+}
+
+bool FakeKernel::GetVersionExA(platform::OsVersionInfo& info) {
+  calls.push_back("GetVersionExA");
+  if (!version_ok) return false;
+  info = version;
+  return true;
+}
+
+std::uint16_t FakeKernel::GetSystemDefaultLangID() {
+  calls.push_back("GetSystemDefaultLangID");
+  return system_lang_id;
+}
+
+platform::Handle FakeKernel::OpenMutexA(std::uint32_t access, bool inherit,
+                                        const std::string& name) {
+  calls.push_back("OpenMutexA(" + name + "," + std::to_string(access) + "," +
+                  (inherit ? "true" : "false") + ")");
+  if (!mutexes.contains(name)) {
+    last_error_ = mutex_open_error;
+    return 0;
+  }
+  return NewHandle();
+}
+
+std::uint32_t FakeKernel::GetLastError() { return last_error_; }
+
+bool FakeKernel::CloseHandle(platform::Handle handle) {
+  calls.push_back("CloseHandle(" + std::to_string(handle) + ")");
+  return open_handles.erase(handle) == 1;
+}
+
+bool FakeKernel::FileExists(const std::string& path) {
+  calls.push_back("FileExists(" + path + ")");
+  return files.contains(path);
+}
+
+std::string FakeKernel::GetModuleFileNameA() { return executable_path; }
+
+std::vector<std::string> FakeKernel::CommandLineArguments() { return arguments; }
+
+std::string FakeKernel::GetSystemDirectoryA() { return system_directory; }
+
+platform::Handle FakeKernel::GetModuleHandleA(const std::string& name) {
+  calls.push_back("GetModuleHandleA(" + name + ")");
+  auto it = resident_modules.find(Lower(name));
+  return it == resident_modules.end() ? 0 : it->second;
+}
+
+platform::Handle FakeKernel::LoadLibraryA(const std::string& name) {
+  calls.push_back("LoadLibraryA(" + name + ")");
+  auto it = loadable_modules.find(Lower(name));
+  return it == loadable_modules.end() ? 0 : it->second;
+}
+
+platform::Handle FakeKernel::LoadLibraryExA(const std::string& path, std::uint32_t flags) {
+  calls.push_back("LoadLibraryExA(" + path + "," + std::to_string(flags) + ")");
+  auto it = loadable_modules.find(Lower(path));
+  return it == loadable_modules.end() ? 0 : it->second;
+}
+
+bool FakeKernel::FreeLibrary(platform::Handle module) {
+  calls.push_back("FreeLibrary(" + std::to_string(module) + ")");
+  freed_modules.push_back(module);
+  return free_library_succeeds;
+}
+
+platform::ProcAddress FakeKernel::GetProcAddress(platform::Handle module,
+                                                 const std::string& name) {
+  calls.push_back("GetProcAddress(" + name + ")");
+  auto it = exports.find({module, name});
+  return it == exports.end() ? 0 : it->second;
+}
+
+platform::Handle FakeKernel::OpenProcess(std::uint32_t access, bool inherit,
+                                         std::uint32_t process_id) {
+  calls.push_back("OpenProcess(" + std::to_string(access) + "," + (inherit ? "true" : "false") +
+                  "," + std::to_string(process_id) + ")");
+  auto it = std::find_if(processes.begin(), processes.end(),
+                         [&](const FakeProcess& p) { return p.id == process_id; });
+  if (it == processes.end() || !it->can_open) {
+    last_error_ = platform::kErrorAccessDenied;
+    return 0;
+  }
+  platform::Handle h = NewHandle();
+  process_handles_[h] = process_id;
+  return h;
+}
+
+std::uint32_t FakeKernel::GetPriorityClass(platform::Handle process) {
+  calls.push_back("GetPriorityClass(" + std::to_string(process) + ")");
+  const FakeProcess* p = ProcessOfHandle(process);
+  return p ? p->priority : 0;
+}
+
+platform::Handle FakeKernel::NewHandle() {
+  platform::Handle h = next_handle_;
+  next_handle_ += 4;
+  open_handles.insert(h);
+  return h;
+}
+
+}  // namespace fakes

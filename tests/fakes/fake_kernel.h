@@ -1,0 +1,79 @@
+#pragma once
+// A scriptable kernel: the test sets the system up as data, the fake answers from it and logs
+// what was asked, and tracks every handle it handed out so a test can prove none leaked.
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/kernel.h"
+
+namespace fakes {
+
+struct FakeProcess {
+  std::uint32_t id = 0;
+  std::string path;             // main executable; empty means "cannot be read"
+  std::uint32_t priority = 0x20;
+  bool can_open = true;
+};
+
+class FakeKernel : public platform::Kernel {
+ public:
+  FakeKernel();
+
+  // --- the scripted system ---
+  bool version_ok = true;
+  platform::OsVersionInfo version;  // NT 6.1 unless a test says otherwise
+  std::uint16_t system_lang_id = 0x0409;
+  std::set<std::string> mutexes;    // named mutexes that exist
+  std::uint32_t mutex_open_error = platform::kErrorFileNotFound;  // error when absent
+  std::set<std::string> files;      // paths that exist (exact)
+  std::string executable_path = "C:\\Suite\\Process\\RvProcesess.exe";
+  std::vector<std::string> arguments;
+  std::string system_directory = "C:\\windows\\system32";
+  std::map<std::string, platform::Handle> resident_modules;  // GetModuleHandleA, by lower name
+  std::map<std::string, platform::Handle> loadable_modules;  // LoadLibrary(Ex)A, by lower name
+  std::map<std::pair<platform::Handle, std::string>, platform::ProcAddress> exports;
+  bool free_library_succeeds = true;
+  std::vector<FakeProcess> processes;
+
+  // --- what was asked ---
+  std::vector<std::string> calls;  // "OpenMutexA(Ravo Info running)", ...
+  std::set<platform::Handle> open_handles;
+  std::vector<platform::Handle> freed_modules;
+
+  // The process a handle from OpenProcess stands for, or nullptr.
+  const FakeProcess* ProcessOfHandle(platform::Handle handle) const;
+  bool Called(const std::string& call_prefix) const;
+
+  // platform::Kernel
+  bool GetVersionExA(platform::OsVersionInfo& info) override;
+  std::uint16_t GetSystemDefaultLangID() override;
+  platform::Handle OpenMutexA(std::uint32_t access, bool inherit,
+                              const std::string& name) override;
+  std::uint32_t GetLastError() override;
+  bool CloseHandle(platform::Handle handle) override;
+  bool FileExists(const std::string& path) override;
+  std::string GetModuleFileNameA() override;
+  std::vector<std::string> CommandLineArguments() override;
+  std::string GetSystemDirectoryA() override;
+  platform::Handle GetModuleHandleA(const std::string& name) override;
+  platform::Handle LoadLibraryA(const std::string& name) override;
+  platform::Handle LoadLibraryExA(const std::string& path, std::uint32_t flags) override;
+  bool FreeLibrary(platform::Handle module) override;
+  platform::ProcAddress GetProcAddress(platform::Handle module, const std::string& name) override;
+  platform::Handle OpenProcess(std::uint32_t access, bool inherit,
+                               std::uint32_t process_id) override;
+  std::uint32_t GetPriorityClass(platform::Handle process) override;
+
+ private:
+  platform::Handle NewHandle();
+
+  std::uint32_t last_error_ = 0;
+  platform::Handle next_handle_ = 0x1000;
+  std::map<platform::Handle, std::uint32_t> process_handles_;  // handle -> process id
+};
+
+}  // namespace fakes

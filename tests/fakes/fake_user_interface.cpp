@@ -1,0 +1,75 @@
+#include "tests/fakes/fake_user_interface.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace fakes {
+
+std::vector<std::string> FakeUserInterface::MessageTexts() const {
+  std::vector<std::string> texts;
+  for (const MessageRecord& m : messages) texts.push_back(m.text);
+  return texts;
+}
+
+int FakeUserInterface::LoadStringA(platform::Handle module, std::uint32_t id, char* buffer,
+                                   int size) {
+  auto it = strings.find({module, id});
+  if (it == strings.end() || it->second.empty() || size <= 0) return 0;
+  int n = std::min<int>(static_cast<int>(it->second.size()), size - 1);
+  std::memcpy(buffer, it->second.data(), static_cast<std::size_t>(n));
+  buffer[n] = '\0';
+  return n;
+}
+
+int FakeUserInterface::MessageBoxA(platform::WindowHandle, const std::string& text,
+                                   const std::string& caption, std::uint32_t type) {
+  messages.push_back({text, caption, type});
+  if (answers.empty()) return platform::kIdOk;
+  int answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void FakeUserInterface::EnumWindows(const std::function<bool(platform::WindowHandle)>& callback) {
+  ++enum_windows_calls;
+  for (const FakeWindow& w : windows)
+    if (!callback(w.handle)) break;
+}
+
+bool FakeUserInterface::IsWindowVisible(platform::WindowHandle window) {
+  const FakeWindow* w = Find(window);
+  return w && w->visible;
+}
+
+std::int32_t FakeUserInterface::GetWindowLongA(platform::WindowHandle window, int index) {
+  const FakeWindow* w = Find(window);
+  if (!w) return 0;
+  if (index == platform::kGwlHwndParent) return static_cast<std::int32_t>(w->owner);
+  if (index == platform::kGwlExStyle) return static_cast<std::int32_t>(w->ex_style);
+  return 0;
+}
+
+platform::WindowHandle FakeUserInterface::GetDesktopWindow() { return kDesktop; }
+
+int FakeUserInterface::GetWindowTextA(platform::WindowHandle window, char* buffer, int size) {
+  const FakeWindow* w = Find(window);
+  if (!w || size <= 0) return 0;
+  int n = std::min<int>(static_cast<int>(w->title.size()), size - 1);
+  std::memcpy(buffer, w->title.data(), static_cast<std::size_t>(n));
+  buffer[n] = '\0';
+  return n;
+}
+
+std::uint32_t FakeUserInterface::GetClassLongA(platform::WindowHandle window, int index) {
+  const FakeWindow* w = Find(window);
+  if (!w || index != platform::kGclHIcon) return 0;
+  return static_cast<std::uint32_t>(w->class_icon);
+}
+
+const FakeWindow* FakeUserInterface::Find(platform::WindowHandle window) const {
+  auto it = std::find_if(windows.begin(), windows.end(),
+                         [&](const FakeWindow& w) { return w.handle == window; });
+  return it == windows.end() ? nullptr : &*it;
+}
+
+}  // namespace fakes

@@ -1,0 +1,60 @@
+#pragma once
+// A scriptable user32: string tables per module, message boxes that answer from a queue, and a
+// set of top-level windows for the application list.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/user_interface.h"
+
+namespace fakes {
+
+struct MessageRecord {
+  std::string text;
+  std::string caption;
+  std::uint32_t type = 0;
+};
+
+struct FakeWindow {
+  platform::WindowHandle handle = 0;
+  std::string title;
+  bool visible = true;
+  platform::WindowHandle owner = 0;
+  std::uint32_t ex_style = 0;
+  platform::IconHandle class_icon = 0;
+};
+
+class FakeUserInterface : public platform::UserInterface {
+ public:
+  static constexpr platform::WindowHandle kDesktop = 0x10010;
+
+  // --- the scripted system ---
+  std::map<std::pair<platform::Handle, std::uint32_t>, std::string> strings;
+  std::deque<int> answers;  // buttons pressed, in order; kIdOk once they run out
+  std::vector<FakeWindow> windows;
+
+  // --- what was asked ---
+  std::vector<MessageRecord> messages;
+  int enum_windows_calls = 0;
+
+  std::vector<std::string> MessageTexts() const;
+
+  // platform::UserInterface
+  int LoadStringA(platform::Handle module, std::uint32_t id, char* buffer, int size) override;
+  int MessageBoxA(platform::WindowHandle owner, const std::string& text,
+                  const std::string& caption, std::uint32_t type) override;
+  void EnumWindows(const std::function<bool(platform::WindowHandle)>& callback) override;
+  bool IsWindowVisible(platform::WindowHandle window) override;
+  std::int32_t GetWindowLongA(platform::WindowHandle window, int index) override;
+  platform::WindowHandle GetDesktopWindow() override;
+  int GetWindowTextA(platform::WindowHandle window, char* buffer, int size) override;
+  std::uint32_t GetClassLongA(platform::WindowHandle window, int index) override;
+
+ private:
+  const FakeWindow* Find(platform::WindowHandle window) const;
+};
+
+}  // namespace fakes
