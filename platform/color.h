@@ -13,11 +13,21 @@ constexpr Color Rgb(int r, int g, int b) {
   return static_cast<Color>(r & 0xFF) | (static_cast<Color>(g & 0xFF) << 8) |
          (static_cast<Color>(b & 0xFF) << 16);
 }
-constexpr bool IsSystemColor(Color c) { return (c & 0xFF000000) == kSystemColorFlag; }
-constexpr int SystemColorIndex(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr bool IsSystemColor(Color c) {
+  return (c & 0xFF000000) == kSystemColorFlag;
+}
+constexpr int SystemColorIndex(Color c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int RedOf(Color c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Color c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Color c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr Color clNone = 0x1FFFFFFF;
 constexpr Color clBlack = 0x000000;

@@ -37,8 +37,8 @@ class UserInterface {
   virtual int LoadStringA(Handle module, std::uint32_t id, char* buffer, int size) = 0;
 
   // Shows a modal message box; returns the button pressed (kIdOk, kIdYes, ...).
-  virtual int MessageBoxA(WindowHandle owner, const std::string& text,
-                          const std::string& caption, std::uint32_t type) = 0;
+  virtual int MessageBoxA(WindowHandle owner, const std::string& text, const std::string& caption,
+                          std::uint32_t type) = 0;
 
   // Calls `callback` for each top-level window until it returns false.
   virtual void EnumWindows(const std::function<bool(WindowHandle)>& callback) = 0;

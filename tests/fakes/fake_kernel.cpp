@@ -57,7 +57,9 @@ platform::Handle FakeKernel::OpenMutexA(std::uint32_t access, bool inherit,
   return NewHandle();
 }
 
-std::uint32_t FakeKernel::GetLastError() { return last_error_; }
+std::uint32_t FakeKernel::GetLastError() {
+  return last_error_;
+}
 
 bool FakeKernel::CloseHandle(platform::Handle handle) {
   calls.push_back("CloseHandle(" + std::to_string(handle) + ")");
@@ -69,11 +71,17 @@ bool FakeKernel::FileExists(const std::string& path) {
   return files.contains(path);
 }
 
-std::string FakeKernel::GetModuleFileNameA() { return executable_path; }
+std::string FakeKernel::GetModuleFileNameA() {
+  return executable_path;
+}
 
-std::vector<std::string> FakeKernel::CommandLineArguments() { return arguments; }
+std::vector<std::string> FakeKernel::CommandLineArguments() {
+  return arguments;
+}
 
-std::string FakeKernel::GetSystemDirectoryA() { return system_directory; }
+std::string FakeKernel::GetSystemDirectoryA() {
+  return system_directory;
+}
 
 platform::Handle FakeKernel::GetModuleHandleA(const std::string& name) {
   calls.push_back("GetModuleHandleA(" + name + ")");
@@ -99,8 +107,7 @@ bool FakeKernel::FreeLibrary(platform::Handle module) {
   return free_library_succeeds;
 }
 
-platform::ProcAddress FakeKernel::GetProcAddress(platform::Handle module,
-                                                 const std::string& name) {
+platform::ProcAddress FakeKernel::GetProcAddress(platform::Handle module, const std::string& name) {
   calls.push_back("GetProcAddress(" + name + ")");
   auto it = exports.find({module, name});
   return it == exports.end() ? 0 : it->second;

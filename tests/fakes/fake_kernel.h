@@ -14,7 +14,7 @@ namespace fakes {
 
 struct FakeProcess {
   std::uint32_t id = 0;
-  std::string path;             // main executable; empty means "cannot be read"
+  std::string path;  // main executable; empty means "cannot be read"
   std::uint32_t priority = 0x20;
   bool can_open = true;
 };
@@ -27,9 +27,9 @@ class FakeKernel : public platform::Kernel {
   bool version_ok = true;
   platform::OsVersionInfo version;  // NT 6.1 unless a test says otherwise
   std::uint16_t system_lang_id = 0x0409;
-  std::set<std::string> mutexes;    // named mutexes that exist
+  std::set<std::string> mutexes;                                  // named mutexes that exist
   std::uint32_t mutex_open_error = platform::kErrorFileNotFound;  // error when absent
-  std::set<std::string> files;      // paths that exist (exact)
+  std::set<std::string> files;                                    // paths that exist (exact)
   std::string executable_path = "C:\\Suite\\Process\\RvProcesess.exe";
   std::vector<std::string> arguments;
   std::string system_directory = "C:\\windows\\system32";
@@ -51,8 +51,7 @@ class FakeKernel : public platform::Kernel {
   // platform::Kernel
   bool GetVersionExA(platform::OsVersionInfo& info) override;
   std::uint16_t GetSystemDefaultLangID() override;
-  platform::Handle OpenMutexA(std::uint32_t access, bool inherit,
-                              const std::string& name) override;
+  platform::Handle OpenMutexA(std::uint32_t access, bool inherit, const std::string& name) override;
   std::uint32_t GetLastError() override;
   bool CloseHandle(platform::Handle handle) override;
   bool FileExists(const std::string& path) override;

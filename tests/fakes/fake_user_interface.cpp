@@ -49,7 +49,9 @@ std::int32_t FakeUserInterface::GetWindowLongA(platform::WindowHandle window, in
   return 0;
 }
 
-platform::WindowHandle FakeUserInterface::GetDesktopWindow() { return kDesktop; }
+platform::WindowHandle FakeUserInterface::GetDesktopWindow() {
+  return kDesktop;
+}
 
 int FakeUserInterface::GetWindowTextA(platform::WindowHandle window, char* buffer, int size) {
   const FakeWindow* w = Find(window);

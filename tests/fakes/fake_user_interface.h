@@ -44,8 +44,8 @@ class FakeUserInterface : public platform::UserInterface {
 
   // platform::UserInterface
   int LoadStringA(platform::Handle module, std::uint32_t id, char* buffer, int size) override;
-  int MessageBoxA(platform::WindowHandle owner, const std::string& text,
-                  const std::string& caption, std::uint32_t type) override;
+  int MessageBoxA(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                  std::uint32_t type) override;
   void EnumWindows(const std::function<bool(platform::WindowHandle)>& callback) override;
   bool IsWindowVisible(platform::WindowHandle window) override;
   std::int32_t GetWindowLongA(platform::WindowHandle window, int index) override;
