@@ -1,0 +1,68 @@
+#include "ui/component.h"
+
+#include <algorithm>
+
+namespace ui {
+
+Component::Component(std::string name, Component* parent)
+    : name_(std::move(name)), parent_(parent) {
+  if (parent_) {
+    parent_->children_.push_back(this);
+    font_ = parent_->font_;
+  }
+}
+
+Component::~Component() {
+  if (parent_) std::erase(parent_->children_, this);
+  for (Component* child : children_) child->parent_ = nullptr;
+}
+
+void Component::SetBounds(const platform::Rect& bounds) {
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  if (view_) view_->SetBounds(bounds_);
+  BoundsChanged();
+  Invalidate();
+}
+
+void Component::SetText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  if (view_) view_->SetText(text_);
+  Invalidate();
+}
+
+void Component::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  if (view_) view_->SetVisible(visible_);
+}
+
+void Component::SetColor(platform::Color color) {
+  if (color == color_) return;
+  color_ = color;
+  Invalidate();
+}
+
+void Component::SetFont(const platform::Font& font) {
+  if (font == font_) return;
+  font_ = font;
+  FontChanged();
+  Invalidate();
+}
+
+void Component::AttachView(ComponentView* view) {
+  view_ = view;
+}
+
+void Component::Paint(platform::Canvas&) {}
+void Component::MouseDown(MouseButton, platform::Point) {}
+void Component::MouseUp(MouseButton, platform::Point) {}
+void Component::MouseMove(platform::Point) {}
+void Component::MouseLeave() {}
+
+void Component::Invalidate() {
+  if (view_) view_->Invalidate();
+}
+
+}  // namespace ui
