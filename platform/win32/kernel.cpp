@@ -1,0 +1,97 @@
+#include "platform/win32/kernel.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/win32/unique_handle.h"
+
+namespace platform::win32 {
+
+bool Win32Kernel::GetVersionExA(OsVersionInfo& info) {
+  OSVERSIONINFOA v;
+  std::memset(&v, 0, sizeof v);
+  v.dwOSVersionInfoSize = sizeof v;  // 148
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!::GetVersionExA(&v)) return false;
+#pragma GCC diagnostic pop
+  info.platform_id = v.dwPlatformId;
+  info.major = v.dwMajorVersion;
+  info.minor = v.dwMinorVersion;
+  info.build = v.dwBuildNumber;
+  info.csd_version.assign(v.szCSDVersion, strnlen(v.szCSDVersion, sizeof v.szCSDVersion));
+  return true;
+}
+
+std::uint16_t Win32Kernel::GetSystemDefaultLangID() {
+  return ::GetSystemDefaultLangID();
+}
+
+Handle Win32Kernel::OpenMutexA(std::uint32_t access, bool inherit, const std::string& name) {
+  return FromHandle(::OpenMutexA(access, inherit ? TRUE : FALSE, name.c_str()));
+}
+
+std::uint32_t Win32Kernel::GetLastError() {
+  return ::GetLastError();
+}
+
+bool Win32Kernel::CloseHandle(Handle handle) {
+  return ::CloseHandle(ToHandle<HANDLE>(handle)) != FALSE;
+}
+
+bool Win32Kernel::FileExists(const std::string& path) {
+  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string Win32Kernel::GetModuleFileNameA() {
+  char buffer[MAX_PATH + 1];
+  DWORD n = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  return std::string(buffer, n);
+}
+
+std::vector<std::string> Win32Kernel::CommandLineArguments() {
+  // The runtime has split the command line the way Windows programs expect.
+  std::vector<std::string> arguments;
+  for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+  return arguments;
+}
+
+std::string Win32Kernel::GetSystemDirectoryA() {
+  char buffer[MAX_PATH + 1];
+  UINT n = ::GetSystemDirectoryA(buffer, sizeof buffer);
+  if (n == 0 || n >= sizeof buffer) return {};
+  return std::string(buffer, n);
+}
+
+Handle Win32Kernel::GetModuleHandleA(const std::string& name) {
+  return FromHandle(::GetModuleHandleA(name.c_str()));
+}
+
+Handle Win32Kernel::LoadLibraryA(const std::string& name) {
+  return FromHandle(::LoadLibraryA(name.c_str()));
+}
+
+Handle Win32Kernel::LoadLibraryExA(const std::string& path, std::uint32_t flags) {
+  return FromHandle(::LoadLibraryExA(path.c_str(), nullptr, flags));
+}
+
+bool Win32Kernel::FreeLibrary(Handle module) {
+  return ::FreeLibrary(ToHandle<HMODULE>(module)) != FALSE;
+}
+
+ProcAddress Win32Kernel::GetProcAddress(Handle module, const std::string& name) {
+  return reinterpret_cast<ProcAddress>(::GetProcAddress(ToHandle<HMODULE>(module), name.c_str()));
+}
+
+Handle Win32Kernel::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t process_id) {
+  return FromHandle(::OpenProcess(access, inherit ? TRUE : FALSE, process_id));
+}
+
+std::uint32_t Win32Kernel::GetPriorityClass(Handle process) {
+  return ::GetPriorityClass(ToHandle<HANDLE>(process));
+}
+
+}  // namespace platform::win32

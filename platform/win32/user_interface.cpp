@@ -1,0 +1,50 @@
+#include "platform/win32/user_interface.h"
+
+#include <windows.h>
+
+#include "platform/win32/unique_handle.h"
+
+namespace platform::win32 {
+namespace {
+
+BOOL CALLBACK ForwardWindow(HWND window, LPARAM context) {
+  auto* callback = reinterpret_cast<const std::function<bool(WindowHandle)>*>(context);
+  return (*callback)(FromHandle(window)) ? TRUE : FALSE;
+}
+
+}  // namespace
+
+int Win32UserInterface::LoadStringA(Handle module, std::uint32_t id, char* buffer, int size) {
+  return ::LoadStringA(ToHandle<HINSTANCE>(module), id, buffer, size);
+}
+
+int Win32UserInterface::MessageBoxA(WindowHandle owner, const std::string& text,
+                                    const std::string& caption, std::uint32_t type) {
+  return ::MessageBoxA(ToHandle<HWND>(owner), text.c_str(), caption.c_str(), type);
+}
+
+void Win32UserInterface::EnumWindows(const std::function<bool(WindowHandle)>& callback) {
+  ::EnumWindows(ForwardWindow, reinterpret_cast<LPARAM>(&callback));
+}
+
+bool Win32UserInterface::IsWindowVisible(WindowHandle window) {
+  return ::IsWindowVisible(ToHandle<HWND>(window)) != FALSE;
+}
+
+std::int32_t Win32UserInterface::GetWindowLongA(WindowHandle window, int index) {
+  return ::GetWindowLongA(ToHandle<HWND>(window), index);
+}
+
+WindowHandle Win32UserInterface::GetDesktopWindow() {
+  return FromHandle(::GetDesktopWindow());
+}
+
+int Win32UserInterface::GetWindowTextA(WindowHandle window, char* buffer, int size) {
+  return ::GetWindowTextA(ToHandle<HWND>(window), buffer, size);
+}
+
+std::uint32_t Win32UserInterface::GetClassLongA(WindowHandle window, int index) {
+  return ::GetClassLongA(ToHandle<HWND>(window), index);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/user_interface.h"
+
+namespace platform::win32 {
+
+class Win32UserInterface : public platform::UserInterface {
+ public:
+  int LoadStringA(Handle module, std::uint32_t id, char* buffer, int size) override;
+  int MessageBoxA(WindowHandle owner, const std::string& text, const std::string& caption,
+                  std::uint32_t type) override;
+  void EnumWindows(const std::function<bool(WindowHandle)>& callback) override;
+  bool IsWindowVisible(WindowHandle window) override;
+  std::int32_t GetWindowLongA(WindowHandle window, int index) override;
+  WindowHandle GetDesktopWindow() override;
+  int GetWindowTextA(WindowHandle window, char* buffer, int size) override;
+  std::uint32_t GetClassLongA(WindowHandle window, int index) override;
+};
+
+}  // namespace platform::win32
