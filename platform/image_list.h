@@ -16,6 +16,9 @@ class ImageList {
   virtual bool Delete(int index) = 0;
   // Index of the new image, -1 when nothing was added (a null or broken icon).
   virtual int AddIcon(IconHandle icon) = 0;
+  // The native list (an HIMAGELIST on Windows) that a canvas draws from; 0 for lists that
+  // exist only in tests.
+  virtual Handle NativeHandle() const { return 0; }
 };
 
 }  // namespace platform
