@@ -1,0 +1,104 @@
+#include "i18n/language_library.h"
+
+#include <cstring>
+
+#include "i18n/ini_settings.h"
+
+namespace i18n {
+namespace {
+
+constexpr char kMissingLibraryMessage[] = "Jazykov\xE1 mutace %s modulu neexistuje!";
+
+std::string WithCode(const std::string& pattern, const std::string& code) {
+  std::string text = pattern;
+  std::string::size_type at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, code);
+  return text;
+}
+
+}  // namespace
+
+std::string LanguageCodeOf(std::uint16_t lang_id) {
+  switch (lang_id & 0x3FF) {
+    case 5:
+      return "CSY";
+    case 7:
+      return "DE";
+    case 9:
+      return "EN";
+    case 10:
+      return "ES";
+    case 12:
+      return "FR";
+    case 16:
+      return "IT";
+    case 25:
+      return "RUS";
+    default:
+      return kFallbackLanguage;
+  }
+}
+
+std::string SystemLanguageCode(platform::Kernel& kernel) {
+  return LanguageCodeOf(kernel.GetSystemDefaultLangID());
+}
+
+LanguageLibrary::LanguageLibrary(platform::Kernel& kernel, platform::UserInterface& ui,
+                                 platform::IniFiles& ini, std::string message_caption)
+    : kernel_(kernel), ui_(ui), ini_(ini), message_caption_(std::move(message_caption)) {}
+
+LanguageLibrary::~LanguageLibrary() {
+  if (handle_ > kLowestModuleHandle) kernel_.FreeLibrary(handle_);
+}
+
+std::string LanguageLibrary::IniPath() const {
+  return ChangeFileExt(kernel_.GetModuleFileNameA(), ".ini");
+}
+
+std::string LanguageLibrary::LibraryPath(const std::string& code) const {
+  return ChangeFileExt(kernel_.GetModuleFileNameA(), "") + code + ".dll";
+}
+
+std::string LanguageLibrary::ResolveLanguageLibraryPath() {
+  const std::string ini_path = IniPath();
+  std::string code;
+  if (!ReadIniString(ini_, ini_path, kOptionsSection, kLanguageKey, code)) {
+    code = SystemLanguageCode(kernel_);
+    WriteIniString(ini_, ini_path, kOptionsSection, kLanguageKey, code);
+  }
+  std::string path = LibraryPath(code);
+  if (!kernel_.FileExists(path)) {
+    ui_.MessageBoxA(0, WithCode(kMissingLibraryMessage, code), message_caption_,
+                    platform::kMbOk | platform::kMbIconError | platform::kMbTaskModal);
+    code = kFallbackLanguage;
+    path = LibraryPath(code);
+    WriteIniString(ini_, ini_path, kOptionsSection, kLanguageKey, code);
+  }
+  WriteIniString(ini_, ini_path, kOptionsSection, kRunLangKey, code);
+  return path;
+}
+
+bool LanguageLibrary::LoadLanguageLibrary() {
+  if (handle_ > kLowestModuleHandle) kernel_.FreeLibrary(handle_);
+  // As a data file: the library's strings are read, none of its code ever runs.
+  handle_ = kernel_.LoadLibraryExA(ResolveLanguageLibraryPath(), platform::kLoadLibraryAsDatafile);
+  return true;
+}
+
+std::string LanguageLibrary::LoadResourceText(platform::Handle module, int id) const {
+  if (module == 0 || id < 0) return kNoLoadMessage;
+  char buffer[kTextBufferSize];
+  int copied = ui_.LoadStringA(module, static_cast<std::uint32_t>(id), buffer, kTextBufferSize);
+  if (copied <= 0) return kNoLoadMessage;
+  return std::string(
+      buffer, static_cast<std::size_t>(copied < kTextBufferSize ? copied : kTextBufferSize - 1));
+}
+
+std::string LanguageLibrary::TextById(int id) const {
+  std::string text = LoadResourceText(handle_, id);
+  std::string::size_type nul = text.find('\0');
+  if (nul != std::string::npos) text.resize(nul);
+  return text.empty() ? kNoLoadMessage : text;
+}
+
+}  // namespace i18n
