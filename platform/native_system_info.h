@@ -1,0 +1,39 @@
+#pragma once
+// The native system information query of NTDLL, called through an entry point the caller
+// resolved with GetProcAddress, so that one executable also runs where NTDLL is absent.
+#include <cstdint>
+
+#include "platform/types.h"
+
+namespace platform {
+
+// NTSTATUS values the callers look at.
+constexpr std::uint32_t kStatusSuccess = 0x00000000;
+constexpr std::uint32_t kStatusInfoLengthMismatch = 0xC0000004;
+constexpr std::uint32_t kStatusProcedureNotFound = 0xC000007A;
+
+// Information classes (SYSTEM_INFORMATION_CLASS).
+constexpr std::uint32_t kSystemBasicInformation = 0;
+constexpr std::uint32_t kSystemProcessorPerformanceInformation = 8;
+
+// SYSTEM_BASIC_INFORMATION of a 32-bit process: 44 bytes, the processor count is the byte at
+// offset 40.
+constexpr std::uint32_t kSystemBasicInformationSize = 44;
+constexpr std::uint32_t kBasicInfoProcessorCountOffset = 40;
+
+// SYSTEM_PROCESSOR_PERFORMANCE_INFORMATION: one 44-byte record per processor; the first 8 bytes
+// are the processor's idle time in 100-ns units (little-endian, signed).
+constexpr std::uint32_t kProcessorPerformanceRecordSize = 44;
+
+class NativeSystemInfo {
+ public:
+  virtual ~NativeSystemInfo() = default;
+
+  // ZwQuerySystemInformation(info_class, buffer, size, no return length) through `fn`; returns
+  // the NTSTATUS. When `fn` is 0 nothing is called and kStatusProcedureNotFound comes back.
+  // The buffer is owned by the caller and holds at least `size` bytes.
+  virtual std::uint32_t ZwQuerySystemInformation(ProcAddress fn, std::uint32_t info_class,
+                                                 void* buffer, std::uint32_t size) = 0;
+};
+
+}  // namespace platform

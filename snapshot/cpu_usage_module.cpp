@@ -1,0 +1,18 @@
+#include "snapshot/cpu_usage_module.h"
+
+namespace snapshot {
+
+CpuUsageModule::CpuUsageModule(platform::Kernel& kernel, platform::NativeSystemInfo& native,
+                               platform::Registry& registry)
+    : native_(native), registry_(registry) {
+  // Every NT-family version has the native query; the registry statistics exist only on the
+  // 9x family, so a version check by major number would leave newer NT systems without any.
+  platform::OsVersionInfo version;
+  if (kernel.GetVersionExA(version) && version.platform_id == platform::kVerPlatformWin32Nt) {
+    method_ = CpuUsageMethod::kNative;
+    query_entry_ =
+        kernel.GetProcAddress(kernel.GetModuleHandleA("NTDLL.DLL"), "ZwQuerySystemInformation");
+  }
+}
+
+}  // namespace snapshot

@@ -1,0 +1,43 @@
+#pragma once
+// The process-wide state of the processor-usage sampler: the measuring method, chosen once
+// from the system version, the resolved query entry point, the query buffer and the registry
+// statistics. The main window creates one before its sampler and keeps it for the whole run;
+// it must outlive every TMCPUUsage made on it.
+#include <cstdint>
+#include <vector>
+
+#include "platform/kernel.h"
+#include "platform/native_system_info.h"
+#include "platform/registry.h"
+
+namespace snapshot {
+
+enum class CpuUsageMethod {
+  kNative,    // kernel processor performance information (NT family)
+  kRegistry,  // dynamic performance statistics (9x family)
+};
+
+class CpuUsageModule {
+ public:
+  // Chooses the method and, for the native one, resolves ZwQuerySystemInformation of NTDLL.
+  CpuUsageModule(platform::Kernel& kernel, platform::NativeSystemInfo& native,
+                 platform::Registry& registry);
+  CpuUsageModule(const CpuUsageModule&) = delete;
+  CpuUsageModule& operator=(const CpuUsageModule&) = delete;
+
+  CpuUsageMethod Method() const { return method_; }
+  platform::ProcAddress QueryEntry() const { return query_entry_; }
+
+ private:
+  friend class TMCPUUsage;
+
+  platform::NativeSystemInfo& native_;
+  platform::Registry& registry_;
+  CpuUsageMethod method_ = CpuUsageMethod::kRegistry;
+  platform::ProcAddress query_entry_ = 0;
+  // Native method: one performance record per processor, sized once when a sampler is set up.
+  std::vector<std::uint8_t> buffer_;
+  std::uint32_t sample_size_ = 0;
+};
+
+}  // namespace snapshot

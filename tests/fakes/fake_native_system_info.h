@@ -1,0 +1,41 @@
+#pragma once
+// A scriptable native query: the test sets each processor's idle time before a sample, the
+// fake fills the buffer from it and logs every query with the size it was given.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/native_system_info.h"
+
+namespace fakes {
+
+class FakeNativeSystemInfo : public platform::NativeSystemInfo {
+ public:
+  struct Query {
+    platform::ProcAddress fn;
+    std::uint32_t info_class;
+    std::uint32_t size;
+  };
+
+  // --- the scripted system ---
+  platform::ProcAddress entry = 0x7700;        // the only entry point that answers
+  std::vector<std::int64_t> idle_times = {0};  // one per processor, 100-ns units
+  // How a too small processor buffer is answered: false asks for a larger buffer
+  // (kStatusInfoLengthMismatch) until every processor fits; true fills the records that fit
+  // and succeeds, as the real system does.
+  bool fills_what_fits = false;
+  // When set, every processor performance query answers this status and fills nothing.
+  std::optional<std::uint32_t> performance_status;
+  bool basic_information_answers = true;
+
+  // --- what was asked ---
+  std::vector<Query> queries;
+
+  // Sizes of the processor performance queries, in order.
+  std::vector<std::uint32_t> PerformanceQuerySizes() const;
+
+  std::uint32_t ZwQuerySystemInformation(platform::ProcAddress fn, std::uint32_t info_class,
+                                         void* buffer, std::uint32_t size) override;
+};
+
+}  // namespace fakes

@@ -1,0 +1,354 @@
+#include "snapshot/cpu_usage.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_native_system_info.h"
+#include "tests/fakes/fake_registry.h"
+#include "tests/fakes/fake_timer_service.h"
+
+namespace {
+
+using snapshot::CpuUsageMethod;
+using snapshot::CpuUsageModule;
+using snapshot::TMCPUUsage;
+
+constexpr platform::Handle kNtdll = 0x7C900000;
+constexpr std::uint32_t kStatusUnsuccessful = 0xC0000001;
+
+std::uint32_t Figure(std::int32_t percent) {
+  return static_cast<std::uint32_t>(percent);
+}
+
+TEST(CpuUsageFromIdle, FigureIsTheBusyShareOfOneIntervalRoundedHalfToEven) {
+  struct Case {
+    std::int64_t idle;
+    std::uint32_t processors;
+    std::uint32_t interval;
+    std::uint32_t expected;
+  } cases[] = {
+      {5'000'000, 1, 1000, 50},
+      {0, 1, 1000, 100},
+      {2'500'000, 1, 500, 50},
+      {10'000'000, 1, 1000, 0},
+      // Exact halves: 12.5 and 62.5 go down, 37.5 and 87.5 up.
+      {8'750'000, 1, 1000, 12},
+      {6'250'000, 1, 1000, 38},
+      {3'750'000, 1, 1000, 62},
+      {1'250'000, 1, 1000, 88},
+      {4'999'999, 1, 1000, 50},
+      // The idle time is the processors' mean.
+      {10'000'000, 2, 1000, 50},
+      {30'000'000, 4, 1000, 25},
+      // A late tick idles longer than one interval: the figure goes negative, unclamped.
+      {15'000'000, 1, 1000, Figure(-50)},
+      {20'000'000, 1, 1000, Figure(-100)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.idle << "/" << c.processors << " cpus/" << c.interval);
+    EXPECT_EQ(snapshot::CpuUsageFromIdle(c.idle, c.processors, c.interval), c.expected);
+  }
+}
+
+TEST(CpuUsageFromIdle, OutOfRangeFiguresSaturate) {
+  EXPECT_EQ(snapshot::CpuUsageFromIdle(-1'000'000'000'000'000, 1, 1), Figure(INT32_MAX));
+  EXPECT_EQ(snapshot::CpuUsageFromIdle(1'000'000'000'000'000, 1, 1), Figure(INT32_MIN));
+  EXPECT_EQ(snapshot::CpuUsageFromIdle(0, 1, 0), 0u);
+}
+
+class CpuUsageTest : public testing::Test {
+ protected:
+  CpuUsageTest() {
+    kernel.resident_modules["ntdll.dll"] = kNtdll;
+    kernel.exports[{kNtdll, "ZwQuerySystemInformation"}] = native.entry;
+  }
+
+  void SetVersion(std::uint32_t platform_id, std::uint32_t major) {
+    kernel.version.platform_id = platform_id;
+    kernel.version.major = major;
+  }
+
+  // Builds the module and the sampler, active, recording what it reports.
+  TMCPUUsage& Create() {
+    usage.reset();
+    module = std::make_unique<CpuUsageModule>(kernel, native, registry);
+    usage = std::make_unique<TMCPUUsage>(*module, timers);
+    usage->OnInterval = [this](TMCPUUsage& sender, std::uint32_t value) {
+      EXPECT_EQ(&sender, usage.get());
+      reported.push_back(value);
+    };
+    usage->SetActive(true);
+    return *usage;
+  }
+
+  // One timer event with the processors' idle times at that moment.
+  void Tick(std::vector<std::int64_t> idle) {
+    native.idle_times = std::move(idle);
+    timers.FireAll();
+  }
+
+  void AddStatistics() {
+    registry.keys[{platform::kHkeyDynData, "PerfStats\\StartStat"}]["KERNEL\\CPUUsage"] = {};
+    registry.keys[{platform::kHkeyDynData, "PerfStats\\StopStat"}]["KERNEL\\CPUUsage"] = {};
+    registry.SetUInt32(platform::kHkeyDynData, "PerfStats\\StatData", "KERNEL\\CPUUsage", 0);
+  }
+
+  fakes::FakeKernel kernel;
+  fakes::FakeNativeSystemInfo native;
+  fakes::FakeRegistry registry;
+  fakes::FakeTimerService timers;
+  std::unique_ptr<CpuUsageModule> module;
+  std::unique_ptr<TMCPUUsage> usage;
+  std::vector<std::uint32_t> reported;
+};
+
+TEST_F(CpuUsageTest, MethodFollowsThePlatformFamilyNotTheVersion) {
+  struct Case {
+    std::uint32_t platform_id;
+    std::uint32_t major;
+    bool version_ok;
+    CpuUsageMethod expected;
+  } cases[] = {
+      {platform::kVerPlatformWin32Nt, 3, true, CpuUsageMethod::kNative},
+      {platform::kVerPlatformWin32Nt, 5, true, CpuUsageMethod::kNative},
+      {platform::kVerPlatformWin32Nt, 6, true, CpuUsageMethod::kNative},
+      {platform::kVerPlatformWin32Nt, 10, true, CpuUsageMethod::kNative},
+      {platform::kVerPlatformWin32Windows, 4, true, CpuUsageMethod::kRegistry},
+      {platform::kVerPlatformWin32s, 3, true, CpuUsageMethod::kRegistry},
+      {platform::kVerPlatformWin32Nt, 6, false, CpuUsageMethod::kRegistry},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.platform_id << "." << c.major << " " << c.version_ok);
+    SetVersion(c.platform_id, c.major);
+    kernel.version_ok = c.version_ok;
+    CpuUsageModule m(kernel, native, registry);
+    EXPECT_EQ(m.Method(), c.expected);
+    EXPECT_EQ(m.QueryEntry(), c.expected == CpuUsageMethod::kNative ? native.entry : 0u);
+  }
+}
+
+TEST_F(CpuUsageTest, NativeMethodSamplesOnLaterNtVersions) {
+  for (std::uint32_t major : {6u, 10u}) {
+    SCOPED_TRACE(major);
+    SetVersion(platform::kVerPlatformWin32Nt, major);
+    reported.clear();
+    Create();
+    EXPECT_TRUE(usage->Available());
+    EXPECT_TRUE(usage->Active());
+    Tick({100'000'000});
+    Tick({104'000'000});
+    EXPECT_EQ(reported, std::vector<std::uint32_t>{60});
+    EXPECT_TRUE(registry.calls.empty());
+  }
+}
+
+TEST_F(CpuUsageTest, SetUpGrowsTheBufferUntilEveryProcessorFits) {
+  struct Case {
+    std::size_t processors;
+    std::vector<std::uint32_t> setup_sizes;
+  } cases[] = {
+      {1, {44}},
+      {4, {44, 44, 88, 132, 176}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.processors);
+    native.queries.clear();
+    native.idle_times.assign(c.processors, 0);
+    Create();
+    EXPECT_EQ(native.PerformanceQuerySizes(), c.setup_sizes);
+    Tick(std::vector<std::int64_t>(c.processors, 1));
+    Tick(std::vector<std::int64_t>(c.processors, 2));
+    std::vector<std::uint32_t> all = c.setup_sizes;
+    all.push_back(c.setup_sizes.back());
+    all.push_back(c.setup_sizes.back());
+    EXPECT_EQ(native.PerformanceQuerySizes(), all);
+  }
+}
+
+TEST_F(CpuUsageTest, BufferCoversEveryProcessorWhenOneRecordAlreadySucceeds) {
+  // The real query fills what fits: 44 bytes succeed on any machine.
+  native.fills_what_fits = true;
+  native.idle_times = {0, 0};
+  Create();
+  EXPECT_EQ(native.PerformanceQuerySizes(), (std::vector<std::uint32_t>{44, 88}));
+  EXPECT_TRUE(usage->Available());
+  Tick({0, 0});
+  Tick({10'000'000, 0});  // processor 0 idle, processor 1 busy: half the machine is busy
+  EXPECT_EQ(reported, std::vector<std::uint32_t>{50});
+  EXPECT_EQ(native.PerformanceQuerySizes().back(), 88u);
+}
+
+TEST_F(CpuUsageTest, WithoutAProcessorCountTheSetUpBufferStays) {
+  native.fills_what_fits = true;
+  native.basic_information_answers = false;
+  native.idle_times = {0, 0};
+  Create();
+  EXPECT_TRUE(usage->Available());
+  Tick({0, 0});
+  Tick({2'000'000, 0});
+  EXPECT_EQ(reported, std::vector<std::uint32_t>{80});
+  EXPECT_EQ(native.PerformanceQuerySizes(), (std::vector<std::uint32_t>{44, 44, 44}));
+}
+
+TEST_F(CpuUsageTest, FigureIsTheMeanOverAllProcessors) {
+  native.idle_times = {0, 0, 0, 0};
+  Create();
+  Tick({1'000'000'000, 2'000'000'000, 3'000'000'000, 4'000'000'000});
+  // Processor 0 idled the whole second, processor 1 not at all, the others half of it.
+  Tick({1'010'000'000, 2'000'000'000, 3'005'000'000, 4'005'000'000});
+  EXPECT_EQ(reported, std::vector<std::uint32_t>{50});
+}
+
+TEST_F(CpuUsageTest, FirstSampleIsNotReported) {
+  Create();
+  Tick({123'456'789'000});
+  EXPECT_TRUE(reported.empty());
+  Tick({123'461'789'000});
+  Tick({123'469'289'000});
+  EXPECT_EQ(reported, (std::vector<std::uint32_t>{50, 25}));
+}
+
+TEST_F(CpuUsageTest, FirstSampleAfterAPauseIsNotReported) {
+  Create();
+  Tick({0});
+  Tick({5'000'000});
+  usage->SetActive(false);
+  EXPECT_FALSE(usage->Active());
+  usage->SetActive(true);
+  Tick({95'000'000});  // idle time piled up while paused
+  Tick({97'500'000});
+  EXPECT_EQ(reported, (std::vector<std::uint32_t>{50, 75}));
+}
+
+TEST_F(CpuUsageTest, LateTickIsReportedAsComputed) {
+  Create();
+  Tick({0});
+  Tick({15'000'000});
+  EXPECT_EQ(reported, std::vector<std::uint32_t>{Figure(-50)});
+}
+
+TEST_F(CpuUsageTest, FigureUsesTheConfiguredInterval) {
+  Create();
+  usage->SetInterval(500);
+  EXPECT_EQ(usage->Interval(), 500u);
+  ASSERT_EQ(timers.running.size(), 1u);
+  EXPECT_EQ(timers.running.begin()->second.interval_ms, 500u);
+  Tick({0});
+  Tick({2'500'000});
+  EXPECT_EQ(reported, std::vector<std::uint32_t>{50});
+}
+
+TEST_F(CpuUsageTest, FailedSampleQueryKeepsTheBufferAndShowsNoIdleTime) {
+  Create();
+  Tick({7'000'000});
+  native.performance_status = kStatusUnsuccessful;
+  Tick({12'000'000});
+  EXPECT_EQ(reported, std::vector<std::uint32_t>{100});
+}
+
+TEST_F(CpuUsageTest, CreatedWithOneSecondIntervalAndInactive) {
+  module = std::make_unique<CpuUsageModule>(kernel, native, registry);
+  TMCPUUsage u(*module, timers);
+  EXPECT_EQ(u.Interval(), 1000u);
+  EXPECT_FALSE(u.Active());
+  EXPECT_TRUE(timers.running.empty());
+}
+
+TEST_F(CpuUsageTest, UnavailableComponentNeverRuns) {
+  struct Case {
+    const char* name;
+    bool export_present;
+    std::optional<std::uint32_t> status;
+  } cases[] = {
+      {"query fails", true, kStatusUnsuccessful},
+      {"no entry point", false, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (!c.export_present) kernel.exports.clear();
+    native.performance_status = c.status;
+    Create();
+    EXPECT_FALSE(usage->Available());
+    EXPECT_FALSE(usage->Active());
+    EXPECT_TRUE(timers.running.empty());
+    EXPECT_EQ(native.PerformanceQuerySizes(), std::vector<std::uint32_t>{44});
+    native.queries.clear();
+  }
+}
+
+TEST_F(CpuUsageTest, DestructionStopsTheTimer) {
+  Create();
+  ASSERT_EQ(timers.running.size(), 1u);
+  usage.reset();
+  EXPECT_TRUE(timers.running.empty());
+}
+
+TEST_F(CpuUsageTest, RegistryMethodReportsTheStatisticEveryTick) {
+  SetVersion(platform::kVerPlatformWin32Windows, 4);
+  AddStatistics();
+  Create();
+  EXPECT_TRUE(usage->Available());
+  EXPECT_TRUE(native.queries.empty());
+  for (std::uint32_t value : {37u, 0u, 100u}) {
+    registry.SetUInt32(platform::kHkeyDynData, "PerfStats\\StatData", "KERNEL\\CPUUsage", value);
+    timers.FireAll();
+  }
+  EXPECT_EQ(reported, (std::vector<std::uint32_t>{37, 0, 100}));
+}
+
+TEST_F(CpuUsageTest, RegistryStatisticIsStartedAndStopped) {
+  SetVersion(platform::kVerPlatformWin32Windows, 4);
+  AddStatistics();
+  Create();
+  timers.FireAll();
+  usage.reset();
+  const std::vector<std::string> expected = {
+      "OpenKey(PerfStats\\StartStat)", "QueryValueType(KERNEL\\CPUUsage)",    "CloseKey",
+      "OpenKey(PerfStats\\StatData)",  "ReadBinaryValue(KERNEL\\CPUUsage,4)", "CloseKey",
+      "OpenKey(PerfStats\\StopStat)",  "QueryValueType(KERNEL\\CPUUsage)",    "CloseKey",
+  };
+  EXPECT_EQ(registry.calls, expected);
+  EXPECT_EQ(registry.open_keys, 0);
+}
+
+TEST_F(CpuUsageTest, UnreadableStatisticIsNotReported) {
+  SetVersion(platform::kVerPlatformWin32Windows, 4);
+  AddStatistics();
+  Create();
+  registry.keys[{platform::kHkeyDynData, "PerfStats\\StatData"}].clear();
+  timers.FireAll();
+  EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(CpuUsageTest, MissingStatisticsFailTheCreation) {
+  struct Case {
+    bool start_stat;
+    const char* message;
+  } cases[] = {
+      {false, "Unable to start performance monitoring"},
+      {true, "Unable to read performance data"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    SetVersion(platform::kVerPlatformWin32Windows, 4);
+    registry.keys.clear();
+    if (c.start_stat)
+      registry.keys[{platform::kHkeyDynData, "PerfStats\\StartStat"}]["KERNEL\\CPUUsage"] = {};
+    CpuUsageModule m(kernel, native, registry);
+    try {
+      TMCPUUsage u(m, timers);
+      ADD_FAILURE() << "created";
+    } catch (const std::runtime_error& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+    EXPECT_EQ(registry.open_keys, 0);
+    EXPECT_TRUE(timers.running.empty());
+  }
+}
+
+}  // namespace
