@@ -1,0 +1,52 @@
+#pragma once
+// The application window list: visible, unowned, non-tool top-level windows with a title, in
+// enumeration order, each with its class icon in the window-icon image list. Rebuilt at every
+// tick; the image list keeps its fixed images and gets the icons of this tick behind them.
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "platform/image_list.h"
+#include "platform/user_interface.h"
+#include "snapshot/app_info.h"
+#include "snapshot/family.h"
+
+namespace snapshot {
+
+// The images loaded with the main window; window icons follow them.
+constexpr int kFixedImageCount = 3;
+constexpr int kTitleBufferSize = 256;
+
+class AppWindowList {
+ public:
+  // `images` is referenced, not owned; it outlives this list.
+  AppWindowList(platform::UserInterface& ui, platform::ImageList& images, Family family);
+
+  // Rebuilds the list. On NT the icons are attached while enumerating; on 9x every entry gets
+  // image index 0 and AttachWindowIcons must follow.
+  void EnumerateAppWindows();
+  void AttachWindowIcons();
+
+  // True when `window` passes the filter; the title it read is kept for the entry to add.
+  bool IsApplicationWindow(platform::WindowHandle window);
+
+  // Position of the first entry titled exactly `text`, -1 when there is none.
+  int FindAppWindowByTitle(std::string_view text) const;
+  int CountAppWindowsWithTitle(std::string_view text) const;
+
+  const std::vector<appinfos>& windows() const { return windows_; }
+
+ private:
+  void AddWindow(platform::WindowHandle window);
+  void TrimImages();
+
+  platform::UserInterface& ui_;
+  platform::ImageList& images_;
+  Family family_;
+  std::vector<appinfos> windows_;
+  std::size_t filled_ = 0;  // entries of this tick while enumerating
+  char title_[kTitleBufferSize];
+  int title_length_ = 0;
+};
+
+}  // namespace snapshot

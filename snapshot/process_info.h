@@ -1,0 +1,23 @@
+#pragma once
+// One process of the current snapshot, as both families fill it.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace snapshot {
+
+struct processinfos {
+  std::string name;           // file-name part of path
+  std::string path;           // main executable, at most 260 characters
+  std::string id_text;        // decimal on NT, 8 uppercase hex digits on 9x
+  std::string priority_text;  // PriorityClassText of the class at this tick
+  std::uint32_t id = 0;
+};
+
+// The text after the last "\" or ":" of `path`; the whole path when it has neither.
+inline std::string_view FileNamePart(std::string_view path) {
+  std::size_t cut = path.find_last_of("\\:");
+  return cut == std::string_view::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace snapshot

@@ -1,0 +1,41 @@
+#pragma once
+// The 9x-family tick: a tool-help process snapshot, then one record per entry. The snapshot
+// handle stays open until the next tick (or until this list goes away).
+#include <vector>
+
+#include "i18n/text_source.h"
+#include "platform/kernel.h"
+#include "platform/tool_help.h"
+#include "snapshot/priority_class.h"
+#include "snapshot/process_snapshot.h"
+#include "snapshot/tool_help_binding.h"
+
+namespace snapshot {
+
+class ToolHelpProcessList {
+ public:
+  ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help,
+                      const i18n::TextSource& texts, ProcessSnapshot& snapshot);
+  ~ToolHelpProcessList();
+  ToolHelpProcessList(const ToolHelpProcessList&) = delete;
+  ToolHelpProcessList& operator=(const ToolHelpProcessList&) = delete;
+
+  // Closes the previous tick's snapshot, takes a new one and copies out its entries.
+  void CollectToolHelpEntries();
+  // One record per entry, in snapshot order; a process that cannot be opened is still listed.
+  void Build9xProcessList();
+
+  const std::vector<platform::ToolHelpEntry>& entries() const { return entries_; }
+  platform::Handle snapshot_handle() const { return snapshot_handle_; }
+
+ private:
+  platform::Kernel& kernel_;
+  ToolHelpBinding& tool_help_;
+  PriorityClassTexts priority_texts_;
+  ProcessSnapshot& snapshot_;
+  platform::Handle snapshot_handle_ = 0;
+  platform::ToolHelpEntry entry_;  // the buffer the calls write into
+  std::vector<platform::ToolHelpEntry> entries_;
+};
+
+}  // namespace snapshot

@@ -1,0 +1,206 @@
+#include "snapshot/app_windows.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/fake_image_list.h"
+#include "tests/fakes/fake_user_interface.h"
+
+namespace snapshot {
+namespace {
+
+using fakes::FakeUserInterface;
+using fakes::FakeWindow;
+
+constexpr std::uint32_t kTool = platform::kWsExToolWindow;
+constexpr std::uint32_t kApp = platform::kWsExAppWindow;
+
+struct AppWindowsFixture : ::testing::TestWithParam<Family> {
+  void Add(platform::WindowHandle handle, std::string title, bool visible = true,
+           platform::WindowHandle owner = 0, std::uint32_t ex_style = 0,
+           platform::IconHandle icon = 0) {
+    ui.windows.push_back({handle, std::move(title), visible, owner, ex_style, icon});
+  }
+  // One tick as the family's refresh runs it.
+  void Tick() {
+    list.EnumerateAppWindows();
+    if (GetParam() == Family::k9x) list.AttachWindowIcons();
+  }
+  std::string Listed() const {
+    std::string out;
+    for (const appinfos& a : list.windows())
+      out +=
+          (out.empty() ? "" : " ") + std::to_string(a.window) + ":" + std::to_string(a.image_index);
+    return out;
+  }
+
+  FakeUserInterface ui;
+  fakes::FakeImageList images{3};
+  AppWindowList list{ui, images, GetParam()};
+};
+
+TEST_P(AppWindowsFixture, FilterTakesVisibleUnownedNonToolWindowsWithATitle) {
+  struct Case {
+    const char* name;
+    bool visible;
+    platform::WindowHandle owner;
+    std::uint32_t ex_style;
+    std::string title;
+    bool listed;
+  };
+  const Case cases[] = {
+      {"plain", true, 0, 0, "Editor", true},
+      {"hidden", false, 0, 0, "Editor", false},
+      {"owned", true, 0x2000, 0, "Editor", false},
+      {"owned by the desktop", true, FakeUserInterface::kDesktop, 0, "Editor", true},
+      {"tool window", true, 0, kTool, "Editor", false},
+      {"tool and app window", true, 0, kTool | kApp, "Editor", true},
+      {"app window", true, 0, kApp, "Editor", true},
+      {"other styles", true, 0, 0x100 | 0x8, "Editor", true},
+      {"empty title", true, 0, 0, "", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ui.windows = {{0x100, c.title, c.visible, c.owner, c.ex_style, 0}};
+    EXPECT_EQ(list.IsApplicationWindow(0x100), c.listed);
+    Tick();
+    EXPECT_EQ(list.windows().size(), c.listed ? 1u : 0u);
+  }
+}
+
+TEST_P(AppWindowsFixture, EntriesKeepEnumerationOrderAndTitles) {
+  Add(0x30, "Third");
+  Add(0x10, "First", false);
+  Add(0x20, "Second");
+  Add(0x40, std::string(300, 'T'));
+  Tick();
+  ASSERT_EQ(list.windows().size(), 3u);
+  EXPECT_EQ(list.windows()[0].title, "Third");
+  EXPECT_EQ(list.windows()[0].window, 0x30u);
+  EXPECT_EQ(list.windows()[1].title, "Second");
+  EXPECT_EQ(list.windows()[2].title, std::string(255, 'T'));
+}
+
+TEST_P(AppWindowsFixture, IconsCountUpFromThreeAndAMissingIconGetsMinusOne) {
+  Add(0x10, "A", true, 0, 0, 0xA1);
+  Add(0x20, "B", true, 0, 0, 0);  // class without an icon
+  Add(0x30, "Hidden", false, 0, 0, 0xC1);
+  Add(0x40, "D", true, 0, 0, 0xD1);
+  Add(0x50, "E", true, 0, 0, 0xE1);
+  images.broken_icons.insert(0xE1);
+  Tick();
+  EXPECT_EQ(Listed(), "16:3 32:-1 64:4 80:-1");
+  EXPECT_EQ(images.images, (std::vector<platform::IconHandle>{1, 2, 3, 0xA1, 0xD1}));
+}
+
+TEST_P(AppWindowsFixture, ImageListIsTrimmedToTheFixedImagesAtEveryTick) {
+  struct Case {
+    int before;
+    std::size_t after;
+  };
+  // Ten images: the seven from an earlier tick go. Two: nothing is removed.
+  const Case cases[] = {{10, 3 + 2}, {3, 3 + 2}, {2, 2 + 2}, {0, 0 + 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.before);
+    images = fakes::FakeImageList(c.before);
+    ui.windows.clear();
+    Add(0x10, "A", true, 0, 0, 0xA1);
+    Add(0x20, "B", true, 0, 0, 0xB1);
+    Add(0x30, "No icon");
+    Tick();
+    ASSERT_EQ(images.images.size(), c.after);
+    for (int i = 0; i < std::min(c.before, 3); ++i)
+      EXPECT_EQ(images.images[static_cast<std::size_t>(i)],
+                static_cast<platform::IconHandle>(i + 1));
+    EXPECT_EQ(list.windows()[1].image_index, static_cast<int>(c.after) - 1);
+  }
+}
+
+TEST_P(AppWindowsFixture, RepeatedTicksDoNotGrowTheImageList) {
+  for (platform::WindowHandle h = 1; h <= 5; ++h) Add(h, "W", true, 0, 0, 0x900 + h);
+  Tick();
+  ui.windows.pop_back();
+  Tick();
+  Tick();
+  EXPECT_EQ(images.Count(), 3 + 4);
+  EXPECT_EQ(list.windows().size(), 4u);
+  EXPECT_EQ(list.windows().back().image_index, 6);
+}
+
+TEST_P(AppWindowsFixture, TitleLookupFindsTheFirstOfDuplicatesExactly) {
+  Add(0x10, "Other");
+  Add(0x20, "Editor");
+  Add(0x30, "Editor");
+  Add(0x40, "editor");
+  Tick();
+  EXPECT_EQ(list.FindAppWindowByTitle("Editor"), 1);
+  EXPECT_EQ(list.CountAppWindowsWithTitle("Editor"), 2);
+  EXPECT_EQ(list.FindAppWindowByTitle("editor"), 3);
+  EXPECT_EQ(list.CountAppWindowsWithTitle("editor"), 1);
+  EXPECT_EQ(list.FindAppWindowByTitle("Edito"), -1);
+  EXPECT_EQ(list.CountAppWindowsWithTitle("Editor "), 0);
+  ui.windows.clear();
+  Tick();
+  EXPECT_EQ(list.FindAppWindowByTitle("Editor"), -1);
+  EXPECT_EQ(list.CountAppWindowsWithTitle(""), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothFamilies, AppWindowsFixture,
+                         ::testing::Values(Family::kNt, Family::k9x), [](const auto& info) {
+                           return info.param == Family::kNt ? std::string("Nt")
+                                                            : std::string("Win9x");
+                         });
+
+// Logs the filter's queries so a test can see which ones a window got.
+struct LoggingUi : FakeUserInterface {
+  bool IsWindowVisible(platform::WindowHandle w) override {
+    log += "V";
+    return FakeUserInterface::IsWindowVisible(w);
+  }
+  std::int32_t GetWindowLongA(platform::WindowHandle w, int index) override {
+    log += index == platform::kGwlHwndParent ? "O" : "S";
+    return FakeUserInterface::GetWindowLongA(w, index);
+  }
+  int GetWindowTextA(platform::WindowHandle w, char* buffer, int size) override {
+    log += "T" + std::to_string(size);
+    return FakeUserInterface::GetWindowTextA(w, buffer, size);
+  }
+  std::string log;
+};
+
+TEST(IsApplicationWindow, TestsRunInOrderAndStopAtTheFirstFailure) {
+  struct Case {
+    const char* name;
+    FakeWindow window;
+    const char* log;
+  };
+  const Case cases[] = {
+      {"hidden", {1, "A", false, 0, 0, 0}, "V"},
+      {"owned", {1, "A", true, 0x2000, 0, 0}, "VO"},
+      {"tool window", {1, "A", true, 0, kTool, 0}, "VOS"},
+      {"listed", {1, "A", true, 0, 0, 0}, "VOST256"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoggingUi ui;
+    ui.windows = {c.window};
+    fakes::FakeImageList images;
+    AppWindowList list(ui, images, Family::kNt);
+    list.IsApplicationWindow(1);
+    EXPECT_EQ(ui.log, c.log);
+  }
+}
+
+TEST(AppWindows9x, EnumerationAloneGivesImageIndexZeroAndLeavesImagesAlone) {
+  FakeUserInterface ui;
+  ui.windows = {{0x10, "A", true, 0, 0, 0xA1}, {0x20, "B", true, 0, 0, 0xB1}};
+  fakes::FakeImageList images(6);
+  AppWindowList list(ui, images, Family::k9x);
+  list.EnumerateAppWindows();
+  ASSERT_EQ(list.windows().size(), 2u);
+  EXPECT_EQ(list.windows()[0].image_index, 0);
+  EXPECT_EQ(list.windows()[1].image_index, 0);
+  EXPECT_EQ(images.Count(), 6);
+}
+
+}  // namespace
+}  // namespace snapshot

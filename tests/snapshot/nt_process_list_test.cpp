@@ -1,0 +1,178 @@
+#include "snapshot/nt_process_list.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_process_status.h"
+#include "tests/fakes/fake_user_interface.h"
+#include "tests/snapshot/test_texts.h"
+
+namespace snapshot {
+namespace {
+
+struct NtFixture : ::testing::Test {
+  NtFixture() {
+    status.Install();
+    EXPECT_TRUE(psapi.Load());
+  }
+  void AddProcess(std::uint32_t id, std::string path, std::uint32_t priority = 0x20,
+                  bool can_open = true) {
+    kernel.processes.push_back({id, std::move(path), priority, can_open});
+  }
+  void Tick() {
+    list.CollectNtProcessIds();
+    list.BuildNtProcessList();
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const processinfos& p : snapshot.processes()) names.push_back(p.name);
+    return names;
+  }
+
+  fakes::FakeKernel kernel;
+  fakes::FakeUserInterface ui;
+  fakes::FakeProcessStatus status{kernel};
+  PsapiBinding psapi{kernel, status};
+  snapshot_test::TestTexts texts;
+  ProcessSnapshot snapshot;
+  NtProcessList list{kernel, ui, psapi, texts, snapshot};
+};
+
+TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
+  struct Case {
+    std::uint32_t processes;
+    std::optional<std::uint32_t> bytes;
+    std::size_t expected;
+  };
+  const Case cases[] = {
+      {0, {}, 0}, {5, 12u, 3}, {5, 14u, 3}, {5, 3u, 0}, {16383, {}, 16383}, {20000, {}, 16383},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.processes);
+    std::vector<std::uint32_t> ids;
+    for (std::uint32_t i = 0; i < c.processes; ++i) ids.push_back(8 + 4 * i);
+    status.pids = ids;
+    status.bytes_override = c.bytes;
+    list.CollectNtProcessIds();
+    ASSERT_EQ(list.pid_list().size(), c.expected);
+    EXPECT_TRUE(std::equal(list.pid_list().begin(), list.pid_list().end(), ids.begin()));
+  }
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(kernel.Called("EnumProcesses(65532)"));
+}
+
+TEST_F(NtFixture, ProcessesThatCannotBeOpenedOrHaveNoPathAreLeftOut) {
+  AddProcess(0, "", 0x20, false);
+  AddProcess(4, "System", 0x20, false);
+  AddProcess(1234, "C:\\WINDOWS\\system32\\notepad.exe", 0x80);
+  AddProcess(1300, "");
+  Tick();
+  ASSERT_EQ(snapshot.processes().size(), 1u);
+  const processinfos& p = snapshot.processes()[0];
+  EXPECT_EQ(p.name, "notepad.exe");
+  EXPECT_EQ(p.path, "C:\\WINDOWS\\system32\\notepad.exe");
+  EXPECT_EQ(p.id_text, "1234");
+  EXPECT_EQ(p.id, 1234u);
+  EXPECT_EQ(p.priority_text, "text 150");
+  EXPECT_TRUE(kernel.open_handles.empty());
+  EXPECT_TRUE(kernel.Called("OpenProcess(1040,false,1234)"));
+}
+
+TEST_F(NtFixture, NameIsTheTextAfterTheLastSeparator) {
+  struct Case {
+    std::string path;
+    std::string name;
+  };
+  const std::string long_path = "C:\\" + std::string(253, 'a') + ".exe";  // 260 characters
+  const Case cases[] = {
+      {"C:\\Program Files\\Editor\\notepad.exe", "notepad.exe"},
+      {"notepad.exe", "notepad.exe"},
+      {"C:notepad.exe", "notepad.exe"},
+      {"\\??\\C:\\x\\y.exe", "y.exe"},
+      {"C:\\dir\\", ""},
+      {long_path, long_path.substr(3)},
+  };
+  std::uint32_t id = 100;
+  for (const Case& c : cases) AddProcess(id++, c.path);
+  Tick();
+  ASSERT_EQ(snapshot.processes().size(), std::size(cases));
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].path);
+    EXPECT_EQ(snapshot.processes()[i].path, cases[i].path);
+    EXPECT_EQ(snapshot.processes()[i].name, cases[i].name);
+  }
+  EXPECT_EQ(snapshot.processes().back().path.size(), 260u);
+}
+
+TEST_F(NtFixture, OverlongPathIsCutAtTheBufferWithoutReadingPastIt) {
+  // The system may fill the whole 261-character buffer and leave out the NUL.
+  AddProcess(7, "C:\\" + std::string(400, 'b'));
+  Tick();
+  ASSERT_EQ(snapshot.processes().size(), 1u);
+  EXPECT_EQ(snapshot.processes()[0].path.size(), 260u);
+}
+
+TEST_F(NtFixture, RecordsFollowSystemOrderWithDecimalIdsAndPriorities) {
+  AddProcess(4294967295u, "C:\\a.exe", 0x100);
+  AddProcess(8, "C:\\b.exe", 0x40);
+  AddProcess(12, "C:\\c.exe", 0);
+  AddProcess(300, "C:\\d.exe", 0x8000);
+  Tick();
+  ASSERT_EQ(Names(), (std::vector<std::string>{"a.exe", "b.exe", "c.exe", "d.exe"}));
+  const auto& p = snapshot.processes();
+  EXPECT_EQ(p[0].id_text, "4294967295");
+  EXPECT_EQ(p[1].id_text, "8");
+  EXPECT_EQ(p[0].priority_text, "text 149");
+  EXPECT_EQ(p[1].priority_text, "text 152");
+  EXPECT_EQ(p[2].priority_text, "text 153");
+  EXPECT_EQ(p[3].priority_text, "text 153");
+}
+
+TEST_F(NtFixture, EachTickRebuildsTheListFromEmpty) {
+  AddProcess(10, "C:\\first.exe");
+  AddProcess(11, "C:\\second.exe");
+  AddProcess(12, "C:\\third.exe");
+  Tick();
+  ASSERT_EQ(snapshot.processes().size(), 3u);
+  kernel.processes.erase(kernel.processes.begin());
+  kernel.processes[1].path = "C:\\x.exe";
+  Tick();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"second.exe", "x.exe"}));
+  EXPECT_EQ(snapshot.processes()[1].id_text, "12");
+  EXPECT_TRUE(kernel.open_handles.empty());
+}
+
+TEST_F(NtFixture, EnumFailureShowsChybaOncePerTickAndEmptiesTheLists) {
+  AddProcess(10, "C:\\first.exe");
+  Tick();
+  ASSERT_EQ(snapshot.processes().size(), 1u);
+  status.enum_fails = true;
+  Tick();
+  Tick();
+  EXPECT_TRUE(list.pid_list().empty());
+  EXPECT_TRUE(snapshot.processes().empty());
+  ASSERT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Chyba", "Chyba"}));
+  EXPECT_EQ(ui.messages[0].type & 0xF, platform::kMbOk);
+}
+
+TEST(NtProcessListUnbound, EveryTickShowsChybaAndFindsNothing) {
+  fakes::FakeKernel kernel;
+  kernel.processes.push_back({10, "C:\\a.exe"});
+  fakes::FakeUserInterface ui;
+  fakes::FakeProcessStatus status(kernel);
+  PsapiBinding psapi(kernel, status);
+  EXPECT_FALSE(psapi.Load());
+  snapshot_test::TestTexts texts;
+  ProcessSnapshot snapshot;
+  NtProcessList list(kernel, ui, psapi, texts, snapshot);
+  for (int i = 0; i < 2; ++i) {
+    list.CollectNtProcessIds();
+    list.BuildNtProcessList();
+  }
+  EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Chyba", "Chyba"}));
+  EXPECT_TRUE(snapshot.processes().empty());
+  EXPECT_FALSE(kernel.Called("OpenProcess"));
+}
+
+}  // namespace
+}  // namespace snapshot
