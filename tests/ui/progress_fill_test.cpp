@@ -1,0 +1,94 @@
+#include "ui/progress_fill.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/recording_canvas.h"
+
+namespace {
+
+using ui::TProgressFill;
+
+TEST(UsageIndicatorPosition, ClampsTheSignedFigureToAPercentage) {
+  struct Case {
+    std::uint32_t value;
+    std::uint8_t expected;
+  } cases[] = {
+      {0, 0},     {42, 42},          {100, 100},      {101, 100},      {255, 100},
+      {256, 100}, {0x7FFFFFFF, 100}, {0xFFFFFFCE, 0}, {0xFFFFFF9C, 0}, {0x80000000, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    EXPECT_EQ(ui::UsageIndicatorPosition(c.value), c.expected);
+  }
+}
+
+// The indicator as the main window places it, painted into pixels.
+struct Painted {
+  explicit Painted(std::uint8_t position) : fill("ProgressFill1", nullptr), canvas(25, 49) {
+    fill.SetBounds(platform::RectOfSize(520, 32, 25, 49));
+    fill.SetPosition(position);
+    fill.Paint(canvas);
+  }
+  // Rows of the inner area, from the bottom, painted in a gradient colour rather than the ground.
+  int FilledRows() const {
+    int rows = 0;
+    const platform::Rect inner = fill.InnerRect();
+    for (int y = inner.bottom - 1; y >= inner.top; --y, ++rows)
+      if (canvas.GetPixel(12, y) == fill.Color()) break;
+    return rows;
+  }
+  TProgressFill fill;
+  fakes::RecordingCanvas canvas;
+};
+
+TEST(TProgressFill, FillsFromTheBottomInProportion) {
+  struct Case {
+    std::uint8_t position;
+    int rows;  // of the 47 inside the frame
+  } cases[] = {{0, 0}, {1, 0}, {50, 24}, {98, 46}, {100, 47}, {200, 47}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.position));
+    Painted p(c.position);
+    EXPECT_EQ(p.FilledRows(), c.rows);
+    EXPECT_EQ(TProgressFill::FillHeight(47, c.position), c.rows);
+  }
+}
+
+TEST(TProgressFill, GradientRunsFromNavyAtTheTopToPurpleAtTheBottom) {
+  Painted p(100);
+  EXPECT_EQ(p.canvas.GetPixel(12, 1), platform::clNavy);
+  EXPECT_EQ(p.canvas.GetPixel(12, 47), platform::clPurple);
+  const platform::Color middle = p.canvas.GetPixel(12, 24);
+  EXPECT_EQ(platform::RedOf(middle), 64);
+  EXPECT_EQ(platform::BlueOf(middle), 128);
+  // The frame surrounds the fill.
+  EXPECT_EQ(p.canvas.GetPixel(0, 0), TProgressFill::kFrameColor);
+  EXPECT_EQ(p.canvas.GetPixel(24, 48), TProgressFill::kFrameColor);
+  // A half fill shows the lower half of the same gradient.
+  Painted half(50);
+  EXPECT_EQ(half.canvas.GetPixel(12, 47), platform::clPurple);
+  EXPECT_EQ(half.canvas.GetPixel(12, 24), middle);
+}
+
+TEST(TProgressFill, ShowsThePositionAsCentredPercentage) {
+  struct Case {
+    std::uint8_t position;
+    const char* text;
+    platform::Color color;  // readable on what lies behind the middle
+  } cases[] = {
+      {0, "0%", platform::clNavy}, {42, "42%", platform::clNavy}, {100, "100%", platform::clWhite}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Painted p(c.position);
+    ASSERT_EQ(p.canvas.texts.size(), 1u);
+    const fakes::TextRecord& t = p.canvas.texts[0];
+    EXPECT_EQ(t.text, c.text);
+    EXPECT_EQ(t.rect, platform::RectOfSize(0, 0, 25, 49));
+    EXPECT_TRUE(t.flags & platform::kDtCenter);
+    EXPECT_TRUE(t.flags & platform::kDtVCenter);
+    EXPECT_EQ(t.bk_mode, platform::BkMode::kTransparent);
+    EXPECT_EQ(t.font.color, c.color);
+  }
+}
+
+}  // namespace
