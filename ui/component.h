@@ -66,6 +66,8 @@ class Component {
   void AttachView(ComponentView* view);
   ComponentView* View() const { return view_; }
 
+  // A transparent component is painted over whatever lies behind it.
+  virtual bool Transparent() const { return false; }
   virtual void Paint(platform::Canvas& canvas);
   virtual void MouseDown(MouseButton button, platform::Point at);
   virtual void MouseUp(MouseButton button, platform::Point at);

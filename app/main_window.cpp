@@ -1,0 +1,144 @@
+#include "app/main_window.h"
+
+#include "app/launch_rules.h"
+#include "app/main_window_pictures.h"
+#include "app/windows_version.h"
+#include "i18n/text_ids.h"
+
+namespace app {
+namespace {
+
+constexpr platform::Color kCentralPanelColor = platform::Rgb(197, 210, 226);
+constexpr platform::Color kUsagePanelColor = platform::Rgb(112, 133, 190);
+constexpr platform::Color kRightSectionColor = platform::Rgb(219, 219, 219);
+constexpr int kButtonTop = 3;
+constexpr int kButtonWidth = 90;
+constexpr int kButtonHeight = 19;
+
+// Hover pictures follow the pointer: over the button its hover image, off it the idle one.
+void WireHoverImages(ui::TExplBtn& button, ButtonGlyph glyph) {
+  button.NoFocusBitmap = ButtonPicture(glyph, true);
+  button.DisabledBitmap = ButtonPicture(glyph, false);
+  button.SetBitmap(button.DisabledBitmap);
+  button.OnMouseMove = [](ui::TExplBtn& b) { b.SetBitmap(b.NoFocusBitmap); };
+  button.OnExit = [](ui::TExplBtn& b) { b.SetBitmap(b.DisabledBitmap); };
+}
+
+}  // namespace
+
+TProcesessFrm::TProcesessFrm(Services services, ui::Application& application)
+    : ui::Form("ProcesessFrm", "TProcesessFrm"),
+      Panel4("Panel4", this),
+      ReportBtn("ReportBtn", &Panel4),
+      RefreshBtn("RefreshBtn", &Panel4),
+      AboutBtn("AboutBtn", &Panel4),
+      LangBtn("LangBtn", &Panel4),
+      minimizeBtn("minimizeBtn", &Panel4),
+      CloseBtn("CloseBtn", &Panel4),
+      Panel2("Panel2", this),
+      SectionListBox1("SectionListBox1", &Panel2),
+      SectionListBox2("SectionListBox2", &Panel2),
+      ReportListBox("ReportListBox", &Panel2),
+      Panel3("Panel3", &Panel2),
+      Panel1("Panel1", &Panel2),
+      Timer9x(services.timers),
+      TimerNT(services.timers),
+      services_(services),
+      application_(application),
+      language_(services.kernel, services.ui, services.ini, kApplicationTitle) {
+  SetText(kApplicationTitle);
+  SetBounds(platform::RectOfSize(0, 0, kWidth, kHeight));
+  SetFont(platform::Font{"MS Sans Serif", 8, platform::clWindowText, 0});
+  SetBackground(WindowBackgroundTile());
+  BuildTopBar();
+  BuildCentralPanel();
+}
+
+void TProcesessFrm::BuildTopBar() {
+  Panel4.SetBounds(platform::RectOfSize(0, 0, kWidth, 25));
+  Panel4.SetBevelInner(ui::Bevel::kLowered);
+  Panel4.SetTile(TopBarTile());
+  struct Placement {
+    ui::TExplBtn& button;
+    int left;
+    ButtonGlyph glyph;
+  } placements[] = {
+      {ReportBtn, 0, ButtonGlyph::kReport},       {RefreshBtn, 96, ButtonGlyph::kRefresh},
+      {AboutBtn, 190, ButtonGlyph::kAbout},       {LangBtn, 280, ButtonGlyph::kLanguage},
+      {minimizeBtn, 370, ButtonGlyph::kMinimize}, {CloseBtn, 460, ButtonGlyph::kClose},
+  };
+  for (Placement& p : placements) {
+    p.button.SetBounds(platform::RectOfSize(p.left, kButtonTop, kButtonWidth, kButtonHeight));
+    p.button.SetText(p.button.Name());
+    WireHoverImages(p.button, p.glyph);
+  }
+  RefreshBtn.SetVisible(false);
+  RefreshBtn.OnClick = [this](ui::TExplBtn&) { RefreshBtnClick(); };
+  minimizeBtn.OnClick = [this](ui::TExplBtn&) { MinimizeBtnClick(); };
+  CloseBtn.OnClick = [this](ui::TExplBtn&) { CloseBtnClick(); };
+}
+
+void TProcesessFrm::BuildCentralPanel() {
+  Panel2.SetBounds(platform::RectOfSize(8, 28, 561, 417));
+  Panel2.SetColor(kCentralPanelColor);
+
+  SectionListBox1.SetBounds(platform::RectOfSize(0, 0, 193, 417));
+  SectionListBox1.SetColor(platform::clInfoBk);
+  SectionListBox1.AddSection("Applications");
+  SectionListBox1.AddSection("Processes");
+  SectionListBox2.SetBounds(platform::RectOfSize(200, 87, 345, 329));
+  SectionListBox2.SetColor(kRightSectionColor);
+  ReportListBox.SetBounds(platform::RectOfSize(433, 33, 64, 48));
+  ReportListBox.SetVisible(false);
+  ReportListBox.AddSection("Applications");
+  ReportListBox.AddSection("Processes");
+
+  Panel3.SetBounds(platform::RectOfSize(208, 8, 49, 16));
+  Panel3.SetTransparent(true);
+  Panel3.SetFont(platform::Font{"MS Sans Serif", 10, platform::clWhite, platform::kFontBold});
+
+  Panel1.SetBounds(platform::RectOfSize(400, 32, 113, 17));
+  Panel1.SetColor(kUsagePanelColor);
+  platform::Font white = Panel1.Font();
+  white.color = platform::clWhite;
+  Panel1.SetFont(white);
+}
+
+void TProcesessFrm::ClientSizeChanged(int width, int) {
+  Panel4.SetBounds(platform::RectOfSize(0, 0, width, 25));
+}
+
+void TProcesessFrm::FormCreate() {
+  LaunchRules rules(services_.kernel, services_.ui);
+  if (!rules.AllPass()) {
+    application_.Terminate();
+    return;
+  }
+  language_.LoadLanguageLibrary();
+  if (IsNtPlatform(services_.kernel)) TimerNT.SetEnabled(true);
+  if (IsWin9xFamily(services_.kernel)) Timer9x.SetEnabled(true);
+  SetCaptions();
+}
+
+void TProcesessFrm::SetCaptions() {
+  const i18n::TextSource& texts = language_;
+  ReportBtn.SetText(texts.TextById(i18n::kTextReportButton));
+  AboutBtn.SetText(texts.TextById(i18n::kTextAboutButton));
+  LangBtn.SetText(texts.TextById(i18n::kTextLanguageButton));
+  minimizeBtn.SetText(texts.TextById(i18n::kTextMinimizeButton));
+  CloseBtn.SetText(texts.TextById(i18n::kTextCloseButton));
+  Panel3.SetText(texts.TextById(i18n::kTextGaugeLabel));
+  Panel1.SetText(texts.TextById(i18n::kTextUsagePanel));
+  RefreshBtn.SetText(texts.TextById(i18n::kTextRefreshButton));
+  SectionListBox1.SetSectionCaption(0, texts.TextById(i18n::kTextApplications));
+  SectionListBox1.SetSectionCaption(1, texts.TextById(i18n::kTextProcesses));
+}
+
+void TProcesessFrm::MinimizeBtnClick() {
+  MinimizeApplication();
+}
+void TProcesessFrm::CloseBtnClick() {
+  Close();
+}
+
+}  // namespace app

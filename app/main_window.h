@@ -1,0 +1,59 @@
+#pragma once
+// The main window: the top bar of command buttons, the two linked lists, the usage gauge and
+// the timers that keep it in step with the system. Its creation runs the start-up sequence.
+#include "app/services.h"
+#include "controls/section_list_box.h"
+#include "i18n/language_library.h"
+#include "ui/explorer_button.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/timer.h"
+
+namespace app {
+
+class TProcesessFrm : public ui::Form {
+ public:
+  static constexpr int kWidth = 585;
+  static constexpr int kHeight = 485;
+
+  TProcesessFrm(Services services, ui::Application& application);
+
+  // The start-up sequence; on a failed launch rule the application is asked to quit.
+  void FormCreate();
+  void ClientSizeChanged(int width, int height) override;
+
+  const i18n::LanguageLibrary& Language() const { return language_; }
+
+  // Command buttons.
+  void RefreshBtnClick() {}
+  void MinimizeBtnClick();
+  void CloseBtnClick();
+
+  ui::Panel Panel4;
+  ui::TExplBtn ReportBtn;
+  ui::TExplBtn RefreshBtn;
+  ui::TExplBtn AboutBtn;
+  ui::TExplBtn LangBtn;
+  ui::TExplBtn minimizeBtn;
+  ui::TExplBtn CloseBtn;
+  ui::Panel Panel2;
+  controls::TSectionListBox SectionListBox1;
+  controls::TSectionListBox SectionListBox2;
+  controls::TSectionListBox ReportListBox;
+  ui::Label Panel3;
+  ui::Panel Panel1;
+  ui::Timer Timer9x;
+  ui::Timer TimerNT;
+
+ private:
+  void BuildTopBar();
+  void BuildCentralPanel();
+  void SetCaptions();
+
+  Services services_;
+  ui::Application& application_;
+  i18n::LanguageLibrary language_;
+};
+
+}  // namespace app

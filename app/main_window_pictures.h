@@ -1,0 +1,15 @@
+#pragma once
+// The pictures the main window carries: the top-bar tile, the window background and the
+// command buttons' glyphs, each in an idle and a hover tone. Drawn from code, 16 x 16 glyphs
+// on a magenta key colour that is left out when they are drawn.
+#include "ui/picture.h"
+
+namespace app {
+
+enum class ButtonGlyph { kReport, kRefresh, kAbout, kLanguage, kMinimize, kClose };
+
+ui::Picture ButtonPicture(ButtonGlyph glyph, bool hover);
+ui::Picture TopBarTile();
+ui::Picture WindowBackgroundTile();
+
+}  // namespace app

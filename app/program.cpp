@@ -1,0 +1,20 @@
+#include "app/program.h"
+
+#include "app/launch_rules.h"
+#include "app/main_window.h"
+
+namespace app {
+
+int RunProgram(Services services, platform::WindowHost& host) {
+  ui::Application application;
+  application.SetTitle(kApplicationTitle);
+  TProcesessFrm form(services, application);
+  if (!host.CreateWindows(form)) return 1;
+  form.FormCreate();
+  // A failed launch rule has shown its messages: end without ever showing the window.
+  if (application.Terminated()) return 0;
+  host.Show(form);
+  return host.RunMessageLoop();
+}
+
+}  // namespace app

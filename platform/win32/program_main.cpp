@@ -1,0 +1,25 @@
+// The module's executable: the real platform handed to the portable program.
+#include <commctrl.h>
+#include <windows.h>
+
+#include "app/program.h"
+#include "platform/win32/ini_files.h"
+#include "platform/win32/kernel.h"
+#include "platform/win32/timer_service.h"
+#include "platform/win32/user_interface.h"
+#include "platform/win32/window_host.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  ::InitCommonControls();
+  platform::win32::Win32Kernel kernel;
+  platform::win32::Win32UserInterface ui;
+  platform::win32::Win32IniFiles ini;
+  platform::win32::Win32TimerService timers;
+  platform::win32::Win32WindowHost host(instance);
+  try {
+    return app::RunProgram({kernel, ui, ini, timers}, host);
+  } catch (const std::exception& error) {
+    ::MessageBoxA(nullptr, error.what(), "Ravo Info Process", MB_OK | MB_ICONERROR);
+    return 1;
+  }
+}

@@ -1,0 +1,177 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "tests/fakes/fake_ini_files.h"
+#include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_timer_service.h"
+#include "tests/fakes/fake_user_interface.h"
+
+namespace {
+
+constexpr platform::Handle kEnglish = 0x6000;
+constexpr char kIni[] = "C:\\Suite\\Process\\RvProcesess.ini";
+
+struct MainWindowFixture : ::testing::Test {
+  fakes::FakeKernel kernel;
+  fakes::FakeUserInterface ui;
+  fakes::FakeIniFiles ini;
+  fakes::FakeTimerService timers;
+  ui::Application application;
+
+  void SetUp() override {
+    kernel.arguments = {"-rvinfo"};
+    kernel.mutexes.insert("Ravo Info running");
+    kernel.files.insert("C:\\Suite\\RvInfo.exe");
+    kernel.files.insert("C:\\Suite\\Process\\RvProcesessEN.dll");
+    kernel.loadable_modules["c:\\suite\\process\\rvprocesessen.dll"] = kEnglish;
+    const std::pair<int, const char*> texts[] = {
+        {1, "Process"},     {10, "Report"},     {11, "About"}, {12, "Language"},
+        {13, "Minimize"},   {14, "Refresh"},    {52, "Close"}, {100, "Applications"},
+        {101, "Processes"}, {107, "CPU usage"},
+    };
+    for (auto [id, text] : texts) ui.strings[{kEnglish, static_cast<std::uint32_t>(id)}] = text;
+  }
+  app::Services Services() { return {kernel, ui, ini, timers}; }
+};
+
+TEST_F(MainWindowFixture, FrameIsFixedCentredAndCaptioned) {
+  app::TProcesessFrm form(Services(), application);
+  EXPECT_EQ(form.Text(), "Ravo Info Process");
+  EXPECT_EQ(form.ClassName(), "TProcesessFrm");
+  EXPECT_EQ(form.Width(), 585);
+  EXPECT_EQ(form.Height(), 485);
+  EXPECT_TRUE(form.FixedSize());
+  EXPECT_EQ(form.Font().name, "MS Sans Serif");
+  EXPECT_EQ(form.Font().size, 8);
+}
+
+TEST_F(MainWindowFixture, ButtonsSitAtTheirPlacesOnTheTopBar) {
+  app::TProcesessFrm form(Services(), application);
+  struct Case {
+    ui::TExplBtn& button;
+    int left;
+  } cases[] = {{form.ReportBtn, 0}, {form.RefreshBtn, 96},   {form.AboutBtn, 190},
+               {form.LangBtn, 280}, {form.minimizeBtn, 370}, {form.CloseBtn, 460}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button.Name());
+    EXPECT_EQ(c.button.Parent(), &form.Panel4);
+    EXPECT_EQ(c.button.Bounds(), platform::RectOfSize(c.left, 3, 90, 19));
+  }
+  EXPECT_FALSE(form.RefreshBtn.Visible());
+  EXPECT_EQ(form.Panel2.Bounds(), platform::RectOfSize(8, 28, 561, 417));
+  EXPECT_EQ(form.Panel2.Color(), platform::Rgb(197, 210, 226));
+}
+
+TEST_F(MainWindowFixture, StartUpGivesEveryCaptionItsTextAndEnablesTheNtTimer) {
+  app::TProcesessFrm form(Services(), application);
+  form.FormCreate();
+  EXPECT_FALSE(application.Terminated());
+  EXPECT_EQ(form.ReportBtn.Text(), "Report");
+  EXPECT_EQ(form.AboutBtn.Text(), "About");
+  EXPECT_EQ(form.LangBtn.Text(), "Language");
+  EXPECT_EQ(form.minimizeBtn.Text(), "Minimize");
+  EXPECT_EQ(form.CloseBtn.Text(), "Close");
+  EXPECT_EQ(form.RefreshBtn.Text(), "Refresh");
+  EXPECT_EQ(form.Panel3.Text(), "Process");
+  EXPECT_EQ(form.Panel1.Text(), "CPU usage");
+  EXPECT_EQ(form.SectionListBox1.Section(0).Caption, "Applications");
+  EXPECT_EQ(form.SectionListBox1.Section(1).Caption, "Processes");
+  EXPECT_TRUE(form.TimerNT.Enabled());
+  EXPECT_FALSE(form.Timer9x.Enabled());
+  EXPECT_EQ(form.TimerNT.Interval(), 1000u);
+  EXPECT_EQ(ini.Value(kIni, "Options", "RunLang"), "EN");
+}
+
+TEST_F(MainWindowFixture, OnTheNineXFamilyOnlyItsTimerRuns) {
+  struct Case {
+    std::uint32_t minor;
+    bool timer9x;
+  } cases[] = {{0, true}, {10, true}, {90, true}, {3, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.minor);
+    kernel.version = {1, 4, c.minor, 0, ""};
+    app::TProcesessFrm form(Services(), application);
+    form.FormCreate();
+    EXPECT_FALSE(form.TimerNT.Enabled());
+    EXPECT_EQ(form.Timer9x.Enabled(), c.timer9x);
+  }
+}
+
+TEST_F(MainWindowFixture, FailedRuleQuitsBeforeAnyLibraryTimerOrCaption) {
+  kernel.arguments = {};
+  app::TProcesessFrm form(Services(), application);
+  form.FormCreate();
+  EXPECT_TRUE(application.Terminated());
+  EXPECT_FALSE(kernel.Called("LoadLibraryExA"));
+  EXPECT_TRUE(timers.running.empty());
+  EXPECT_EQ(form.ReportBtn.Text(), "ReportBtn");
+  EXPECT_TRUE(ini.writes.empty());
+}
+
+TEST_F(MainWindowFixture, HoverAlternatesBetweenTheHoverAndTheIdleImage) {
+  app::TProcesessFrm form(Services(), application);
+  ui::TExplBtn& b = form.AboutBtn;
+  ASSERT_NE(b.NoFocusBitmap.pixels, b.DisabledBitmap.pixels);
+  for (int i = 0; i < 3; ++i) {
+    b.MouseMove({5, 5});
+    EXPECT_EQ(b.Bitmap().pixels, b.NoFocusBitmap.pixels);
+    b.MouseLeave();
+    EXPECT_EQ(b.Bitmap().pixels, b.DisabledBitmap.pixels);
+  }
+}
+
+struct RecordingFormHost : ui::FormHost {
+  std::vector<std::string> calls;
+  void Close() override { calls.push_back("Close"); }
+  void MinimizeApplication() override { calls.push_back("MinimizeApplication"); }
+};
+
+TEST_F(MainWindowFixture, MinimiseAndCloseButtonsAskTheHost) {
+  app::TProcesessFrm form(Services(), application);
+  RecordingFormHost host;
+  form.AttachHost(&host);
+  auto click = [](ui::TExplBtn& b) {
+    b.MouseDown(ui::MouseButton::kLeft, {5, 5});
+    b.MouseUp(ui::MouseButton::kLeft, {5, 5});
+  };
+  click(form.minimizeBtn);
+  click(form.CloseBtn);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"MinimizeApplication", "Close"}));
+}
+
+TEST_F(MainWindowFixture, ReleasingTheButtonOutsideItIsNoClick) {
+  app::TProcesessFrm form(Services(), application);
+  RecordingFormHost host;
+  form.AttachHost(&host);
+  form.CloseBtn.MouseDown(ui::MouseButton::kLeft, {5, 5});
+  form.CloseBtn.MouseUp(ui::MouseButton::kLeft, {200, 5});
+  EXPECT_TRUE(host.calls.empty());
+}
+
+struct RecordingWindowHost : platform::WindowHost {
+  std::vector<std::string> calls;
+  bool CreateWindows(ui::Form&) override {
+    calls.push_back("CreateWindows");
+    return true;
+  }
+  void Show(ui::Form&) override { calls.push_back("Show"); }
+  int RunMessageLoop() override {
+    calls.push_back("RunMessageLoop");
+    return 0;
+  }
+};
+
+TEST_F(MainWindowFixture, ProgramShowsTheWindowOnlyWhenTheRulesPass) {
+  RecordingWindowHost passing;
+  app::RunProgram(Services(), passing);
+  EXPECT_EQ(passing.calls, (std::vector<std::string>{"CreateWindows", "Show", "RunMessageLoop"}));
+
+  kernel.arguments = {"-RVINFO"};
+  RecordingWindowHost failing;
+  EXPECT_EQ(app::RunProgram(Services(), failing), 0);
+  EXPECT_EQ(failing.calls, (std::vector<std::string>{"CreateWindows"}));
+}
+
+}  // namespace
