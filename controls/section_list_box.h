@@ -23,7 +23,9 @@ class TSectionListBox : public ui::Component {
   using ui::Component::Component;
 
   int SectionCount() const { return static_cast<int>(sections_.size()); }
-  const TListSection& Section(int index) const { return sections_.at(static_cast<std::size_t>(index)); }
+  const TListSection& Section(int index) const {
+    return sections_.at(static_cast<std::size_t>(index));
+  }
   int AddSection(const std::string& caption);
   void SetSectionCaption(int index, const std::string& caption);
 
