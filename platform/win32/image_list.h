@@ -1,0 +1,33 @@
+#pragma once
+// The window-icon image list: 16 x 16, 32-bit colour with a mask. Owns its HIMAGELIST.
+#include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+
+#include "platform/image_list.h"
+
+namespace platform::win32 {
+
+class Win32ImageList : public platform::ImageList {
+ public:
+  Win32ImageList(int width = 16, int height = 16);
+  ~Win32ImageList() override;
+  Win32ImageList(const Win32ImageList&) = delete;
+  Win32ImageList& operator=(const Win32ImageList&) = delete;
+
+  // For the GDI canvas, which draws from the list; 0 when creation failed.
+  HIMAGELIST Handle() const { return list_; }
+
+  int Count() const override;
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  bool Delete(int index) override;
+  int AddIcon(IconHandle icon) override;
+
+ private:
+  int width_;
+  int height_;
+  HIMAGELIST list_;
+};
+
+}  // namespace platform::win32

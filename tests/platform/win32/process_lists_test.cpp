@@ -1,0 +1,131 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "platform/win32/kernel.h"
+#include "platform/win32/process_status.h"
+#include "platform/win32/tool_help.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/user_interface.h"
+#include "snapshot/hex_text.h"
+#include "snapshot/nt_process_list.h"
+#include "snapshot/toolhelp_process_list.h"
+
+namespace {
+
+using namespace platform::win32;
+
+class NumberedTexts : public i18n::TextSource {
+ public:
+  std::string TextById(int id) const override { return "text " + std::to_string(id); }
+};
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// The NT refresh on the real system.
+struct NtProcesses {
+  NtProcesses() { loaded = psapi.Load(); }
+  ~NtProcesses() { psapi.Unload(); }
+  const snapshot::processinfos* Tick(std::uint32_t id) {
+    list.CollectNtProcessIds();
+    list.BuildNtProcessList();
+    for (const snapshot::processinfos& p : result.processes())
+      if (p.id == id) return &p;
+    return nullptr;
+  }
+
+  Win32Kernel kernel;
+  Win32UserInterface ui;
+  Win32ProcessStatus status;
+  snapshot::PsapiBinding psapi{kernel, status};
+  bool loaded = false;
+  NumberedTexts texts;
+  snapshot::ProcessSnapshot result;
+  snapshot::NtProcessList list{kernel, ui, psapi, texts, result};
+};
+
+TEST(Win32NtProcessList, PsapiComesFromTheSystemDirectory) {
+  NtProcesses nt;
+  ASSERT_TRUE(nt.loaded);
+  const std::string path = nt.kernel.GetSystemDirectoryA() + "\\psapi.dll";
+  EXPECT_EQ(nt.psapi.module(),
+            reinterpret_cast<platform::Handle>(::GetModuleHandleA(path.c_str())));
+}
+
+TEST(Win32NtProcessList, OwnProcessIsListedWithPathDecimalIdAndNormalPriority) {
+  NtProcesses nt;
+  ASSERT_TRUE(nt.loaded);
+  const DWORD own = ::GetCurrentProcessId();
+  const snapshot::processinfos* p = nt.Tick(own);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(Lower(p->path), Lower(nt.kernel.GetModuleFileNameA()));
+  EXPECT_EQ(Lower(p->name), "rv_platform_tests.exe");
+  EXPECT_EQ(p->id_text, std::to_string(own));
+  EXPECT_EQ(p->priority_text, "text 151");
+  EXPECT_GT(nt.list.pid_list().size(), 1u);
+}
+
+// Runs only in the child that the next test starts; it waits there to be terminated.
+TEST(Win32NtProcessListChild, DISABLED_SleepsUntilEnded) {
+  ::Sleep(60000);
+}
+
+TEST(Win32NtProcessList, ChildProcessAppearsAndDisappearsOnceEnded) {
+  NtProcesses nt;
+  ASSERT_TRUE(nt.loaded);
+  const std::string exe = nt.kernel.GetModuleFileNameA();
+  std::string command = "\"" + exe +
+                        "\" --gtest_filter=Win32NtProcessListChild.DISABLED_SleepsUntilEnded "
+                        "--gtest_also_run_disabled_tests";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child{};
+  ASSERT_TRUE(::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE,
+                               DETACHED_PROCESS, nullptr, nullptr, &startup, &child));
+  UniqueKernelHandle process(child.hProcess);
+  UniqueKernelHandle thread(child.hThread);
+
+  const snapshot::processinfos* seen = nullptr;
+  for (int i = 0; i < 100 && !seen; ++i, ::Sleep(100)) seen = nt.Tick(child.dwProcessId);
+  ASSERT_NE(seen, nullptr);
+  EXPECT_EQ(Lower(seen->path), Lower(exe));
+  EXPECT_EQ(seen->id_text, std::to_string(child.dwProcessId));
+
+  ASSERT_TRUE(::TerminateProcess(process.Get(), 3));
+  EXPECT_EQ(::WaitForSingleObject(process.Get(), 10000), WAIT_OBJECT_0);
+  process.Reset();
+  thread.Reset();
+  bool gone = false;
+  for (int i = 0; i < 100 && !gone; ++i, ::Sleep(100)) gone = nt.Tick(child.dwProcessId) == nullptr;
+  EXPECT_TRUE(gone);
+}
+
+TEST(Win32ToolHelpProcessList, OwnProcessIsListedWithHexId) {
+  Win32Kernel kernel;
+  Win32ToolHelp tool_help;
+  snapshot::ToolHelpBinding binding(kernel, tool_help);
+  ASSERT_TRUE(binding.Ensure());
+  NumberedTexts texts;
+  snapshot::ProcessSnapshot result;
+  snapshot::ToolHelpProcessList list(kernel, binding, texts, result);
+  list.CollectToolHelpEntries();
+  list.Build9xProcessList();
+  EXPECT_NE(list.snapshot_handle(), 0u);
+  const DWORD own = ::GetCurrentProcessId();
+  auto it = std::find_if(result.processes().begin(), result.processes().end(),
+                         [&](const snapshot::processinfos& p) { return p.id == own; });
+  ASSERT_NE(it, result.processes().end());
+  EXPECT_EQ(it->id_text, snapshot::HexText8(own));
+  EXPECT_EQ(Lower(it->name), "rv_platform_tests.exe");
+  EXPECT_EQ(it->priority_text, "text 151");
+  for (const platform::ToolHelpEntry& e : list.entries()) EXPECT_EQ(e.size, 296u);
+}
+
+}  // namespace
