@@ -1,0 +1,238 @@
+#include "tests/e2e/driver.h"
+
+#include <algorithm>
+#include <fstream>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+std::string OwnDirectory() {
+  char path[MAX_PATH + 1];
+  DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir(path, n);
+  return dir.substr(0, dir.find_last_of('\\') + 1);
+}
+
+void Pause() {
+  std::this_thread::sleep_for(milliseconds(50));
+}
+
+struct EnumContext {
+  std::string window_class;
+  DWORD process;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM context) {
+  auto* c = reinterpret_cast<EnumContext*>(context);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (c->process != 0 && owner != c->process) return TRUE;
+  if (!c->window_class.empty() && ClassName(window) != c->window_class) return TRUE;
+  c->found.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
+  reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+  return TRUE;
+}
+
+void CopyOrFail(const std::string& from, const std::string& to) {
+  ::CopyFileA(from.c_str(), to.c_str(), FALSE);
+}
+
+void MakeDirectories(const std::string& path) {
+  for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+    ::CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  ::CreateDirectoryA(path.c_str(), nullptr);
+}
+
+void RemoveFilesIn(const std::string& dir) {
+  WIN32_FIND_DATAA found;
+  HANDLE find = ::FindFirstFileA((dir + "*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      ::DeleteFileA((dir + found.cFileName).c_str());
+  } while (::FindNextFileA(find, &found));
+  ::FindClose(find);
+}
+
+}  // namespace
+
+Program::Program(const std::string& exe, const std::string& arguments,
+                 const std::string& directory) {
+  std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &process_))
+    process_ = {};
+}
+
+Program::~Program() {
+  Kill();
+  if (process_.hThread) ::CloseHandle(process_.hThread);
+  if (process_.hProcess) ::CloseHandle(process_.hProcess);
+}
+
+bool Program::WaitForExit(milliseconds timeout) {
+  if (!process_.hProcess) return true;
+  return ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
+         WAIT_OBJECT_0;
+}
+
+bool Program::Running() const {
+  return process_.hProcess && ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void Program::Kill() {
+  if (Running()) {
+    ::TerminateProcess(process_.hProcess, 99);
+    ::WaitForSingleObject(process_.hProcess, 5000);
+  }
+}
+
+std::string DistDirectory() {
+  return OwnDirectory() + "..\\..\\dist\\";
+}
+
+std::string CopySuite(const std::string& name, bool with_base_module) {
+  const std::string from = DistDirectory();
+  const std::string root = OwnDirectory() + "..\\..\\e2e\\" + name + "\\";
+  MakeDirectories(root + "Process");
+  RemoveFilesIn(root);
+  RemoveFilesIn(root + "Process\\");
+  if (with_base_module) CopyOrFail(from + "RvInfo.exe", root + "RvInfo.exe");
+  CopyOrFail(from + "Process\\RvProcesess.exe", root + "Process\\RvProcesess.exe");
+  for (const char* code : {"CSY", "DE", "EN", "ES", "FR", "IT", "RUS"}) {
+    const std::string dll = std::string("Process\\RvProcesess") + code + ".dll";
+    CopyOrFail(from + dll, root + dll);
+  }
+  return root;
+}
+
+std::vector<HWND> TopLevelWindows(const std::string& window_class, DWORD process) {
+  EnumContext context{window_class, process, {}};
+  ::EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&context));
+  return context.found;
+}
+
+HWND WaitForWindow(const std::string& window_class, DWORD process, milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < end) {
+    for (HWND w : TopLevelWindows(window_class, process))
+      if (::IsWindowVisible(w)) return w;
+    Pause();
+  }
+  return nullptr;
+}
+
+std::string WindowText(HWND window) {
+  char text[1024];
+  int n = ::GetWindowTextA(window, text, sizeof text);
+  return std::string(text, n > 0 ? n : 0);
+}
+
+std::string ClassName(HWND window) {
+  char name[256];
+  int n = ::GetClassNameA(window, name, sizeof name);
+  return std::string(name, n > 0 ? n : 0);
+}
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> children;
+  ::EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
+HWND ChildWithText(HWND parent, const std::string& text) {
+  for (HWND child : ChildWindows(parent))
+    if (WindowText(child) == text) return child;
+  return nullptr;
+}
+
+std::vector<std::string> ListRows(HWND list) {
+  std::vector<std::string> rows;
+  const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = ::SendMessageW(list, LB_GETTEXTLEN, i, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+    ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(wcslen(wide.c_str()));
+    char narrow[2048];
+    int n = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow,
+                                  sizeof narrow, nullptr, nullptr);
+    rows.emplace_back(narrow, n > 0 ? n : 0);
+  }
+  return rows;
+}
+
+std::vector<std::string> AnswerMessageBoxes(DWORD process, int count, milliseconds timeout) {
+  std::vector<std::string> texts;
+  std::vector<HWND> answered;
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (static_cast<int>(texts.size()) < count && std::chrono::steady_clock::now() < end) {
+    for (HWND box : TopLevelWindows("#32770", process)) {
+      if (std::find(answered.begin(), answered.end(), box) != answered.end()) continue;
+      HWND text = ::GetDlgItem(box, kMessageBoxTextId);
+      if (!text || !::IsWindowVisible(box)) continue;
+      texts.push_back(WindowText(text));
+      answered.push_back(box);
+      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+      break;
+    }
+    Pause();
+  }
+  return texts;
+}
+
+void Click(HWND window, int x, int y) {
+  const LPARAM at = MAKELPARAM(x, y);
+  ::PostMessageA(window, WM_MOUSEMOVE, 0, at);
+  ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ::PostMessageA(window, WM_LBUTTONUP, 0, at);
+}
+
+bool SaveScreenshot(HWND window, const std::string& path) {
+  RECT r;
+  if (!::GetWindowRect(window, &r)) return false;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  ::SelectObject(memory, old);
+
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = w;
+  info.biHeight = h;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  const int stride = (w * 3 + 3) & ~3;
+  std::vector<char> pixels(static_cast<std::size_t>(stride * h));
+  ::GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  return static_cast<bool>(out);
+}
+
+}  // namespace e2e

@@ -1,0 +1,59 @@
+#pragma once
+// What the end-to-end scenarios do to the suite from outside, as a user would: start programs,
+// find their windows, read and answer message boxes, read window texts and list rows, click,
+// and take screenshots.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using std::chrono::milliseconds;
+
+// A started program; ended through its own handle when it goes out of scope.
+class Program {
+ public:
+  Program(const std::string& exe, const std::string& arguments, const std::string& directory);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool Started() const { return process_.hProcess != nullptr; }
+  DWORD Id() const { return process_.dwProcessId; }
+  bool WaitForExit(milliseconds timeout);
+  bool Running() const;
+  void Kill();
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+// The directory the suite is laid out in (build/dist), with a trailing separator.
+std::string DistDirectory();
+// A fresh copy of the suite under build/e2e/<name>/, for scenarios that change files.
+std::string CopySuite(const std::string& name, bool with_base_module);
+
+// Top-level windows of a class (any class when empty) owned by any process whose id is in
+// `processes` (all processes when empty).
+std::vector<HWND> TopLevelWindows(const std::string& window_class, DWORD process = 0);
+HWND WaitForWindow(const std::string& window_class, DWORD process, milliseconds timeout);
+
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+std::vector<HWND> ChildWindows(HWND parent);
+HWND ChildWithText(HWND parent, const std::string& text);
+// Rows of a list box in another process, read through the wide message and turned into the
+// ANSI code page (the narrow message does not arrive intact across processes).
+std::vector<std::string> ListRows(HWND list);
+
+// Waits for `count` message boxes of `process` one after the other, reads each text and
+// presses its default button. Fewer texts come back when time runs out.
+std::vector<std::string> AnswerMessageBoxes(DWORD process, int count, milliseconds timeout);
+
+void Click(HWND window, int x, int y);
+// Saves what the window shows as a 24-bit BMP file; false when that fails.
+bool SaveScreenshot(HWND window, const std::string& path);
+
+}  // namespace e2e

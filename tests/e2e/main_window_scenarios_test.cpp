@@ -1,0 +1,123 @@
+// The suite started as a user starts it, and the main window read from outside.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/driver.h"
+
+namespace {
+
+using e2e::milliseconds;
+
+std::string IniValue(const std::string& ini, const char* key) {
+  char value[64];
+  DWORD n =
+      ::GetPrivateProfileStringA("Options", key, "<absent>", value, sizeof value, ini.c_str());
+  return std::string(value, n);
+}
+
+// The visible child windows' texts, in creation order.
+std::vector<std::string> VisibleChildTexts(HWND parent) {
+  std::vector<std::string> texts;
+  for (HWND child : e2e::ChildWindows(parent))
+    if (::IsWindowVisible(child) && !e2e::WindowText(child).empty())
+      texts.push_back(e2e::WindowText(child));
+  return texts;
+}
+
+bool Contains(const std::vector<std::string>& texts, const std::string& text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+TEST(MainWindow, ThroughTheBaseModuleShowsTheFixedWindowWithEnglishCaptions) {
+  const std::string suite = e2e::CopySuite("through-base-module", true);
+  e2e::Program base(suite + "RvInfo.exe", "", suite);
+  ASSERT_TRUE(base.Started());
+  HWND window = e2e::WaitForWindow("TProcesessFrm", 0, milliseconds(30000));
+  ASSERT_NE(window, nullptr);
+
+  EXPECT_EQ(e2e::WindowText(window), "Ravo Info Process");
+  RECT r;
+  ::GetWindowRect(window, &r);
+  EXPECT_EQ(r.right - r.left, 585);
+  EXPECT_EQ(r.bottom - r.top, 485);
+  const LONG style = ::GetWindowLongA(window, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+
+  const auto texts = VisibleChildTexts(window);
+  for (const char* caption :
+       {"Report", "About", "Language", "Minimize", "Close", "Process", "CPU usage"}) {
+    SCOPED_TRACE(caption);
+    EXPECT_TRUE(Contains(texts, caption));
+  }
+  HWND refresh = e2e::ChildWithText(window, "Refresh");
+  ASSERT_NE(refresh, nullptr);
+  EXPECT_FALSE(::IsWindowVisible(refresh));
+
+  std::vector<std::string> left_rows;
+  for (HWND child : e2e::ChildWindows(window))
+    if (e2e::ClassName(child) == "ListBox" && ::IsWindowVisible(child) && left_rows.empty())
+      left_rows = e2e::ListRows(child);
+  EXPECT_EQ(left_rows, (std::vector<std::string>{"Applications", "Processes"}));
+
+  ::Sleep(1500);  // one tick of the timers, so the screenshot shows the window at work
+  e2e::SaveScreenshot(window, suite + "main-window.bmp");
+
+  // Closing the window ends the module, and with it the base module.
+  HWND close = e2e::ChildWithText(window, "Close");
+  ASSERT_NE(close, nullptr);
+  e2e::Click(close, 10, 8);
+  EXPECT_TRUE(base.WaitForExit(milliseconds(15000)));
+}
+
+TEST(MainWindow, FirstStartWritesTheLanguageAndTheLanguageInUse) {
+  const std::string suite = e2e::CopySuite("first-start", true);
+  const std::string ini = suite + "Process\\RvProcesess.ini";
+  ASSERT_EQ(::GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES);
+  e2e::Program module(suite + "Process\\RvProcesess.exe", "-start", suite + "Process");
+  HWND window = e2e::WaitForWindow("TProcesessFrm", module.Id(), milliseconds(30000));
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(IniValue(ini, "Language"), "EN");  // Wine's system language here is English
+  EXPECT_EQ(IniValue(ini, "RunLang"), "EN");
+  HWND minimize = e2e::ChildWithText(window, "Minimize");
+  ASSERT_NE(minimize, nullptr);
+  e2e::Click(minimize, 10, 8);
+  const auto end = ::GetTickCount() + 10000;
+  while (!::IsIconic(window) && ::GetTickCount() < end) ::Sleep(50);
+  EXPECT_TRUE(::IsIconic(window));
+}
+
+TEST(MainWindow, ChosenLanguageWithoutItsLibraryFallsBackToEnglish) {
+  const std::string suite = e2e::CopySuite("missing-language", true);
+  const std::string ini = suite + "Process\\RvProcesess.ini";
+  ::WritePrivateProfileStringA("Options", "Language", "FR", ini.c_str());
+  ::DeleteFileA((suite + "Process\\RvProcesessFR.dll").c_str());
+  e2e::Program module(suite + "Process\\RvProcesess.exe", "-start", suite + "Process");
+  EXPECT_EQ(e2e::AnswerMessageBoxes(module.Id(), 1, milliseconds(30000)),
+            (std::vector<std::string>{"Jazykov\xE1 mutace FR modulu neexistuje!"}));
+  HWND window = e2e::WaitForWindow("TProcesessFrm", module.Id(), milliseconds(30000));
+  ASSERT_NE(window, nullptr);
+  EXPECT_NE(e2e::ChildWithText(window, "Report"), nullptr);
+  EXPECT_EQ(IniValue(ini, "Language"), "EN");
+  EXPECT_EQ(IniValue(ini, "RunLang"), "EN");
+}
+
+TEST(MainWindow, ChosenLanguageIsShown) {
+  const std::string suite = e2e::CopySuite("german", true);
+  const std::string ini = suite + "Process\\RvProcesess.ini";
+  ::WritePrivateProfileStringA("Options", "Language", "DE", ini.c_str());
+  e2e::Program module(suite + "Process\\RvProcesess.exe", "-start", suite + "Process");
+  HWND window = e2e::WaitForWindow("TProcesessFrm", module.Id(), milliseconds(30000));
+  ASSERT_NE(window, nullptr);
+  const auto texts = VisibleChildTexts(window);
+  EXPECT_TRUE(Contains(texts, "Bericht"));
+  EXPECT_TRUE(Contains(texts,
+                       "Schlie\xDF"
+                       "en"));
+  EXPECT_EQ(IniValue(ini, "RunLang"), "DE");
+}
+
+}  // namespace
