@@ -16,8 +16,11 @@ struct processinfos {
 
 // The text after the last "\" or ":" of `path`; the whole path when it has neither.
 inline std::string_view FileNamePart(std::string_view path) {
-  std::size_t cut = path.find_last_of("\\:");
-  return cut == std::string_view::npos ? path : path.substr(cut + 1);
+  // A plain backward scan: find_last_of searches its set once per character, which shows in a
+  // tick over thousands of paths.
+  std::size_t start = path.size();
+  while (start > 0 && path[start - 1] != '\\' && path[start - 1] != ':') --start;
+  return path.substr(start);
 }
 
 }  // namespace snapshot

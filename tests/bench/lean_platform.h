@@ -1,0 +1,176 @@
+#pragma once
+// A fake platform for timing: the system as arrays, every call O(1) with no logging, so that a
+// benchmark measures the logic and not the test fakes' bookkeeping.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "i18n/text_source.h"
+#include "platform/image_list.h"
+#include "platform/kernel.h"
+#include "platform/process_status.h"
+#include "platform/user_interface.h"
+
+namespace bench {
+
+struct LeanProcess {
+  std::uint32_t id;
+  std::string path;
+  std::uint32_t priority;
+  bool can_open;
+};
+
+struct LeanWindow {
+  std::string title;
+  bool visible;
+  platform::WindowHandle owner;
+  std::uint32_t ex_style;
+  platform::IconHandle icon;
+};
+
+// Process ids are 8, 12, 16, ...; a handle is the process's index + 1, a window handle its
+// index + 1.
+struct LeanSystem {
+  LeanSystem(int process_count, int window_count);
+  std::vector<LeanProcess> processes;
+  std::vector<std::uint32_t> pids;
+  std::vector<LeanWindow> windows;
+};
+
+inline LeanSystem::LeanSystem(int process_count, int window_count) {
+  static const std::uint32_t kClasses[] = {0x20, 0x20, 0x20, 0x80, 0x40, 0x8000};
+  for (int i = 0; i < process_count; ++i) {
+    const auto id = static_cast<std::uint32_t>(8 + 4 * i);
+    // One in ten cannot be opened, one in twenty has no readable path.
+    std::string path = i % 20 == 7 ? std::string()
+                                   : "C:\\Program Files\\Vendor " + std::to_string(i % 37) +
+                                         "\\Application\\program" + std::to_string(i) + ".exe";
+    processes.push_back({id, std::move(path), kClasses[i % 6], i % 10 != 3});
+    pids.push_back(id);
+  }
+  for (int i = 0; i < window_count; ++i) {
+    // A quarter are application windows; the rest are hidden, owned or tool windows.
+    const int kind = i % 4;
+    windows.push_back({"Window " + std::to_string(i) + " - Some Document Title.txt", kind != 1,
+                       kind == 2 ? platform::WindowHandle{0x5000} : 0,
+                       kind == 3 ? platform::kWsExToolWindow : 0u,
+                       static_cast<platform::IconHandle>(i % 5 == 0 ? 0 : 0x7000 + i)});
+  }
+}
+
+class LeanKernel : public platform::Kernel {
+ public:
+  explicit LeanKernel(const LeanSystem& system) : system_(system) {}
+  bool GetVersionExA(platform::OsVersionInfo&) override { return false; }
+  std::uint16_t GetSystemDefaultLangID() override { return 0x409; }
+  platform::Handle OpenMutexA(std::uint32_t, bool, const std::string&) override { return 0; }
+  std::uint32_t GetLastError() override { return 0; }
+  bool CloseHandle(platform::Handle handle) override { return handle != 0; }
+  bool FileExists(const std::string&) override { return false; }
+  std::string GetModuleFileNameA() override { return {}; }
+  std::vector<std::string> CommandLineArguments() override { return {}; }
+  std::string GetSystemDirectoryA() override { return "C:\\windows\\system32"; }
+  platform::Handle GetModuleHandleA(const std::string&) override { return 0; }
+  platform::Handle LoadLibraryA(const std::string&) override { return 0x1000; }
+  platform::Handle LoadLibraryExA(const std::string&, std::uint32_t) override { return 0; }
+  bool FreeLibrary(platform::Handle) override { return true; }
+  platform::ProcAddress GetProcAddress(platform::Handle, const std::string& name) override {
+    return name == "EnumProcesses" ? 0x2000 : 0x3000;
+  }
+  platform::Handle OpenProcess(std::uint32_t, bool, std::uint32_t id) override {
+    const std::size_t index = (id - 8) / 4;
+    if (id < 8 || index >= system_.processes.size() || !system_.processes[index].can_open) return 0;
+    return index + 1;
+  }
+  std::uint32_t GetPriorityClass(platform::Handle process) override {
+    return process == 0 ? 0 : system_.processes[process - 1].priority;
+  }
+
+ private:
+  const LeanSystem& system_;
+};
+
+class LeanProcessStatus : public platform::ProcessStatus {
+ public:
+  explicit LeanProcessStatus(const LeanSystem& system) : system_(system) {}
+  bool EnumProcesses(platform::ProcAddress fn, std::uint32_t* buffer, std::uint32_t bytes,
+                     std::uint32_t& bytes_returned) override {
+    if (fn == 0) return false;
+    const std::size_t n = std::min<std::size_t>(system_.pids.size(), bytes / 4);
+    std::memcpy(buffer, system_.pids.data(), n * 4);
+    bytes_returned = static_cast<std::uint32_t>(n * 4);
+    return true;
+  }
+  int GetModuleFileNameExA(platform::ProcAddress fn, platform::Handle process, platform::Handle,
+                           char* buffer, int size) override {
+    if (fn == 0 || process == 0) return 0;
+    const std::string& path = system_.processes[process - 1].path;
+    if (path.empty()) return 0;
+    const int n = std::min<int>(static_cast<int>(path.size()), size - 1);
+    std::memcpy(buffer, path.data(), static_cast<std::size_t>(n));
+    buffer[n] = '\0';
+    return n;
+  }
+
+ private:
+  const LeanSystem& system_;
+};
+
+class LeanUserInterface : public platform::UserInterface {
+ public:
+  explicit LeanUserInterface(const LeanSystem& system) : system_(system) {}
+  int LoadStringA(platform::Handle, std::uint32_t, char*, int) override { return 0; }
+  int MessageBoxA(platform::WindowHandle, const std::string&, const std::string&,
+                  std::uint32_t) override {
+    return platform::kIdOk;
+  }
+  void EnumWindows(const std::function<bool(platform::WindowHandle)>& callback) override {
+    for (std::size_t i = 0; i < system_.windows.size(); ++i)
+      if (!callback(i + 1)) break;
+  }
+  bool IsWindowVisible(platform::WindowHandle w) override { return At(w).visible; }
+  std::int32_t GetWindowLongA(platform::WindowHandle w, int index) override {
+    return index == platform::kGwlHwndParent ? static_cast<std::int32_t>(At(w).owner)
+                                             : static_cast<std::int32_t>(At(w).ex_style);
+  }
+  platform::WindowHandle GetDesktopWindow() override { return 0x10010; }
+  int GetWindowTextA(platform::WindowHandle w, char* buffer, int size) override {
+    const std::string& title = At(w).title;
+    const int n = std::min<int>(static_cast<int>(title.size()), size - 1);
+    std::memcpy(buffer, title.data(), static_cast<std::size_t>(n));
+    buffer[n] = '\0';
+    return n;
+  }
+  std::uint32_t GetClassLongA(platform::WindowHandle w, int) override {
+    return static_cast<std::uint32_t>(At(w).icon);
+  }
+
+ private:
+  const LeanWindow& At(platform::WindowHandle w) const { return system_.windows[w - 1]; }
+  const LeanSystem& system_;
+};
+
+class LeanImageList : public platform::ImageList {
+ public:
+  int Count() const override { return count_; }
+  int Width() const override { return 16; }
+  int Height() const override { return 16; }
+  bool Delete(int index) override {
+    if (index < 0 || index >= count_) return false;
+    --count_;
+    return true;
+  }
+  int AddIcon(platform::IconHandle icon) override { return icon == 0 ? -1 : count_++; }
+
+ private:
+  int count_ = 3;
+};
+
+class LeanTexts : public i18n::TextSource {
+ public:
+  std::string TextById(int id) const override { return "priority text " + std::to_string(id); }
+};
+
+}  // namespace bench

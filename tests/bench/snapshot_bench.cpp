@@ -1,0 +1,87 @@
+// Cost of one NT refresh tick's snapshot (process ids, process list, application windows) on a
+// fake platform, beside the cost of the same platform calls made with no logic around them.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "snapshot/app_windows.h"
+#include "snapshot/nt_process_list.h"
+#include "tests/bench/lean_platform.h"
+
+namespace bench {
+
+struct Platform {
+  Platform(int processes, int windows)
+      : system(processes, windows), kernel(system), status(system), ui(system) {}
+  LeanSystem system;
+  LeanKernel kernel;
+  LeanProcessStatus status;
+  LeanUserInterface ui;
+  LeanImageList images;
+  LeanTexts texts;
+};
+
+constexpr int kWindows = 200;
+
+void NtTickLogic(benchmark::State& state) {
+  Platform p(static_cast<int>(state.range(0)), kWindows);
+  snapshot::PsapiBinding psapi(p.kernel, p.status);
+  if (!psapi.Load()) state.SkipWithError("binding failed");
+  snapshot::ProcessSnapshot result;
+  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.texts, result);
+  snapshot::AppWindowList windows(p.ui, p.images, snapshot::Family::kNt);
+  for (auto _ : state) {
+    processes.CollectNtProcessIds();
+    processes.BuildNtProcessList();
+    windows.EnumerateAppWindows();
+    benchmark::DoNotOptimize(result.processes().data());
+    benchmark::DoNotOptimize(windows.windows().data());
+  }
+  state.counters["processes"] = static_cast<double>(result.processes().size());
+  state.counters["windows"] = static_cast<double>(windows.windows().size());
+}
+
+// The same calls in the same order through the same interfaces, results thrown away.
+void NtTickPlatformCallsOnly(benchmark::State& state) {
+  Platform p(static_cast<int>(state.range(0)), kWindows);
+  platform::Kernel& kernel = p.kernel;
+  platform::ProcessStatus& status = p.status;
+  platform::UserInterface& ui = p.ui;
+  platform::ImageList& images = p.images;
+  benchmark::DoNotOptimize(&kernel);
+  benchmark::DoNotOptimize(&status);
+  benchmark::DoNotOptimize(&ui);
+  auto buffer = std::make_unique<std::uint32_t[]>(snapshot::kMaxPids);
+  char path[snapshot::kPathBufferSize];
+  char title[snapshot::kTitleBufferSize];
+  for (auto _ : state) {
+    std::uint32_t bytes = 0;
+    status.EnumProcesses(0x2000, buffer.get(), snapshot::kPidBufferBytes, bytes);
+    for (std::uint32_t i = 0; i < bytes / 4; ++i) {
+      const platform::Handle h = kernel.OpenProcess(snapshot::kProcessOpenAccess, false, buffer[i]);
+      if (h == 0) continue;
+      if (status.GetModuleFileNameExA(0x3000, h, 0, path, sizeof path) > 0)
+        benchmark::DoNotOptimize(kernel.GetPriorityClass(h));
+      kernel.CloseHandle(h);
+    }
+    for (int i = images.Count() - 1; i >= snapshot::kFixedImageCount; --i) images.Delete(i);
+    ui.EnumWindows([&](platform::WindowHandle w) {
+      if (!ui.IsWindowVisible(w)) return true;
+      const auto owner = static_cast<std::uint32_t>(ui.GetWindowLongA(w, platform::kGwlHwndParent));
+      if (owner != 0 && owner != ui.GetDesktopWindow()) return true;
+      const auto ex = static_cast<std::uint32_t>(ui.GetWindowLongA(w, platform::kGwlExStyle));
+      if ((ex & platform::kWsExToolWindow) && !(ex & platform::kWsExAppWindow)) return true;
+      if (ui.GetWindowTextA(w, title, sizeof title) < 1) return true;
+      benchmark::DoNotOptimize(images.AddIcon(ui.GetClassLongA(w, platform::kGclHIcon)));
+      return true;
+    });
+    benchmark::ClobberMemory();
+  }
+}
+
+BENCHMARK(NtTickLogic)->Arg(1000)->Arg(16383)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NtTickPlatformCallsOnly)->Arg(1000)->Arg(16383)->Unit(benchmark::kMicrosecond);
+
+}  // namespace bench
+
+BENCHMARK_MAIN();
