@@ -307,7 +307,9 @@ void RecordingCanvas::DrawImage(const platform::ImageList&, int index, int x, in
 
 std::unique_ptr<platform::Bitmap> RecordingCanvas::CreateBitmap(int width, int height) {
   Log("CreateBitmap " + std::to_string(width) + "x" + std::to_string(height));
-  return std::make_unique<FakeBitmap>(width, height);
+  auto bitmap = std::make_unique<FakeBitmap>(width, height);
+  created.push_back(bitmap.get());
+  return bitmap;
 }
 
 void RecordingCanvas::Blit(int x, int y, platform::Bitmap& bitmap, bool replace,

@@ -18,6 +18,8 @@
 
 namespace fakes {
 
+class FakeBitmap;
+
 constexpr int kCharWidth = 6;
 constexpr platform::Color kUnpainted = 0xFF000000;  // a pixel no call has touched
 
@@ -40,6 +42,8 @@ class RecordingCanvas : public platform::Canvas {
   std::vector<TextRecord> texts;                 // drawn text only (not measuring)
   std::map<int, platform::Color> system_colors;  // system colour index -> RGB
   int pixels_per_inch = 96;
+  // Bitmaps made by CreateBitmap, in order; not owned, valid while their owner keeps them.
+  std::vector<FakeBitmap*> created;
 
   // Log lines starting with `prefix` (e.g. "FillRect").
   std::vector<std::string> Calls(const std::string& prefix) const;
