@@ -1,6 +1,7 @@
 #pragma once
 // The process list of the current tick. One instance lives as long as the main window; the
 // family's list builder refills it at every tick and everything else only reads it.
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +22,7 @@ class ProcessSnapshot {
   // For the list builders: the list to refill. Records are reused from tick to tick so that
   // their strings keep their capacity; `Truncate` drops what the new tick did not fill.
   processinfos& Slot(std::size_t index) {
+    assert(index <= processes_.size());
     if (index == processes_.size()) processes_.emplace_back();
     return processes_[index];
   }

@@ -115,17 +115,6 @@ TEST_P(AppWindowsFixture, ImageListIsTrimmedToTheFixedImagesAtEveryTick) {
   }
 }
 
-TEST_P(AppWindowsFixture, RepeatedTicksDoNotGrowTheImageList) {
-  for (platform::WindowHandle h = 1; h <= 5; ++h) Add(h, "W", true, 0, 0, 0x900 + h);
-  Tick();
-  ui.windows.pop_back();
-  Tick();
-  Tick();
-  EXPECT_EQ(images.Count(), 3 + 4);
-  EXPECT_EQ(list.windows().size(), 4u);
-  EXPECT_EQ(list.windows().back().image_index, 6);
-}
-
 TEST_P(AppWindowsFixture, TitleLookupFindsTheFirstOfDuplicatesExactly) {
   Add(0x10, "Other");
   Add(0x20, "Editor");
