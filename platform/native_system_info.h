@@ -16,14 +16,16 @@ constexpr std::uint32_t kStatusProcedureNotFound = 0xC000007A;
 constexpr std::uint32_t kSystemBasicInformation = 0;
 constexpr std::uint32_t kSystemProcessorPerformanceInformation = 8;
 
-// SYSTEM_BASIC_INFORMATION of a 32-bit process: 44 bytes, the processor count is the byte at
-// offset 40.
+// SYSTEM_BASIC_INFORMATION of a 32-bit process: exactly 44 bytes are accepted; the processor
+// count is the byte at offset 40.
 constexpr std::uint32_t kSystemBasicInformationSize = 44;
 constexpr std::uint32_t kBasicInfoProcessorCountOffset = 40;
 
-// SYSTEM_PROCESSOR_PERFORMANCE_INFORMATION: one 44-byte record per processor; the first 8 bytes
-// are the processor's idle time in 100-ns units (little-endian, signed).
-constexpr std::uint32_t kProcessorPerformanceRecordSize = 44;
+// SYSTEM_PROCESSOR_PERFORMANCE_INFORMATION: five 64-bit times and a 32-bit field, padded to 48
+// bytes by the 8-byte alignment of its times. One record per processor; the first 8 bytes are
+// the processor's idle time in 100-ns units (little-endian, signed). A buffer smaller than one
+// record is refused with kStatusInfoLengthMismatch; a larger one receives the records that fit.
+constexpr std::uint32_t kProcessorPerformanceRecordSize = 48;
 
 class NativeSystemInfo {
  public:

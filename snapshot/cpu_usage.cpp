@@ -76,35 +76,48 @@ void TMCPUUsage::SetUpNative() {
   const platform::ProcAddress fn = module_.query_entry_;
   std::vector<std::uint8_t>& buffer = module_.buffer_;
   constexpr std::uint32_t kRecord = platform::kProcessorPerformanceRecordSize;
+  auto query = [&] {
+    return native.ZwQuerySystemInformation(fn, platform::kSystemProcessorPerformanceInformation,
+                                           buffer.data(),
+                                           static_cast<std::uint32_t>(buffer.size()));
+  };
 
   buffer.assign(kRecord, 0);
-  std::uint32_t status = native.ZwQuerySystemInformation(
-      fn, platform::kSystemProcessorPerformanceInformation, buffer.data(), kRecord);
-  for (std::uint32_t retries = 1; status == platform::kStatusInfoLengthMismatch; ++retries) {
+  std::uint32_t status = query();
+  // A 32-bit system has at most 32 processors; a query that keeps refusing far beyond that is
+  // broken, and the component stays unavailable instead of growing the buffer for ever.
+  constexpr std::uint32_t kMaxRetries = 256;
+  for (std::uint32_t retries = 1;
+       status == platform::kStatusInfoLengthMismatch && retries <= kMaxRetries; ++retries) {
     buffer.assign(retries * kRecord, 0);
-    status =
-        native.ZwQuerySystemInformation(fn, platform::kSystemProcessorPerformanceInformation,
-                                        buffer.data(), static_cast<std::uint32_t>(buffer.size()));
+    status = query();
+  }
+  available_ = status == platform::kStatusSuccess;
+  if (!available_) {
+    buffer.clear();
+    return;
   }
   module_.sample_size_ = static_cast<std::uint32_t>(buffer.size());
-  available_ = status == platform::kStatusSuccess;
-  if (!available_) return;
+  module_.processors_ = module_.sample_size_ / kRecord;
 
-  // The query fills as many records as fit, so a one-record buffer is enough to succeed and
-  // the loop alone would measure processor 0 only. Make room for every processor.
+  // The query fills the records that fit and succeeds with one, so the loop alone would measure
+  // processor 0 only: make room for the processor count the system reports.
   std::uint8_t basic[platform::kSystemBasicInformationSize] = {};
   if (native.ZwQuerySystemInformation(fn, platform::kSystemBasicInformation, basic, sizeof basic) !=
       platform::kStatusSuccess)
     return;
   const std::uint32_t processors = basic[platform::kBasicInfoProcessorCountOffset];
-  if (processors * kRecord <= module_.sample_size_) return;
-  std::vector<std::uint8_t> wider(processors * kRecord, 0);
-  if (native.ZwQuerySystemInformation(fn, platform::kSystemProcessorPerformanceInformation,
-                                      wider.data(), static_cast<std::uint32_t>(wider.size())) !=
-      platform::kStatusSuccess)
-    return;
-  buffer = std::move(wider);
-  module_.sample_size_ = static_cast<std::uint32_t>(buffer.size());
+  if (processors == 0) return;
+  if (processors > module_.processors_) {
+    std::vector<std::uint8_t> narrow = std::move(buffer);
+    buffer.assign(processors * kRecord, 0);
+    if (query() != platform::kStatusSuccess) {
+      buffer = std::move(narrow);
+      return;
+    }
+    module_.sample_size_ = static_cast<std::uint32_t>(buffer.size());
+  }
+  module_.processors_ = processors;
 }
 
 void TMCPUUsage::SetUpRegistry() {
@@ -125,6 +138,7 @@ void TMCPUUsage::TearDown() {
     module_.buffer_.clear();
     module_.buffer_.shrink_to_fit();
     module_.sample_size_ = 0;
+    module_.processors_ = 0;
     return;
   }
   platform::Registry& registry = module_.registry_;
@@ -154,7 +168,7 @@ bool TMCPUUsage::SampleNative(std::uint32_t& value) {
   const bool first = !have_idle_;
   have_idle_ = true;
   if (first) return false;
-  const std::uint32_t processors = module_.sample_size_ / platform::kProcessorPerformanceRecordSize;
+  const std::uint32_t processors = module_.processors_;
   if (processors == 0 || Interval() == 0) return false;
   const auto difference = static_cast<std::int64_t>(static_cast<std::uint64_t>(current_idle_) -
                                                     static_cast<std::uint64_t>(previous_idle_));
@@ -173,11 +187,10 @@ bool TMCPUUsage::SampleRegistry(std::uint32_t& value) {
 }
 
 std::int64_t TMCPUUsage::IdleSum() const {
-  const std::vector<std::uint8_t>& buffer = module_.buffer_;
   std::uint64_t sum = 0;  // unsigned: wraps instead of overflowing; differences stay right
-  for (std::size_t at = 0; at + 8 <= module_.sample_size_ && at + 8 <= buffer.size();
-       at += platform::kProcessorPerformanceRecordSize)
-    sum += static_cast<std::uint64_t>(ReadInt64(&buffer[at]));
+  for (std::uint32_t p = 0; p < module_.processors_; ++p)
+    sum += static_cast<std::uint64_t>(
+        ReadInt64(&module_.buffer_[p * platform::kProcessorPerformanceRecordSize]));
   return static_cast<std::int64_t>(sum);
 }
 

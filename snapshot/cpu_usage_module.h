@@ -38,6 +38,7 @@ class CpuUsageModule {
   // Native method: one performance record per processor, sized once when a sampler is set up.
   std::vector<std::uint8_t> buffer_;
   std::uint32_t sample_size_ = 0;
+  std::uint32_t processors_ = 0;  // records that enter the mean
 };
 
 }  // namespace snapshot

@@ -21,9 +21,9 @@ std::uint32_t FakeNativeSystemInfo::ZwQuerySystemInformation(platform::ProcAddre
   const auto processors = static_cast<std::uint32_t>(idle_times.size());
 
   if (info_class == platform::kSystemBasicInformation) {
-    if (!basic_information_answers) return platform::kStatusProcedureNotFound;
-    if (size < platform::kSystemBasicInformationSize) return platform::kStatusInfoLengthMismatch;
-    std::memset(bytes, 0, platform::kSystemBasicInformationSize);
+    if (!answers_basic_information) return platform::kStatusProcedureNotFound;
+    if (size != platform::kSystemBasicInformationSize) return platform::kStatusInfoLengthMismatch;
+    std::memset(bytes, 0, size);
     bytes[platform::kBasicInfoProcessorCountOffset] = static_cast<std::uint8_t>(processors);
     return platform::kStatusSuccess;
   }
@@ -43,6 +43,7 @@ std::uint32_t FakeNativeSystemInfo::ZwQuerySystemInformation(platform::ProcAddre
     // Kernel and user time behind the idle time, so that a reader of the wrong bytes notices.
     bytes[i * kRecord + 8] = 0xAB;
     bytes[i * kRecord + 16] = 0xCD;
+    bytes[i * kRecord + 44] = 0xEF;
   }
   return platform::kStatusSuccess;
 }

@@ -20,13 +20,12 @@ class FakeNativeSystemInfo : public platform::NativeSystemInfo {
   // --- the scripted system ---
   platform::ProcAddress entry = 0x7700;        // the only entry point that answers
   std::vector<std::int64_t> idle_times = {0};  // one per processor, 100-ns units
-  // How a too small processor buffer is answered: false asks for a larger buffer
-  // (kStatusInfoLengthMismatch) until every processor fits; true fills the records that fit
-  // and succeeds, as the real system does.
-  bool fills_what_fits = false;
+  // A buffer that holds at least one record receives the records that fit, as on the real
+  // system; false refuses every buffer too small for all of them instead.
+  bool fills_what_fits = true;
   // When set, every processor performance query answers this status and fills nothing.
   std::optional<std::uint32_t> performance_status;
-  bool basic_information_answers = true;
+  bool answers_basic_information = true;
 
   // --- what was asked ---
   std::vector<Query> queries;

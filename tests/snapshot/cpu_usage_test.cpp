@@ -147,14 +147,15 @@ TEST_F(CpuUsageTest, NativeMethodSamplesOnLaterNtVersions) {
   }
 }
 
-TEST_F(CpuUsageTest, SetUpGrowsTheBufferUntilEveryProcessorFits) {
+TEST_F(CpuUsageTest, SetUpGrowsTheBufferWhileTheQueryRefusesIt) {
   struct Case {
     std::size_t processors;
     std::vector<std::uint32_t> setup_sizes;
   } cases[] = {
-      {1, {44}},
-      {4, {44, 44, 88, 132, 176}},
+      {1, {48}},
+      {4, {48, 48, 96, 144, 192}},
   };
+  native.fills_what_fits = false;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.processors);
     native.queries.clear();
@@ -164,35 +165,31 @@ TEST_F(CpuUsageTest, SetUpGrowsTheBufferUntilEveryProcessorFits) {
     Tick(std::vector<std::int64_t>(c.processors, 1));
     Tick(std::vector<std::int64_t>(c.processors, 2));
     std::vector<std::uint32_t> all = c.setup_sizes;
-    all.push_back(c.setup_sizes.back());
-    all.push_back(c.setup_sizes.back());
+    all.insert(all.end(), 2, c.setup_sizes.back());
     EXPECT_EQ(native.PerformanceQuerySizes(), all);
   }
 }
 
 TEST_F(CpuUsageTest, BufferCoversEveryProcessorWhenOneRecordAlreadySucceeds) {
-  // The real query fills what fits: 44 bytes succeed on any machine.
-  native.fills_what_fits = true;
   native.idle_times = {0, 0};
   Create();
-  EXPECT_EQ(native.PerformanceQuerySizes(), (std::vector<std::uint32_t>{44, 88}));
+  EXPECT_EQ(native.PerformanceQuerySizes(), (std::vector<std::uint32_t>{48, 96}));
   EXPECT_TRUE(usage->Available());
   Tick({0, 0});
-  Tick({10'000'000, 0});  // processor 0 idle, processor 1 busy: half the machine is busy
+  Tick({10'000'000, 0});  // processor 0 idled, processor 1 worked: half the machine was busy
   EXPECT_EQ(reported, std::vector<std::uint32_t>{50});
-  EXPECT_EQ(native.PerformanceQuerySizes().back(), 88u);
+  EXPECT_EQ(native.PerformanceQuerySizes().back(), 96u);
 }
 
-TEST_F(CpuUsageTest, WithoutAProcessorCountTheSetUpBufferStays) {
-  native.fills_what_fits = true;
-  native.basic_information_answers = false;
+TEST_F(CpuUsageTest, WithoutAProcessorCountTheRecordsThatFitAreMeasured) {
+  native.answers_basic_information = false;
   native.idle_times = {0, 0};
   Create();
   EXPECT_TRUE(usage->Available());
   Tick({0, 0});
   Tick({2'000'000, 0});
   EXPECT_EQ(reported, std::vector<std::uint32_t>{80});
-  EXPECT_EQ(native.PerformanceQuerySizes(), (std::vector<std::uint32_t>{44, 44, 44}));
+  EXPECT_EQ(native.PerformanceQuerySizes(), (std::vector<std::uint32_t>{48, 48, 48}));
 }
 
 TEST_F(CpuUsageTest, FigureIsTheMeanOverAllProcessors) {
@@ -267,6 +264,7 @@ TEST_F(CpuUsageTest, UnavailableComponentNeverRuns) {
   } cases[] = {
       {"query fails", true, kStatusUnsuccessful},
       {"no entry point", false, std::nullopt},
+      {"never large enough", true, platform::kStatusInfoLengthMismatch},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -276,7 +274,8 @@ TEST_F(CpuUsageTest, UnavailableComponentNeverRuns) {
     EXPECT_FALSE(usage->Available());
     EXPECT_FALSE(usage->Active());
     EXPECT_TRUE(timers.running.empty());
-    EXPECT_EQ(native.PerformanceQuerySizes(), std::vector<std::uint32_t>{44});
+    EXPECT_FALSE(native.PerformanceQuerySizes().empty());
+    EXPECT_LE(native.PerformanceQuerySizes().back(), 256u * 48u);
     native.queries.clear();
   }
 }
