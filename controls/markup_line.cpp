@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::uint32_t kRunFlags = platform::kDtSingleLine | platform::kDtBottom |
                                     platform::kDtExpandTabs | platform::kDtExternalLeading;
+constexpr std::uint32_t kMeasureFlags = platform::kDtSingleLine | platform::kDtExpandTabs |
+                                        platform::kDtExternalLeading | platform::kDtCalcRect;
 
 // Entities that only ever mean a character inside a run, never the start of a tag.
 std::string ReplaceRunEntities(std::string_view run) {
@@ -116,10 +118,11 @@ void LineLayout::TextRun() {
     return;
   }
   ApplyFont();
+  // Measured without the bottom alignment, which would move the rectangle on some systems;
+  // the height is DrawText's result.
   platform::Rect measured{0, 0, 0, 0};
-  canvas_.DrawText(run, measured, kRunFlags | platform::kDtCalcRect);
+  const int height = canvas_.DrawText(run, measured, kMeasureFlags);
   const int width = measured.Width();
-  const int height = measured.Height();
   line_.height = std::max(line_.height, height);
   if (style_.subscript) line_.sub_extra = std::max(line_.sub_extra, height / 4);
   if (style_.superscript) line_.sup_extra = std::max(line_.sup_extra, height / 4);

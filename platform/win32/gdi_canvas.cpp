@@ -1,0 +1,232 @@
+#include "platform/win32/gdi_canvas.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/image_list.h"
+
+namespace platform::win32 {
+
+namespace {
+
+RECT ToRect(const Rect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+// The GDI bitmap behind a portable bitmap; bitmaps here are always made by a GDI canvas.
+GdiBitmap* GdiOf(Bitmap& bitmap) {
+  return dynamic_cast<GdiBitmap*>(&bitmap);
+}
+
+HIMAGELIST ImageListOf(const ImageList& list) {
+  if (auto* own = dynamic_cast<const Win32ImageList*>(&list)) return own->Handle();
+  return ToHandle<HIMAGELIST>(list.NativeHandle());
+}
+
+}  // namespace
+
+GdiCanvas::GdiCanvas(HDC dc) : dc_(dc) {
+  SetFont(font_);
+  ::SetBkColor(dc_, Ref(bk_color_));
+}
+
+GdiCanvas::~GdiCanvas() {
+  if (original_font_) ::SelectObject(dc_, original_font_);
+  if (original_pen_) ::SelectObject(dc_, original_pen_);
+  if (original_brush_) ::SelectObject(dc_, original_brush_);
+}
+
+void GdiCanvas::SetFont(const Font& font) {
+  // Layout code sets the font for every run; only a new face, size or style needs a new HFONT.
+  const bool same_face = font_handle_ && font.name == font_.name && font.size == font_.size &&
+                         font.style == font_.style && font.orientation == font_.orientation;
+  font_ = font;
+  if (same_face) {
+    ::SetTextColor(dc_, Ref(font.color));
+    return;
+  }
+  // Points to pixels the way the forms do it: negative height = character height.
+  const int height =
+      font.size == 0 ? 0 : -::MulDiv(font.size, ::GetDeviceCaps(dc_, LOGPIXELSY), 72);
+  UniqueFont created(::CreateFontA(
+      height, 0, font.orientation, font.orientation, font.Has(kFontBold) ? FW_BOLD : FW_NORMAL,
+      font.Has(kFontItalic), font.Has(kFontUnderline), font.Has(kFontStrikeOut), DEFAULT_CHARSET,
+      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+      font.name.c_str()));
+  if (created) {
+    HGDIOBJ previous = ::SelectObject(dc_, created.Get());
+    if (!original_font_) original_font_ = previous;
+    font_handle_ = std::move(created);  // the old font is deselected now, so it may go
+  }
+  ::SetTextColor(dc_, Ref(font.color));
+}
+
+void GdiCanvas::SetPenColor(Color color) {
+  pen_color_ = color;
+  UniquePen created(::CreatePen(PS_SOLID, 1, Ref(color)));
+  if (!created) return;
+  HGDIOBJ previous = ::SelectObject(dc_, created.Get());
+  if (!original_pen_) original_pen_ = previous;
+  pen_handle_ = std::move(created);
+}
+
+void GdiCanvas::SetBrushColor(Color color) {
+  brush_color_ = color;
+  UniqueBrush created(::CreateSolidBrush(Ref(color)));
+  if (!created) return;
+  HGDIOBJ previous = ::SelectObject(dc_, created.Get());
+  if (!original_brush_) original_brush_ = previous;
+  brush_handle_ = std::move(created);
+}
+
+void GdiCanvas::SetBkMode(BkMode mode) {
+  ::SetBkMode(dc_, mode == BkMode::kTransparent ? TRANSPARENT : OPAQUE);
+}
+
+BkMode GdiCanvas::GetBkMode() const {
+  return ::GetBkMode(dc_) == TRANSPARENT ? BkMode::kTransparent : BkMode::kOpaque;
+}
+
+void GdiCanvas::SetBkColor(Color color) {
+  bk_color_ = color;
+  ::SetBkColor(dc_, Ref(color));
+}
+
+Color GdiCanvas::ResolveColor(Color color) const {
+  return IsSystemColor(color) ? ::GetSysColor(SystemColorIndex(color)) : color;
+}
+
+int GdiCanvas::PixelsPerInch() const {
+  return ::GetDeviceCaps(dc_, LOGPIXELSY);
+}
+
+Size GdiCanvas::TextExtent(const std::string& text) {
+  SIZE size{0, 0};
+  ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  return {size.cx, size.cy};
+}
+
+void GdiCanvas::TextOut(int x, int y, const std::string& text) {
+  ::TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+int GdiCanvas::DrawText(const std::string& text, Rect& rect, std::uint32_t flags) {
+  RECT r = ToRect(rect);
+  const int height = ::DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, flags);
+  if (flags & kDtCalcRect) rect = {r.left, r.top, r.right, r.bottom};
+  return height;
+}
+
+Size GdiCanvas::TabbedTextOut(int x, int y, const std::string& text, const std::vector<int>& stops,
+                              int tab_origin) {
+  std::vector<INT> positions(stops.begin(), stops.end());
+  const LONG extent = ::TabbedTextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()),
+                                       static_cast<int>(positions.size()),
+                                       positions.empty() ? nullptr : positions.data(), tab_origin);
+  return {LOWORD(extent), HIWORD(extent)};
+}
+
+void GdiCanvas::MoveTo(int x, int y) {
+  ::MoveToEx(dc_, x, y, nullptr);
+}
+
+void GdiCanvas::LineTo(int x, int y) {
+  ::LineTo(dc_, x, y);
+}
+
+void GdiCanvas::Rectangle(const Rect& rect) {
+  ::Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void GdiCanvas::FillRect(const Rect& rect, Color color) {
+  const RECT r = ToRect(rect);
+  UniqueBrush brush(::CreateSolidBrush(Ref(color)));
+  if (brush) ::FillRect(dc_, &r, brush.Get());
+}
+
+void GdiCanvas::SetPixel(int x, int y, Color color) {
+  ::SetPixelV(dc_, x, y, Ref(color));
+}
+
+Color GdiCanvas::GetPixel(int x, int y) const {
+  return ::GetPixel(dc_, x, y);
+}
+
+void GdiCanvas::DrawEdge(const Rect& rect, std::uint32_t edge, std::uint32_t flags) {
+  RECT r = ToRect(rect);
+  ::DrawEdge(dc_, &r, edge, flags);
+}
+
+void GdiCanvas::DrawFrameControl(const Rect& rect, std::uint32_t state) {
+  RECT r = ToRect(rect);
+  ::DrawFrameControl(dc_, &r, DFC_BUTTON, state);
+}
+
+void GdiCanvas::DrawFocusRect(const Rect& rect) {
+  const RECT r = ToRect(rect);
+  ::DrawFocusRect(dc_, &r);
+}
+
+void GdiCanvas::DrawImage(const ImageList& list, int index, int x, int y, bool enabled) {
+  if (HIMAGELIST handle = ImageListOf(list))
+    ::ImageList_Draw(handle, index, dc_, x, y,
+                     enabled ? ILD_TRANSPARENT : ILD_TRANSPARENT | ILD_BLEND50);
+}
+
+std::unique_ptr<Bitmap> GdiCanvas::CreateBitmap(int width, int height) {
+  return std::make_unique<GdiBitmap>(width, height);
+}
+
+void GdiCanvas::Draw(int x, int y, Bitmap& bitmap) {
+  if (GdiBitmap* source = GdiOf(bitmap))
+    ::BitBlt(dc_, x, y, source->Width(), source->Height(), source->Dc(), 0, 0, SRCCOPY);
+}
+
+void GdiCanvas::StretchDraw(const Rect& dest, Bitmap& bitmap) {
+  if (GdiBitmap* source = GdiOf(bitmap))
+    ::StretchBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), source->Dc(), 0, 0,
+                 source->Width(), source->Height(), SRCCOPY);
+}
+
+void GdiCanvas::DrawReplacingColor(int x, int y, Bitmap& bitmap, Color from, Color to) {
+  GdiBitmap* source = GdiOf(bitmap);
+  if (!source) return;
+  // The replacement colour goes underneath; the copy leaves `from` pixels out so it shows.
+  FillRect(RectOfSize(x, y, source->Width(), source->Height()), to);
+  ::GdiTransparentBlt(dc_, x, y, source->Width(), source->Height(), source->Dc(), 0, 0,
+                      source->Width(), source->Height(), Ref(from));
+}
+
+GdiBitmap::GdiBitmap(int width, int height) : dc_(::CreateCompatibleDC(nullptr)) {
+  Select(width, height);
+  canvas_ = std::make_unique<GdiCanvas>(dc_.Get());
+}
+
+GdiBitmap::~GdiBitmap() {
+  canvas_.reset();
+  if (original_bitmap_) ::SelectObject(dc_.Get(), original_bitmap_);
+}
+
+void GdiBitmap::SetSize(int width, int height) {
+  if (width == width_ && height == height_) return;
+  Select(width, height);
+}
+
+void GdiBitmap::Select(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width > 0 ? width : 1;
+  info.bmiHeader.biHeight = -(height > 0 ? height : 1);  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap created(::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!created) return;
+  HGDIOBJ previous = ::SelectObject(dc_.Get(), created.Get());
+  if (!original_bitmap_) original_bitmap_ = previous;
+  bitmap_ = std::move(created);
+  width_ = width > 0 ? width : 0;
+  height_ = height > 0 ? height : 0;
+}
+
+}  // namespace platform::win32
