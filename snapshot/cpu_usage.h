@@ -13,7 +13,9 @@ namespace snapshot {
 class TMCPUUsage;
 
 // (Sender, Value): the usage in percent. It lies in 0..100 when the timer keeps time; a late
-// tick can give a figure below 0, which arrives as its 32-bit two's complement.
+// tick can give a figure below 0, which arrives as its 32-bit two's complement. The sampler
+// reports what it measured and leaves clamping to whoever shows the figure, who knows what it
+// can display (ui::UsageIndicatorPosition for the main window's indicator).
 using TOnIntervalEvent = std::function<void(TMCPUUsage& sender, std::uint32_t value)>;
 
 class TMCPUUsage {
@@ -29,7 +31,9 @@ class TMCPUUsage {
   bool Available() const { return available_; }
 
   bool Active() const { return timer_.Enabled(); }
-  // Runs the timer only when `active` and the method was set up.
+  // Runs the timer only when `active` and the method was set up. The native method reports
+  // nothing for the first sample after creation or activation: it has no earlier idle time to
+  // compare with.
   void SetActive(bool active);
   std::uint32_t Interval() const { return timer_.Interval(); }
   void SetInterval(std::uint32_t interval_ms) { timer_.SetInterval(interval_ms); }
