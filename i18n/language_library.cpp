@@ -10,10 +10,9 @@ namespace {
 constexpr char kMissingLibraryMessage[] = "Jazykov\xE1 mutace %s modulu neexistuje!";
 
 std::string WithCode(const std::string& pattern, const std::string& code) {
-  std::string text = pattern;
-  std::string::size_type at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, code);
-  return text;
+  const std::string::size_type at = pattern.find("%s");
+  if (at == std::string::npos) return pattern;
+  return pattern.substr(0, at) + code + pattern.substr(at + 2);
 }
 
 }  // namespace

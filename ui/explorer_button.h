@@ -25,6 +25,8 @@ class TExplBtn : public Component {
   std::function<void(TExplBtn&)> OnExit;
 
   bool Hot() const { return hot_; }
+  // The top bar's tile shows around the picture and the caption.
+  bool Transparent() const override { return true; }
   void Paint(platform::Canvas& canvas) override;
   void MouseDown(MouseButton button, platform::Point at) override;
   void MouseUp(MouseButton button, platform::Point at) override;

@@ -1,6 +1,7 @@
 // The module's executable: the real platform handed to the portable program.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "app/program.h"
 #include "platform/win32/ini_files.h"
