@@ -59,11 +59,7 @@ TEST(TProgressFill, GradientRunsFromNavyAtTheTopToPurpleAtTheBottom) {
   EXPECT_EQ(p.canvas.GetPixel(12, 1), platform::clNavy);
   EXPECT_EQ(p.canvas.GetPixel(12, 47), platform::clPurple);
   const platform::Color middle = p.canvas.GetPixel(12, 24);
-  EXPECT_EQ(platform::RedOf(middle), 64);
-  EXPECT_EQ(platform::BlueOf(middle), 128);
-  // The frame surrounds the fill.
-  EXPECT_EQ(p.canvas.GetPixel(0, 0), TProgressFill::kFrameColor);
-  EXPECT_EQ(p.canvas.GetPixel(24, 48), TProgressFill::kFrameColor);
+  EXPECT_EQ(middle, platform::Rgb(64, 0, 128));
   // A half fill shows the lower half of the same gradient.
   Painted half(50);
   EXPECT_EQ(half.canvas.GetPixel(12, 47), platform::clPurple);
