@@ -40,6 +40,11 @@ wine_env() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # Wine draws the window frames itself, so screenshots on a bare X server show the title bar.
+  if ! grep -q '"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
 }
 
 # Runs "$@" on $DISPLAY, or on a private virtual display when there is none.
