@@ -27,9 +27,15 @@ struct Windows {
     ::RegisterClassA(&wc);
   }
   ~Windows() {
-    for (auto it = created.rbegin(); it != created.rend(); ++it) ::DestroyWindow(*it);
+    for (auto it = created.rbegin(); it != created.rend(); ++it) {
+      // Hidden by style first: Wine without a window manager waits two seconds to unmap each
+      // visible window it destroys.
+      ::SetWindowLongA(*it, GWL_STYLE, ::GetWindowLongA(*it, GWL_STYLE) & ~WS_VISIBLE);
+      ::DestroyWindow(*it);
+    }
   }
-  HWND Make(const std::string& title, DWORD style, DWORD ex_style = 0, HWND owner = nullptr) {
+  HWND Make(const std::string& title, bool visible, DWORD ex_style = 0, HWND owner = nullptr) {
+    const DWORD style = WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0);
     HWND w = ::CreateWindowExA(ex_style, kClass, title.c_str(), style, 10, 10, 200, 100, owner,
                                nullptr, ::GetModuleHandleA(nullptr), nullptr);
     EXPECT_NE(w, nullptr) << title;
@@ -55,15 +61,14 @@ TEST(Win32AppWindows, FilterListsOnlyApplicationWindows) {
     return title;
   };
   Windows w;
-  const DWORD shown = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-  HWND visible = w.Make(titled("Rv visible"), shown);
-  HWND hidden = w.Make(titled("Rv hidden"), WS_OVERLAPPEDWINDOW);
-  HWND owned = w.Make(titled("Rv owned"), shown, 0, visible);
-  HWND tool = w.Make(titled("Rv tool"), shown, WS_EX_TOOLWINDOW);
-  HWND tool_app = w.Make(titled("Rv tool app"), shown, WS_EX_TOOLWINDOW | WS_EX_APPWINDOW);
-  HWND untitled = w.Make("", shown);
+  HWND visible = w.Make(titled("Rv visible"), true);
+  HWND hidden = w.Make(titled("Rv hidden"), false);
+  HWND owned = w.Make(titled("Rv owned"), true, 0, visible);
+  HWND tool = w.Make(titled("Rv tool"), true, WS_EX_TOOLWINDOW);
+  HWND tool_app = w.Make(titled("Rv tool app"), true, WS_EX_TOOLWINDOW | WS_EX_APPWINDOW);
+  HWND untitled = w.Make("", true);
   const std::string long_title = titled("Rv long").append(300, 'x');
-  HWND long_one = w.Make(long_title, shown);
+  HWND long_one = w.Make(long_title, true);
 
   Win32UserInterface ui;
   Win32ImageList images;
