@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -338,6 +339,97 @@ TEST(MarkupHitTest, AnchorsAndImagesInsideAnchors) {
   drawn.Render(text);
   EXPECT_EQ(drawn.canvas.texts[0].font.color, 0xFF0000u);  // the anchor colour
   EXPECT_EQ(drawn.canvas.texts[1].font.color, kBaseColor);
+}
+
+TEST(MarkupLayout, ClosingAFontRestoresItsColourForTheFollowingLines) {
+  Fixture f;
+  f.Render("<FONT color=\"clred\">a</FONT><BR>b");
+  ASSERT_EQ(f.DrawnTexts(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(f.canvas.texts[1].font.color, kBaseColor);
+}
+
+TEST(MarkupLayout, ParagraphAlignmentPlacesTheLineBox) {
+  struct Case {
+    const char* align;
+    int left;
+  };
+  // 3 characters (18 pixels) in the working width 1..300.
+  const Case cases[] = {{"right", 282}, {"center", 141}, {"left", 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.align);
+    Fixture f;
+    f.Render(std::string("<P align=\"") + c.align + "\">abc");
+    ASSERT_EQ(f.canvas.texts.size(), 1u);
+    EXPECT_EQ(f.canvas.texts[0].rect.left, c.left);
+  }
+  Fixture indented;
+  indented.Render("<P indent=\"7\">abc</P>def");
+  EXPECT_EQ(indented.canvas.texts.at(0).rect.left, 8);
+  EXPECT_EQ(indented.canvas.texts.at(1).rect.top, 13);  // the closing tag ends the line
+}
+
+class Pictures : public controls::PictureContainer {
+ public:
+  fakes::FakeBitmap logo{7, 5};
+  platform::Bitmap* Find(const std::string& name) const override {
+    return name == "LOGO" ? const_cast<fakes::FakeBitmap*>(&logo) : nullptr;
+  }
+};
+
+class Loader : public platform::PictureLoader {
+ public:
+  std::vector<std::string> calls;
+  std::unique_ptr<platform::Bitmap> LoadResource(const std::string& name) override {
+    calls.push_back("res " + name);
+    return std::make_unique<fakes::FakeBitmap>(9, 4);
+  }
+  std::unique_ptr<platform::Bitmap> LoadFile(const std::string& path) override {
+    calls.push_back("file " + path);
+    return nullptr;
+  }
+};
+
+TEST(MarkupImages, ContainerPicturesAreDrawnAtNaturalSizeOrStretched) {
+  Pictures pictures;
+  Fixture f;
+  f.options.pictures = &pictures;
+  f.Render("<IMG src=\"logo\">x<IMG src=\"LOGO\" width=\"20\" height=\"10\">y<IMG src=\"none\">z");
+  EXPECT_EQ(f.canvas.Calls("Draw "), std::vector<std::string>{"Draw 1,0 7x5"});
+  EXPECT_EQ(f.canvas.Calls("StretchDraw"), std::vector<std::string>{"StretchDraw 14,0,34,10 7x5"});
+  ASSERT_EQ(f.DrawnTexts(), (std::vector<std::string>{"x", "y", "z"}));
+  EXPECT_EQ(f.canvas.texts[0].rect.left, 8);
+  EXPECT_EQ(f.canvas.texts[2].rect.left, 40);
+}
+
+TEST(MarkupImages, CachedPicturesLoadOnceAndOtherAddressesStayEmpty) {
+  Loader loader;
+  controls::PictureCache cache(&loader);
+  Fixture f;
+  f.options.cache = &cache;
+  const std::string text =
+      "<IMG src=\"res://wall\"><IMG src=\"file://c:\\a.bmp\"><IMG src=\"http://h/a.gif\">x";
+  f.Render(text);
+  f.Render(text);
+  EXPECT_EQ(loader.calls, (std::vector<std::string>{"res WALL", "file C:\\A.BMP"}));
+  EXPECT_EQ(f.canvas.Calls("Draw "), (std::vector<std::string>{"Draw 1,0 9x4", "Draw 1,0 9x4"}));
+  EXPECT_EQ(f.canvas.texts.at(0).rect.left, 10);  // only the resource picture takes room
+  EXPECT_EQ(cache.Size(), 3u);
+}
+
+TEST(MarkupImages, AlignRaisesTheTextOfTheLine) {
+  struct Case {
+    const char* align;
+    int bottom;
+  };
+  // A 16-pixel image in an 8-point line: the text band is 13 pixels high.
+  const Case cases[] = {{"top", 13}, {"middle", 15}, {"bottom", 16}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.align);
+    Fixture f;
+    f.Render(std::string("<IMG src=\"idx:0\" align=\"") + c.align + "\">x");
+    ASSERT_EQ(f.canvas.texts.size(), 1u);
+    EXPECT_EQ(f.canvas.texts[0].rect.bottom, c.bottom);
+  }
 }
 
 TEST(MarkupRobustness, MalformedTextNeverFailsInAnyMode) {
