@@ -53,22 +53,38 @@ void TProgressFill::Paint(platform::Canvas& canvas) {
 
   const int height = inner.Height();
   const int filled = FillHeight(height, position_);
-  if (filled < height)
-    canvas.FillRect({inner.left, inner.top, inner.right, inner.bottom - filled}, Color());
+  const int fill_top = inner.bottom - filled;
+  canvas.FillRect({inner.left, inner.top, inner.right, fill_top}, Color());
+  DrawPercentage(canvas, client, kTextColor);
+  if (filled == 0 || inner.Width() == 0) return;
+
+  // The fill goes over the text through a bitmap of its own size that holds the same text in
+  // white, so the figure reads where the fill's edge cuts through it.
+  if (!fill_) fill_ = canvas.CreateBitmap(inner.Width(), filled);
+  if (fill_->Width() != inner.Width() || fill_->Height() != filled)
+    fill_->SetSize(inner.Width(), filled);
+  platform::Canvas& fill = fill_->GetCanvas();
   // The gradient spans the whole inner height, so a growing fill uncovers more of it rather
   // than squeezing it.
-  for (int row = height - filled; row < height; ++row)
-    canvas.FillRect({inner.left, inner.top + row, inner.right, inner.top + row + 1},
-                    GradientColor(row, height));
+  for (int row = height - filled; row < height; ++row) {
+    const int y = row - (height - filled);
+    fill.FillRect({0, y, inner.Width(), y + 1}, GradientColor(row, height));
+  }
+  DrawPercentage(fill,
+                 {client.left - inner.left, client.top - fill_top, client.right - inner.left,
+                  client.bottom - fill_top},
+                 kFilledTextColor);
+  canvas.Draw(inner.left, fill_top, *fill_);
+}
 
-  // White reads on the fill, navy on the light ground: pick by what lies behind the middle.
+void TProgressFill::DrawPercentage(platform::Canvas& canvas, platform::Rect rect,
+                                   platform::Color color) const {
   platform::Font font = Font();
-  font.color = filled * 2 >= height && filled > 0 ? platform::clWhite : platform::clNavy;
+  font.color = color;
   canvas.SetFont(font);
   canvas.SetBkMode(platform::BkMode::kTransparent);
-  platform::Rect text_rect = client;
   canvas.DrawText(
-      std::to_string(position_) + "%", text_rect,
+      std::to_string(position_) + "%", rect,
       platform::kDtCenter | platform::kDtVCenter | platform::kDtSingleLine | platform::kDtNoPrefix);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // TProgressFill: a percentage indicator that fills from the bottom up with a vertical
-// purple-to-navy gradient inside a thin frame and shows its position as "42%" in the middle.
+// purple-to-navy gradient inside a thin frame and shows its position as "42%" in the middle,
+// navy over the light ground and white over the fill.
 #include <cstdint>
+#include <memory>
 
+#include "platform/bitmap.h"
 #include "platform/color.h"
 #include "ui/component.h"
 
@@ -18,6 +21,8 @@ class TProgressFill : public Component {
   static constexpr platform::Color kBottomColor = platform::clPurple;
   static constexpr platform::Color kTopColor = platform::clNavy;
   static constexpr platform::Color kFrameColor = platform::clNavy;
+  static constexpr platform::Color kTextColor = platform::clNavy;
+  static constexpr platform::Color kFilledTextColor = platform::clWhite;
   static constexpr int kFrameWidth = 1;
 
   TProgressFill(std::string name, Component* parent);
@@ -35,7 +40,11 @@ class TProgressFill : public Component {
   void Paint(platform::Canvas& canvas) override;
 
  private:
+  void DrawPercentage(platform::Canvas& canvas, platform::Rect rect, platform::Color color) const;
+
   std::uint8_t position_ = 0;
+  // The filled part with its own copy of the text, kept between paints.
+  std::unique_ptr<platform::Bitmap> fill_;
 };
 
 }  // namespace ui

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/fakes/recording_canvas.h"
 
 namespace {
@@ -66,16 +68,16 @@ TEST(TProgressFill, GradientRunsFromNavyAtTheTopToPurpleAtTheBottom) {
   EXPECT_EQ(half.canvas.GetPixel(12, 24), middle);
 }
 
-TEST(TProgressFill, ShowsThePositionAsCentredPercentage) {
+TEST(TProgressFill, ShowsThePositionAsCentredPercentageInTwoTones) {
   struct Case {
     std::uint8_t position;
     const char* text;
-    platform::Color color;  // readable on what lies behind the middle
-  } cases[] = {
-      {0, "0%", platform::clNavy}, {42, "42%", platform::clNavy}, {100, "100%", platform::clWhite}};
+  } cases[] = {{0, "0%"}, {42, "42%"}, {100, "100%"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     Painted p(c.position);
+    // Navy over the whole indicator first, then white inside the fill drawn over it, placed so
+    // that both copies line up.
     ASSERT_EQ(p.canvas.texts.size(), 1u);
     const fakes::TextRecord& t = p.canvas.texts[0];
     EXPECT_EQ(t.text, c.text);
@@ -83,7 +85,20 @@ TEST(TProgressFill, ShowsThePositionAsCentredPercentage) {
     EXPECT_TRUE(t.flags & platform::kDtCenter);
     EXPECT_TRUE(t.flags & platform::kDtVCenter);
     EXPECT_EQ(t.bk_mode, platform::BkMode::kTransparent);
-    EXPECT_EQ(t.font.color, c.color);
+    EXPECT_EQ(t.font.color, TProgressFill::kTextColor);
+    if (c.position == 0) {
+      EXPECT_TRUE(p.canvas.created.empty());
+      continue;
+    }
+    ASSERT_EQ(p.canvas.created.size(), 1u);
+    const auto& white = p.canvas.created[0]->Recorder().texts;
+    ASSERT_EQ(white.size(), 1u);
+    EXPECT_EQ(white[0].text, c.text);
+    EXPECT_EQ(white[0].font.color, TProgressFill::kFilledTextColor);
+    const int fill_top = 48 - TProgressFill::FillHeight(47, c.position);
+    EXPECT_EQ(white[0].rect, platform::RectOfSize(-1, -fill_top, 25, 49));
+    EXPECT_EQ(p.canvas.Calls("Draw ").back(),
+              "Draw 1," + std::to_string(fill_top) + " 23x" + std::to_string(48 - fill_top));
   }
 }
 
