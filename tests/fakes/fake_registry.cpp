@@ -11,6 +11,11 @@ void FakeRegistry::SetUInt32(platform::RegistryRoot root, const std::string& pat
   keys[{root, path}][name] = bytes;
 }
 
+void FakeRegistry::AddPerformanceStatistics(std::uint32_t cpu_usage) {
+  for (const char* path : {"PerfStats\\StartStat", "PerfStats\\StatData", "PerfStats\\StopStat"})
+    SetUInt32(platform::kHkeyDynData, path, "KERNEL\\CPUUsage", cpu_usage);
+}
+
 bool FakeRegistry::OpenKey(platform::RegistryRoot root, const std::string& path) {
   calls.push_back("OpenKey(" + path + ")");
   if (!keys.contains({root, path})) return false;

@@ -24,6 +24,9 @@ class FakeRegistry : public platform::Registry {
   // Creates the key when needed and stores a 4-byte little-endian value in it.
   void SetUInt32(platform::RegistryRoot root, const std::string& path, const std::string& name,
                  std::uint32_t value);
+  // The 9x family's dynamic performance statistics (start, data and stop keys under
+  // HKEY_DYN_DATA), with the processor usage statistic at `cpu_usage`.
+  void AddPerformanceStatistics(std::uint32_t cpu_usage = 0);
 
   bool OpenKey(platform::RegistryRoot root, const std::string& path) override;
   bool QueryValueType(const std::string& name, std::uint32_t& type) override;

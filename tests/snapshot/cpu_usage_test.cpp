@@ -91,12 +91,6 @@ class CpuUsageTest : public testing::Test {
     timers.FireAll();
   }
 
-  void AddStatistics() {
-    registry.keys[{platform::kHkeyDynData, "PerfStats\\StartStat"}]["KERNEL\\CPUUsage"] = {};
-    registry.keys[{platform::kHkeyDynData, "PerfStats\\StopStat"}]["KERNEL\\CPUUsage"] = {};
-    registry.SetUInt32(platform::kHkeyDynData, "PerfStats\\StatData", "KERNEL\\CPUUsage", 0);
-  }
-
   fakes::FakeKernel kernel;
   fakes::FakeNativeSystemInfo native;
   fakes::FakeRegistry registry;
@@ -246,7 +240,7 @@ TEST_F(CpuUsageTest, UnavailableComponentNeverRuns) {
 
 TEST_F(CpuUsageTest, RegistryMethodReportsTheStatisticEveryTick) {
   SetVersion(platform::kVerPlatformWin32Windows, 4);
-  AddStatistics();
+  registry.AddPerformanceStatistics();
   Create();
   EXPECT_TRUE(usage->Available());
   EXPECT_TRUE(native.queries.empty());
@@ -262,7 +256,7 @@ TEST_F(CpuUsageTest, RegistryMethodReportsTheStatisticEveryTick) {
 
 TEST_F(CpuUsageTest, RegistryStatisticIsStartedAndStopped) {
   SetVersion(platform::kVerPlatformWin32Windows, 4);
-  AddStatistics();
+  registry.AddPerformanceStatistics();
   Create();
   timers.FireAll();
   usage.reset();
