@@ -39,13 +39,17 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application)
       SectionListBox1("SectionListBox1", &Panel2),
       SectionListBox2("SectionListBox2", &Panel2),
       ReportListBox("ReportListBox", &Panel2),
+      GaugeBar1("GaugeBar1", &Panel2),
       Panel3("Panel3", &Panel2),
+      ProgressFill1("ProgressFill1", &Panel2),
       Panel1("Panel1", &Panel2),
       Timer9x(services.timers),
       TimerNT(services.timers),
       services_(services),
       application_(application),
-      language_(services.kernel, services.ui, services.ini, kApplicationTitle) {
+      language_(services.kernel, services.ui, services.ini, kApplicationTitle),
+      cpu_usage_module_(services.kernel, services.native, services.registry),
+      MCPUUsage1(cpu_usage_module_, services.timers) {
   SetText(kApplicationTitle);
   SetBounds(platform::RectOfSize(0, 0, kWidth, kHeight));
   SetFont(platform::Font{"MS Sans Serif", 8, platform::clWindowText, 0});
@@ -93,9 +97,19 @@ void TProcesessFrm::BuildCentralPanel() {
   ReportListBox.AddSection("Applications");
   ReportListBox.AddSection("Processes");
 
+  // The strip behind the gauge label: drawn full once, never updated.
+  controls::ConfigureAsMainWindowStrip(GaugeBar1);
+
   Panel3.SetBounds(platform::RectOfSize(208, 8, 49, 16));
   Panel3.SetTransparent(true);
   Panel3.SetFont(platform::Font{"MS Sans Serif", 10, platform::clWhite, platform::kFontBold});
+
+  ProgressFill1.SetBounds(platform::RectOfSize(520, 32, 25, 49));
+  MCPUUsage1.SetInterval(1000);
+  MCPUUsage1.OnInterval = [this](snapshot::TMCPUUsage& sender, std::uint32_t value) {
+    MCPUUsage1Interval(sender, value);
+  };
+  MCPUUsage1.SetActive(true);
 
   Panel1.SetBounds(platform::RectOfSize(400, 32, 113, 17));
   Panel1.SetColor(kUsagePanelColor);
@@ -139,6 +153,10 @@ void TProcesessFrm::MinimizeBtnClick() {
 }
 void TProcesessFrm::CloseBtnClick() {
   Close();
+}
+
+void TProcesessFrm::MCPUUsage1Interval(snapshot::TMCPUUsage&, std::uint32_t value) {
+  ProgressFill1.SetPosition(ui::UsageIndicatorPosition(value));
 }
 
 }  // namespace app

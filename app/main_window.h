@@ -2,12 +2,15 @@
 // The main window: the top bar of command buttons, the two linked lists, the usage gauge and
 // the timers that keep it in step with the system. Its creation runs the start-up sequence.
 #include "app/services.h"
+#include "controls/gauge_bar.h"
 #include "controls/section_list_box.h"
 #include "i18n/language_library.h"
+#include "snapshot/cpu_usage.h"
 #include "ui/explorer_button.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "ui/progress_fill.h"
 #include "ui/timer.h"
 
 namespace app {
@@ -29,6 +32,8 @@ class TProcesessFrm : public ui::Form {
   void RefreshBtnClick() {}
   void MinimizeBtnClick();
   void CloseBtnClick();
+  // A new processor-usage figure: the indicator shows it as a percentage.
+  void MCPUUsage1Interval(snapshot::TMCPUUsage& sender, std::uint32_t value);
 
   ui::Panel Panel4;
   ui::TExplBtn ReportBtn;
@@ -41,7 +46,9 @@ class TProcesessFrm : public ui::Form {
   controls::TSectionListBox SectionListBox1;
   controls::TSectionListBox SectionListBox2;
   controls::TSectionListBox ReportListBox;
+  controls::TGaugeBar GaugeBar1;
   ui::Label Panel3;
+  ui::TProgressFill ProgressFill1;
   ui::Panel Panel1;
   ui::Timer Timer9x;
   ui::Timer TimerNT;
@@ -54,6 +61,10 @@ class TProcesessFrm : public ui::Form {
   Services services_;
   ui::Application& application_;
   i18n::LanguageLibrary language_;
+  snapshot::CpuUsageModule cpu_usage_module_;
+
+ public:
+  snapshot::TMCPUUsage MCPUUsage1;
 };
 
 }  // namespace app

@@ -2,12 +2,21 @@
 
 #include "app/launch_rules.h"
 #include "app/main_window.h"
+#include "snapshot/psapi_binding.h"
 
 namespace app {
 
 int RunProgram(Services services, platform::WindowHost& host) {
   ui::Application application;
   application.SetTitle(kApplicationTitle);
+  // The process status library is bound once for the whole run, before any window exists.
+  snapshot::PsapiBinding psapi(services.kernel, services.process_status);
+  psapi.Load();
+  struct ReleaseAtEnd {
+    snapshot::PsapiBinding& binding;
+    ~ReleaseAtEnd() { binding.Unload(); }
+  } release{psapi};
+
   TProcesessFrm form(services, application);
   if (!host.CreateWindows(form)) return 1;
   form.FormCreate();

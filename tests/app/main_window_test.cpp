@@ -5,6 +5,9 @@
 #include "app/program.h"
 #include "tests/fakes/fake_ini_files.h"
 #include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_native_system_info.h"
+#include "tests/fakes/fake_process_status.h"
+#include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_timer_service.h"
 #include "tests/fakes/fake_user_interface.h"
 
@@ -18,9 +21,14 @@ struct MainWindowFixture : ::testing::Test {
   fakes::FakeUserInterface ui;
   fakes::FakeIniFiles ini;
   fakes::FakeTimerService timers;
+  fakes::FakeNativeSystemInfo native;
+  fakes::FakeRegistry registry;
+  fakes::FakeProcessStatus process_status{kernel};
   ui::Application application;
 
   void SetUp() override {
+    kernel.resident_modules["ntdll.dll"] = 0x7000;
+    kernel.exports[{0x7000, "ZwQuerySystemInformation"}] = native.entry;
     kernel.arguments = {"-rvinfo"};
     kernel.mutexes.insert("Ravo Info running");
     kernel.files.insert("C:\\Suite\\RvInfo.exe");
@@ -33,7 +41,7 @@ struct MainWindowFixture : ::testing::Test {
     };
     for (auto [id, text] : texts) ui.strings[{kEnglish, static_cast<std::uint32_t>(id)}] = text;
   }
-  app::Services Services() { return {kernel, ui, ini, timers}; }
+  app::Services Services() { return {kernel, ui, ini, timers, native, registry, process_status}; }
 };
 
 TEST_F(MainWindowFixture, FrameIsFixedCentredAndCaptioned) {
@@ -92,6 +100,8 @@ TEST_F(MainWindowFixture, OnTheNineXFamilyOnlyItsTimerRuns) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.minor);
     kernel.version = {1, 4, c.minor, 0, ""};
+    for (const char* key : {"PerfStats\\StartStat", "PerfStats\\StatData", "PerfStats\\StopStat"})
+      registry.SetUInt32(platform::kHkeyDynData, key, "KERNEL\\CPUUsage", 0);
     app::TProcesessFrm form(Services(), application);
     form.FormCreate();
     EXPECT_FALSE(form.TimerNT.Enabled());
@@ -105,7 +115,8 @@ TEST_F(MainWindowFixture, FailedRuleQuitsBeforeAnyLibraryTimerOrCaption) {
   form.FormCreate();
   EXPECT_TRUE(application.Terminated());
   EXPECT_FALSE(kernel.Called("LoadLibraryExA"));
-  EXPECT_TRUE(timers.running.empty());
+  EXPECT_FALSE(form.TimerNT.Enabled());
+  EXPECT_FALSE(form.Timer9x.Enabled());
   EXPECT_EQ(form.ReportBtn.Text(), "ReportBtn");
   EXPECT_TRUE(ini.writes.empty());
 }
@@ -120,6 +131,48 @@ TEST_F(MainWindowFixture, HoverAlternatesBetweenTheHoverAndTheIdleImage) {
     b.MouseLeave();
     EXPECT_EQ(b.Bitmap().pixels, b.DisabledBitmap.pixels);
   }
+}
+
+TEST_F(MainWindowFixture, UsageIndicatorFollowsTheSampler) {
+  app::TProcesessFrm form(Services(), application);
+  ASSERT_TRUE(form.MCPUUsage1.Active());
+  EXPECT_EQ(form.MCPUUsage1.Interval(), 1000u);
+  // One processor idle for half of every second: the first sample only sets the baseline.
+  std::int64_t idle = 0;
+  for (int second = 0; second < 3; ++second) {
+    native.idle_times = {idle};
+    idle += 5'000'000;
+    timers.FireAll();
+  }
+  EXPECT_EQ(form.ProgressFill1.Position(), 50);
+}
+
+TEST_F(MainWindowFixture, WindowCannotLoadWithoutThePerformanceStatisticsOnNineX) {
+  kernel.version = {1, 4, 10, 0, ""};
+  EXPECT_THROW(app::TProcesessFrm(Services(), application), std::runtime_error);
+}
+
+TEST_F(MainWindowFixture, UsageIndicatorClampsFiguresOutsideAPercentage) {
+  app::TProcesessFrm form(Services(), application);
+  struct Case {
+    std::uint32_t value;
+    int shown;
+  } cases[] = {{0, 0}, {100, 100}, {250, 100}, {static_cast<std::uint32_t>(-7), 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    form.MCPUUsage1Interval(form.MCPUUsage1, c.value);
+    EXPECT_EQ(form.ProgressFill1.Position(), c.shown);
+  }
+}
+
+TEST_F(MainWindowFixture, GaugeStripStandsFullBehindTheGaugeLabel) {
+  app::TProcesessFrm form(Services(), application);
+  EXPECT_EQ(form.GaugeBar1.Bounds(), platform::RectOfSize(200, 8, 353, 17));
+  EXPECT_EQ(form.GaugeBar1.Position(), form.GaugeBar1.Max());
+  const auto& children = form.Panel2.Children();
+  auto at = [&](const ui::Component& c) { return std::find(children.begin(), children.end(), &c); };
+  EXPECT_LT(at(form.GaugeBar1), at(form.Panel3));  // painted first, so the label lies over it
+  EXPECT_TRUE(form.Panel3.Transparent());
 }
 
 struct RecordingFormHost : ui::FormHost {
@@ -172,6 +225,23 @@ TEST_F(MainWindowFixture, ProgramShowsTheWindowOnlyWhenTheRulesPass) {
   RecordingWindowHost failing;
   EXPECT_EQ(app::RunProgram(Services(), failing), 0);
   EXPECT_EQ(failing.calls, (std::vector<std::string>{"CreateWindows"}));
+}
+
+TEST_F(MainWindowFixture, ProgramBindsTheProcessStatusLibraryForTheWholeRun) {
+  process_status.Install();
+  RecordingWindowHost host;
+  app::RunProgram(Services(), host);
+  auto position = [&](const std::string& prefix) {
+    for (std::size_t i = 0; i < kernel.calls.size(); ++i)
+      if (kernel.calls[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
+    return -1;
+  };
+  const int load = position("LoadLibraryA(C:\\windows\\system32\\psapi.dll)");
+  ASSERT_GE(load, 0);
+  EXPECT_LT(load, position("OpenMutexA"));  // before the window's start-up
+  // The window goes first, with its language library; the binding is released last.
+  EXPECT_EQ(kernel.freed_modules,
+            (std::vector<platform::Handle>{kEnglish, fakes::FakeProcessStatus::kPsapiModule}));
 }
 
 }  // namespace
