@@ -274,6 +274,8 @@ bool Win32WindowHost::CreateChildren(ui::Component& parent, HWND parent_window) 
         ::CreateWindowExA(0, window_class, child->Text().c_str(), style, b.left, b.top, b.Width(),
                           b.Height(), parent_window, nullptr, instance_, nullptr);
     if (!w->window) return false;
+    // Later components lie over earlier ones, as on the form.
+    ::SetWindowPos(w->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     fonts_.emplace_back(CreateFontFor(child->Font()));
     ::SendMessageA(w->window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().Get()), FALSE);
     if (list) {
