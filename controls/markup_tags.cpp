@@ -257,8 +257,11 @@ void LineLayout::BodyTag(const std::string& upper) {
   const platform::Rect full = FullRect();
   const std::string background = AttributeValue(upper, "BACKGROUND");
   if (!background.empty()) {
-    if (platform::Bitmap* picture = PictureOf(background); picture && !picture->Empty())
+    if (platform::Bitmap* picture = PictureOf(background); picture && !picture->Empty()) {
+      canvas_.PushClip(full);
       canvas_.Tile(full, *picture, {full.left, full.top});
+      canvas_.PopClip();
+    }
   }
   if (auto color = ParseColorValue(AttributeValue(upper, "BGCOLOR")))
     canvas_.FillRect(full, *color);

@@ -99,6 +99,11 @@ class Canvas {
   virtual void DrawFrameControl(const Rect& rect, std::uint32_t state) = 0;
   virtual void DrawFocusRect(const Rect& rect) = 0;
 
+  // --- Clipping ----------------------------------------------------------------------------
+  // Narrows drawing to `rect` (within the clip already in force) until the matching PopClip.
+  virtual void PushClip(const Rect& rect) = 0;
+  virtual void PopClip() = 0;
+
   // --- Images and bitmaps ------------------------------------------------------------------
   virtual void DrawImage(const ImageList& list, int index, int x, int y, bool enabled) = 0;
   // A new off-screen bitmap compatible with this canvas; never null.

@@ -30,6 +30,7 @@ GdiCanvas::GdiCanvas(HDC dc) : dc_(dc) {
 }
 
 GdiCanvas::~GdiCanvas() {
+  while (!saved_clips_.empty()) PopClip();
   if (original_font_) ::SelectObject(dc_, original_font_);
   if (original_pen_) ::SelectObject(dc_, original_pen_);
   if (original_brush_) ::SelectObject(dc_, original_brush_);
@@ -164,6 +165,20 @@ void GdiCanvas::DrawFrameControl(const Rect& rect, std::uint32_t state) {
 void GdiCanvas::DrawFocusRect(const Rect& rect) {
   const RECT r = ToRect(rect);
   ::DrawFocusRect(dc_, &r);
+}
+
+void GdiCanvas::PushClip(const Rect& rect) {
+  UniqueRegion saved(::CreateRectRgn(0, 0, 0, 0));
+  // GetClipRgn answers 0 when the DC has no clip region: remember that as an empty handle.
+  if (saved && ::GetClipRgn(dc_, saved.Get()) != 1) saved.Reset();
+  saved_clips_.push_back(std::move(saved));
+  ::IntersectClipRect(dc_, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void GdiCanvas::PopClip() {
+  if (saved_clips_.empty()) return;
+  ::SelectClipRgn(dc_, saved_clips_.back().Get());
+  saved_clips_.pop_back();
 }
 
 void GdiCanvas::DrawImage(const ImageList& list, int index, int x, int y, bool enabled) {

@@ -5,11 +5,14 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
+
+using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 
 class GdiCanvas : public platform::Canvas {
  public:
@@ -51,6 +54,9 @@ class GdiCanvas : public platform::Canvas {
   void DrawFrameControl(const Rect& rect, std::uint32_t state) override;
   void DrawFocusRect(const Rect& rect) override;
 
+  void PushClip(const Rect& rect) override;
+  void PopClip() override;
+
   void DrawImage(const ImageList& list, int index, int x, int y, bool enabled) override;
   std::unique_ptr<Bitmap> CreateBitmap(int width, int height) override;
   void Draw(int x, int y, Bitmap& bitmap) override;
@@ -71,6 +77,8 @@ class GdiCanvas : public platform::Canvas {
   HGDIOBJ original_font_ = nullptr;
   HGDIOBJ original_pen_ = nullptr;
   HGDIOBJ original_brush_ = nullptr;
+  // The clip regions in force before each PushClip; an empty handle stands for "no clip".
+  std::vector<UniqueRegion> saved_clips_;
 };
 
 // An off-screen bitmap: a 32-bit top-down DIB section selected into its own memory DC.

@@ -416,6 +416,20 @@ TEST(MarkupImages, CachedPicturesLoadOnceAndOtherAddressesStayEmpty) {
   EXPECT_EQ(cache.Size(), 3u);
 }
 
+TEST(MarkupImages, BodyBackgroundIsTiledOverTheRectangleOnly) {
+  Pictures pictures;
+  pictures.logo.Recorder().FillRect({0, 0, 7, 5}, platform::clLime);
+  RecordingCanvas canvas(30, 10);
+  MarkupOptions options;
+  options.pictures = &pictures;
+  RenderMarkup(canvas, "<BODY background=\"logo\">x", {0, 0, 20, 8}, options);
+  EXPECT_EQ(canvas.GetPixel(0, 0), platform::clLime);
+  EXPECT_EQ(canvas.GetPixel(19, 7), platform::clLime);
+  EXPECT_EQ(canvas.GetPixel(20, 7), fakes::kUnpainted);
+  EXPECT_EQ(canvas.GetPixel(19, 8), fakes::kUnpainted);
+  EXPECT_EQ(canvas.Calls("Draw ").size(), 6u);  // 3 columns of 7 by 2 rows of 5
+}
+
 TEST(MarkupImages, AlignRaisesTheTextOfTheLine) {
   struct Case {
     const char* align;

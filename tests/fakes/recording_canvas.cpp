@@ -217,6 +217,7 @@ platform::Size RecordingCanvas::TabbedTextOut(int x, int y, const std::string& t
 
 void RecordingCanvas::Plot(int x, int y, platform::Color color) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  if (!clips_.empty() && !clips_.back().Contains({x, y})) return;
   pixels_[static_cast<std::size_t>(y) * width_ + x] = ResolveColor(color);
 }
 
@@ -298,6 +299,22 @@ void RecordingCanvas::DrawFrameControl(const platform::Rect& rect, std::uint32_t
 
 void RecordingCanvas::DrawFocusRect(const platform::Rect& rect) {
   Log("DrawFocusRect " + RectText(rect));
+}
+
+void RecordingCanvas::PushClip(const platform::Rect& rect) {
+  platform::Rect clip = rect;
+  if (!clips_.empty()) {
+    const platform::Rect& outer = clips_.back();
+    clip = {std::max(clip.left, outer.left), std::max(clip.top, outer.top),
+            std::min(clip.right, outer.right), std::min(clip.bottom, outer.bottom)};
+  }
+  clips_.push_back(clip);
+  Log("PushClip " + RectText(rect));
+}
+
+void RecordingCanvas::PopClip() {
+  if (!clips_.empty()) clips_.pop_back();
+  Log("PopClip");
 }
 
 void RecordingCanvas::DrawImage(const platform::ImageList&, int index, int x, int y, bool enabled) {

@@ -87,6 +87,9 @@ class RecordingCanvas : public platform::Canvas {
   void DrawFrameControl(const platform::Rect& rect, std::uint32_t state) override;
   void DrawFocusRect(const platform::Rect& rect) override;
 
+  void PushClip(const platform::Rect& rect) override;
+  void PopClip() override;
+
   void DrawImage(const platform::ImageList& list, int index, int x, int y, bool enabled) override;
   std::unique_ptr<platform::Bitmap> CreateBitmap(int width, int height) override;
   void Draw(int x, int y, platform::Bitmap& bitmap) override;
@@ -112,7 +115,8 @@ class RecordingCanvas : public platform::Canvas {
   int width_ = 0;
   int height_ = 0;
   std::vector<platform::Color> pixels_;
-  bool quiet_ = false;  // set while a composite call draws through the primitives
+  std::vector<platform::Rect> clips_;  // innermost last; pixels outside it are left alone
+  bool quiet_ = false;                 // set while a composite call draws through the primitives
 };
 
 // A bitmap whose canvas is a RecordingCanvas with pixels.

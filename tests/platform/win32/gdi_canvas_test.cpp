@@ -39,6 +39,23 @@ TEST(GdiCanvas, FillRectAndLinesLeaveOutTheirRightBottomAndEndPoints) {
   EXPECT_EQ(s.canvas.GetPixel(20, 0), kWhite);
 }
 
+TEST(GdiCanvas, ClipsNestAndComeOff) {
+  Surface s(20, 20);
+  s.canvas.PushClip({0, 0, 10, 10});
+  s.canvas.PushClip({5, 5, 15, 15});
+  s.canvas.FillRect({0, 0, 20, 20}, platform::clRed);
+  EXPECT_EQ(s.canvas.GetPixel(7, 7), platform::clRed);
+  EXPECT_EQ(s.canvas.GetPixel(2, 2), kWhite);
+  EXPECT_EQ(s.canvas.GetPixel(12, 12), kWhite);
+  s.canvas.PopClip();
+  s.canvas.FillRect({0, 0, 20, 20}, platform::clBlue);
+  EXPECT_EQ(s.canvas.GetPixel(2, 2), platform::clBlue);
+  EXPECT_EQ(s.canvas.GetPixel(12, 12), kWhite);
+  s.canvas.PopClip();
+  s.canvas.FillRect({0, 0, 20, 20}, platform::clGreen);
+  EXPECT_EQ(s.canvas.GetPixel(12, 12), platform::clGreen);
+}
+
 TEST(GdiCanvas, SystemColoursResolveThroughThePlatform) {
   Surface s(4, 4);
   const platform::Color face = ::GetSysColor(COLOR_BTNFACE);
