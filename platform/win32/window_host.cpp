@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "controls/section_list_box.h"
@@ -151,7 +152,7 @@ platform::Point PointOf(LPARAM lparam) {
 LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   ComponentWindow* w = WindowOf(window);
   if (!w) return ::DefWindowProcA(window, message, wparam, lparam);
-  // No exception may cross into the system's code.
+  // No exception may cross into the system's code: a failed handler says why and the loop goes on.
   try {
     switch (message) {
       case WM_ERASEBKGND:
@@ -197,7 +198,11 @@ LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM 
         if (w->component->Parent() == nullptr) ::PostQuitMessage(0);
         break;
     }
-  } catch (...) {
+  } catch (const std::exception& error) {
+    // Shown as the program's own error, as any failure of a handler is.
+    char caption[256];
+    ::GetWindowTextA(::GetAncestor(window, GA_ROOT), caption, sizeof caption);
+    ::MessageBoxA(window, error.what(), caption, MB_OK | MB_ICONERROR);
     return 0;
   }
   return ::DefWindowProcA(window, message, wparam, lparam);
