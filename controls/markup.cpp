@@ -1,5 +1,7 @@
 #include "controls/markup.h"
 
+#include "controls/markup_text.h"
+
 #include <algorithm>
 #include <array>
 
@@ -92,9 +94,11 @@ MarkupResult RenderMarkup(platform::Canvas& canvas, const std::string& text,
       left = std::max(left, work.right - line.width);
     else if (style.align == ParagraphAlign::kCenter && work.Width() - line.width > 0)
       left += (work.Width() - line.width) / 2;
-    left += style.indent;
+    left = markup_text::Saturate(static_cast<long long>(left) + style.indent);
+    const int height = markup_text::Saturate(static_cast<long long>(line.height) + line.sub_extra +
+                                             line.sup_extra);
     const platform::Rect box{left, y, work.right,
-                             y + line.height + line.sub_extra + line.sup_extra};
+                             markup_text::Saturate(static_cast<long long>(y) + height)};
 
     // Both passes start from the same style; the drawing pass's end style carries over, so
     // that tags acting only while drawing (closing a font's colour) reach the next line.
@@ -105,8 +109,8 @@ MarkupResult RenderMarkup(platform::Canvas& canvas, const std::string& text,
       RenderMarkupLine(pass, rest.substr(0, consumed), box, width, style);
     }
     rest.remove_prefix(consumed);
-    y += box.Height();
-    total += box.Height();
+    y = box.bottom;
+    total = markup_text::Saturate(static_cast<long long>(total) + height);
     if (options.mode != MarkupMode::kMeasure && y > work.bottom) break;
   }
   canvas.SetFont(base);

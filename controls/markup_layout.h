@@ -24,7 +24,7 @@ class LineLayout {
   void AddPlain(std::string_view text);
   // The x of offset `x` in the line: runs follow the aligned box until an indent tag jumps to
   // an offset from the rectangle's left edge.
-  int Left() const { return origin_ + x_; }
+  int Left() const;
   int TextBottom() const;
   platform::Rect FullRect() const;
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "controls/markup_layout.h"
+#include "controls/markup_text.h"
 
 namespace controls {
 
@@ -65,6 +66,10 @@ void LineLayout::AddPlain(std::string_view text) {
   if (Measuring()) ctx_.result.plain_text += text;
 }
 
+int LineLayout::Left() const {
+  return markup_text::Saturate(static_cast<long long>(origin_) + x_);
+}
+
 int LineLayout::TextBottom() const {
   return box_.bottom - ctx_.sub_extra;
 }
@@ -127,7 +132,7 @@ void LineLayout::TextRun() {
   if (style_.subscript) line_.sub_extra = std::max(line_.sub_extra, height / 4);
   if (style_.superscript) line_.sup_extra = std::max(line_.sup_extra, height / 4);
 
-  bool fits = x_ + width < layout_width_ || width >= layout_width_;
+  bool fits = static_cast<long long>(x_) + width < layout_width_ || width >= layout_width_;
   // A word is never broken at a tag inside it: its second half stays on the line.
   if (!fits && ctx_.options.word_wrap && !placed_ends_in_space_) fits = true;
   if (!fits && ctx_.options.word_wrap) {
@@ -136,7 +141,7 @@ void LineLayout::TextRun() {
   }
   DrawRun(run, width);
   AddPlain(run);
-  x_ += width;
+  x_ = markup_text::Saturate(static_cast<long long>(x_) + width);
   placed_ends_in_space_ = !run.empty() && run.back() == ' ';
   trailing_space_ = placed_ends_in_space_ ? canvas_.TextWidth(" ") : 0;
   if (fits) {
@@ -185,7 +190,8 @@ void LineLayout::DrawRun(const std::string& run, int width) {
     canvas_.SetPenColor(platform::clRed);
     canvas_.MoveTo(r.left, bottom + 1);
     bool up = true;
-    for (int x = r.left + 2; x <= r.left + width; x += 2, up = !up)
+    const int end = markup_text::Saturate(static_cast<long long>(r.left) + width);
+    for (int x = r.left + 2; x <= end; x += 2, up = !up)
       canvas_.LineTo(x, up ? bottom - 1 : bottom + 1);
   }
 }

@@ -221,7 +221,7 @@ void LineLayout::IndentTag(std::string_view tag) {
 LineLayout::TagOutcome LineLayout::BulletTag() {
   if (bullet_on_line_) return TagOutcome::kEndBefore;
   bullet_on_line_ = true;
-  x_ += 12 * style_.list_level;
+  x_ = Saturate(static_cast<long long>(x_) + 12LL * style_.list_level);
   if (Drawing()) {
     platform::Font symbol = style_.ToFont();
     symbol.name = "Symbol";
@@ -333,7 +333,8 @@ LineLayout::TagOutcome LineLayout::ImageTag(std::string_view tag) {
   }
   if (!list && !picture) return TagOutcome::kContinue;  // takes no space
 
-  if (size.cx > layout_width_ - x_ && size.cx <= layout_width_) return TagOutcome::kEndBefore;
+  if (size.cx > static_cast<long long>(layout_width_) - x_ && size.cx <= layout_width_)
+    return TagOutcome::kEndBefore;
   const platform::Rect at = platform::RectOfSize(Left(), box_.top, size.cx, size.cy);
   if (Drawing()) {
     if (list)
@@ -347,7 +348,7 @@ LineLayout::TagOutcome LineLayout::ImageTag(std::string_view tag) {
     ctx_.result.anchor_hit = true;
     ctx_.result.anchor = style_.anchor_target;
   }
-  x_ += size.cx;
+  x_ = Saturate(static_cast<long long>(x_) + size.cx);
   trailing_space_ = 0;
   line_.height = std::max(line_.height, size.cy);
 

@@ -25,6 +25,14 @@ std::optional<int> ParseInt(std::string_view text);
 // The leading digits (after blanks) as a number, nullopt when there are none.
 std::optional<int> ParseLeadingDigits(std::string_view text);
 
+// Layout arithmetic saturates here, far beyond any screen, so that absurd sizes in a caption
+// (thousands of huge images, say) can never overflow.
+constexpr long long kLayoutLimit = 1 << 30;
+constexpr int Saturate(long long value) {
+  return static_cast<int>(value > kLayoutLimit ? kLayoutLimit
+                                               : (value < -kLayoutLimit ? -kLayoutLimit : value));
+}
+
 // A colour attribute: a value containing "CL" is a colour name, one containing "#" is
 // hexadecimal; anything else is no colour.
 std::optional<platform::Color> ParseColorValue(std::string_view value);

@@ -446,6 +446,25 @@ TEST(MarkupImages, AlignRaisesTheTextOfTheLine) {
   }
 }
 
+TEST(MarkupRobustness, AbsurdSizesSaturateInsteadOfOverflowing) {
+  std::string tall;
+  for (int i = 0; i < 3000; ++i) tall += "<FONT size=\"999999\">x<BR>";
+  Fixture f;
+  f.options.mode = MarkupMode::kMeasure;
+  EXPECT_EQ(f.Render(tall).height, 1 << 30);
+
+  Pictures pictures;
+  std::string wide;
+  for (int i = 0; i < 3000; ++i) wide += "<IMG src=\"logo\" width=\"999999\" height=\"1\"><E>x</E>";
+  for (MarkupMode mode : {MarkupMode::kMeasure, MarkupMode::kDraw, MarkupMode::kHitTest}) {
+    Fixture w;
+    w.options.pictures = &pictures;
+    w.options.mode = mode;
+    w.options.word_wrap = true;  // so every image and word joins the one line
+    EXPECT_EQ(w.Render(wide).height, 13);
+  }
+}
+
 TEST(MarkupRobustness, MalformedTextNeverFailsInAnyMode) {
   std::string many_tags;
   while (many_tags.size() < 100 * 1024) many_tags += "<B><FONT color=\"clred\"><IND x=\"9\">";

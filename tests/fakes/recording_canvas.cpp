@@ -249,8 +249,8 @@ void RecordingCanvas::LineTo(int x, int y) {
 }
 
 void RecordingCanvas::Rectangle(const platform::Rect& rect) {
-  for (int y = rect.top; y < rect.bottom; ++y)
-    for (int x = rect.left; x < rect.right; ++x) {
+  for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, height_); ++y)
+    for (int x = std::max(rect.left, 0); x < std::min(rect.right, width_); ++x) {
       const bool edge =
           x == rect.left || y == rect.top || x == rect.right - 1 || y == rect.bottom - 1;
       Plot(x, y, edge ? pen_ : brush_);
@@ -352,8 +352,9 @@ void RecordingCanvas::Draw(int x, int y, platform::Bitmap& bitmap) {
 void RecordingCanvas::StretchDraw(const platform::Rect& dest, platform::Bitmap& bitmap) {
   auto* fake = dynamic_cast<FakeBitmap*>(&bitmap);
   if (fake && dest.Width() > 0 && dest.Height() > 0) {
-    for (int y = 0; y < dest.Height(); ++y)
-      for (int x = 0; x < dest.Width(); ++x) {
+    // Only the part of the destination that lands in the buffer is worked out.
+    for (int y = std::max(0, -dest.top); y < std::min(dest.Height(), height_ - dest.top); ++y)
+      for (int x = std::max(0, -dest.left); x < std::min(dest.Width(), width_ - dest.left); ++x) {
         const platform::Color c = fake->Recorder().GetPixel(x * bitmap.Width() / dest.Width(),
                                                             y * bitmap.Height() / dest.Height());
         if (c != kUnpainted) Plot(dest.left + x, dest.top + y, c);
