@@ -26,7 +26,17 @@ void WireHoverImages(ui::TExplBtn& button, ButtonGlyph glyph) {
 
 }  // namespace
 
-TProcesessFrm::TProcesessFrm(Services services, ui::Application& application)
+namespace {
+
+// The window list attaches icons while enumerating on NT, afterwards on 9x.
+snapshot::Family FamilyOf(platform::Kernel& kernel) {
+  return IsNtPlatform(kernel) ? snapshot::Family::kNt : snapshot::Family::k9x;
+}
+
+}  // namespace
+
+TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
+                             snapshot::PsapiBinding& psapi)
     : ui::Form("ProcesessFrm", "TProcesessFrm"),
       Panel4("Panel4", this),
       ReportBtn("ReportBtn", &Panel4),
@@ -48,6 +58,9 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application)
       services_(services),
       application_(application),
       language_(services.kernel, services.ui, services.ini, kApplicationTitle),
+      nt_processes_(services.kernel, services.ui, psapi, language_, processes_),
+      tool_help_binding_(services.kernel, services.tool_help),
+      app_windows_(services.ui, services.window_icons, FamilyOf(services.kernel)),
       cpu_usage_module_(services.kernel, services.native, services.registry),
       MCPUUsage1(cpu_usage_module_, services.timers) {
   SetText(kApplicationTitle);
@@ -56,6 +69,10 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application)
   SetBackground(WindowBackgroundTile());
   BuildTopBar();
   BuildCentralPanel();
+  for (int i = 0; i < kFixedIconCount; ++i)
+    services_.window_icons.AddMasked(FixedIconPicture(i).pixels, kPictureKey);
+  TimerNT.OnTimer = [this] { TimerNTTimer(); };
+  Timer9x.OnTimer = [this] { Timer9xTimer(); };
 }
 
 void TProcesessFrm::BuildTopBar() {
@@ -130,7 +147,11 @@ void TProcesessFrm::FormCreate() {
   }
   language_.LoadLanguageLibrary();
   if (IsNtPlatform(services_.kernel)) TimerNT.SetEnabled(true);
-  if (IsWin9xFamily(services_.kernel)) Timer9x.SetEnabled(true);
+  if (IsWin9xFamily(services_.kernel)) {
+    tool_help_list_ = std::make_unique<snapshot::ToolHelpProcessList>(
+        services_.kernel, tool_help_binding_, language_, processes_);
+    Timer9x.SetEnabled(true);
+  }
   SetCaptions();
 }
 
@@ -153,6 +174,24 @@ void TProcesessFrm::MinimizeBtnClick() {
 }
 void TProcesessFrm::CloseBtnClick() {
   Close();
+}
+
+void TProcesessFrm::TimerNTTimer() {
+  nt_processes_.CollectNtProcessIds();
+  nt_processes_.BuildNtProcessList();
+  app_windows_.EnumerateAppWindows();
+}
+
+void TProcesessFrm::Timer9xTimer() {
+  if (!tool_help_list_) return;
+  tool_help_list_->CollectToolHelpEntries();
+  tool_help_list_->Build9xProcessList();
+  app_windows_.EnumerateAppWindows();
+  geticons();
+}
+
+void TProcesessFrm::geticons() {
+  app_windows_.AttachWindowIcons();
 }
 
 void TProcesessFrm::MCPUUsage1Interval(snapshot::TMCPUUsage&, std::uint32_t value) {

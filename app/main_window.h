@@ -1,11 +1,19 @@
 #pragma once
 // The main window: the top bar of command buttons, the two linked lists, the usage gauge and
 // the timers that keep it in step with the system. Its creation runs the start-up sequence.
+#include <memory>
 #include "app/services.h"
 #include "controls/gauge_bar.h"
 #include "controls/section_list_box.h"
 #include "i18n/language_library.h"
+
+#include "snapshot/app_windows.h"
 #include "snapshot/cpu_usage.h"
+#include "snapshot/nt_process_list.h"
+#include "snapshot/process_snapshot.h"
+#include "snapshot/psapi_binding.h"
+#include "snapshot/tool_help_binding.h"
+#include "snapshot/toolhelp_process_list.h"
 #include "ui/explorer_button.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -20,13 +28,23 @@ class TProcesessFrm : public ui::Form {
   static constexpr int kWidth = 585;
   static constexpr int kHeight = 485;
 
-  TProcesessFrm(Services services, ui::Application& application);
+  // `psapi` is the process status library, bound before the window exists.
+  TProcesessFrm(Services services, ui::Application& application, snapshot::PsapiBinding& psapi);
 
   // The start-up sequence; on a failed launch rule the application is asked to quit.
   void FormCreate();
   void ClientSizeChanged(int width, int height) override;
 
   const i18n::LanguageLibrary& Language() const { return language_; }
+  // What the last refresh tick found.
+  const snapshot::ProcessSnapshot& Processes() const { return processes_; }
+  const snapshot::AppWindowList& AppWindows() const { return app_windows_; }
+
+  // Refresh ticks: a fresh snapshot of the processes and the application windows.
+  void TimerNTTimer();
+  void Timer9xTimer();
+  // On the 9x family the window icons join the image list after the enumeration.
+  void geticons();
 
   // Command buttons.
   void RefreshBtnClick() {}
@@ -61,6 +79,11 @@ class TProcesessFrm : public ui::Form {
   Services services_;
   ui::Application& application_;
   i18n::LanguageLibrary language_;
+  snapshot::ProcessSnapshot processes_;
+  snapshot::NtProcessList nt_processes_;
+  snapshot::ToolHelpBinding tool_help_binding_;
+  std::unique_ptr<snapshot::ToolHelpProcessList> tool_help_list_;  // the 9x family only
+  snapshot::AppWindowList app_windows_;
   snapshot::CpuUsageModule cpu_usage_module_;
 
  public:

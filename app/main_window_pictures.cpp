@@ -5,7 +5,7 @@
 namespace app {
 namespace {
 
-constexpr platform::Color kKey = platform::Rgb(255, 0, 255);
+constexpr platform::Color kKey = kPictureKey;
 constexpr int kGlyph = 16;
 
 void DrawGlyph(ui::Raster& r, ButtonGlyph glyph, platform::Color ink, platform::Color accent) {
@@ -53,6 +53,32 @@ ui::Picture ButtonPicture(ButtonGlyph glyph, bool hover) {
   const platform::Color ink = hover ? platform::Rgb(32, 32, 96) : platform::Rgb(96, 96, 112);
   const platform::Color accent = hover ? platform::Rgb(255, 200, 40) : platform::Rgb(176, 184, 200);
   DrawGlyph(r, glyph, ink, accent);
+  return r.Take();
+}
+
+ui::Picture FixedIconPicture(int index) {
+  ui::Raster r(kGlyph, kGlyph, kKey);
+  const platform::Color ink = platform::Rgb(40, 48, 104);
+  switch (index) {
+    case 0:  // a chip with pins: a running program
+      r.Fill(4, 4, 12, 12, platform::Rgb(112, 133, 190));
+      r.Line(4, 4, 11, 4, ink), r.Line(4, 11, 11, 11, ink);
+      r.Line(4, 4, 4, 11, ink), r.Line(11, 4, 11, 11, ink);
+      for (int p = 5; p <= 10; p += 2) {
+        r.Line(p, 1, p, 3, ink), r.Line(p, 12, p, 14, ink);
+        r.Line(1, p, 3, p, ink), r.Line(12, p, 14, p, ink);
+      }
+      break;
+    case 1:  // a window with a title bar
+      r.Fill(1, 2, 15, 14, platform::clWhite);
+      r.Fill(1, 2, 15, 5, platform::Rgb(64, 0, 128));
+      r.Line(1, 2, 14, 2, ink), r.Line(1, 13, 14, 13, ink);
+      r.Line(1, 2, 1, 13, ink), r.Line(14, 2, 14, 13, ink);
+      break;
+    default:  // an arrow pointing at a detail
+      for (int i = 0; i < 5; ++i) r.Line(5 + i, 3 + i, 5 + i, 12 - i, platform::Rgb(64, 0, 128));
+      break;
+  }
   return r.Take();
 }
 

@@ -9,6 +9,11 @@ namespace app {
 enum class ButtonGlyph { kReport, kRefresh, kAbout, kLanguage, kMinimize, kClose };
 
 ui::Picture ButtonPicture(ButtonGlyph glyph, bool hover);
+// The three fixed images of the window-icon list, 16 x 16: 0 a process (a program chip),
+// 1 an application window, 2 a detail mark.
+constexpr int kFixedIconCount = 3;
+ui::Picture FixedIconPicture(int index);
+constexpr platform::Color kPictureKey = platform::Rgb(255, 0, 255);
 ui::Picture TopBarTile();
 ui::Picture WindowBackgroundTile();
 

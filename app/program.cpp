@@ -17,7 +17,7 @@ int RunProgram(Services services, platform::WindowHost& host) {
     ~ReleaseAtEnd() { binding.Unload(); }
   } release{psapi};
 
-  TProcesessFrm form(services, application);
+  TProcesessFrm form(services, application, psapi);
   if (!host.CreateWindows(form)) return 1;
   form.FormCreate();
   // A failed launch rule has shown its messages: end without ever showing the window.

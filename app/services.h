@@ -1,11 +1,13 @@
 #pragma once
 // The platform the module runs on, handed to the windows that need it.
+#include "platform/image_list.h"
 #include "platform/ini_files.h"
 #include "platform/kernel.h"
 #include "platform/native_system_info.h"
 #include "platform/process_status.h"
 #include "platform/registry.h"
 #include "platform/timer_service.h"
+#include "platform/tool_help.h"
 #include "platform/user_interface.h"
 
 namespace app {
@@ -18,6 +20,9 @@ struct Services {
   platform::NativeSystemInfo& native;
   platform::Registry& registry;
   platform::ProcessStatus& process_status;
+  platform::ToolHelp& tool_help;
+  // ImageList1, the window-icon list the main window fills; it outlives the window.
+  platform::ImageList& window_icons;
 };
 
 }  // namespace app

@@ -28,4 +28,24 @@ int Win32ImageList::AddIcon(IconHandle icon) {
   return ::ImageList_AddIcon(list_, ToHandle<HICON>(icon));
 }
 
+int Win32ImageList::AddMasked(const std::vector<Color>& pixels, Color mask) {
+  if (!list_ || pixels.size() != static_cast<std::size_t>(width_ * height_)) return -1;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) return -1;
+  auto* out = static_cast<std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const Color c = pixels[i];  // 0x00BBGGRR to a DIB's 0x00RRGGBB
+    out[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+  }
+  return ::ImageList_AddMasked(list_, bitmap.Get(), static_cast<COLORREF>(mask & 0xFFFFFF));
+}
+
 }  // namespace platform::win32

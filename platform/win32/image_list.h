@@ -23,6 +23,10 @@ class Win32ImageList : public platform::ImageList {
   int Height() const override { return height_; }
   bool Delete(int index) override;
   int AddIcon(IconHandle icon) override;
+  int AddMasked(const std::vector<Color>& pixels, Color mask) override;
+  platform::Handle NativeHandle() const override {
+    return reinterpret_cast<platform::Handle>(list_);
+  }
 
  private:
   int width_;

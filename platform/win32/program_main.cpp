@@ -4,12 +4,14 @@
 #include <commctrl.h>
 
 #include "app/program.h"
+#include "platform/win32/image_list.h"
 #include "platform/win32/ini_files.h"
 #include "platform/win32/kernel.h"
 #include "platform/win32/native_system_info.h"
 #include "platform/win32/process_status.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/timer_service.h"
+#include "platform/win32/tool_help.h"
 #include "platform/win32/user_interface.h"
 #include "platform/win32/window_host.h"
 
@@ -22,9 +24,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::win32::Win32NativeSystemInfo native;
   platform::win32::Win32Registry registry;
   platform::win32::Win32ProcessStatus process_status;
+  platform::win32::Win32ToolHelp tool_help;
+  platform::win32::Win32ImageList window_icons;
   platform::win32::Win32WindowHost host(instance);
   try {
-    return app::RunProgram({kernel, ui, ini, timers, native, registry, process_status}, host);
+    return app::RunProgram(
+        {kernel, ui, ini, timers, native, registry, process_status, tool_help, window_icons}, host);
   } catch (const std::exception& error) {
     ::MessageBoxA(nullptr, error.what(), "Ravo Info Process", MB_OK | MB_ICONERROR);
     return 1;

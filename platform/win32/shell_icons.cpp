@@ -23,6 +23,7 @@ class SystemList : public platform::ImageList {
   int Height() const override { return height_; }
   bool Delete(int) override { return false; }
   int AddIcon(IconHandle) override { return -1; }
+  int AddMasked(const std::vector<Color>&, Color) override { return -1; }
   Handle NativeHandle() const override { return FromHandle(list_); }
 
  private:

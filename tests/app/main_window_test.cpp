@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "tests/fakes/fake_image_list.h"
 #include "tests/fakes/fake_ini_files.h"
 #include "tests/fakes/fake_kernel.h"
 #include "tests/fakes/fake_native_system_info.h"
 #include "tests/fakes/fake_process_status.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_timer_service.h"
+#include "tests/fakes/fake_tool_help.h"
 #include "tests/fakes/fake_user_interface.h"
 
 namespace {
@@ -24,6 +26,9 @@ struct MainWindowFixture : ::testing::Test {
   fakes::FakeNativeSystemInfo native;
   fakes::FakeRegistry registry;
   fakes::FakeProcessStatus process_status{kernel};
+  fakes::FakeToolHelp tool_help{kernel};
+  fakes::FakeImageList window_icons{0};
+  snapshot::PsapiBinding psapi{kernel, process_status};
   ui::Application application;
 
   void SetUp() override {
@@ -41,11 +46,13 @@ struct MainWindowFixture : ::testing::Test {
     };
     for (auto [id, text] : texts) ui.strings[{kEnglish, static_cast<std::uint32_t>(id)}] = text;
   }
-  app::Services Services() { return {kernel, ui, ini, timers, native, registry, process_status}; }
+  app::Services Services() {
+    return {kernel, ui, ini, timers, native, registry, process_status, tool_help, window_icons};
+  }
 };
 
 TEST_F(MainWindowFixture, FrameIsFixedCentredAndCaptioned) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   EXPECT_EQ(form.Text(), "Ravo Info Process");
   EXPECT_EQ(form.ClassName(), "TProcesessFrm");
   EXPECT_EQ(form.Width(), 585);
@@ -56,7 +63,7 @@ TEST_F(MainWindowFixture, FrameIsFixedCentredAndCaptioned) {
 }
 
 TEST_F(MainWindowFixture, ButtonsSitAtTheirPlacesOnTheTopBar) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   struct Case {
     ui::TExplBtn& button;
     int left;
@@ -73,7 +80,7 @@ TEST_F(MainWindowFixture, ButtonsSitAtTheirPlacesOnTheTopBar) {
 }
 
 TEST_F(MainWindowFixture, StartUpGivesEveryCaptionItsTextAndEnablesTheNtTimer) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   form.FormCreate();
   EXPECT_FALSE(application.Terminated());
   EXPECT_EQ(form.ReportBtn.Text(), "Report");
@@ -102,7 +109,7 @@ TEST_F(MainWindowFixture, OnTheNineXFamilyOnlyItsTimerRuns) {
     kernel.version = {1, 4, c.minor, 0, ""};
     for (const char* key : {"PerfStats\\StartStat", "PerfStats\\StatData", "PerfStats\\StopStat"})
       registry.SetUInt32(platform::kHkeyDynData, key, "KERNEL\\CPUUsage", 0);
-    app::TProcesessFrm form(Services(), application);
+    app::TProcesessFrm form(Services(), application, psapi);
     form.FormCreate();
     EXPECT_FALSE(form.TimerNT.Enabled());
     EXPECT_EQ(form.Timer9x.Enabled(), c.timer9x);
@@ -111,7 +118,7 @@ TEST_F(MainWindowFixture, OnTheNineXFamilyOnlyItsTimerRuns) {
 
 TEST_F(MainWindowFixture, FailedRuleQuitsBeforeAnyLibraryTimerOrCaption) {
   kernel.arguments = {};
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   form.FormCreate();
   EXPECT_TRUE(application.Terminated());
   EXPECT_FALSE(kernel.Called("LoadLibraryExA"));
@@ -122,7 +129,7 @@ TEST_F(MainWindowFixture, FailedRuleQuitsBeforeAnyLibraryTimerOrCaption) {
 }
 
 TEST_F(MainWindowFixture, HoverAlternatesBetweenTheHoverAndTheIdleImage) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   ui::TExplBtn& b = form.AboutBtn;
   ASSERT_NE(b.NoFocusBitmap.pixels, b.DisabledBitmap.pixels);
   for (int i = 0; i < 3; ++i) {
@@ -134,7 +141,7 @@ TEST_F(MainWindowFixture, HoverAlternatesBetweenTheHoverAndTheIdleImage) {
 }
 
 TEST_F(MainWindowFixture, UsageIndicatorFollowsTheSampler) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   ASSERT_TRUE(form.MCPUUsage1.Active());
   EXPECT_EQ(form.MCPUUsage1.Interval(), 1000u);
   // One processor idle for half of every second: the first sample only sets the baseline.
@@ -149,11 +156,11 @@ TEST_F(MainWindowFixture, UsageIndicatorFollowsTheSampler) {
 
 TEST_F(MainWindowFixture, WindowCannotLoadWithoutThePerformanceStatisticsOnNineX) {
   kernel.version = {1, 4, 10, 0, ""};
-  EXPECT_THROW(app::TProcesessFrm(Services(), application), std::runtime_error);
+  EXPECT_THROW(app::TProcesessFrm(Services(), application, psapi), std::runtime_error);
 }
 
 TEST_F(MainWindowFixture, UsageIndicatorClampsFiguresOutsideAPercentage) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   struct Case {
     std::uint32_t value;
     int shown;
@@ -166,13 +173,63 @@ TEST_F(MainWindowFixture, UsageIndicatorClampsFiguresOutsideAPercentage) {
 }
 
 TEST_F(MainWindowFixture, GaugeStripStandsFullBehindTheGaugeLabel) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   EXPECT_EQ(form.GaugeBar1.Bounds(), platform::RectOfSize(200, 8, 353, 17));
   EXPECT_EQ(form.GaugeBar1.Position(), form.GaugeBar1.Max());
   const auto& children = form.Panel2.Children();
   auto at = [&](const ui::Component& c) { return std::find(children.begin(), children.end(), &c); };
   EXPECT_LT(at(form.GaugeBar1), at(form.Panel3));  // painted first, so the label lies over it
   EXPECT_TRUE(form.Panel3.Transparent());
+}
+
+TEST_F(MainWindowFixture, WindowIconListStartsWithItsThreeFixedImages) {
+  app::TProcesessFrm form(Services(), application, psapi);
+  ASSERT_EQ(window_icons.Count(), 3);
+  EXPECT_EQ(window_icons.pictures.size(), 3u);
+  EXPECT_NE(window_icons.pictures[0], window_icons.pictures[1]);
+}
+
+TEST_F(MainWindowFixture, NtTickTakesTheProcessesAndTheApplicationWindows) {
+  process_status.Install();
+  ASSERT_TRUE(psapi.Load());
+  kernel.processes = {{4, "", 0x20, false}, {1234, "C:\\Apps\\notepad.exe", 0x80, true}};
+  ui.windows = {{0x100, "Untitled - Notepad", true, 0, 0, 0x501},
+                {0x200, "", true, 0, 0, 0x502},
+                {0x300, "Tool", true, 0, platform::kWsExToolWindow, 0x503}};
+  ui.strings[{kEnglish, 150}] = "High";
+  app::TProcesessFrm form(Services(), application, psapi);
+  form.FormCreate();
+  timers.FireAll();
+
+  ASSERT_EQ(form.Processes().processes().size(), 1u);
+  const snapshot::processinfos& p = form.Processes().processes()[0];
+  EXPECT_EQ(p.name, "notepad.exe");
+  EXPECT_EQ(p.id_text, "1234");
+  EXPECT_EQ(p.priority_text, "High");
+  ASSERT_EQ(form.AppWindows().windows().size(), 1u);
+  EXPECT_EQ(form.AppWindows().windows()[0].title, "Untitled - Notepad");
+  EXPECT_EQ(form.AppWindows().windows()[0].image_index, 3);
+  EXPECT_TRUE(kernel.open_handles.empty());
+
+  timers.FireAll();  // the next tick trims the icons of the last one first
+  EXPECT_EQ(window_icons.Count(), 4);
+}
+
+TEST_F(MainWindowFixture, NineXTickReadsTheToolHelpSnapshotAndAttachesIconsAfterwards) {
+  kernel.version = {1, 4, 10, 0, ""};
+  for (const char* key : {"PerfStats\\StartStat", "PerfStats\\StatData"})
+    registry.SetUInt32(platform::kHkeyDynData, key, "KERNEL\\CPUUsage", 0);
+  tool_help.Install();
+  kernel.processes = {{26, "C:\\WINDOWS\\EXPLORER.EXE", 0x20, true}};
+  ui.windows = {{0x100, "My Computer", true, 0, 0, 0x501}};
+  app::TProcesessFrm form(Services(), application, psapi);
+  form.FormCreate();
+  form.Timer9xTimer();
+  ASSERT_EQ(form.Processes().processes().size(), 1u);
+  EXPECT_EQ(form.Processes().processes()[0].id_text, "0000001A");
+  EXPECT_EQ(form.Processes().processes()[0].name, "EXPLORER.EXE");
+  ASSERT_EQ(form.AppWindows().windows().size(), 1u);
+  EXPECT_EQ(form.AppWindows().windows()[0].image_index, 3);
 }
 
 struct RecordingFormHost : ui::FormHost {
@@ -182,7 +239,7 @@ struct RecordingFormHost : ui::FormHost {
 };
 
 TEST_F(MainWindowFixture, MinimiseAndCloseButtonsAskTheHost) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   RecordingFormHost host;
   form.AttachHost(&host);
   auto click = [](ui::TExplBtn& b) {
@@ -195,7 +252,7 @@ TEST_F(MainWindowFixture, MinimiseAndCloseButtonsAskTheHost) {
 }
 
 TEST_F(MainWindowFixture, ReleasingTheButtonOutsideItIsNoClick) {
-  app::TProcesessFrm form(Services(), application);
+  app::TProcesessFrm form(Services(), application, psapi);
   RecordingFormHost host;
   form.AttachHost(&host);
   form.CloseBtn.MouseDown(ui::MouseButton::kLeft, {5, 5});

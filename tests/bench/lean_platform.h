@@ -163,6 +163,7 @@ class LeanImageList : public platform::ImageList {
     return true;
   }
   int AddIcon(platform::IconHandle icon) override { return icon == 0 ? -1 : count_++; }
+  int AddMasked(const std::vector<platform::Color>&, platform::Color) override { return count_++; }
 
  private:
   int count_ = 3;

@@ -18,4 +18,11 @@ int FakeImageList::AddIcon(platform::IconHandle icon) {
   return Count() - 1;
 }
 
+int FakeImageList::AddMasked(const std::vector<platform::Color>& pixels, platform::Color) {
+  if (pixels.size() != static_cast<std::size_t>(width * height)) return -1;
+  pictures.push_back(pixels);
+  images.push_back(kPictureHandles + pictures.size() - 1);
+  return Count() - 1;
+}
+
 }  // namespace fakes

@@ -22,6 +22,11 @@ class FakeImageList : public platform::ImageList {
   int Height() const override { return height; }
   bool Delete(int index) override;
   int AddIcon(platform::IconHandle icon) override;
+  // Stands in the list as a made-up handle from kPictureHandles on; the pixels are kept.
+  int AddMasked(const std::vector<platform::Color>& pixels, platform::Color mask) override;
+
+  static constexpr platform::IconHandle kPictureHandles = 0x9000;
+  std::vector<std::vector<platform::Color>> pictures;
 };
 
 }  // namespace fakes
