@@ -1,5 +1,7 @@
 #include "tests/e2e/driver.h"
 
+#include "tests/win32/bmp_file.h"
+
 #include <algorithm>
 #include <fstream>
 #include <thread>
@@ -209,30 +211,11 @@ bool SaveScreenshot(HWND window, const std::string& path) {
   ::BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
   ::SelectObject(memory, old);
 
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = w;
-  info.biHeight = h;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  const int stride = (w * 3 + 3) & ~3;
-  std::vector<char> pixels(static_cast<std::size_t>(stride * h));
-  ::GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
+  const bool saved = test_support::SaveBmp(memory, bitmap, w, h, path);
   ::DeleteObject(bitmap);
   ::DeleteDC(memory);
   ::ReleaseDC(nullptr, screen);
-
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  return static_cast<bool>(out);
+  return saved;
 }
 
 }  // namespace e2e

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <vector>
 
 #include "controls/gauge_bar.h"
@@ -12,34 +11,11 @@
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/image_list.h"
 #include "platform/win32/kernel.h"
+#include "tests/win32/bmp_file.h"
 
 namespace {
 
 using platform::win32::GdiBitmap;
-
-bool SaveBmp(const GdiBitmap& bitmap, const std::string& path) {
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = bitmap.Width();
-  info.biHeight = bitmap.Height();
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  const int stride = (bitmap.Width() * 3 + 3) & ~3;
-  std::vector<char> pixels(static_cast<std::size_t>(stride * bitmap.Height()));
-  if (!::GetDIBits(bitmap.Dc(), bitmap.Handle(), 0, bitmap.Height(), pixels.data(),
-                   reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
-    return false;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  return static_cast<bool>(out);
-}
 
 // A 16 x 16 image for "idx:0": a navy square with a white centre on a magenta key.
 std::vector<platform::Color> SquareImage() {
@@ -92,7 +68,8 @@ TEST(CaptionGallery, CaptionFormsAndTheGaugeStripDrawThroughGdi) {
   const std::string exe = kernel.GetModuleFileNameA();
   const std::string dir = exe.substr(0, exe.rfind('\\') + 1) + "..\\..\\screenshots\\";
   ::CreateDirectoryA(dir.c_str(), nullptr);
-  EXPECT_TRUE(SaveBmp(bitmap, dir + "caption-gallery.bmp"));
+  EXPECT_TRUE(test_support::SaveBmp(bitmap.Dc(), bitmap.Handle(), bitmap.Width(), bitmap.Height(),
+                                    dir + "caption-gallery.bmp"));
 }
 
 }  // namespace
