@@ -7,7 +7,7 @@ BUILD="$ROOT/build"
 
 NATIVE_PACKAGES=(g++ cmake make libgtest-dev libgmock-dev googletest libbenchmark-dev clang)
 CROSS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev)
-RUN_PACKAGES=(wine wine32:i386 xvfb xauth imagemagick x11-utils)
+RUN_PACKAGES=(wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-utils)
 
 missing_packages() {
   local p
@@ -28,7 +28,7 @@ ensure_packages() {
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq >/dev/null
   # shellcheck disable=SC2086
-  apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  apt-get install -y -qq $missing >/dev/null
 }
 
 wine_env() {
