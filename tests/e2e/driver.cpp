@@ -18,6 +18,17 @@ std::string OwnDirectory() {
   return dir.substr(0, dir.find_last_of('\\') + 1);
 }
 
+// Wide text in the ANSI code page.
+std::string Narrow(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int size = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow.data(), size,
+                        nullptr, nullptr);
+  return narrow;
+}
+
 void Pause() {
   std::this_thread::sleep_for(milliseconds(50));
 }
@@ -140,6 +151,14 @@ std::string WindowText(HWND window) {
   return std::string(text, n > 0 ? n : 0);
 }
 
+std::string ControlText(HWND control) {
+  const LRESULT length = ::SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+  ::SendMessageW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()));
+  wide.resize(wcslen(wide.c_str()));
+  return Narrow(wide);
+}
+
 std::string ClassName(HWND window) {
   char name[256];
   int n = ::GetClassNameA(window, name, sizeof name);
@@ -166,10 +185,7 @@ std::vector<std::string> ListRows(HWND list) {
     std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
     ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
     wide.resize(wcslen(wide.c_str()));
-    char narrow[2048];
-    int n = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow,
-                                  sizeof narrow, nullptr, nullptr);
-    rows.emplace_back(narrow, n > 0 ? n : 0);
+    rows.push_back(Narrow(wide));
   }
   return rows;
 }

@@ -41,6 +41,8 @@ std::vector<HWND> TopLevelWindows(const std::string& window_class, DWORD process
 HWND WaitForWindow(const std::string& window_class, DWORD process, milliseconds timeout);
 
 std::string WindowText(HWND window);
+// The whole text of a control in another process (edit boxes), asked of the control itself.
+std::string ControlText(HWND control);
 std::string ClassName(HWND window);
 std::vector<HWND> ChildWindows(HWND parent);
 HWND ChildWithText(HWND parent, const std::string& text);
