@@ -16,7 +16,7 @@ std::map<int, std::string> StringTable(const std::string& code) {
   EXPECT_TRUE(in) << code;
   std::map<int, std::string> table;
   std::regex entry(R"re(^\s*(\d+)\s+"(.*)"\s*$)re");
-      std::string line;
+  std::string line;
   while (std::getline(in, line)) {
     std::smatch m;
     if (std::regex_match(line, m, entry)) {
