@@ -16,10 +16,11 @@ constexpr std::uint32_t kStatusProcedureNotFound = 0xC000007A;
 constexpr std::uint32_t kSystemBasicInformation = 0;
 constexpr std::uint32_t kSystemProcessorPerformanceInformation = 8;
 
-// SYSTEM_BASIC_INFORMATION of a 32-bit process: exactly 44 bytes are accepted; the processor
-// count is the byte at offset 40.
-constexpr std::uint32_t kSystemBasicInformationSize = 44;
-constexpr std::uint32_t kBasicInfoProcessorCountOffset = 40;
+// SYSTEM_BASIC_INFORMATION: exactly its size is accepted, and the processor count is its last
+// byte field. It holds three pointer-sized addresses, so a 32-bit process reads 44 bytes with the
+// count at 40 and a 64-bit one 64 bytes with the count at 56.
+constexpr std::uint32_t kSystemBasicInformationSize = sizeof(void*) == 8 ? 64 : 44;
+constexpr std::uint32_t kBasicInfoProcessorCountOffset = sizeof(void*) == 8 ? 56 : 40;
 
 // SYSTEM_PROCESSOR_PERFORMANCE_INFORMATION: five 64-bit times and a 32-bit field, padded to 48
 // bytes by the 8-byte alignment of its times. One record per processor; the first 8 bytes are

@@ -9,8 +9,9 @@
 namespace platform {
 
 constexpr std::uint32_t kTh32csSnapProcess = 0x2;
-// sizeof(PROCESSENTRY32) in the 32-bit layout, passed as the entry's size.
-constexpr std::uint32_t kProcessEntrySize = 296;
+// sizeof(PROCESSENTRY32), passed as the entry's size: 296 bytes in the 32-bit program, 304 in a
+// 64-bit one (its heap id is pointer-sized).
+constexpr std::uint32_t kProcessEntrySize = sizeof(void*) == 8 ? 304 : 296;
 constexpr int kMaxPath = 260;
 
 // One PROCESSENTRY32, field by field in the system's order.

@@ -43,11 +43,13 @@ class UserInterface {
   // Calls `callback` for each top-level window until it returns false.
   virtual void EnumWindows(const std::function<bool(WindowHandle)>& callback) = 0;
   virtual bool IsWindowVisible(WindowHandle window) = 0;
-  virtual std::int32_t GetWindowLongA(WindowHandle window, int index) = 0;
+  // Window and class longs are pointer-sized: GetWindowLongPtrA and GetClassLongPtrA, which on the
+  // 32-bit build are GetWindowLongA and GetClassLongA themselves.
+  virtual std::intptr_t GetWindowLongA(WindowHandle window, int index) = 0;
   virtual WindowHandle GetDesktopWindow() = 0;
   // Copies at most size - 1 characters and a NUL; returns the number copied, 0 on failure.
   virtual int GetWindowTextA(WindowHandle window, char* buffer, int size) = 0;
-  virtual std::uint32_t GetClassLongA(WindowHandle window, int index) = 0;
+  virtual std::uintptr_t GetClassLongA(WindowHandle window, int index) = 0;
 };
 
 }  // namespace platform

@@ -13,8 +13,8 @@ AppWindowList::AppWindowList(platform::UserInterface& ui, platform::ImageList& i
 bool AppWindowList::IsApplicationWindow(platform::WindowHandle window) {
   title_length_ = 0;
   if (!ui_.IsWindowVisible(window)) return false;
-  const auto owner = static_cast<platform::WindowHandle>(
-      static_cast<std::uint32_t>(ui_.GetWindowLongA(window, platform::kGwlHwndParent)));
+  const auto owner =
+      static_cast<platform::WindowHandle>(ui_.GetWindowLongA(window, platform::kGwlHwndParent));
   if (owner != 0 && owner != ui_.GetDesktopWindow()) return false;
   const auto ex_style =
       static_cast<std::uint32_t>(ui_.GetWindowLongA(window, platform::kGwlExStyle));

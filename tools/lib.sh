@@ -8,6 +8,8 @@ BUILD="$ROOT/build"
 NATIVE_PACKAGES=(g++ cmake make libgtest-dev libgmock-dev googletest libbenchmark-dev clang)
 CROSS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev)
 RUN_PACKAGES=(wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-utils)
+# Where 32-bit code cannot run, the tests run a 64-bit build under 64-bit Wine.
+WIN64_PACKAGES=(wine64 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
 
 missing_packages() {
   local p
@@ -16,13 +18,9 @@ missing_packages() {
   done
 }
 
-ensure_packages() {
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-    rm -f "$BUILD/.apt-updated"
-  fi
+install_packages() {
   local missing
-  missing=$(missing_packages "${NATIVE_PACKAGES[@]}" "${CROSS_PACKAGES[@]}" "${RUN_PACKAGES[@]}")
+  missing=$(missing_packages "$@")
   [ -z "$missing" ] && return 0
   echo "installing: $(echo $missing | tr '\n' ' ')"
   export DEBIAN_FRONTEND=noninteractive
@@ -31,18 +29,60 @@ ensure_packages() {
   apt-get install -y -qq $missing >/dev/null
 }
 
+# Installs what is missing, then finds out once which Wine runs the tests: WINE_ARCH is 32 where
+# this kernel executes 32-bit code, else 64; RV_WINE_ARCH=64 (or 32) forces the choice.
+ensure_packages() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  install_packages "${NATIVE_PACKAGES[@]}" "${CROSS_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
+  WINE_ARCH=${RV_WINE_ARCH:-}
+  if [ -z "$WINE_ARCH" ]; then
+    WINE_ARCH=32
+    /usr/lib/wine/wine --version >/dev/null 2>&1 || WINE_ARCH=64
+  fi
+  case "$WINE_ARCH" in
+    32)
+      WINE=/usr/lib/wine/wine
+      TEST_BUILD="$BUILD/win32"
+      DIST="$BUILD/dist"
+      ;;
+    64)
+      install_packages "${WIN64_PACKAGES[@]}"
+      WINE=/usr/lib/wine/wine64
+      export WINELOADER=$WINE
+      TEST_BUILD="$BUILD/win64"
+      DIST="$BUILD/dist64"
+      ;;
+    *)
+      echo "RV_WINE_ARCH must be 32 or 64, not '$WINE_ARCH'" >&2
+      exit 2
+      ;;
+  esac
+}
+
+# One line saying which build the Wine tests run, when it is not the shipped 32-bit one.
+announce_wine_arch() {
+  [ "$WINE_ARCH" = 64 ] || return 0
+  local why="this machine cannot run 32-bit code"
+  [ -n "${RV_WINE_ARCH:-}" ] && why="RV_WINE_ARCH=64"
+  echo "note: Wine tests run the 64-bit build under $WINE ($why); the shipped suite is build/dist"
+}
+
 wine_env() {
+  # A 64-bit prefix is a different kind of prefix, so each Wine keeps its own.
   export WINEPREFIX="$BUILD/wineprefix"
+  [ "$WINE_ARCH" = 64 ] && WINEPREFIX="$BUILD/wineprefix64"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
   # Wine draws the window frames itself, so screenshots on a bare X server show the title bar.
   if ! grep -q '"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
     wineserver -w || true
   fi
 }
@@ -62,8 +102,16 @@ build_native() {
   cmake --build "$BUILD/native" -j"$(nproc)" >/dev/null
 }
 
+# build_windows win32|win64: the suite, the platform tests and the e2e driver.
+build_windows() {
+  cmake --preset "$1" >/dev/null
+  cmake --build "$BUILD/$1" -j"$(nproc)" 2>&1 | grep -vE '^\[|^-- |Scanning|Consolidate|Built target|Language library' || true
+  cmake --build "$BUILD/$1" -j"$(nproc)" >/dev/null
+}
+
+# The shipped 32-bit suite is built on every machine; the 64-bit one where its Wine runs the tests.
 build_win32() {
-  cmake --preset win32 >/dev/null
-  cmake --build "$BUILD/win32" -j"$(nproc)" 2>&1 | grep -vE '^\[|^-- |Scanning|Consolidate|Built target|Language library' || true
-  cmake --build "$BUILD/win32" -j"$(nproc)" >/dev/null
+  build_windows win32
+  [ "$WINE_ARCH" = 64 ] && build_windows win64
+  return 0
 }

@@ -15,6 +15,9 @@ using CreateSnapshotFn = HANDLE(WINAPI*)(DWORD, DWORD);
 using ProcessWalkFn = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
 
 static_assert(sizeof(PROCESSENTRY32) == kProcessEntrySize);
+#ifndef _WIN64
+static_assert(sizeof(PROCESSENTRY32) == 296, "the 32-bit program's entry layout");
+#endif
 static_assert(sizeof(PROCESSENTRY32::szExeFile) == sizeof(ToolHelpEntry::exe_file));
 
 PROCESSENTRY32 ToSystem(const ToolHelpEntry& e) {

@@ -31,8 +31,8 @@ bool Win32UserInterface::IsWindowVisible(WindowHandle window) {
   return ::IsWindowVisible(ToHandle<HWND>(window)) != FALSE;
 }
 
-std::int32_t Win32UserInterface::GetWindowLongA(WindowHandle window, int index) {
-  return ::GetWindowLongA(ToHandle<HWND>(window), index);
+std::intptr_t Win32UserInterface::GetWindowLongA(WindowHandle window, int index) {
+  return ::GetWindowLongPtrA(ToHandle<HWND>(window), index);
 }
 
 WindowHandle Win32UserInterface::GetDesktopWindow() {
@@ -43,8 +43,8 @@ int Win32UserInterface::GetWindowTextA(WindowHandle window, char* buffer, int si
   return ::GetWindowTextA(ToHandle<HWND>(window), buffer, size);
 }
 
-std::uint32_t Win32UserInterface::GetClassLongA(WindowHandle window, int index) {
-  return ::GetClassLongA(ToHandle<HWND>(window), index);
+std::uintptr_t Win32UserInterface::GetClassLongA(WindowHandle window, int index) {
+  return ::GetClassLongPtrA(ToHandle<HWND>(window), index);
 }
 
 }  // namespace platform::win32

@@ -10,10 +10,10 @@ class Win32UserInterface : public platform::UserInterface {
                   std::uint32_t type) override;
   void EnumWindows(const std::function<bool(WindowHandle)>& callback) override;
   bool IsWindowVisible(WindowHandle window) override;
-  std::int32_t GetWindowLongA(WindowHandle window, int index) override;
+  std::intptr_t GetWindowLongA(WindowHandle window, int index) override;
   WindowHandle GetDesktopWindow() override;
   int GetWindowTextA(WindowHandle window, char* buffer, int size) override;
-  std::uint32_t GetClassLongA(WindowHandle window, int index) override;
+  std::uintptr_t GetClassLongA(WindowHandle window, int index) override;
 };
 
 }  // namespace platform::win32

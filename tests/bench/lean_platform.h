@@ -131,9 +131,9 @@ class LeanUserInterface : public platform::UserInterface {
       if (!callback(i + 1)) break;
   }
   bool IsWindowVisible(platform::WindowHandle w) override { return At(w).visible; }
-  std::int32_t GetWindowLongA(platform::WindowHandle w, int index) override {
-    return index == platform::kGwlHwndParent ? static_cast<std::int32_t>(At(w).owner)
-                                             : static_cast<std::int32_t>(At(w).ex_style);
+  std::intptr_t GetWindowLongA(platform::WindowHandle w, int index) override {
+    return index == platform::kGwlHwndParent ? static_cast<std::intptr_t>(At(w).owner)
+                                             : static_cast<std::intptr_t>(At(w).ex_style);
   }
   platform::WindowHandle GetDesktopWindow() override { return 0x10010; }
   int GetWindowTextA(platform::WindowHandle w, char* buffer, int size) override {
@@ -143,8 +143,8 @@ class LeanUserInterface : public platform::UserInterface {
     buffer[n] = '\0';
     return n;
   }
-  std::uint32_t GetClassLongA(platform::WindowHandle w, int) override {
-    return static_cast<std::uint32_t>(At(w).icon);
+  std::uintptr_t GetClassLongA(platform::WindowHandle w, int) override {
+    return At(w).icon;
   }
 
  private:

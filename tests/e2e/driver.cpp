@@ -111,7 +111,8 @@ void Program::Kill() {
 }
 
 std::string DistDirectory() {
-  return OwnDirectory() + "..\\..\\dist\\";
+  // The build folder's sibling: dist for the 32-bit build, dist64 for the 64-bit one.
+  return OwnDirectory() + "..\\..\\" RV_DIST_NAME "\\";
 }
 
 std::string CopySuite(const std::string& name, bool with_base_module) {

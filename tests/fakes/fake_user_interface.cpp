@@ -41,11 +41,11 @@ bool FakeUserInterface::IsWindowVisible(platform::WindowHandle window) {
   return w && w->visible;
 }
 
-std::int32_t FakeUserInterface::GetWindowLongA(platform::WindowHandle window, int index) {
+std::intptr_t FakeUserInterface::GetWindowLongA(platform::WindowHandle window, int index) {
   const FakeWindow* w = Find(window);
   if (!w) return 0;
-  if (index == platform::kGwlHwndParent) return static_cast<std::int32_t>(w->owner);
-  if (index == platform::kGwlExStyle) return static_cast<std::int32_t>(w->ex_style);
+  if (index == platform::kGwlHwndParent) return static_cast<std::intptr_t>(w->owner);
+  if (index == platform::kGwlExStyle) return static_cast<std::intptr_t>(w->ex_style);
   return 0;
 }
 
@@ -62,10 +62,10 @@ int FakeUserInterface::GetWindowTextA(platform::WindowHandle window, char* buffe
   return n;
 }
 
-std::uint32_t FakeUserInterface::GetClassLongA(platform::WindowHandle window, int index) {
+std::uintptr_t FakeUserInterface::GetClassLongA(platform::WindowHandle window, int index) {
   const FakeWindow* w = Find(window);
   if (!w || index != platform::kGclHIcon) return 0;
-  return static_cast<std::uint32_t>(w->class_icon);
+  return w->class_icon;
 }
 
 const FakeWindow* FakeUserInterface::Find(platform::WindowHandle window) const {

@@ -48,10 +48,10 @@ class FakeUserInterface : public platform::UserInterface {
                   std::uint32_t type) override;
   void EnumWindows(const std::function<bool(platform::WindowHandle)>& callback) override;
   bool IsWindowVisible(platform::WindowHandle window) override;
-  std::int32_t GetWindowLongA(platform::WindowHandle window, int index) override;
+  std::intptr_t GetWindowLongA(platform::WindowHandle window, int index) override;
   platform::WindowHandle GetDesktopWindow() override;
   int GetWindowTextA(platform::WindowHandle window, char* buffer, int size) override;
-  std::uint32_t GetClassLongA(platform::WindowHandle window, int index) override;
+  std::uintptr_t GetClassLongA(platform::WindowHandle window, int index) override;
 
  private:
   const FakeWindow* Find(platform::WindowHandle window) const;

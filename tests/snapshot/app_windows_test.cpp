@@ -145,7 +145,7 @@ struct LoggingUi : FakeUserInterface {
     log += "V";
     return FakeUserInterface::IsWindowVisible(w);
   }
-  std::int32_t GetWindowLongA(platform::WindowHandle w, int index) override {
+  std::intptr_t GetWindowLongA(platform::WindowHandle w, int index) override {
     log += index == platform::kGwlHwndParent ? "O" : "S";
     return FakeUserInterface::GetWindowLongA(w, index);
   }

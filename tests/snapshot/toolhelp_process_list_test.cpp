@@ -47,7 +47,7 @@ TEST_F(ToolHelpFixture, EntriesBecomeRecordsWithHexIdsInSnapshotOrder) {
                       {0x10, "C:\\TOOLS\\RUN:ME.EXE", 0x4000}};
   Tick();
   ASSERT_EQ(list.entries().size(), 3u);
-  for (std::uint32_t size : tool_help.entry_sizes) EXPECT_EQ(size, 296u);
+  for (std::uint32_t size : tool_help.entry_sizes) EXPECT_EQ(size, platform::kProcessEntrySize);
   const auto& p = snapshot.processes();
   ASSERT_EQ(p.size(), 3u);
   EXPECT_EQ(p[0].id_text, "0000001A");

@@ -1,4 +1,6 @@
 #include <windows.h>
+// tlhelp32.h needs the types of windows.h.
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -125,7 +127,7 @@ TEST(Win32ToolHelpProcessList, OwnProcessIsListedWithHexId) {
   EXPECT_EQ(it->id_text, snapshot::HexText8(own));
   EXPECT_EQ(Lower(it->name), "rv_platform_tests.exe");
   EXPECT_EQ(it->priority_text, "text 151");
-  for (const platform::ToolHelpEntry& e : list.entries()) EXPECT_EQ(e.size, 296u);
+  for (const platform::ToolHelpEntry& e : list.entries()) EXPECT_EQ(e.size, sizeof(PROCESSENTRY32));
 }
 
 }  // namespace
