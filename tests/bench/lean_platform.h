@@ -143,9 +143,7 @@ class LeanUserInterface : public platform::UserInterface {
     buffer[n] = '\0';
     return n;
   }
-  std::uintptr_t GetClassLongA(platform::WindowHandle w, int) override {
-    return At(w).icon;
-  }
+  std::uintptr_t GetClassLongA(platform::WindowHandle w, int) override { return At(w).icon; }
 
  private:
   const LeanWindow& At(platform::WindowHandle w) const { return system_.windows[w - 1]; }

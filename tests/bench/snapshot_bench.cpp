@@ -67,7 +67,8 @@ void NtTickPlatformCallsOnly(benchmark::State& state) {
     for (int i = images.Count() - 1; i >= snapshot::kFixedImageCount; --i) images.Delete(i);
     ui.EnumWindows([&](platform::WindowHandle w) {
       if (!ui.IsWindowVisible(w)) return true;
-      const auto owner = static_cast<platform::WindowHandle>(ui.GetWindowLongA(w, platform::kGwlHwndParent));
+      const auto owner =
+          static_cast<platform::WindowHandle>(ui.GetWindowLongA(w, platform::kGwlHwndParent));
       if (owner != 0 && owner != ui.GetDesktopWindow()) return true;
       const auto ex = static_cast<std::uint32_t>(ui.GetWindowLongA(w, platform::kGwlExStyle));
       if ((ex & platform::kWsExToolWindow) && !(ex & platform::kWsExAppWindow)) return true;
