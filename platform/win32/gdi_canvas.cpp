@@ -24,7 +24,7 @@ HIMAGELIST ImageListOf(const ImageList& list) {
 
 }  // namespace
 
-GdiCanvas::GdiCanvas(HDC dc) : dc_(dc) {
+GdiCanvas::GdiCanvas(HDC dc, FontCache* fonts) : dc_(dc), fonts_(fonts) {
   SetFont(font_);
   ::SetBkColor(dc_, Ref(bk_color_));
 }
@@ -38,24 +38,29 @@ GdiCanvas::~GdiCanvas() {
 
 void GdiCanvas::SetFont(const Font& font) {
   // Layout code sets the font for every run; only a new face, size or style needs a new HFONT.
-  const bool same_face = font_handle_ && font.name == font_.name && font.size == font_.size &&
-                         font.style == font_.style && font.orientation == font_.orientation;
+  const bool same_face = (font_handle_ || shared_font_) && font.name == font_.name &&
+                         font.size == font_.size && font.style == font_.style &&
+                         font.orientation == font_.orientation;
   font_ = font;
   if (same_face) {
     ::SetTextColor(dc_, Ref(font.color));
     return;
   }
-  // Points to pixels the way the forms do it: negative height = character height.
-  const int height =
-      font.size == 0 ? 0 : -::MulDiv(font.size, ::GetDeviceCaps(dc_, LOGPIXELSY), 72);
-  UniqueFont created(::CreateFontA(
-      height, 0, font.orientation, font.orientation, font.Has(kFontBold) ? FW_BOLD : FW_NORMAL,
-      font.Has(kFontItalic), font.Has(kFontUnderline), font.Has(kFontStrikeOut), DEFAULT_CHARSET,
-      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-      font.name.c_str()));
+  if (fonts_) {
+    if (HFONT shared = fonts_->Get(font)) {
+      HGDIOBJ previous = ::SelectObject(dc_, shared);
+      if (!original_font_) original_font_ = previous;
+      font_handle_.Reset();  // an own font of earlier is deselected now
+      shared_font_ = true;
+    }
+    ::SetTextColor(dc_, Ref(font.color));
+    return;
+  }
+  UniqueFont created(CreateFontFor(font, ::GetDeviceCaps(dc_, LOGPIXELSY)));
   if (created) {
     HGDIOBJ previous = ::SelectObject(dc_, created.Get());
     if (!original_font_) original_font_ = previous;
+    shared_font_ = false;
     font_handle_ = std::move(created);  // the old font is deselected now, so it may go
   }
   ::SetTextColor(dc_, Ref(font.color));
@@ -188,7 +193,7 @@ void GdiCanvas::DrawImage(const ImageList& list, int index, int x, int y, bool e
 }
 
 std::unique_ptr<Bitmap> GdiCanvas::CreateBitmap(int width, int height) {
-  return std::make_unique<GdiBitmap>(width, height);
+  return std::make_unique<GdiBitmap>(width, height, fonts_);
 }
 
 void GdiCanvas::Draw(int x, int y, Bitmap& bitmap) {
@@ -207,13 +212,37 @@ void GdiCanvas::DrawReplacingColor(int x, int y, Bitmap& bitmap, Color from, Col
   if (!source) return;
   // The replacement colour goes underneath; the copy leaves `from` pixels out so it shows.
   FillRect(RectOfSize(x, y, source->Width(), source->Height()), to);
-  ::GdiTransparentBlt(dc_, x, y, source->Width(), source->Height(), source->Dc(), 0, 0,
-                      source->Width(), source->Height(), Ref(from));
+  DrawTransparent(x, y, bitmap, from);
 }
 
-GdiBitmap::GdiBitmap(int width, int height) : dc_(::CreateCompatibleDC(nullptr)) {
+void GdiCanvas::DrawTransparent(int x, int y, Bitmap& bitmap, Color transparent) {
+  GdiBitmap* source = GdiOf(bitmap);
+  if (!source || source->Empty()) return;
+  const int w = source->Width();
+  const int h = source->Height();
+  // A masked copy that every Windows version has: a monochrome mask, white where the source
+  // holds the transparent colour, then XOR, AND with the mask, XOR. Where the mask is white the
+  // two XORs cancel and the destination stays; elsewhere the AND clears it and the source lands.
+  UniqueMemoryDc mask_dc(::CreateCompatibleDC(dc_));
+  UniqueBitmap mask(::CreateBitmap(w, h, 1, 1, nullptr));
+  if (!mask_dc || !mask) return;
+  SelectedObject mask_selected(mask_dc.Get(), mask.Get());
+  const COLORREF source_background = ::SetBkColor(source->Dc(), Ref(transparent));
+  ::BitBlt(mask_dc.Get(), 0, 0, w, h, source->Dc(), 0, 0, SRCCOPY);
+  ::SetBkColor(source->Dc(), source_background);
+  // A monochrome source blits as the destination's text colour (0) and background colour (1).
+  const COLORREF text = ::SetTextColor(dc_, RGB(0, 0, 0));
+  const COLORREF background = ::SetBkColor(dc_, RGB(255, 255, 255));
+  ::BitBlt(dc_, x, y, w, h, source->Dc(), 0, 0, SRCINVERT);
+  ::BitBlt(dc_, x, y, w, h, mask_dc.Get(), 0, 0, SRCAND);
+  ::BitBlt(dc_, x, y, w, h, source->Dc(), 0, 0, SRCINVERT);
+  ::SetTextColor(dc_, text);
+  ::SetBkColor(dc_, background);
+}
+
+GdiBitmap::GdiBitmap(int width, int height, FontCache* fonts) : dc_(::CreateCompatibleDC(nullptr)) {
   Select(width, height);
-  canvas_ = std::make_unique<GdiCanvas>(dc_.Get());
+  canvas_ = std::make_unique<GdiCanvas>(dc_.Get(), fonts);
 }
 
 GdiBitmap::~GdiBitmap() {

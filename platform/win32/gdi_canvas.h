@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/win32/gdi_resources.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -17,8 +18,9 @@ using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 class GdiCanvas : public platform::Canvas {
  public:
   // Draws on `dc`, which stays the caller's; its original font, pen and brush are selected
-  // back when the canvas goes.
-  explicit GdiCanvas(HDC dc);
+  // back when the canvas goes. Fonts come from `fonts` when given (shared, never deleted
+  // here), else the canvas makes its own.
+  explicit GdiCanvas(HDC dc, FontCache* fonts = nullptr);
   ~GdiCanvas() override;
   GdiCanvas(const GdiCanvas&) = delete;
   GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -62,16 +64,19 @@ class GdiCanvas : public platform::Canvas {
   void Draw(int x, int y, Bitmap& bitmap) override;
   void StretchDraw(const Rect& dest, Bitmap& bitmap) override;
   void DrawReplacingColor(int x, int y, Bitmap& bitmap, Color from, Color to) override;
+  void DrawTransparent(int x, int y, Bitmap& bitmap, Color transparent) override;
 
  private:
   COLORREF Ref(Color color) const { return ResolveColor(color) & 0xFFFFFF; }
 
   HDC dc_;
+  FontCache* fonts_;
   Font font_;
   Color pen_color_ = clBlack;
   Color brush_color_ = clWhite;
   Color bk_color_ = clWhite;
   UniqueFont font_handle_;
+  bool shared_font_ = false;  // the selected font is the cache's
   UniquePen pen_handle_;
   UniqueBrush brush_handle_;
   HGDIOBJ original_font_ = nullptr;
@@ -84,7 +89,7 @@ class GdiCanvas : public platform::Canvas {
 // An off-screen bitmap: a 32-bit top-down DIB section selected into its own memory DC.
 class GdiBitmap : public platform::Bitmap {
  public:
-  GdiBitmap(int width, int height);
+  GdiBitmap(int width, int height, FontCache* fonts = nullptr);
   ~GdiBitmap() override;
   GdiBitmap(const GdiBitmap&) = delete;
   GdiBitmap& operator=(const GdiBitmap&) = delete;

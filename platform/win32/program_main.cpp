@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/program.h"
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/image_list.h"
 #include "platform/win32/ini_files.h"
 #include "platform/win32/kernel.h"
@@ -15,23 +17,45 @@
 #include "platform/win32/user_interface.h"
 #include "platform/win32/window_host.h"
 
+namespace {
+
+// The shell's icon lookup, the picture loader and the common dialogs need COM on this thread.
+class ComApartment {
+ public:
+  ComApartment() : initialised_(SUCCEEDED(::CoInitialize(nullptr))) {}
+  ~ComApartment() {
+    if (initialised_) ::CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  ComApartment com;
   ::InitCommonControls();
+  // The host outlives every form and timer: the forms live inside RunProgram, and a failing
+  // timer tick is reported to the host.
+  platform::win32::Win32WindowHost host(instance);
+  platform::win32::Win32TimerService timers(host);
   platform::win32::Win32Kernel kernel;
   platform::win32::Win32UserInterface ui;
   platform::win32::Win32IniFiles ini;
-  platform::win32::Win32TimerService timers;
   platform::win32::Win32NativeSystemInfo native;
   platform::win32::Win32Registry registry;
   platform::win32::Win32ProcessStatus process_status;
   platform::win32::Win32ToolHelp tool_help;
   platform::win32::Win32ImageList window_icons;
-  platform::win32::Win32WindowHost host(instance);
   try {
     return app::RunProgram(
         {kernel, ui, ini, timers, native, registry, process_status, tool_help, window_icons}, host);
-  } catch (const std::exception& error) {
-    ::MessageBoxA(nullptr, error.what(), "Ravo Info Process", MB_OK | MB_ICONERROR);
+  } catch (...) {
+    const std::string what = platform::win32::DescribeFailure(std::current_exception());
+    ::MessageBoxA(nullptr, what.c_str(), "Ravo Info Process", MB_OK | MB_ICONERROR);
     return 1;
   }
 }

@@ -5,22 +5,30 @@
 namespace platform::win32 {
 namespace {
 
-// Thread timers carry no context, so their ticks are found by id.
+// Thread timers carry no context, so their ticks, and where a failure goes, are found by id.
 std::map<UINT_PTR, std::function<void()>>& Ticks() {
   static std::map<UINT_PTR, std::function<void()>> ticks;
   return ticks;
 }
+FailureReporter* reporter_of_ticks = nullptr;
 
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  auto it = Ticks().find(id);
-  if (it == Ticks().end()) return;
-  std::function<void()> tick = it->second;  // the tick may stop its own timer
-  tick();
+  Guarded(reporter_of_ticks, [id] {
+    auto it = Ticks().find(id);
+    if (it == Ticks().end()) return;
+    std::function<void()> tick = it->second;  // the tick may stop its own timer
+    tick();
+  });
 }
 
 }  // namespace
 
+Win32TimerService::Win32TimerService(FailureReporter& reporter) {
+  reporter_of_ticks = &reporter;
+}
+
 Win32TimerService::~Win32TimerService() {
+  reporter_of_ticks = nullptr;
   for (auto& [id, tick] : Ticks()) ::KillTimer(nullptr, id);
   Ticks().clear();
 }

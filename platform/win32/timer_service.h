@@ -2,12 +2,15 @@
 #include <map>
 
 #include "platform/timer_service.h"
+#include "platform/win32/callback_guard.h"
 
 namespace platform::win32 {
 
-// Thread timers of the user-interface thread (SetTimer without a window).
+// Thread timers of the user-interface thread (SetTimer without a window). A tick that fails is
+// reported to `reporter` and the timer goes on.
 class Win32TimerService : public platform::TimerService {
  public:
+  explicit Win32TimerService(FailureReporter& reporter);
   ~Win32TimerService() override;
   TimerId Start(std::uint32_t interval_ms, std::function<void()> tick) override;
   void Stop(TimerId id) override;

@@ -2,14 +2,28 @@
 
 #include <windows.h>
 
+#include <exception>
+
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
 namespace {
 
+struct Enumeration {
+  const std::function<bool(WindowHandle)>& callback;
+  std::exception_ptr failure;
+};
+
+// A failing callback stops the enumeration; its exception is thrown again once the system's
+// frames are behind us.
 BOOL CALLBACK ForwardWindow(HWND window, LPARAM context) {
-  auto* callback = reinterpret_cast<const std::function<bool(WindowHandle)>*>(context);
-  return (*callback)(FromHandle(window)) ? TRUE : FALSE;
+  auto* enumeration = reinterpret_cast<Enumeration*>(context);
+  try {
+    return enumeration->callback(FromHandle(window)) ? TRUE : FALSE;
+  } catch (...) {
+    enumeration->failure = std::current_exception();
+    return FALSE;
+  }
 }
 
 }  // namespace
@@ -24,7 +38,9 @@ int Win32UserInterface::MessageBoxA(WindowHandle owner, const std::string& text,
 }
 
 void Win32UserInterface::EnumWindows(const std::function<bool(WindowHandle)>& callback) {
-  ::EnumWindows(ForwardWindow, reinterpret_cast<LPARAM>(&callback));
+  Enumeration enumeration{callback, nullptr};
+  ::EnumWindows(ForwardWindow, reinterpret_cast<LPARAM>(&enumeration));
+  if (enumeration.failure) std::rethrow_exception(enumeration.failure);
 }
 
 bool Win32UserInterface::IsWindowVisible(WindowHandle window) {

@@ -1,45 +1,67 @@
 #pragma once
-// Gives a portable form and each of its components a real window: a top-level window of the
-// form's class, a child window of our own class per component (a native list box for lists),
-// each with its caption as window text. Paints components through the GDI canvas, forwards
-// pointer input to them, and runs the message loop.
+// Gives each portable form a top-level window and each of its components a child window: one of
+// our own class, or a native list box or edit box by the component's kind, each with its caption
+// as window text. Paints our windows through the GDI canvas, forwards input to the components,
+// runs the message loop and the modal loops, and reports failed handlers. Each form owns its
+// windows, so the host holds nothing that outlives a form.
 #include <windows.h>
 
-#include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/callback_guard.h"
+#include "platform/win32/gdi_resources.h"
 #include "platform/window_host.h"
-#include "ui/form.h"
 
 namespace platform::win32 {
 
-class Win32WindowHost : public platform::WindowHost, public ui::FormHost {
+class Win32WindowHost : public platform::WindowHost, public FailureReporter {
  public:
   explicit Win32WindowHost(HINSTANCE instance);
-  ~Win32WindowHost() override;
+  ~Win32WindowHost() override = default;
+  Win32WindowHost(const Win32WindowHost&) = delete;
+  Win32WindowHost& operator=(const Win32WindowHost&) = delete;
 
+  // ui::FormHost
   bool CreateWindows(ui::Form& form) override;
   void Show(ui::Form& form) override;
+  void RunModal(ui::Form& form) override;
+  void Close(ui::Form& form) override;
+  void Minimize(ui::Form& form) override;
+  int TrackPopupMenu(ui::Form& form, const std::vector<std::string>& items,
+                     platform::Point screen) override;
+  void Quit(int exit_code) override;
+
+  // platform::WindowHost
   int RunMessageLoop() override;
 
-  void Close() override;
-  void MinimizeApplication() override;
+  // FailureReporter: the failure is shown once, later, in a box owned by the active form.
+  void ReportFailure(const std::string& what) noexcept override;
+  // Shows the failures reported so far (the host's own posted message does this).
+  void ShowReportedFailures();
+  // A form's window was destroyed.
+  void FormWindowGone(HWND window);
 
-  HWND MainWindow() const { return main_window_; }
+  FontCache& Fonts() { return fonts_; }
+  HINSTANCE Instance() const { return instance_; }
 
   struct ComponentWindow;
-  struct ListRows;
+  struct FormWindows;
 
  private:
   bool RegisterClasses(const ui::Form& form);
-  bool CreateChildren(ui::Component& parent, HWND parent_window);
+  bool CreateChildren(FormWindows& windows, ui::Component& parent, HWND parent_window);
+  static HWND WindowOf(const ui::Form& form);
+  // The form window a failure box belongs to: the active one of ours, else the first shown.
+  HWND FailureOwner() const;
 
   HINSTANCE instance_;
-  HWND main_window_ = nullptr;
-  std::vector<std::unique_ptr<ComponentWindow>> windows_;
-  std::vector<std::unique_ptr<ListRows>> rows_;
-  std::vector<UniqueFont> fonts_;
+  FontCache fonts_;
+  std::vector<HWND> form_windows_;  // in creation order
+  std::vector<std::string> pending_failures_;
+  std::set<std::string> reported_failures_;
+  bool showing_failure_ = false;
 };
 
 }  // namespace platform::win32
