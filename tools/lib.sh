@@ -8,6 +8,7 @@ BUILD="$ROOT/build"
 NATIVE_PACKAGES=(g++ cmake make libgtest-dev libgmock-dev googletest libbenchmark-dev clang)
 CROSS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev)
 RUN_PACKAGES=(wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-utils)
+SETUP_PACKAGES=(nsis)  # makensis, for the setup program
 
 missing_packages() {
   local p
@@ -22,7 +23,8 @@ ensure_packages() {
     rm -f "$BUILD/.apt-updated"
   fi
   local missing
-  missing=$(missing_packages "${NATIVE_PACKAGES[@]}" "${CROSS_PACKAGES[@]}" "${RUN_PACKAGES[@]}")
+  missing=$(missing_packages "${NATIVE_PACKAGES[@]}" "${CROSS_PACKAGES[@]}" "${RUN_PACKAGES[@]}" \
+    "${SETUP_PACKAGES[@]}")
   [ -z "$missing" ] && return 0
   echo "installing: $(echo $missing | tr '\n' ' ')"
   export DEBIAN_FRONTEND=noninteractive
