@@ -8,6 +8,7 @@ BUILD="$ROOT/build"
 NATIVE_PACKAGES=(g++ cmake make libgtest-dev libgmock-dev googletest libbenchmark-dev clang)
 CROSS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev)
 RUN_PACKAGES=(wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-utils)
+SETUP_PACKAGES=(nsis)  # makensis, for the setup program
 # Where 32-bit code cannot run, the tests run a 64-bit build under 64-bit Wine.
 WIN64_PACKAGES=(wine64 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
 
@@ -35,7 +36,8 @@ ensure_packages() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
   fi
-  install_packages "${NATIVE_PACKAGES[@]}" "${CROSS_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
+  install_packages "${NATIVE_PACKAGES[@]}" "${CROSS_PACKAGES[@]}" "${RUN_PACKAGES[@]}" \
+    "${SETUP_PACKAGES[@]}"
   WINE_ARCH=${RV_WINE_ARCH:-}
   if [ -z "$WINE_ARCH" ]; then
     WINE_ARCH=32
