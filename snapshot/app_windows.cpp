@@ -28,7 +28,7 @@ bool AppWindowList::IsApplicationWindow(platform::WindowHandle window) {
 
 void AppWindowList::EnumerateAppWindows() {
   filled_ = 0;
-  if (family_ == Family::kNt) TrimImages();
+  icons_.clear();
   ui_.EnumWindows([this](platform::WindowHandle window) {
     if (IsApplicationWindow(window)) {
       // A failure to append leaves this window out; enumeration goes on in every case.
@@ -40,6 +40,7 @@ void AppWindowList::EnumerateAppWindows() {
     return true;
   });
   windows_.resize(filled_);
+  if (family_ == Family::kNt) AttachIcons();
 }
 
 void AppWindowList::AddWindow(platform::WindowHandle window) {
@@ -48,19 +49,31 @@ void AppWindowList::AddWindow(platform::WindowHandle window) {
   appinfos& entry = windows_[filled_];
   entry.title.assign(title_, static_cast<std::size_t>(title_length_));
   entry.window = window;
+  entry.image_index = 0;
+  // The icon is noted before the entry counts, so entries and icons always pair up.
+  if (family_ == Family::kNt) icons_.push_back(ui_.GetClassLongA(window, platform::kGclHIcon));
   ++filled_;
-  if (family_ == Family::kNt) {
-    const platform::IconHandle icon = ui_.GetClassLongA(window, platform::kGclHIcon);
-    entry.image_index = images_.AddIcon(icon);
-  } else {
-    entry.image_index = 0;
-  }
 }
 
 void AppWindowList::AttachWindowIcons() {
-  TrimImages();
-  for (appinfos& entry : windows_)
-    entry.image_index = images_.AddIcon(ui_.GetClassLongA(entry.window, platform::kGclHIcon));
+  icons_.clear();
+  for (const appinfos& entry : windows_)
+    icons_.push_back(ui_.GetClassLongA(entry.window, platform::kGclHIcon));
+  AttachIcons();
+}
+
+void AppWindowList::AttachIcons() {
+  // Re-adding the same icons every second would cost a list rebuild and a repaint for nothing.
+  const bool unchanged = icons_ == added_icons_ && images_.Count() == images_after_fill_;
+  if (!unchanged) {
+    TrimImages();
+    added_indexes_.clear();
+    for (platform::IconHandle icon : icons_) added_indexes_.push_back(images_.AddIcon(icon));
+    added_icons_ = icons_;
+    images_after_fill_ = images_.Count();
+  }
+  for (std::size_t i = 0; i < windows_.size() && i < added_indexes_.size(); ++i)
+    windows_[i].image_index = added_indexes_[i];
 }
 
 void AppWindowList::TrimImages() {

@@ -1,7 +1,8 @@
 #pragma once
 // The application window list: visible, unowned, non-tool top-level windows with a title, in
 // enumeration order, each with its class icon in the window-icon image list. Rebuilt at every
-// tick; the image list keeps its fixed images and gets the icons of this tick behind them.
+// tick; the image list keeps its fixed images and holds the icons of this tick behind them. When
+// the windows' icons are those of the last tick, the images already there are kept as they are.
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -39,12 +40,18 @@ class AppWindowList {
  private:
   void AddWindow(platform::WindowHandle window);
   void TrimImages();
+  // Gives every entry the image of its icon, adding the icons anew only when they changed.
+  void AttachIcons();
 
   platform::UserInterface& ui_;
   platform::ImageList& images_;
   Family family_;
   std::vector<appinfos> windows_;
-  std::size_t filled_ = 0;  // entries of this tick while enumerating
+  std::size_t filled_ = 0;                         // entries of this tick while enumerating
+  std::vector<platform::IconHandle> icons_;        // this tick's, one per entry
+  std::vector<platform::IconHandle> added_icons_;  // what the image list was last filled with
+  std::vector<int> added_indexes_;                 // and the image index each got
+  int images_after_fill_ = -1;                     // the list's size right after that fill
   char title_[kTitleBufferSize];
   int title_length_ = 0;
 };

@@ -106,7 +106,14 @@ build_native() {
 
 # build_windows win32|win64: the suite, the platform tests and the e2e driver.
 build_windows() {
-  cmake --preset "$1" >/dev/null
+  local cache="$BUILD/$1/CMakeCache.txt" toolchain="$ROOT/cmake/mingw-i686.cmake"
+  [ "$1" = win64 ] && toolchain="$ROOT/cmake/mingw-x86_64.cmake"
+  # A changed toolchain means other compilers: configure afresh.
+  if [ -f "$cache" ] && [ "$toolchain" -nt "$cache" ]; then
+    cmake --preset "$1" --fresh >/dev/null
+  else
+    cmake --preset "$1" >/dev/null
+  fi
   cmake --build "$BUILD/$1" -j"$(nproc)" 2>&1 | grep -vE '^\[|^-- |Scanning|Consolidate|Built target|Language library' || true
   cmake --build "$BUILD/$1" -j"$(nproc)" >/dev/null
 }

@@ -66,10 +66,12 @@ void TProgressFill::Paint(platform::Canvas& canvas) {
   platform::Canvas& fill = fill_->GetCanvas();
   // The gradient spans the whole inner height, so a growing fill uncovers more of it rather
   // than squeezing it.
-  for (int row = height - filled; row < height; ++row) {
-    const int y = row - (height - filled);
-    fill.FillRect({0, y, inner.Width(), y + 1}, GradientColor(row, height));
+  if (!gradient_ || gradient_->Width() != inner.Width() || gradient_->Height() != height) {
+    gradient_ = canvas.CreateBitmap(inner.Width(), height);
+    for (int row = 0; row < height; ++row)
+      gradient_->GetCanvas().FillRect({0, row, inner.Width(), row + 1}, GradientColor(row, height));
   }
+  fill.Draw(0, filled - height, *gradient_);
   DrawPercentage(fill,
                  {client.left - inner.left, client.top - fill_top, client.right - inner.left,
                   client.bottom - fill_top},

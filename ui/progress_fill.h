@@ -45,6 +45,8 @@ class TProgressFill : public Component {
   std::uint8_t position_ = 0;
   // The filled part with its own copy of the text, kept between paints.
   std::unique_ptr<platform::Bitmap> fill_;
+  // The whole gradient at the inner size, drawn once; each paint copies its lower part.
+  std::unique_ptr<platform::Bitmap> gradient_;
 };
 
 }  // namespace ui

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <thread>
 
 namespace e2e {
 namespace {
@@ -30,7 +29,7 @@ std::string Narrow(const std::wstring& wide) {
 }
 
 void Pause() {
-  std::this_thread::sleep_for(milliseconds(50));
+  ::Sleep(50);
 }
 
 struct EnumContext {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/fakes/fake_image_list.h"
 #include "tests/fakes/fake_user_interface.h"
 
@@ -13,6 +15,16 @@ using fakes::FakeWindow;
 
 constexpr std::uint32_t kTool = platform::kWsExToolWindow;
 constexpr std::uint32_t kApp = platform::kWsExAppWindow;
+
+// Counts the icons added, to see whether a tick added them again.
+struct CountingImageList : fakes::FakeImageList {
+  using fakes::FakeImageList::FakeImageList;
+  int added = 0;
+  int AddIcon(platform::IconHandle icon) override {
+    ++added;
+    return fakes::FakeImageList::AddIcon(icon);
+  }
+};
 
 struct AppWindowsFixture : ::testing::TestWithParam<Family> {
   void Add(platform::WindowHandle handle, std::string title, bool visible = true,
@@ -34,7 +46,7 @@ struct AppWindowsFixture : ::testing::TestWithParam<Family> {
   }
 
   FakeUserInterface ui;
-  fakes::FakeImageList images{3};
+  CountingImageList images{3};
   AppWindowList list{ui, images, GetParam()};
 };
 
@@ -92,7 +104,7 @@ TEST_P(AppWindowsFixture, IconsCountUpFromThreeAndAMissingIconGetsMinusOne) {
   EXPECT_EQ(images.images, (std::vector<platform::IconHandle>{1, 2, 3, 0xA1, 0xD1}));
 }
 
-TEST_P(AppWindowsFixture, ImageListIsTrimmedToTheFixedImagesAtEveryTick) {
+TEST_P(AppWindowsFixture, ImageListHoldsTheFixedImagesThenThisTicksIcons) {
   struct Case {
     int before;
     std::size_t after;
@@ -101,7 +113,7 @@ TEST_P(AppWindowsFixture, ImageListIsTrimmedToTheFixedImagesAtEveryTick) {
   const Case cases[] = {{10, 3 + 2}, {3, 3 + 2}, {2, 2 + 2}, {0, 0 + 2}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.before);
-    images = fakes::FakeImageList(c.before);
+    images = CountingImageList(c.before);
     ui.windows.clear();
     Add(0x10, "A", true, 0, 0, 0xA1);
     Add(0x20, "B", true, 0, 0, 0xB1);
@@ -112,6 +124,35 @@ TEST_P(AppWindowsFixture, ImageListIsTrimmedToTheFixedImagesAtEveryTick) {
       EXPECT_EQ(images.images[static_cast<std::size_t>(i)],
                 static_cast<platform::IconHandle>(i + 1));
     EXPECT_EQ(list.windows()[1].image_index, static_cast<int>(c.after) - 1);
+  }
+}
+
+TEST_P(AppWindowsFixture, IconsAreAddedAgainOnlyWhenTheWindowsIconsChanged) {
+  struct Case {
+    const char* change;
+    std::function<void(AppWindowsFixture&)> apply;
+    bool refilled;
+  } cases[] = {
+      {"nothing", [](AppWindowsFixture&) {}, false},
+      {"a title", [](AppWindowsFixture& f) { f.ui.windows[0].title = "A2"; }, false},
+      {"an icon", [](AppWindowsFixture& f) { f.ui.windows[1].class_icon = 0xB2; }, true},
+      {"a new window", [](AppWindowsFixture& f) { f.Add(0x30, "C", true, 0, 0, 0xC1); }, true},
+      {"the list itself", [](AppWindowsFixture& f) { f.images.images.push_back(0x77); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.change);
+    ui.windows.clear();
+    Add(0x10, "A", true, 0, 0, 0xA1);
+    Add(0x20, "B", true, 0, 0, 0xB1);
+    Tick();
+    const std::string before = Listed();
+    images.added = 0;
+    c.apply(*this);
+    Tick();
+    EXPECT_EQ(images.added > 0, c.refilled);
+    if (!c.refilled) {
+      EXPECT_EQ(Listed(), before);
+    }
   }
 }
 

@@ -90,7 +90,7 @@ TEST(TProgressFill, ShowsThePositionAsCentredPercentageInTwoTones) {
       EXPECT_TRUE(p.canvas.created.empty());
       continue;
     }
-    ASSERT_EQ(p.canvas.created.size(), 1u);
+    ASSERT_EQ(p.canvas.created.size(), 2u);  // the fill, and the gradient it copies from
     const auto& white = p.canvas.created[0]->Recorder().texts;
     ASSERT_EQ(white.size(), 1u);
     EXPECT_EQ(white[0].text, c.text);

@@ -8,7 +8,6 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
-#include <thread>
 #include <vector>
 
 #include "platform/win32/kernel.h"
@@ -61,6 +60,14 @@ class Win32CpuUsage : public testing::Test {
   std::vector<std::uint32_t> values_;
 };
 
+std::atomic<bool> spinning{false};
+
+DWORD WINAPI Spin(LPVOID) {
+  volatile unsigned long n = 0;
+  while (spinning.load(std::memory_order_relaxed)) n = n + 1;
+  return 0;
+}
+
 TEST_F(Win32CpuUsage, BusyProcessorsRaiseTheFigure) {
   ASSERT_EQ(module_.Method(), snapshot::CpuUsageMethod::kNative);
   ASSERT_TRUE(usage_.Available());
@@ -69,18 +76,21 @@ TEST_F(Win32CpuUsage, BusyProcessorsRaiseTheFigure) {
   const std::uint32_t idle = Measure();
   EXPECT_LE(idle, 100u);
 
-  std::atomic<bool> stop{false};
-  std::vector<std::thread> spinners;
-  const unsigned cores = std::max(2u, std::thread::hardware_concurrency());
-  for (unsigned i = 0; i < cores; ++i)
-    spinners.emplace_back([&stop] {
-      volatile unsigned long n = 0;
-      while (!stop.load(std::memory_order_relaxed)) n = n + 1;
-    });
+  // Plain system threads: the program's runtime has no std::thread (win32 thread model).
+  spinning = true;
+  SYSTEM_INFO system{};
+  ::GetSystemInfo(&system);
+  const DWORD cores = std::max<DWORD>(2, system.dwNumberOfProcessors);
+  std::vector<HANDLE> spinners;
+  for (DWORD i = 0; i < cores; ++i)
+    spinners.push_back(::CreateThread(nullptr, 0, Spin, nullptr, 0, nullptr));
   ::Sleep(200);  // let the spinners reach every core
   const std::uint32_t busy = Measure();
-  stop = true;
-  for (std::thread& t : spinners) t.join();
+  spinning = false;
+  for (HANDLE t : spinners) {
+    ::WaitForSingleObject(t, INFINITE);
+    ::CloseHandle(t);
+  }
 
   EXPECT_LE(busy, 100u);
   EXPECT_GE(busy, 85u) << "idle reading " << idle;

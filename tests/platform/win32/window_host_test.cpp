@@ -1,0 +1,214 @@
+// The window host against the real window system: forms and modal dialogs come and go without
+// leaving windows or objects behind, and a failing handler is reported once while the program
+// goes on.
+#include "platform/win32/window_host.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/win32/timer_service.h"
+#include "platform/win32/user_interface.h"
+#include "ui/list_box.h"
+#include "ui/panel.h"
+#include "ui/timer.h"
+
+namespace {
+
+using platform::win32::Win32TimerService;
+using platform::win32::Win32WindowHost;
+
+struct TestForm : ui::Form {
+  explicit TestForm(ui::Form* owner = nullptr)
+      : ui::Form(owner ? "DlgFrm" : "MainFrm", owner ? "TRvTestDlg" : "TRvTestMain", owner),
+        panel("Panel1", this) {
+    SetText(owner ? "Test dialog" : "Test main");
+    SetBounds(platform::RectOfSize(0, 0, 240, 160));
+    panel.SetBounds(platform::RectOfSize(10, 10, 100, 40));
+    panel.SetText("panel");
+  }
+  ui::Panel panel;
+};
+
+struct FailingPanel : ui::Panel {
+  using ui::Panel::Panel;
+  int paints = 0;
+  void Paint(platform::Canvas&) override {
+    ++paints;
+    throw std::runtime_error("The panel cannot be painted.");
+  }
+};
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  ::EnumChildWindows(window, CountWindow, count);
+  return TRUE;
+}
+
+// Windows of this thread, children included.
+int ThreadWindowCount() {
+  int count = 0;
+  ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// Runs this thread's messages until `done` or the time is up.
+template <typename Done>
+bool PumpUntil(Done done, DWORD timeout_ms = 5000) {
+  const DWORD start = ::GetTickCount();
+  MSG message;
+  while (!done()) {
+    if (::GetTickCount() - start > timeout_ms) return false;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) return done();
+      ::TranslateMessage(&message);
+      ::DispatchMessageA(&message);
+    }
+    ::Sleep(5);
+  }
+  return true;
+}
+
+// One main form with a modal dialog over it, closed through its close box by its own timer.
+// (The main form stays hidden: Wine without a window manager takes two seconds to take down
+// each shown window.)
+void MainFormWithModalDialog(Win32WindowHost& host, Win32TimerService& timers) {
+  TestForm main;
+  ASSERT_TRUE(host.CreateWindows(main));
+  TestForm dialog(&main);
+  ui::Timer closer(timers);
+  closer.SetInterval(20);
+  closer.OnTimer = [&] {
+    EXPECT_FALSE(::IsWindowEnabled(reinterpret_cast<HWND>(main.Handle())));
+    ::PostMessageA(reinterpret_cast<HWND>(dialog.Handle()), WM_CLOSE, 0, 0);
+  };
+  closer.SetEnabled(true);
+  EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+  closer.SetEnabled(false);
+  // The dialog closed: the owner is usable again and the application goes on.
+  EXPECT_TRUE(::IsWindowEnabled(reinterpret_cast<HWND>(main.Handle())));
+  MSG quit;
+  EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
+TEST(Win32WindowHost, FormsAndModalDialogsLeaveNoWindowsOrObjectsBehind) {
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  Win32TimerService timers(host);
+  MainFormWithModalDialog(host, timers);  // classes registered, fonts cached
+  const HANDLE self = ::GetCurrentProcess();
+  const int windows = ThreadWindowCount();
+  const DWORD user = ::GetGuiResources(self, GR_USEROBJECTS);
+  const DWORD gdi = ::GetGuiResources(self, GR_GDIOBJECTS);
+  for (int i = 0; i < 3; ++i) MainFormWithModalDialog(host, timers);
+  EXPECT_EQ(ThreadWindowCount(), windows);
+  // Wine answers 0 for these counts; on Windows they must come back to where they were.
+  EXPECT_EQ(::GetGuiResources(self, GR_USEROBJECTS), user);
+  EXPECT_EQ(::GetGuiResources(self, GR_GDIOBJECTS), gdi);
+}
+
+// Closes the error boxes that come up while messages run, noting their texts and owners.
+struct BoxCloser {
+  static inline std::vector<std::string> texts;
+  static inline std::vector<HWND> owners;
+  static BOOL CALLBACK Close(HWND window, LPARAM) {
+    char name[16] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+    char text[256] = "";
+    ::GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
+    texts.push_back(text);
+    owners.push_back(::GetWindow(window, GW_OWNER));
+    ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), Close, 0);
+  }
+};
+
+TEST(Win32WindowHost, FailingPaintTimerAndEnumerationAreReportedOnceAndTheProgramGoesOn) {
+  BoxCloser::texts.clear();
+  BoxCloser::owners.clear();
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  Win32TimerService timers(host);
+  TestForm main;
+  FailingPanel failing("Failing", &main);
+  failing.SetBounds(platform::RectOfSize(10, 60, 100, 40));
+  ASSERT_TRUE(host.CreateWindows(main));
+  host.Show(main);
+  const HWND window = reinterpret_cast<HWND>(main.Handle());
+
+  ui::Timer ticking(timers);
+  ticking.SetInterval(10);
+  int ticks = 0;
+  ticking.OnTimer = [&] {
+    ++ticks;
+    throw std::runtime_error("The tick failed.");
+  };
+  ticking.SetEnabled(true);
+  const UINT_PTR closer = ::SetTimer(nullptr, 0, 50, BoxCloser::Tick);
+  // Repainted and ticking again and again, each failure still shows once.
+  EXPECT_TRUE(PumpUntil([&] {
+    ::InvalidateRect(window, nullptr, TRUE);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return ticks >= 5 && failing.paints >= 3 && BoxCloser::texts.size() >= 2;
+  }));
+  PumpUntil([] { return false; }, 300);  // a second box for the same failure would show here
+  ::KillTimer(nullptr, closer);
+  ticking.SetEnabled(false);
+  EXPECT_EQ(BoxCloser::texts,
+            (std::vector<std::string>{"The panel cannot be painted.", "The tick failed."}));
+  for (HWND owner : BoxCloser::owners) EXPECT_EQ(owner, window);
+  EXPECT_TRUE(::IsWindow(window));
+
+  // A callback that fails stops the enumeration; its failure reaches the caller afterwards.
+  platform::win32::Win32UserInterface ui;
+  int visited = 0;
+  EXPECT_THROW(ui.EnumWindows([&](platform::WindowHandle) -> bool {
+    ++visited;
+    throw std::runtime_error("The window list failed.");
+  }),
+               std::runtime_error);
+  EXPECT_EQ(visited, 1);
+}
+
+TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsAndDrawnByTheComponent) {
+  struct List : ui::ListBox {
+    using ui::ListBox::ListBox;
+    ui::ListRows* rows = nullptr;
+    int drawn = 0;
+    void AttachRows(ui::ListRows* attached) override { rows = attached; }
+    void PaintBackground(platform::Canvas&, const platform::Rect&) override {}
+    void DrawRow(platform::Canvas&, const ui::RowPaint&) override { ++drawn; }
+  };
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  TestForm main;
+  List list("List1", &main);
+  list.SetBounds(platform::RectOfSize(10, 60, 200, 90));
+  ASSERT_TRUE(host.CreateWindows(main));
+  ASSERT_NE(list.rows, nullptr);
+  list.rows->Insert(-1, "Applications", 1, 20);
+  list.rows->Insert(-1, "Processes", 1, 26);
+  list.rows->Insert(1, "Notepad", 0, 18);
+  host.Show(main);
+  PumpUntil([&] { return list.drawn >= 3; }, 2000);
+  EXPECT_GE(list.drawn, 3);
+  // The rows are the list box's own items, so they read from outside with LB_GETTEXT.
+  HWND box = ::FindWindowExA(reinterpret_cast<HWND>(main.Handle()), nullptr, "LISTBOX", nullptr);
+  ASSERT_NE(box, nullptr);
+  char text[32] = "";
+  ::SendMessageA(box, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "Notepad");
+  EXPECT_EQ(list.rows->Tag(2), 1);
+  EXPECT_EQ(list.rows->Height(2), 26);
+  EXPECT_EQ(list.rows->RowRect(1).top, 20);
+  EXPECT_EQ(list.rows->RowAtPoint({5, 45}), 2);
+  list.rows->SetText(1, "Calculator");
+  EXPECT_EQ(list.rows->Text(1), "Calculator");
+  EXPECT_EQ(list.rows->Height(1), 18);
+}
+
+}  // namespace
