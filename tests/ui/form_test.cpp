@@ -5,6 +5,7 @@
 
 #include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_view.h"
+#include "ui/popup_menu.h"
 
 namespace {
 
@@ -58,6 +59,21 @@ TEST_F(FormFixture, AFormWhoseWindowsCannotBeMadeIsCancelledWithoutALoop) {
   host.calls.clear();
   EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
   EXPECT_EQ(host.calls, (Calls{"CreateWindows(DlgFrm)"}));
+}
+
+TEST_F(FormFixture, PopupMenuRunsTheChosenItemOnlyAndIsOwnedByItsForm) {
+  std::string clicked;
+  ui::PopupMenu menu(main);
+  menu.Items = {
+      {"Idle", [&] { clicked += "idle "; }}, {"-", nullptr}, {"High", [&] { clicked += "high "; }}};
+  for (int choice : {2, -1, 1, 7}) {
+    host.popup_choice = choice;
+    menu.Popup({300, 400});
+  }
+  EXPECT_EQ(clicked, "high ");
+  EXPECT_EQ(host.popup_items, (std::vector<std::string>{"Idle", "-", "High"}));
+  EXPECT_EQ(host.popup_at, (platform::Point{300, 400}));
+  EXPECT_EQ(host.calls.back(), "TrackPopupMenu(MainFrm)");
 }
 
 TEST(Application, TerminateEndsTheHostsMessageLoop) {
