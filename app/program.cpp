@@ -9,6 +9,7 @@ namespace app {
 int RunProgram(Services services, platform::WindowHost& host) {
   ui::Application application;
   application.SetTitle(kApplicationTitle);
+  application.AttachHost(&host);
   // The process status library is bound once for the whole run, before any window exists.
   snapshot::PsapiBinding psapi(services.kernel, services.process_status);
   psapi.Load();

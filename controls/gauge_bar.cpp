@@ -196,14 +196,16 @@ void TGaugeBar::PaintText(platform::Canvas& canvas) const {
   canvas.TextOut(Width() / 2 - size.cx / 2, Height() / 2 - size.cy / 2, text);
 }
 
-void TGaugeBar::MouseDown(ui::MouseButton button, platform::Point) {
+bool TGaugeBar::MouseDown(ui::MouseButton button, platform::Point, ui::ShiftState) {
   pressed_ = button == ui::MouseButton::kLeft;
+  return pressed_;
 }
 
-void TGaugeBar::MouseUp(ui::MouseButton button, platform::Point at) {
+bool TGaugeBar::MouseUp(ui::MouseButton button, platform::Point at, ui::ShiftState) {
   const bool click = pressed_ && button == ui::MouseButton::kLeft && ClientRect().Contains(at);
   pressed_ = false;
   if (click && on_click) on_click(*this);
+  return click;
 }
 
 void ConfigureAsMainWindowStrip(TGaugeBar& bar) {

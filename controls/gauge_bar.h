@@ -70,8 +70,8 @@ class TGaugeBar : public ui::Component {
   std::string PositionText() const;
 
   void Paint(platform::Canvas& canvas) override;
-  void MouseDown(ui::MouseButton button, platform::Point at) override;
-  void MouseUp(ui::MouseButton button, platform::Point at) override;
+  bool MouseDown(ui::MouseButton button, platform::Point at, ui::ShiftState shift) override;
+  bool MouseUp(ui::MouseButton button, platform::Point at, ui::ShiftState shift) override;
 
  private:
   template <typename T>

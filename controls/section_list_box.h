@@ -1,12 +1,11 @@
 #pragma once
 // The sectioned list: collapsible sections, one header row each. This first form holds the
 // sections and keeps the header rows in step with their captions; sub-items, expansion and
-// painting join it later.
+// the full painting join it later.
 #include <string>
 #include <vector>
 
-#include "controls/row_list.h"
-#include "ui/component.h"
+#include "ui/list_box.h"
 
 namespace controls {
 
@@ -18,9 +17,12 @@ struct TListSection {
   int ImageIndex = -1;
 };
 
-class TSectionListBox : public ui::Component {
+class TSectionListBox : public ui::ListBox {
  public:
-  using ui::Component::Component;
+  static constexpr int kSectionHeight = 20;
+  static constexpr int kSectionIndent = 14;
+
+  using ui::ListBox::ListBox;
 
   int SectionCount() const { return static_cast<int>(sections_.size()); }
   const TListSection& Section(int index) const {
@@ -29,15 +31,18 @@ class TSectionListBox : public ui::Component {
   int AddSection(const std::string& caption);
   void SetSectionCaption(int index, const std::string& caption);
 
-  // The host attaches the row list of the window that shows the list.
-  void AttachRows(RowList* rows);
-  RowList* Rows() const { return rows_; }
+  ui::ListRows* Rows() const { return rows_; }
+
+  // ui::ListBox
+  void AttachRows(ui::ListRows* rows) override;
+  void PaintBackground(platform::Canvas& canvas, const platform::Rect& area) override;
+  void DrawRow(platform::Canvas& canvas, const ui::RowPaint& row) override;
 
  private:
   void RebuildRows();
 
   std::vector<TListSection> sections_;
-  RowList* rows_ = nullptr;
+  ui::ListRows* rows_ = nullptr;
 };
 
 }  // namespace controls

@@ -112,6 +112,8 @@ class Canvas {
   virtual void StretchDraw(const Rect& dest, Bitmap& bitmap) = 0;
   // Draws `bitmap` with every pixel of colour `from` painted in `to` instead.
   virtual void DrawReplacingColor(int x, int y, Bitmap& bitmap, Color from, Color to) = 0;
+  // Draws `bitmap` leaving out every pixel of colour `transparent`, which shows what is below.
+  virtual void DrawTransparent(int x, int y, Bitmap& bitmap, Color transparent) = 0;
   // Tiles `bitmap` over `area` on a grid through `origin`; tiles crossing the area's edges are
   // drawn whole, so callers clip by drawing into a bitmap of the area's size.
   void Tile(const Rect& area, Bitmap& bitmap, Point origin);

@@ -1,19 +1,13 @@
 #pragma once
-// The window system as the program entry sees it: windows for a form and its components, and
-// the message loop.
-namespace ui {
-class Form;
-}
+// The window system as the program entry sees it: what the forms ask of it, and the message
+// loop.
+#include "ui/form.h"
 
 namespace platform {
 
-class WindowHost {
+class WindowHost : public ui::FormHost {
  public:
-  virtual ~WindowHost() = default;
-  // Creates the form's window and its components' windows, all hidden.
-  virtual bool CreateWindows(ui::Form& form) = 0;
-  virtual void Show(ui::Form& form) = 0;
-  // Runs until the main form's window is closed; returns the exit code.
+  // Runs until the main form's window is destroyed or Quit is called; returns the exit code.
   virtual int RunMessageLoop() = 0;
 };
 

@@ -13,6 +13,9 @@ Component::Component(std::string name, Component* parent)
 }
 
 Component::~Component() {
+  // Its window may outlive it by a moment (a form's windows go after its members): from now on
+  // the window sends nothing here.
+  if (view_) view_->ComponentGone();
   if (parent_) std::erase(parent_->children_, this);
   for (Component* child : children_) child->parent_ = nullptr;
 }
@@ -56,13 +59,37 @@ void Component::AttachView(ComponentView* view) {
 }
 
 void Component::Paint(platform::Canvas&) {}
-void Component::MouseDown(MouseButton, platform::Point) {}
-void Component::MouseUp(MouseButton, platform::Point) {}
-void Component::MouseMove(platform::Point) {}
+bool Component::MouseDown(MouseButton, platform::Point, ShiftState) {
+  return false;
+}
+bool Component::MouseUp(MouseButton, platform::Point, ShiftState) {
+  return false;
+}
+bool Component::MouseDoubleClick(MouseButton, platform::Point, ShiftState) {
+  return false;
+}
+bool Component::MouseMove(platform::Point, ShiftState) {
+  return false;
+}
+bool Component::MouseWheel(int, platform::Point, ShiftState) {
+  return false;
+}
 void Component::MouseLeave() {}
+bool Component::KeyDown(int, ShiftState) {
+  return false;
+}
+bool Component::KeyPress(char) {
+  return false;
+}
+void Component::FocusChanged(bool) {}
+void Component::CaptureLost() {}
 
 void Component::Invalidate() {
   if (view_) view_->Invalidate();
+}
+
+void Component::InvalidateRect(const platform::Rect& rect) {
+  if (view_) view_->InvalidateRect(rect);
 }
 
 }  // namespace ui

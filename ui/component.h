@@ -1,8 +1,9 @@
 #pragma once
 // The portable component: a named rectangle in a parent with a caption, colour and font, that
-// paints itself on a canvas and takes pointer input. The window host gives each component a
-// child window through a ComponentView; in tests the view is a fake that records what it is
-// asked. Components never know window handles.
+// paints itself on a canvas and takes pointer and key input. The window host gives each
+// component a window through a ComponentView; in tests the view is a fake that records what it
+// is asked. Components never know window handles.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@ class Canvas;
 
 namespace ui {
 
+// Pointer shapes a component may ask for while the pointer is over it.
+enum class Cursor { kArrow, kHand, kHorizontalSplit, kIBeam };
+
 // What a component asks of the window that stands for it.
 class ComponentView {
  public:
@@ -24,12 +28,51 @@ class ComponentView {
   virtual void SetText(const std::string& text) = 0;
   virtual void SetBounds(const platform::Rect& bounds) = 0;
   virtual void SetVisible(bool visible) = 0;
-  // Schedules a repaint of the whole component.
+  // Schedules a repaint of the whole component, or of `rect` of its client area.
   virtual void Invalidate() = 0;
+  virtual void InvalidateRect(const platform::Rect& rect) = 0;
   virtual void SetCapture(bool capture) = 0;
+  virtual void SetFocus() = 0;
+  virtual bool Focused() const = 0;
+  virtual void SetCursor(Cursor cursor) = 0;
+  // A point of the client area in screen coordinates (popup menus open there).
+  virtual platform::Point ClientToScreen(platform::Point at) const = 0;
+  // A canvas on the window's device for measuring text outside painting; it draws nothing
+  // visible and lives until the pointer goes.
+  virtual std::unique_ptr<platform::Canvas> MeasuringCanvas() = 0;
+  // The component is being destroyed: its window must no longer reach it.
+  virtual void ComponentGone() = 0;
 };
 
+// What kind of window the host gives a component: one of its own class, or a native control
+// whose behaviour the component builds on.
+enum class ComponentKind { kWindow, kListBox, kEdit };
+
 enum class MouseButton { kLeft, kRight, kMiddle };
+
+// Keys and buttons held during an input event, with the values of MK_*.
+using ShiftState = std::uint32_t;
+constexpr ShiftState kShiftLeftButton = 0x1;
+constexpr ShiftState kShiftRightButton = 0x2;
+constexpr ShiftState kShiftShift = 0x4;
+constexpr ShiftState kShiftControl = 0x8;
+constexpr ShiftState kShiftMiddleButton = 0x10;
+
+// Virtual-key codes (VK_*) the components react to.
+constexpr int kVkTab = 0x09;
+constexpr int kVkReturn = 0x0D;
+constexpr int kVkEscape = 0x1B;
+constexpr int kVkSpace = 0x20;
+constexpr int kVkPrior = 0x21;
+constexpr int kVkNext = 0x22;
+constexpr int kVkEnd = 0x23;
+constexpr int kVkHome = 0x24;
+constexpr int kVkLeft = 0x25;
+constexpr int kVkUp = 0x26;
+constexpr int kVkRight = 0x27;
+constexpr int kVkDown = 0x28;
+constexpr int kVkInsert = 0x2D;
+constexpr int kVkDelete = 0x2E;
 
 class Component {
  public:
@@ -41,6 +84,8 @@ class Component {
   const std::string& Name() const { return name_; }
   Component* Parent() const { return parent_; }
   const std::vector<Component*>& Children() const { return children_; }
+
+  virtual ComponentKind Kind() const { return ComponentKind::kWindow; }
 
   // Position and size relative to the parent's client area.
   const platform::Rect& Bounds() const { return bounds_; }
@@ -69,14 +114,27 @@ class Component {
   // A transparent component is painted over whatever lies behind it.
   virtual bool Transparent() const { return false; }
   virtual void Paint(platform::Canvas& canvas);
-  virtual void MouseDown(MouseButton button, platform::Point at);
-  virtual void MouseUp(MouseButton button, platform::Point at);
-  virtual void MouseMove(platform::Point at);
+
+  // Input, in client coordinates. Each handler answers whether it handled the event; what a
+  // native control's component leaves unhandled goes on to the control's own behaviour.
+  virtual bool MouseDown(MouseButton button, platform::Point at, ShiftState shift);
+  virtual bool MouseUp(MouseButton button, platform::Point at, ShiftState shift);
+  virtual bool MouseDoubleClick(MouseButton button, platform::Point at, ShiftState shift);
+  virtual bool MouseMove(platform::Point at, ShiftState shift);
+  // `delta` is in wheel units: 120 per notch, positive away from the user.
+  virtual bool MouseWheel(int delta, platform::Point at, ShiftState shift);
   virtual void MouseLeave();
+  virtual bool KeyDown(int key, ShiftState shift);
+  // A character typed (WM_CHAR), in the system code page.
+  virtual bool KeyPress(char key);
+  virtual void FocusChanged(bool focused);
+  // Another window took the mouse capture the component held.
+  virtual void CaptureLost();
 
  protected:
   // Repaint after a change of what the component shows.
   void Invalidate();
+  void InvalidateRect(const platform::Rect& rect);
   // Called after a property change the subclass may want to react to.
   virtual void BoundsChanged() {}
   virtual void FontChanged() {}

@@ -11,7 +11,10 @@ TExplBtn::TExplBtn(std::string name, Component* parent) : Component(std::move(na
 }
 
 void TExplBtn::SetBitmap(const Picture& picture) {
+  // The pointer's every move sets the hover picture again: only a new one repaints.
+  if (picture == bitmap_) return;
   bitmap_ = picture;
+  glyph_.reset();
   Invalidate();
 }
 
@@ -19,7 +22,9 @@ void TExplBtn::Paint(platform::Canvas& canvas) {
   const platform::Rect all = ClientRect();
   int x = 2;
   if (!bitmap_.Empty()) {
-    DrawTransparent(canvas, bitmap_, x, (all.Height() - bitmap_.height) / 2);
+    if (!glyph_) glyph_ = ToBitmap(canvas, bitmap_);
+    canvas.DrawTransparent(x, (all.Height() - bitmap_.height) / 2, *glyph_,
+                           TransparentColor(bitmap_));
     x += bitmap_.width + kGlyphSpacing;
   }
   if (hot_) {
@@ -37,33 +42,45 @@ void TExplBtn::Paint(platform::Canvas& canvas) {
                       platform::kDtEndEllipsis);
 }
 
-void TExplBtn::MouseDown(MouseButton button, platform::Point) {
-  if (button != MouseButton::kLeft) return;
+bool TExplBtn::MouseDown(MouseButton button, platform::Point, ShiftState) {
+  if (button != MouseButton::kLeft) return false;
   pressed_ = true;
   if (View()) View()->SetCapture(true);
   Invalidate();
+  return true;
 }
 
-void TExplBtn::MouseUp(MouseButton button, platform::Point at) {
-  if (button != MouseButton::kLeft || !pressed_) return;
+bool TExplBtn::MouseUp(MouseButton button, platform::Point at, ShiftState) {
+  if (button != MouseButton::kLeft || !pressed_) return false;
   pressed_ = false;
   if (View()) View()->SetCapture(false);
   Invalidate();
   if (ClientRect().Contains(at) && OnClick) OnClick(*this);
+  return true;
 }
 
-void TExplBtn::MouseMove(platform::Point) {
+bool TExplBtn::MouseMove(platform::Point, ShiftState) {
   if (!hot_) {
     hot_ = true;
     Invalidate();
   }
   if (OnMouseMove) OnMouseMove(*this);
+  return true;
 }
 
 void TExplBtn::MouseLeave() {
-  hot_ = false;
-  Invalidate();
+  if (hot_) {
+    hot_ = false;
+    Invalidate();
+  }
   if (OnExit) OnExit(*this);
+}
+
+void TExplBtn::CaptureLost() {
+  // Another window took the pointer in mid-press: the press is abandoned, not clicked.
+  if (!pressed_) return;
+  pressed_ = false;
+  Invalidate();
 }
 
 }  // namespace ui

@@ -28,16 +28,18 @@ class TExplBtn : public Component {
   // The top bar's tile shows around the picture and the caption.
   bool Transparent() const override { return true; }
   void Paint(platform::Canvas& canvas) override;
-  void MouseDown(MouseButton button, platform::Point at) override;
-  void MouseUp(MouseButton button, platform::Point at) override;
-  void MouseMove(platform::Point at) override;
+  bool MouseDown(MouseButton button, platform::Point at, ShiftState shift) override;
+  bool MouseUp(MouseButton button, platform::Point at, ShiftState shift) override;
+  bool MouseMove(platform::Point at, ShiftState shift) override;
   void MouseLeave() override;
+  void CaptureLost() override;
 
   static constexpr platform::Color kIdleCaptionColor = platform::clSilver;
   static constexpr int kGlyphSpacing = 4;
 
  private:
   Picture bitmap_;
+  std::unique_ptr<platform::Bitmap> glyph_;  // bitmap_ on the device, made when first painted
   bool hot_ = false;
   bool pressed_ = false;
 };

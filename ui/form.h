@@ -1,42 +1,100 @@
 #pragma once
 // A top-level window: its component tree, caption, window class and fixed size. The window
-// host creates the real windows and carries out what the form asks of it.
+// host creates the real windows and carries out what the form asks of it; the form owns them,
+// so they never outlive it.
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "platform/types.h"
 #include "ui/component.h"
 #include "ui/picture.h"
 
 namespace ui {
 
+class Form;
+
+// Results of a modal form, with the system's ordinal values.
+enum TModalResult {
+  mrNone = 0,
+  mrOk = 1,
+  mrCancel = 2,
+  mrAbort = 3,
+  mrRetry = 4,
+  mrIgnore = 5,
+  mrYes = 6,
+  mrNo = 7
+};
+
+// The windows the host made for one form. Destroying it destroys them.
+class FormWindow {
+ public:
+  virtual ~FormWindow() = default;
+};
+
+// What a form asks of the window system. Every request acts on the form that makes it.
 class FormHost {
  public:
   virtual ~FormHost() = default;
-  // Closes the form's window; closing the main form ends the application.
-  virtual void Close() = 0;
-  virtual void MinimizeApplication() = 0;
+  // Creates the form's window (owned by its owner's, when it has one) and its components'
+  // windows, all hidden; false when they cannot be made.
+  virtual bool CreateWindows(Form& form) = 0;
+  virtual void Show(Form& form) = 0;
+  // Shows the form over its disabled owner and runs the messages until the form has a modal
+  // result or is closed; then the owner is enabled again and the form hidden.
+  virtual void RunModal(Form& form) = 0;
+  // A modal form ends its modal loop; the main form destroys its window, which ends the
+  // application.
+  virtual void Close(Form& form) = 0;
+  virtual void Minimize(Form& form) = 0;
+  // Shows a popup menu at a screen point, owned by the form's window; the index of the item
+  // chosen, -1 when none was.
+  virtual int TrackPopupMenu(Form& form, const std::vector<std::string>& items,
+                             platform::Point screen) = 0;
+  // Ends the message loop with `exit_code`, also from inside modal loops.
+  virtual void Quit(int exit_code) = 0;
 };
 
 class Form : public Component {
  public:
-  Form(std::string name, std::string class_name)
-      : Component(std::move(name), nullptr), class_name_(std::move(class_name)) {}
+  // A form with an owner shares its owner's host and stays above it.
+  Form(std::string name, std::string class_name, Form* owner = nullptr);
+  ~Form() override;
 
   const std::string& ClassName() const { return class_name_; }
+  Form* Owner() const { return owner_; }
   // A fixed-size form cannot be resized, and has no maximise box.
   bool FixedSize() const { return fixed_size_; }
   void SetFixedSize(bool fixed) { fixed_size_ = fixed; }
+  // A dialog frame: no minimise box, centred on its owner.
+  bool DialogFrame() const { return dialog_frame_; }
+  void SetDialogFrame(bool dialog) { dialog_frame_ = dialog; }
 
   // A picture tiled over the form's client area, drawn under every component.
   const Picture& Background() const { return background_; }
-  void SetBackground(Picture picture) { background_ = std::move(picture); }
+  void SetBackground(Picture picture);
 
   void AttachHost(FormHost* host) { host_ = host; }
-  void Close() {
-    if (host_) host_->Close();
-  }
-  void MinimizeApplication() {
-    if (host_) host_->MinimizeApplication();
-  }
+  FormHost* Host() const { return host_; }
+  // The host hands over the form's windows; the form keeps them until it goes.
+  void AttachWindow(std::unique_ptr<FormWindow> window) { window_ = std::move(window); }
+  bool HasWindow() const { return window_ != nullptr; }
+  // The window handle message boxes and popups are owned by; 0 before the window exists.
+  platform::WindowHandle Handle() const { return handle_; }
+  void SetHandle(platform::WindowHandle handle) { handle_ = handle; }
+
+  // Shows the form modally and answers its modal result (mrCancel when it was closed without
+  // one, or could not be shown).
+  int ShowModal();
+  int ModalResult() const { return modal_result_; }
+  // Setting a result other than mrNone while the form is modal ends its modal loop.
+  void SetModalResult(int result) { modal_result_ = result; }
+  bool Modal() const { return modal_; }
+
+  void Close();
+  void MinimizeApplication();
+  // Called when the user closes the window (close box, Alt+F4), before it is closed.
+  virtual void FormClose() {}
 
   // The host reports the client area once the window exists; aligned components follow it.
   virtual void ClientSizeChanged(int width, int height) { (void)width, (void)height; }
@@ -45,22 +103,33 @@ class Form : public Component {
 
  private:
   std::string class_name_;
+  Form* owner_;
   bool fixed_size_ = true;
+  bool dialog_frame_ = false;
   Picture background_;
+  // The background as a bitmap of the device it was last painted on, made once.
+  std::unique_ptr<platform::Bitmap> background_bitmap_;
   FormHost* host_ = nullptr;
+  std::unique_ptr<FormWindow> window_;
+  platform::WindowHandle handle_ = 0;
+  int modal_result_ = mrNone;
+  bool modal_ = false;
 };
 
-// The program object: its title and whether it was asked to quit.
+// The program object: its title and whether it was asked to quit. Terminate ends the message
+// loop of the host it is attached to.
 class Application {
  public:
   const std::string& Title() const { return title_; }
   void SetTitle(std::string title) { title_ = std::move(title); }
   bool Terminated() const { return terminated_; }
-  void Terminate() { terminated_ = true; }
+  void Terminate();
+  void AttachHost(FormHost* host) { host_ = host; }
 
  private:
   std::string title_;
   bool terminated_ = false;
+  FormHost* host_ = nullptr;
 };
 
 }  // namespace ui

@@ -9,6 +9,7 @@ void Panel::SetBevelInner(Bevel bevel) {
 
 void Panel::SetTile(Picture picture) {
   tile_ = std::move(picture);
+  tile_bitmap_.reset();
   Invalidate();
 }
 
@@ -17,8 +18,8 @@ void Panel::Paint(platform::Canvas& canvas) {
   if (tile_.Empty()) {
     canvas.FillRect(all, Color());
   } else {
-    auto tile = ToBitmap(canvas, tile_);
-    canvas.Tile(all, *tile, {0, 0});
+    if (!tile_bitmap_) tile_bitmap_ = ToTileBitmap(canvas, tile_);
+    canvas.Tile(all, *tile_bitmap_, {0, 0});
   }
   if (bevel_inner_ != Bevel::kNone) {
     const bool lowered = bevel_inner_ == Bevel::kLowered;

@@ -22,6 +22,7 @@ class Panel : public Component {
  private:
   Bevel bevel_inner_ = Bevel::kNone;
   Picture tile_;
+  std::unique_ptr<platform::Bitmap> tile_bitmap_;  // made at the first paint
 };
 
 }  // namespace ui

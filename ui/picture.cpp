@@ -10,14 +10,20 @@ std::unique_ptr<platform::Bitmap> ToBitmap(platform::Canvas& canvas, const Pictu
   return bitmap;
 }
 
-void DrawTransparent(platform::Canvas& canvas, const Picture& picture, int x, int y) {
-  if (picture.Empty()) return;
-  const platform::Color key = picture.At(0, 0);
-  for (int py = 0; py < picture.height; ++py)
-    for (int px = 0; px < picture.width; ++px) {
-      platform::Color c = picture.At(px, py);
-      if (c != key) canvas.SetPixel(x + px, y + py, c);
-    }
+std::unique_ptr<platform::Bitmap> ToTileBitmap(platform::Canvas& canvas, const Picture& picture) {
+  if (picture.Empty()) return ToBitmap(canvas, picture);
+  const int across = (kTileSpan + picture.width - 1) / picture.width;
+  const int down = (kTileSpan + picture.height - 1) / picture.height;
+  Picture tiled{picture.width * across, picture.height * down, {}};
+  tiled.pixels.reserve(static_cast<std::size_t>(tiled.width) * tiled.height);
+  for (int y = 0; y < tiled.height; ++y)
+    for (int x = 0; x < tiled.width; ++x)
+      tiled.pixels.push_back(picture.At(x % picture.width, y % picture.height));
+  return ToBitmap(canvas, tiled);
+}
+
+platform::Color TransparentColor(const Picture& picture) {
+  return picture.Empty() ? platform::clNone : picture.At(0, 0);
 }
 
 }  // namespace ui

@@ -35,8 +35,12 @@ void Timer::Tick() {
   // a tick that arrives while the previous one is still running is dropped.
   if (in_tick_ || !OnTimer) return;
   in_tick_ = true;
+  // A handler that throws must not silence the timer for good.
+  struct EndTick {
+    bool& in_tick;
+    ~EndTick() { in_tick = false; }
+  } end{in_tick_};
   OnTimer();
-  in_tick_ = false;
 }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_image_list.h"
 #include "tests/fakes/fake_ini_files.h"
 #include "tests/fakes/fake_kernel.h"
@@ -133,7 +134,7 @@ TEST_F(MainWindowFixture, HoverAlternatesBetweenTheHoverAndTheIdleImage) {
   ui::TExplBtn& b = form.AboutBtn;
   ASSERT_NE(b.NoFocusBitmap.pixels, b.DisabledBitmap.pixels);
   for (int i = 0; i < 3; ++i) {
-    b.MouseMove({5, 5});
+    b.MouseMove({5, 5}, 0);
     EXPECT_EQ(b.Bitmap().pixels, b.NoFocusBitmap.pixels);
     b.MouseLeave();
     EXPECT_EQ(b.Bitmap().pixels, b.DisabledBitmap.pixels);
@@ -232,61 +233,46 @@ TEST_F(MainWindowFixture, NineXTickReadsTheToolHelpSnapshotAndAttachesIconsAfter
   EXPECT_EQ(form.AppWindows().windows()[0].image_index, 3);
 }
 
-struct RecordingFormHost : ui::FormHost {
-  std::vector<std::string> calls;
-  void Close() override { calls.push_back("Close"); }
-  void MinimizeApplication() override { calls.push_back("MinimizeApplication"); }
-};
-
-TEST_F(MainWindowFixture, MinimiseAndCloseButtonsAskTheHost) {
+TEST_F(MainWindowFixture, MinimiseAndCloseButtonsAskTheHostForThisForm) {
   app::TProcesessFrm form(Services(), application, psapi);
-  RecordingFormHost host;
-  form.AttachHost(&host);
+  fakes::FakeFormHost host;
+  ASSERT_TRUE(host.CreateWindows(form));
   auto click = [](ui::TExplBtn& b) {
-    b.MouseDown(ui::MouseButton::kLeft, {5, 5});
-    b.MouseUp(ui::MouseButton::kLeft, {5, 5});
+    b.MouseDown(ui::MouseButton::kLeft, {5, 5}, 0);
+    b.MouseUp(ui::MouseButton::kLeft, {5, 5}, 0);
   };
   click(form.minimizeBtn);
   click(form.CloseBtn);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"MinimizeApplication", "Close"}));
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"CreateWindows(ProcesessFrm)", "Minimize(ProcesessFrm)",
+                                      "Close(ProcesessFrm)"}));
 }
 
 TEST_F(MainWindowFixture, ReleasingTheButtonOutsideItIsNoClick) {
   app::TProcesessFrm form(Services(), application, psapi);
-  RecordingFormHost host;
-  form.AttachHost(&host);
-  form.CloseBtn.MouseDown(ui::MouseButton::kLeft, {5, 5});
-  form.CloseBtn.MouseUp(ui::MouseButton::kLeft, {200, 5});
-  EXPECT_TRUE(host.calls.empty());
+  fakes::FakeFormHost host;
+  ASSERT_TRUE(host.CreateWindows(form));
+  form.CloseBtn.MouseDown(ui::MouseButton::kLeft, {5, 5}, 0);
+  form.CloseBtn.MouseUp(ui::MouseButton::kLeft, {200, 5}, 0);
+  EXPECT_EQ(host.calls.size(), 1u);
 }
 
-struct RecordingWindowHost : platform::WindowHost {
-  std::vector<std::string> calls;
-  bool CreateWindows(ui::Form&) override {
-    calls.push_back("CreateWindows");
-    return true;
-  }
-  void Show(ui::Form&) override { calls.push_back("Show"); }
-  int RunMessageLoop() override {
-    calls.push_back("RunMessageLoop");
-    return 0;
-  }
-};
-
 TEST_F(MainWindowFixture, ProgramShowsTheWindowOnlyWhenTheRulesPass) {
-  RecordingWindowHost passing;
+  fakes::FakeFormHost passing;
   app::RunProgram(Services(), passing);
-  EXPECT_EQ(passing.calls, (std::vector<std::string>{"CreateWindows", "Show", "RunMessageLoop"}));
+  EXPECT_EQ(passing.calls, (std::vector<std::string>{"CreateWindows(ProcesessFrm)",
+                                                     "Show(ProcesessFrm)", "RunMessageLoop"}));
 
+  // A failed rule ends the message loop before it ever runs.
   kernel.arguments = {"-RVINFO"};
-  RecordingWindowHost failing;
+  fakes::FakeFormHost failing;
   EXPECT_EQ(app::RunProgram(Services(), failing), 0);
-  EXPECT_EQ(failing.calls, (std::vector<std::string>{"CreateWindows"}));
+  EXPECT_EQ(failing.calls, (std::vector<std::string>{"CreateWindows(ProcesessFrm)", "Quit(0)"}));
 }
 
 TEST_F(MainWindowFixture, ProgramBindsTheProcessStatusLibraryForTheWholeRun) {
   process_status.Install();
-  RecordingWindowHost host;
+  fakes::FakeFormHost host;
   app::RunProgram(Services(), host);
   auto position = [&](const std::string& prefix) {
     for (std::size_t i = 0; i < kernel.calls.size(); ++i)

@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "tests/fakes/fake_view.h"
 #include "tests/fakes/recording_canvas.h"
 
 namespace {
@@ -18,15 +19,7 @@ using fakes::RecordingCanvas;
 
 constexpr platform::Color kFace = 0xC0C0C0;
 
-class CountingView : public ui::ComponentView {
- public:
-  int invalidations = 0;
-  void SetText(const std::string&) override {}
-  void SetBounds(const platform::Rect&) override {}
-  void SetVisible(bool) override {}
-  void Invalidate() override { ++invalidations; }
-  void SetCapture(bool) override {}
-};
+using CountingView = fakes::FakeView;
 
 RecordingCanvas PaintOf(TGaugeBar& bar) {
   RecordingCanvas canvas(bar.Width(), bar.Height());
@@ -86,8 +79,8 @@ TEST(GaugeBar, PositionDecidesHowMuchOfTheInnerRectangleIsBackground) {
 }
 
 TEST(GaugeBar, PositionOutsideTheRangeOrUnchangedIsIgnored) {
+  CountingView view;  // outlives the bar, as a window outlives its component
   TGaugeBar bar("bar", nullptr);
-  CountingView view;
   bar.AttachView(&view);
   bar.SetPosition(150);
   bar.SetPosition(-1);

@@ -338,7 +338,10 @@ void RecordingCanvas::Blit(int x, int y, platform::Bitmap& bitmap, bool replace,
     for (int bx = 0; bx < bitmap.Width(); ++bx) {
       platform::Color c = fake->Recorder().GetPixel(bx, by);
       if (c == kUnpainted) continue;
-      if (replace && c == from_rgb) c = ResolveColor(to);
+      if (replace && c == from_rgb) {
+        if (to == platform::clNone) continue;
+        c = ResolveColor(to);
+      }
       Plot(x + bx, y + by, c);
     }
 }
@@ -362,6 +365,13 @@ void RecordingCanvas::StretchDraw(const platform::Rect& dest, platform::Bitmap& 
   }
   Log("StretchDraw " + RectText(dest) + " " + std::to_string(bitmap.Width()) + "x" +
       std::to_string(bitmap.Height()));
+}
+
+void RecordingCanvas::DrawTransparent(int x, int y, platform::Bitmap& bitmap,
+                                      platform::Color transparent) {
+  Blit(x, y, bitmap, true, transparent, platform::clNone);
+  Log("DrawTransparent " + std::to_string(x) + "," + std::to_string(y) + " " +
+      HexColor(transparent));
 }
 
 void RecordingCanvas::DrawReplacingColor(int x, int y, platform::Bitmap& bitmap,

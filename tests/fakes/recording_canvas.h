@@ -94,6 +94,8 @@ class RecordingCanvas : public platform::Canvas {
   std::unique_ptr<platform::Bitmap> CreateBitmap(int width, int height) override;
   void Draw(int x, int y, platform::Bitmap& bitmap) override;
   void StretchDraw(const platform::Rect& dest, platform::Bitmap& bitmap) override;
+  void DrawTransparent(int x, int y, platform::Bitmap& bitmap,
+                       platform::Color transparent) override;
   void DrawReplacingColor(int x, int y, platform::Bitmap& bitmap, platform::Color from,
                           platform::Color to) override;
 
@@ -103,6 +105,8 @@ class RecordingCanvas : public platform::Canvas {
  private:
   void Log(std::string line);
   void Plot(int x, int y, platform::Color color);
+  // Copies the bitmap's painted pixels; those of colour `from` become `to`, or are left out
+  // when `to` is clNone.
   void Blit(int x, int y, platform::Bitmap& bitmap, bool replace, platform::Color from,
             platform::Color to);
 

@@ -63,7 +63,7 @@ TEST(TExplBtn, CaptionIsSilverWhileIdleAndWhiteUnderThePointer) {
     return canvas.texts.at(0).font.color;
   };
   EXPECT_EQ(caption_color(), platform::clSilver);
-  button.MouseMove({3, 3});
+  button.MouseMove({3, 3}, 0);
   EXPECT_EQ(caption_color(), platform::clWhite);
   button.MouseLeave();
   EXPECT_EQ(caption_color(), platform::clSilver);

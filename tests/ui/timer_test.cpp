@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "tests/fakes/fake_timer_service.h"
 
 namespace {
@@ -58,6 +60,20 @@ TEST(Timer, DestructionStopsIt) {
     timer.SetEnabled(true);
   }
   EXPECT_TRUE(service.running.empty());
+}
+
+TEST(Timer, HandlerThatThrowsDoesNotSilenceTheTimer) {
+  fakes::FakeTimerService service;
+  ui::Timer timer(service);
+  int ticks = 0;
+  timer.OnTimer = [&] {
+    ++ticks;
+    throw std::runtime_error("tick failed");
+  };
+  timer.SetEnabled(true);
+  EXPECT_THROW(service.FireAll(), std::runtime_error);
+  EXPECT_THROW(service.FireAll(), std::runtime_error);
+  EXPECT_EQ(ticks, 2);
 }
 
 }  // namespace

@@ -1,0 +1,157 @@
+#include "platform/win32/list_box_rows.h"
+
+#include <algorithm>
+
+namespace platform::win32 {
+
+int ListBoxRows::Count() const {
+  const LRESULT count = Send(LB_GETCOUNT);
+  return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+void ListBoxRows::Insert(int index, const std::string& text, int tag, int height) {
+  if (index < 0 || index > Count()) index = -1;
+  // An owner-drawn box of variable heights asks for the new row's height while inserting it.
+  pending_height_ = std::clamp(height, 1, 255);
+  const LRESULT at =
+      Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+  pending_height_ = 0;
+  if (at < 0) return;
+  Send(LB_SETITEMDATA, static_cast<WPARAM>(at), tag);
+  Send(LB_SETITEMHEIGHT, static_cast<WPARAM>(at), MAKELPARAM(std::clamp(height, 1, 255), 0));
+}
+
+void ListBoxRows::Delete(int index) {
+  if (Has(index)) Send(LB_DELETESTRING, static_cast<WPARAM>(index));
+}
+
+void ListBoxRows::Clear() {
+  Send(LB_RESETCONTENT);
+}
+
+std::string ListBoxRows::Text(int index) const {
+  if (!Has(index)) return {};
+  const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (length == LB_ERR) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT copied =
+      Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+  return text;
+}
+
+void ListBoxRows::SetText(int index, const std::string& text) {
+  if (!Has(index)) return;
+  // A list box item's text can only be replaced by deleting and inserting it again.
+  const int tag = Tag(index);
+  const int height = Height(index);
+  const bool selected = RowSelected(index);
+  const bool was_current = Selected() == index;
+  const int top = TopRow();
+  Send(WM_SETREDRAW, FALSE);
+  Send(LB_DELETESTRING, static_cast<WPARAM>(index));
+  Insert(index, text, tag, height);
+  if (selected) SetRowSelected(index, true);
+  if (was_current && !MultiSelect()) SetSelected(index);
+  SetTopRow(top);
+  Send(WM_SETREDRAW, TRUE);
+  RECT rect;
+  if (Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)) != LB_ERR)
+    ::InvalidateRect(list_, &rect, TRUE);
+}
+
+int ListBoxRows::Tag(int index) const {
+  if (!Has(index)) return 0;
+  return static_cast<int>(Send(LB_GETITEMDATA, static_cast<WPARAM>(index)));
+}
+
+void ListBoxRows::SetTag(int index, int tag) {
+  if (Has(index)) Send(LB_SETITEMDATA, static_cast<WPARAM>(index), tag);
+}
+
+int ListBoxRows::Height(int index) const {
+  if (!Has(index)) return 0;
+  const LRESULT height = Send(LB_GETITEMHEIGHT, static_cast<WPARAM>(index));
+  return height == LB_ERR ? 0 : static_cast<int>(height);
+}
+
+void ListBoxRows::SetHeight(int index, int height) {
+  if (Has(index))
+    Send(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(std::clamp(height, 1, 255), 0));
+}
+
+bool ListBoxRows::MultiSelect() const {
+  return (::GetWindowLongA(list_, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+}
+
+int ListBoxRows::Selected() const {
+  // A multiple-selection box has no current selection of its own: its caret row stands for it
+  // when that row is selected.
+  if (MultiSelect()) {
+    const int caret = static_cast<int>(Send(LB_GETCARETINDEX));
+    return Has(caret) && RowSelected(caret) ? caret : -1;
+  }
+  const LRESULT selected = Send(LB_GETCURSEL);
+  return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+void ListBoxRows::SetSelected(int index) {
+  if (MultiSelect()) {
+    Send(LB_SETSEL, FALSE, -1);
+    if (Has(index)) {
+      Send(LB_SETSEL, TRUE, index);
+      Send(LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+    }
+    return;
+  }
+  Send(LB_SETCURSEL, static_cast<WPARAM>(Has(index) ? index : -1));
+}
+
+bool ListBoxRows::RowSelected(int index) const {
+  if (!MultiSelect()) return Has(index) && Selected() == index;
+  return Has(index) && Send(LB_GETSEL, static_cast<WPARAM>(index)) > 0;
+}
+
+void ListBoxRows::SetRowSelected(int index, bool selected) {
+  if (!MultiSelect()) {
+    if (selected)
+      SetSelected(index);
+    else if (index == -1 || Selected() == index)
+      SetSelected(-1);
+    return;
+  }
+  if (index == -1 || Has(index)) Send(LB_SETSEL, selected ? TRUE : FALSE, index);
+}
+
+int ListBoxRows::TopRow() const {
+  const LRESULT top = Send(LB_GETTOPINDEX);
+  return top == LB_ERR ? 0 : static_cast<int>(top);
+}
+
+void ListBoxRows::SetTopRow(int index) {
+  if (Has(index)) Send(LB_SETTOPINDEX, static_cast<WPARAM>(index));
+}
+
+platform::Rect ListBoxRows::RowRect(int index) const {
+  RECT rect;
+  if (!Has(index) ||
+      Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+    return {};
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+int ListBoxRows::RowAtPoint(platform::Point at) const {
+  if (Count() == 0) return -1;
+  const LRESULT hit = Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+  return std::min(static_cast<int>(LOWORD(hit)), Count() - 1);
+}
+
+int ListBoxRows::HorizontalExtent() const {
+  return static_cast<int>(Send(LB_GETHORIZONTALEXTENT));
+}
+
+void ListBoxRows::SetHorizontalExtent(int pixels) {
+  Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(std::max(pixels, 0)));
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,49 @@
+#pragma once
+// The rows of a list control as the items of a native owner-drawn list box: each operation is
+// one list-box message, so the rows' texts can be read from outside with LB_GETTEXT.
+#include <windows.h>
+
+#include "ui/list_rows.h"
+
+namespace platform::win32 {
+
+class ListBoxRows : public ui::ListRows {
+ public:
+  explicit ListBoxRows(HWND list) : list_(list) {}
+
+  // The height WM_MEASUREITEM answers for the row being inserted.
+  int PendingHeight() const { return pending_height_; }
+
+  int Count() const override;
+  void Insert(int index, const std::string& text, int tag, int height) override;
+  void Delete(int index) override;
+  void Clear() override;
+  std::string Text(int index) const override;
+  void SetText(int index, const std::string& text) override;
+  int Tag(int index) const override;
+  void SetTag(int index, int tag) override;
+  int Height(int index) const override;
+  void SetHeight(int index, int height) override;
+  int Selected() const override;
+  void SetSelected(int index) override;
+  bool RowSelected(int index) const override;
+  void SetRowSelected(int index, bool selected) override;
+  int TopRow() const override;
+  void SetTopRow(int index) override;
+  platform::Rect RowRect(int index) const override;
+  int RowAtPoint(platform::Point at) const override;
+  int HorizontalExtent() const override;
+  void SetHorizontalExtent(int pixels) override;
+
+ private:
+  LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
+    return ::SendMessageA(list_, message, wparam, lparam);
+  }
+  bool Has(int index) const { return index >= 0 && index < Count(); }
+  bool MultiSelect() const;
+
+  HWND list_;
+  int pending_height_ = 0;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,39 @@
+#pragma once
+// A component's window as a record of what the component asked of it.
+#include <memory>
+#include <vector>
+
+#include "tests/fakes/recording_canvas.h"
+#include "ui/component.h"
+
+namespace fakes {
+
+class FakeView : public ui::ComponentView {
+ public:
+  int invalidations = 0;  // whole-component repaints
+  std::vector<platform::Rect> invalidated_rects;
+  bool captured = false;
+  bool focused = false;
+  bool gone = false;
+  ui::Cursor cursor = ui::Cursor::kArrow;
+  platform::Point screen_origin{100, 200};
+
+  void SetText(const std::string&) override {}
+  void SetBounds(const platform::Rect&) override {}
+  void SetVisible(bool) override {}
+  void Invalidate() override { ++invalidations; }
+  void InvalidateRect(const platform::Rect& rect) override { invalidated_rects.push_back(rect); }
+  void SetCapture(bool capture) override { captured = capture; }
+  void SetFocus() override { focused = true; }
+  bool Focused() const override { return focused; }
+  void SetCursor(ui::Cursor shape) override { cursor = shape; }
+  platform::Point ClientToScreen(platform::Point at) const override {
+    return {at.x + screen_origin.x, at.y + screen_origin.y};
+  }
+  std::unique_ptr<platform::Canvas> MeasuringCanvas() override {
+    return std::make_unique<RecordingCanvas>();
+  }
+  void ComponentGone() override { gone = true; }
+};
+
+}  // namespace fakes
