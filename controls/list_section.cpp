@@ -29,14 +29,14 @@ void TListSection::SetCaption(const std::string& caption) {
 
 void TListSection::SetState(TListSectionState state) {
   if (state == state_) return;
-  // The rows go in or out first: their positions follow from the sections before this one.
-  if (TSectionListBox* box = Box()) {
-    if (state == lssExpanded)
-      box->ExpandRows(*this);
-    else
-      box->ContractRows(*this);
-  }
+  // The rows go in or out before the state is stored (their place follows from the sections
+  // before this one), and the list repaints once the state matches them again.
+  TSectionListBox* box = Box();
+  if (box) box->BeginUpdate();
+  if (box && state == lssExpanded) box->ExpandRows(*this);
+  if (box && state == lssContracted) box->ContractRows(*this);
   state_ = state;
+  if (box) box->EndUpdate();
 }
 
 void TListSection::SetItemHeight(int height) {

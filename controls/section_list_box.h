@@ -160,6 +160,7 @@ class TSectionListBox : public ui::ListBox {
   TAnchorEvent OnAnchorClick;
   TAnchorEvent OnAnchorEnter;
   TAnchorEvent OnAnchorExit;
+  TMouseEvent OnMouseUp;
 
   // ui::ListBox
   void AttachRows(ui::ListRows* rows) override;

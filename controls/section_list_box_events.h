@@ -6,6 +6,7 @@
 
 #include "controls/section_list_types.h"
 #include "platform/canvas.h"
+#include "ui/component.h"
 
 namespace controls {
 
@@ -31,6 +32,9 @@ using TDrawItemPropEvent =
 // The in-place editor counts sub-items from 1 (the row's offset from its header row).
 using TEditEvent =
     std::function<void(TSectionListBox& Sender, int SectionIdx, int subitemidx, std::string& s)>;
+// The inherited mouse-button event, after the list's own handling.
+using TMouseEvent = std::function<void(TSectionListBox& Sender, ui::MouseButton Button,
+                                       ui::ShiftState Shift, int X, int Y)>;
 using TAnchorEvent =
     std::function<void(TSectionListBox& Sender, int index, const std::string& anchor)>;
 

@@ -191,14 +191,18 @@ bool TSectionListBox::HeaderClickEnds(int row, platform::Point at) {
   return true;
 }
 
-bool TSectionListBox::MouseUp(ui::MouseButton button, platform::Point at, ui::ShiftState) {
-  if (button != ui::MouseButton::kLeft || !tab_drag_.active) return false;
-  const int stop = tab_drag_.stop;
-  tab_drag_ = {};
-  if (View()) View()->SetCapture(false);
-  if (stop >= 0 && stop < tab_positions_.Count()) tab_positions_.Item(stop).SetTabPosition(at.x);
-  Invalidate();
-  return true;
+bool TSectionListBox::MouseUp(ui::MouseButton button, platform::Point at, ui::ShiftState shift) {
+  bool handled = false;
+  if (button == ui::MouseButton::kLeft && tab_drag_.active) {
+    const int stop = tab_drag_.stop;
+    tab_drag_ = {};
+    if (View()) View()->SetCapture(false);
+    if (stop >= 0 && stop < tab_positions_.Count()) tab_positions_.Item(stop).SetTabPosition(at.x);
+    Invalidate();
+    handled = true;
+  }
+  if (OnMouseUp) OnMouseUp(*this, button, shift, at.x, at.y);
+  return handled;
 }
 
 void TSectionListBox::CaptureLost() {

@@ -83,12 +83,8 @@ void TSectionListBox::RemoveSectionRows(const TListSection& section) {
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index());
   const int count = 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
-  BeginUpdate();
-  {
-    FlagScope rebuilding(rebuilding_);
-    for (int k = 0; k < count; ++k) rows_->Delete(row);
-  }
-  EndUpdate();
+  FlagScope rebuilding(rebuilding_);
+  for (int k = 0; k < count; ++k) rows_->Delete(row);
 }
 
 void TSectionListBox::ClearRows() {
@@ -100,22 +96,15 @@ void TSectionListBox::ClearRows() {
 void TSectionListBox::ExpandRows(const TListSection& section) {
   if (!HasRows()) return;
   const int first = FirstRowOfSection(section.Index()) + 1;
-  BeginUpdate();
-  {
-    FlagScope rebuilding(rebuilding_);
-    for (int j = 0; j < section.SubItems().Count(); ++j) {
-      const std::string& text = section.SubItems().Strings(j);
-      rows_->Insert(first + j, text, kSubItemTag, MeasureSubItem(section, text));
-    }
+  FlagScope rebuilding(rebuilding_);
+  for (int j = 0; j < section.SubItems().Count(); ++j) {
+    const std::string& text = section.SubItems().Strings(j);
+    rows_->Insert(first + j, text, kSubItemTag, MeasureSubItem(section, text));
   }
-  EndUpdate();
 }
 
 void TSectionListBox::ContractRows(const TListSection& section) {
-  if (!HasRows()) return;
-  BeginUpdate();
   DeleteSubItemRows(section, 0, section.SubItems().Count());
-  EndUpdate();
 }
 
 void TSectionListBox::InsertSubItemRow(const TListSection& section, int index) {

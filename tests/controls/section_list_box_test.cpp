@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "controls/section_list_box_error.h"
 #include "tests/controls/section_list_box_fixture.h"
@@ -307,3 +308,52 @@ TEST(SectionListEditor, CountsSubItemsFromOneAndStoresTheTrimmedText) {
 }
 
 }  // namespace
+
+class RecordingOpener : public controls::UrlOpener {
+ public:
+  std::vector<std::string> opened;
+  void Open(const std::string& target) override { opened.push_back(target); }
+};
+
+TEST(SectionListInput, AnchorsOpenAddressesAndReportOtherTargets) {
+  ListFixture f;
+  RecordingOpener opener;
+  f.list.SetUrlOpener(&opener);
+  // The sub-item row spans y 20..34; "link" covers x 15..38, "web" 69..86.
+  f.Add("0", {"<A href=\"go\">link</A> and <A href=\"http://x\">web</A>"}, true);
+  std::string log;
+  f.list.OnAnchorClick = [&](auto&, int row, const std::string& a) {
+    log += "click" + std::to_string(row) + a + " ";
+  };
+  f.list.OnAnchorEnter = [&](auto&, int, const std::string& a) { log += "enter" + a + " "; };
+  f.list.OnAnchorExit = [&](auto&, int, const std::string& a) { log += "exit" + a; };
+  f.list.MouseMove({20, 25}, 0);
+  EXPECT_EQ(f.view.cursor, ui::Cursor::kHand);
+  f.list.MouseMove({25, 25}, 0);  // the same anchor: no second enter
+  f.list.MouseMove({60, 25}, 0);
+  EXPECT_EQ(f.view.cursor, ui::Cursor::kArrow);
+  f.list.MouseDown(ui::MouseButton::kLeft, {20, 25}, 0);
+  f.list.MouseDown(ui::MouseButton::kLeft, {75, 25}, 0);
+  EXPECT_EQ(log, "entergo exitgoclick1go ");
+  EXPECT_EQ(opener.opened, std::vector<std::string>{"http://x"});
+  EXPECT_EQ(f.list.ItemIndex(), -1);  // a click on an anchor does not select
+}
+
+TEST(SectionListInput, TabStopDraggedOnAHeaderMovesToWhereTheButtonIsReleased) {
+  ListFixture f;
+  f.Add("a\tb", {"x\ty"}, true);
+  f.list.SetTabPosMove(true);
+  f.list.TabPositions().Add().SetTabPosition(80);
+  f.list.MouseMove({82, 5}, 0);
+  EXPECT_EQ(f.view.cursor, ui::Cursor::kHorizontalSplit);
+  f.list.MouseDown(ui::MouseButton::kLeft, {82, 5}, 0);
+  EXPECT_TRUE(f.view.captured);
+  f.view.invalidated_rects.clear();
+  f.list.MouseMove({100, 30}, 0);
+  // The drag line runs from the header's top to the bottom of the section's last row.
+  const std::vector<platform::Rect> line{{100, 0, 101, 40}};
+  EXPECT_EQ(f.view.invalidated_rects, line);
+  EXPECT_TRUE(f.list.MouseUp(ui::MouseButton::kLeft, {100, 30}, 0));
+  EXPECT_EQ(f.list.TabPositions().Item(0).TabPosition(), 100);
+  EXPECT_FALSE(f.view.captured);
+}
