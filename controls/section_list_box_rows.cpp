@@ -142,7 +142,8 @@ int TSectionListBox::MeasureRow(const std::string& text, bool auto_size, int ite
   if (!canvas) return item_height;
   const std::string measured = IsRichText(text) ? RichTextToPlain(text) : text;
   if (measured.find("</") == std::string::npos) {
-    platform::Rect box{sub_item_indent_, 0, Width() - scroll_bar_width_, 0};
+    platform::Rect box{sub_item_indent_, 0,
+                       std::max(sub_item_indent_ + 1, Width() - scroll_bar_width_), 0};
     canvas->DrawText(
         measured, box,
         platform::kDtCalcRect | platform::kDtNoPrefix | (word_wrap_ ? platform::kDtWordBreak : 0));

@@ -62,15 +62,6 @@ TEST(SectionListPaint, DrawsEachLayerAtItsPlace) {
        false,
        {"Rectangle 3,5,12,14 0x000000 0x8000000F", "MoveTo 5,9", "LineTo 10,9 0x000000"},
        {"MoveTo 7,7"}},
-      {"3-D node of a contracted header",
-       [](auto& l) {
-         l.SetNodeType(controls::ln3D);
-         l.Sections().Item(0).SetState(controls::lssContracted);
-       },
-       0,
-       false,
-       {"DrawEdge 4,6,12,14 5 4111"},
-       {}},
       {"sort arrow pointing up",
        [](auto& l) {
          l.Sections().Item(0).SetSortShow(true);
@@ -122,19 +113,6 @@ TEST(SectionListPaint, HeaderTextContinuesAtTheTabStop) {
   f.list.DrawRow(canvas, {0, f.rows.RowRect(0), false, false});
   ASSERT_FALSE(canvas.texts.empty());
   EXPECT_EQ(canvas.texts.back().rect.right, 80 + 2 * fakes::kCharWidth);
-}
-
-TEST(SectionListPaint, SelectedRowOverAWallpaperChangesOnlyItsTextColour) {
-  ListFixture f;
-  f.Add("0", {"0.0"}, true);
-  f.list.SetWallpaper(Plain(4, 4));
-  f.list.SetSelectionTextColor(platform::clNavy);
-  fakes::RecordingCanvas canvas;
-  f.list.DrawRow(canvas, {1, f.rows.RowRect(1), true, true});
-  EXPECT_TRUE(canvas.Calls("FillRect").empty());
-  ASSERT_EQ(canvas.texts.size(), 1u);
-  EXPECT_EQ(canvas.texts[0].font.color, platform::clNavy);
-  EXPECT_EQ(canvas.texts[0].bk_mode, platform::BkMode::kTransparent);
 }
 
 TEST(SectionListPaint, NothingIsPaintedWhileUpdating) {

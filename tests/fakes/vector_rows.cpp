@@ -37,29 +37,11 @@ void VectorRows::SetHeight(int index, int height) {
   if (Has(index)) At(index).height = height;
 }
 
-void VectorRows::SetSelected(int index) {
-  if (multi_select)
-    for (VectorRow& row : rows) row.selected = false;
-  selected = Has(index) ? index : -1;
-  if (multi_select && selected >= 0) At(selected).selected = true;
-}
-
-bool VectorRows::RowSelected(int index) const {
-  if (!multi_select) return Has(index) && index == selected;
-  return Has(index) && At(index).selected;
-}
-
 void VectorRows::SetRowSelected(int index, bool on) {
-  if (!multi_select) {
-    if (on)
-      SetSelected(index);
-    else if (index == -1 || index == selected)
-      selected = -1;
-    return;
-  }
-  for (int i = 0; i < Count(); ++i)
-    if (index == -1 || i == index) At(i).selected = on;
-  if (!on && (index == -1 || index == selected)) selected = -1;
+  if (on)
+    SetSelected(index);
+  else if (index == -1 || index == selected)
+    selected = -1;
 }
 
 void VectorRows::SetTopRow(int index) {

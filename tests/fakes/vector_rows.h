@@ -1,6 +1,6 @@
 #pragma once
-// The rows of a list as a vector, laid out top to bottom from the top row in a client area
-// `width` pixels wide, as a native list box lays out rows of their own heights.
+// The rows of a single-selection list as a vector, laid out top to bottom from the top row in a
+// client area `width` pixels wide, as a native list box lays out rows of their own heights.
 #include <vector>
 
 #include "ui/list_rows.h"
@@ -11,17 +11,14 @@ struct VectorRow {
   std::string text;
   int tag = 0;
   int height = 0;
-  bool selected = false;
 };
 
 class VectorRows : public ui::ListRows {
  public:
-  explicit VectorRows(int width = 200, bool multi_select = false)
-      : width(width), multi_select(multi_select) {}
+  explicit VectorRows(int width = 200) : width(width) {}
 
   std::vector<VectorRow> rows;
   int width;
-  bool multi_select;
   int selected = -1;
   int top = 0;
   int extent = 0;
@@ -37,8 +34,8 @@ class VectorRows : public ui::ListRows {
   int Height(int index) const override { return Has(index) ? At(index).height : 0; }
   void SetHeight(int index, int height) override;
   int Selected() const override { return selected; }
-  void SetSelected(int index) override;
-  bool RowSelected(int index) const override;
+  void SetSelected(int index) override { selected = Has(index) ? index : -1; }
+  bool RowSelected(int index) const override { return Has(index) && index == selected; }
   void SetRowSelected(int index, bool on) override;
   int TopRow() const override { return top; }
   void SetTopRow(int index) override;
