@@ -105,14 +105,14 @@ void TProcesessFrm::BuildCentralPanel() {
 
   SectionListBox1.SetBounds(platform::RectOfSize(0, 0, 193, 417));
   SectionListBox1.SetColor(platform::clInfoBk);
-  SectionListBox1.AddSection("Applications");
-  SectionListBox1.AddSection("Processes");
+  SectionListBox1.Sections().Add().SetCaption("Applications");
+  SectionListBox1.Sections().Add().SetCaption("Processes");
   SectionListBox2.SetBounds(platform::RectOfSize(200, 87, 345, 329));
   SectionListBox2.SetColor(kRightSectionColor);
   ReportListBox.SetBounds(platform::RectOfSize(433, 33, 64, 48));
   ReportListBox.SetVisible(false);
-  ReportListBox.AddSection("Applications");
-  ReportListBox.AddSection("Processes");
+  ReportListBox.Sections().Add().SetCaption("Applications");
+  ReportListBox.Sections().Add().SetCaption("Processes");
 
   // The strip behind the gauge label: drawn full once, never updated.
   controls::ConfigureAsMainWindowStrip(GaugeBar1);
@@ -165,8 +165,8 @@ void TProcesessFrm::SetCaptions() {
   Panel3.SetText(texts.TextById(i18n::kTextGaugeLabel));
   Panel1.SetText(texts.TextById(i18n::kTextUsagePanel));
   RefreshBtn.SetText(texts.TextById(i18n::kTextRefreshButton));
-  SectionListBox1.SetSectionCaption(0, texts.TextById(i18n::kTextApplications));
-  SectionListBox1.SetSectionCaption(1, texts.TextById(i18n::kTextProcesses));
+  SectionListBox1.Sections().Item(0).SetCaption(texts.TextById(i18n::kTextApplications));
+  SectionListBox1.Sections().Item(1).SetCaption(texts.TextById(i18n::kTextProcesses));
 }
 
 void TProcesessFrm::MinimizeBtnClick() {

@@ -1,51 +1,206 @@
 #include "controls/section_list_box.h"
 
-#include "platform/canvas.h"
+#include <utility>
 
 namespace controls {
 
-int TSectionListBox::AddSection(const std::string& caption) {
-  sections_.push_back({caption});
-  RebuildRows();
-  return SectionCount() - 1;
+TSectionListBox::TSectionListBox(std::string name, ui::Component* parent)
+    : ui::ListBox(std::move(name), parent), memo_(*this) {
+  SetColor(platform::clWindow);
 }
 
-void TSectionListBox::SetSectionCaption(int index, const std::string& caption) {
-  TListSection& section = sections_.at(static_cast<std::size_t>(index));
-  if (section.Caption == caption) return;
-  section.Caption = caption;
-  if (rows_) rows_->SetText(index, caption);
+TSectionListBox::~TSectionListBox() {
+  // The window goes with the list; the sections freed now must not reach for its rows.
+  destroying_ = true;
+  rows_ = nullptr;
+}
+
+void TSectionListBox::SetWordWrap(bool v) {
+  if (v == word_wrap_) return;
+  word_wrap_ = v;
+  RecalcRowHeights();
+  UpdateHorizontalExtent();
+}
+
+void TSectionListBox::SetWallpaper(ui::Picture picture) {
+  wallpaper_ = std::move(picture);
+  wallpaper_bitmap_.reset();
+  RepaintUnlessUpdating();
+}
+
+void TSectionListBox::SetExpandGlyph(ui::Picture picture) {
+  expand_glyph_ = std::move(picture);
+  expand_bitmap_.reset();
+  RepaintUnlessUpdating();
+}
+
+void TSectionListBox::SetContractGlyph(ui::Picture picture) {
+  contract_glyph_ = std::move(picture);
+  contract_bitmap_.reset();
+  RepaintUnlessUpdating();
+}
+
+void TSectionListBox::SetOneExpanded(bool v) {
+  one_expanded_ = v;
+  if (!v) return;
+  BeginUpdate();
+  for (int i = 0; i < sections_.Count(); ++i)
+    sections_.Item(i).SetState(i == 0 ? lssExpanded : lssContracted);
+  EndUpdate();
+}
+
+void TSectionListBox::SetSubItemHeight(int v) {
+  if (v == sub_item_height_) return;
+  // Sections keep their own ItemHeight; only new sections take this one.
+  sub_item_height_ = v;
+  RecalcRowHeights();
+}
+
+void TSectionListBox::SetPictureContainer(const PictureContainer* pictures) {
+  if (pictures == pictures_) return;
+  pictures_ = pictures;
+  RecalcRowHeights();
+}
+
+void TSectionListBox::SetSectionHeight(int v) {
+  if (v == section_height_) return;
+  section_height_ = v;
+  RecalcRowHeights();
+}
+
+int TSectionListBox::ItemIndex() const {
+  return rows_ ? rows_->Selected() : -1;
+}
+
+void TSectionListBox::SetItemIndex(int row) {
+  if (rows_) rows_->SetSelected(row);
+}
+
+int TSectionListBox::TopIndex() const {
+  return rows_ ? rows_->TopRow() : 0;
+}
+
+void TSectionListBox::SetTopIndex(int row) {
+  if (rows_) rows_->SetTopRow(row);
+}
+
+void TSectionListBox::BeginUpdate() {
+  // One measuring canvas serves the whole batch.
+  ++measuring_depth_;
+  ++update_count_;
+}
+
+void TSectionListBox::EndUpdate() {
+  if (update_count_ == 0) return;
+  --update_count_;
+  if (update_count_ == 0) {
+    Invalidate();
+    UpdateHorizontalExtent();
+  }
+  if (--measuring_depth_ == 0) measuring_.reset();
+}
+
+void TSectionListBox::ContractAll() {
+  BeginUpdate();
+  SetItemIndex(0);
+  for (int i = 0; i < sections_.Count(); ++i) sections_.Item(i).SetState(lssContracted);
+  EndUpdate();
+}
+
+void TSectionListBox::ScrollSectionToTop(int section_index) {
+  if (section_index < 0 || section_index >= sections_.Count()) return;
+  SetTopIndex(FirstRowOfSection(section_index));
+}
+
+int TSectionListBox::FirstRowOfSection(int section_index) const {
+  int row = 0;
+  for (int i = 0; i < section_index && i < sections_.Count(); ++i) {
+    const TListSection& section = sections_.Item(i);
+    row += 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
+  }
+  return row;
+}
+
+int TSectionListBox::SectionIndexOfRow(int row) const {
+  int end = 0;
+  for (int i = 0; i < sections_.Count(); ++i) {
+    const TListSection& section = sections_.Item(i);
+    end += 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
+    if (row < end) return i;
+  }
+  return sections_.Count() - 1;
+}
+
+int TSectionListBox::SubItemIndexOfRow(int row) const {
+  return row - FirstRowOfSection(SectionIndexOfRow(row)) - 1;
+}
+
+TListSection* TSectionListBox::SectionAtRow(int row) const {
+  const int index = SectionIndexOfRow(row);
+  return index >= 0 && index < sections_.Count() ? &sections_.Item(index) : nullptr;
+}
+
+TListSection* TSectionListBox::SelectedSection() const {
+  const int row = ItemIndex();
+  return row < 0 ? nullptr : SectionAtRow(row);
+}
+
+void TSectionListBox::ToggleSection(int row) {
+  TListSection* section = SectionAtRow(row);
+  if (!section) return;
+  const int index = SectionIndexOfRow(row);
+  if (section->State() == lssExpanded && !one_expanded_) {
+    section->SetState(lssContracted);
+    if (OnContractSection) OnContractSection(*this, index);
+    return;
+  }
+  if (one_expanded_) {
+    // A click on the expanded section keeps it expanded and reports it again.
+    BeginUpdate();
+    for (int i = 0; i < sections_.Count(); ++i)
+      sections_.Item(i).SetState(i == index ? lssExpanded : lssContracted);
+    EndUpdate();
+  } else {
+    section->SetState(lssExpanded);
+  }
+  if (OnExpandSection) OnExpandSection(*this, index);
+}
+
+void TSectionListBox::RepaintUnlessUpdating() {
+  if (update_count_ == 0) Invalidate();
+}
+
+void TSectionListBox::RepaintRow(int row) {
+  if (update_count_ > 0 || !HasRows() || row < 0 || row >= rows_->Count()) return;
+  InvalidateRect(rows_->RowRect(row));
+}
+
+void TSectionListBox::TabsChanged() {
+  RepaintUnlessUpdating();
+  UpdateHorizontalExtent();
 }
 
 void TSectionListBox::AttachRows(ui::ListRows* rows) {
   rows_ = rows;
-  RebuildRows();
+  if (rows_) FillRows();
 }
 
-void TSectionListBox::RebuildRows() {
-  if (!rows_) return;
-  rows_->Clear();
-  for (const TListSection& section : sections_)
-    rows_->Insert(-1, section.Caption, 1, kSectionHeight);
+bool TSectionListBox::VerticalScroll(bool thumb_tracking) {
+  return thumb_tracking && !scroll_track_;
 }
 
-void TSectionListBox::PaintBackground(platform::Canvas& canvas, const platform::Rect& area) {
-  canvas.FillRect(area, Color());
+void TSectionListBox::Scrolled() {
+  // The wallpaper is tiled from the client origin while the rows move: unless the rows move by
+  // whole tiles it must be drawn again.
+  if (!wallpaper_.Empty() && wallpaper_.height != sub_item_height_) Invalidate();
 }
 
-void TSectionListBox::DrawRow(platform::Canvas& canvas, const ui::RowPaint& row) {
-  if (!rows_) return;
-  canvas.FillRect(row.rect, row.selected ? platform::clHighlight : Color());
-  platform::Font font = Font();
-  if (row.selected) font.color = platform::clHighlightText;
-  canvas.SetFont(font);
-  canvas.SetBkMode(platform::BkMode::kTransparent);
-  platform::Rect text = row.rect;
-  text.left += kSectionIndent;
-  canvas.DrawText(
-      rows_->Text(row.row), text,
-      platform::kDtLeft | platform::kDtVCenter | platform::kDtSingleLine | platform::kDtNoPrefix);
-  if (row.focused) canvas.DrawFocusRect(row.rect);
+void TSectionListBox::BoundsChanged() {
+  if (word_wrap_) RecalcRowHeights();
+}
+
+std::string TSectionListBox::RowText(const TListSection&, int row) const {
+  return rows_ ? rows_->Text(row) : std::string();
 }
 
 }  // namespace controls

@@ -92,8 +92,8 @@ TEST_F(MainWindowFixture, StartUpGivesEveryCaptionItsTextAndEnablesTheNtTimer) {
   EXPECT_EQ(form.RefreshBtn.Text(), "Refresh");
   EXPECT_EQ(form.Panel3.Text(), "Process");
   EXPECT_EQ(form.Panel1.Text(), "CPU usage");
-  EXPECT_EQ(form.SectionListBox1.Section(0).Caption, "Applications");
-  EXPECT_EQ(form.SectionListBox1.Section(1).Caption, "Processes");
+  EXPECT_EQ(form.SectionListBox1.Sections().Item(0).Caption(), "Applications");
+  EXPECT_EQ(form.SectionListBox1.Sections().Item(1).Caption(), "Processes");
   EXPECT_TRUE(form.TimerNT.Enabled());
   EXPECT_FALSE(form.Timer9x.Enabled());
   EXPECT_EQ(form.TimerNT.Interval(), 1000u);

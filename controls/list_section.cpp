@@ -1,0 +1,105 @@
+#include "controls/list_section.h"
+
+#include "controls/list_section_collection.h"
+#include "controls/section_list_box.h"
+#include "controls/section_list_box_error.h"
+
+namespace controls {
+
+TListSection::TListSection(TListSectionCollection& collection, platform::Color color,
+                           int item_height)
+    : collection_(collection), color_(color), item_height_(item_height) {}
+
+TSectionListBox* TListSection::Box() const {
+  return collection_.Owner();
+}
+
+int TListSection::Index() const {
+  return collection_.IndexOf(this);
+}
+
+void TListSection::Changed() {
+  if (TSectionListBox* box = Box()) box->RepaintUnlessUpdating();
+}
+
+void TListSection::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (TSectionListBox* box = Box()) box->SetHeaderRow(*this);
+}
+
+void TListSection::SetState(TListSectionState state) {
+  if (state == state_) return;
+  // The rows go in or out before the state is stored (their place follows from the sections
+  // before this one), and the list repaints once the state matches them again.
+  TSectionListBox* box = Box();
+  if (box) box->BeginUpdate();
+  if (box && state == lssExpanded) box->ExpandRows(*this);
+  if (box && state == lssContracted) box->ContractRows(*this);
+  state_ = state;
+  if (box) box->EndUpdate();
+}
+
+void TListSection::SetItemHeight(int height) {
+  item_height_ = height;
+  if (state_ != lssExpanded) return;
+  SetState(lssContracted);
+  SetState(lssExpanded);
+}
+
+void TListSection::SetSortDirection(TSortDirection direction) {
+  sort_direction_ = direction;
+  if (direction == sdNone || sub_items_.Count() == 0) return;
+  TSectionListBox* box = Box();
+  if (box) box->BeginUpdate();
+  const TListSectionState state = state_;
+  SetState(lssContracted);
+  sub_items_.Sort(direction);
+  SetState(state);
+  if (box) box->EndUpdate();
+}
+
+std::int16_t TListSection::SubItemImageIndex(int index) const {
+  if (index < 0 || index >= sub_items_.Count()) return -1;
+  return sub_items_.Item(index).image_index;
+}
+
+void TListSection::SetSubItemImageIndex(int index, std::int16_t image) {
+  if (index < 0 || index >= sub_items_.Count()) throw ESectionListBoxError();
+  sub_items_.items_[static_cast<std::size_t>(index)].image_index = image;
+  RepaintSubItem(index);
+}
+
+bool TListSection::SubItemChecked(int index) const {
+  if (index < 0 || index >= sub_items_.Count()) return false;
+  return sub_items_.Item(index).checked;
+}
+
+void TListSection::SetSubItemChecked(int index, bool checked) {
+  if (index < 0 || index >= sub_items_.Count()) throw ESectionListBoxError();
+  sub_items_.items_[static_cast<std::size_t>(index)].checked = checked;
+  RepaintSubItem(index);
+}
+
+void TListSection::RepaintSubItem(int index) {
+  TSectionListBox* box = Box();
+  if (box && state_ == lssExpanded) box->RepaintRow(box->FirstRowOfSection(Index()) + 1 + index);
+}
+
+void TListSection::Assign(const TListSection& from) {
+  if (&from == this) return;
+  SetCaption(from.caption_);
+  sub_items_.Assign(from.sub_items_);
+  SetAlignment(from.alignment_);
+  SetColor(from.color_);
+  SetControlType(from.control_type_);
+  SetEndEllipsis(from.end_ellipsis_);
+  SetFixed(from.fixed_);
+  SetRadioIndex(from.radio_index_);
+  SetFontUsage(from.font_usage_);
+  SetFont(from.font_);
+  SetImageIndex(from.image_index_);
+  SetLines(from.lines_);
+  SetState(from.state_);
+}
+
+}  // namespace controls

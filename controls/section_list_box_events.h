@@ -1,0 +1,41 @@
+#pragma once
+// The events of a section list. Each handler gets the list first; `SectionIdx` is a section's
+// index and `subitemidx` a sub-item's, -1 meaning the header row.
+#include <functional>
+#include <string>
+
+#include "controls/section_list_types.h"
+#include "platform/canvas.h"
+#include "ui/component.h"
+
+namespace controls {
+
+class TListSection;
+class TSectionListBox;
+
+using TSectionEvent = std::function<void(TSectionListBox& Sender, int SectionIdx)>;
+using TSubItemEvent = std::function<void(TSectionListBox& Sender, int SectionIdx, int subitemidx)>;
+using TInsertSectionEvent =
+    std::function<void(TSectionListBox& Sender, int SectionIdx, TListSection& section)>;
+using TInsertSubItemEvent = std::function<void(TSectionListBox& Sender, int SectionIdx,
+                                               int subitemidx, std::string& subitem)>;
+using TDeleteSectionEvent =
+    std::function<void(TSectionListBox& Sender, int SectionIdx, bool& allow)>;
+using TDeleteSubItemEvent =
+    std::function<void(TSectionListBox& Sender, int SectionIdx, int subitemidx, bool& allow)>;
+using TDrawItemEvent = std::function<void(TSectionListBox& Sender, TListSection& section,
+                                          int SectionIdx, int subitemidx, platform::Canvas& Canvas,
+                                          const platform::Rect& arect, TOwnerDrawState astate)>;
+using TDrawItemPropEvent =
+    std::function<void(TSectionListBox& Sender, TListSection& section, int SectionIdx,
+                       int subitemidx, platform::Canvas& Canvas)>;
+// The in-place editor counts sub-items from 1 (the row's offset from its header row).
+using TEditEvent =
+    std::function<void(TSectionListBox& Sender, int SectionIdx, int subitemidx, std::string& s)>;
+// The inherited mouse-button event, after the list's own handling.
+using TMouseEvent = std::function<void(TSectionListBox& Sender, ui::MouseButton Button,
+                                       ui::ShiftState Shift, int X, int Y)>;
+using TAnchorEvent =
+    std::function<void(TSectionListBox& Sender, int index, const std::string& anchor)>;
+
+}  // namespace controls

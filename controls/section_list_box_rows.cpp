@@ -1,0 +1,209 @@
+// The row list kept in step with the sections, and the measuring of rows.
+#include <algorithm>
+#include <limits>
+
+#include "controls/rich_text.h"
+#include "controls/section_list_box.h"
+
+namespace controls {
+
+namespace {
+
+constexpr int kHeaderTag = 1;
+constexpr int kSubItemTag = 0;
+
+// Sets a flag for a scope and puts back what it was.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = was_; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
+// The text of a row as the horizontal extent counts it: one line of plain text.
+std::string ExtentText(const std::string& text) {
+  if (text.find("</") != std::string::npos) return {};
+  std::string plain = IsRichText(text) ? RichTextToPlain(text) : text;
+  if (const std::size_t cut = plain.find_first_of("\r\n"); cut != std::string::npos)
+    plain.resize(cut);
+  return plain;
+}
+
+}  // namespace
+
+platform::Canvas* TSectionListBox::Measuring() {
+  if (!measuring_ && View()) measuring_ = View()->MeasuringCanvas();
+  return measuring_.get();
+}
+
+const platform::Font& TSectionListBox::HeaderFont(const TListSection& section) const {
+  return section.FontUsage() == fuSubItems ? section_font_ : section.Font();
+}
+
+const platform::Font& TSectionListBox::SubItemFont(const TListSection& section) const {
+  return section.FontUsage() == fuSection ? Font() : section.Font();
+}
+
+void TSectionListBox::FillRows() {
+  MeasuringHold hold(*this);
+  {
+    FlagScope rebuilding(rebuilding_);
+    rows_->Clear();
+    for (int i = 0; i < sections_.Count(); ++i) {
+      const TListSection& section = sections_.Item(i);
+      rows_->Insert(-1, section.Caption(), kHeaderTag, section_height_);
+      if (section.State() != lssExpanded) continue;
+      for (int j = 0; j < section.SubItems().Count(); ++j) {
+        const std::string& text = section.SubItems().Strings(j);
+        rows_->Insert(-1, text, kSubItemTag, MeasureSubItem(section, text));
+      }
+    }
+  }
+  UpdateHorizontalExtent();
+  Invalidate();
+}
+
+void TSectionListBox::AppendHeaderRow(const TListSection& section) {
+  if (HasRows()) rows_->Insert(-1, section.Caption(), kHeaderTag, section_height_);
+}
+
+void TSectionListBox::SetHeaderRow(const TListSection& section) {
+  if (!HasRows()) return;
+  const int row = FirstRowOfSection(section.Index());
+  rows_->SetText(row, section.Caption());
+  rows_->SetHeight(row, section_height_);
+}
+
+void TSectionListBox::RemoveSectionRows(const TListSection& section) {
+  if (!HasRows()) return;
+  const int row = FirstRowOfSection(section.Index());
+  const int count = 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
+  FlagScope rebuilding(rebuilding_);
+  for (int k = 0; k < count; ++k) rows_->Delete(row);
+}
+
+void TSectionListBox::ClearRows() {
+  if (!HasRows()) return;
+  FlagScope rebuilding(rebuilding_);
+  rows_->Clear();
+}
+
+void TSectionListBox::ExpandRows(const TListSection& section) {
+  if (!HasRows()) return;
+  const int first = FirstRowOfSection(section.Index()) + 1;
+  FlagScope rebuilding(rebuilding_);
+  for (int j = 0; j < section.SubItems().Count(); ++j) {
+    const std::string& text = section.SubItems().Strings(j);
+    rows_->Insert(first + j, text, kSubItemTag, MeasureSubItem(section, text));
+  }
+}
+
+void TSectionListBox::ContractRows(const TListSection& section) {
+  DeleteSubItemRows(section, 0, section.SubItems().Count());
+}
+
+void TSectionListBox::InsertSubItemRow(const TListSection& section, int index) {
+  if (!HasRows()) return;
+  const std::string& text = section.SubItems().Strings(index);
+  rows_->Insert(FirstRowOfSection(section.Index()) + 1 + index, text, kSubItemTag,
+                MeasureSubItem(section, text));
+}
+
+void TSectionListBox::DeleteSubItemRows(const TListSection& section, int index, int count) {
+  if (!HasRows() || count <= 0) return;
+  const int row = FirstRowOfSection(section.Index()) + 1 + index;
+  FlagScope rebuilding(rebuilding_);
+  for (int k = 0; k < count; ++k) rows_->Delete(row);
+}
+
+void TSectionListBox::SyncSubItemRowText(const TListSection& section, int index) {
+  if (!HasRows()) return;
+  const int row = FirstRowOfSection(section.Index()) + 1 + index;
+  const std::string& text = section.SubItems().Strings(index);
+  if (rows_->Text(row) != text) rows_->SetText(row, text);
+}
+
+int TSectionListBox::MeasureSubItem(const TListSection& section, const std::string& text) {
+  MeasuringHold hold(*this);
+  if (platform::Canvas* canvas = Measuring()) canvas->SetFont(SubItemFont(section));
+  return MeasureRow(text, section.AutoSize(), section.ItemHeight());
+}
+
+int TSectionListBox::MeasureRow(const std::string& text, bool auto_size, int item_height) {
+  // Rows of a section that does not size them keep one line's height.
+  if (!auto_size) return item_height;
+  MeasuringHold hold(*this);
+  platform::Canvas* canvas = Measuring();
+  if (!canvas) return item_height;
+  const std::string measured = IsRichText(text) ? RichTextToPlain(text) : text;
+  if (measured.find("</") == std::string::npos) {
+    platform::Rect box{sub_item_indent_, 0,
+                       std::max(sub_item_indent_ + 1, Width() - scroll_bar_width_), 0};
+    canvas->DrawText(
+        measured, box,
+        platform::kDtCalcRect | platform::kDtNoPrefix | (word_wrap_ ? platform::kDtWordBreak : 0));
+    const int line = canvas->TextHeight("gh");
+    const int lines = line > 0 ? std::max(1, box.Height() / line) : 1;
+    return static_cast<int>(std::min<long long>(static_cast<long long>(item_height) * lines,
+                                                std::numeric_limits<int>::max()));
+  }
+  platform::Rect box = HasRows() && rows_->Count() > 0 ? rows_->RowRect(0) : ClientRect();
+  box.left += sub_item_indent_;
+  MarkupOptions options;
+  options.mode = MarkupMode::kMeasure;
+  options.word_wrap = word_wrap_;
+  options.images = sub_item_images_;
+  options.pictures = pictures_;
+  options.cache = &picture_cache_;
+  return RenderMarkup(*canvas, measured, box, options).height + 2;
+}
+
+void TSectionListBox::RecalcRowHeights() {
+  if (!HasRows()) return;
+  MeasuringHold hold(*this);
+  int row = 0;
+  for (int i = 0; i < sections_.Count() && row < rows_->Count(); ++i) {
+    const TListSection& section = sections_.Item(i);
+    rows_->SetHeight(row++, section_height_);
+    if (section.State() != lssExpanded) continue;
+    for (int j = 0; j < section.SubItems().Count(); ++j, ++row)
+      rows_->SetHeight(row, MeasureSubItem(section, RowText(section, row)));
+  }
+  RepaintUnlessUpdating();
+}
+
+void TSectionListBox::UpdateHorizontalExtent() {
+  if (update_count_ > 0 || !HasRows()) return;
+  if (word_wrap_) {
+    rows_->SetHorizontalExtent(0);
+    return;
+  }
+  MeasuringHold hold(*this);
+  platform::Canvas* canvas = Measuring();
+  if (!canvas) return;
+  const std::vector<int> stops = tab_positions_.Stops();
+  int widest = 0;
+  int row = 0;
+  for (int i = 0; i < sections_.Count(); ++i) {
+    const TListSection& section = sections_.Item(i);
+    const int count = 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
+    if (section.EndEllipsis()) {
+      row += count;
+      continue;
+    }
+    for (int k = 0; k < count; ++k, ++row) {
+      canvas->SetFont(k == 0 ? HeaderFont(section) : SubItemFont(section));
+      const std::string text = ExtentText(RowText(section, row));
+      const int width = canvas->TabbedTextOut(0, 0, text, stops, 0).cx + sub_item_indent_;
+      widest = std::max(widest, width);
+    }
+  }
+  rows_->SetHorizontalExtent(widest < Width() ? 0 : widest);
+}
+
+}  // namespace controls

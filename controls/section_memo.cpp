@@ -1,0 +1,50 @@
+#include "controls/section_memo.h"
+
+#include "controls/section_list_box.h"
+
+namespace controls {
+
+TSectionMemo::TSectionMemo(TSectionListBox& list)
+    : ui::EditBox(list.Name() + "Memo", &list), list_(list) {
+  SetMultiline(true);
+  SetBorder(false);
+  SetVisible(false);
+}
+
+void TSectionMemo::Open(const platform::Rect& bounds, platform::Color color,
+                        const std::string& text) {
+  SetBounds(bounds);
+  SetColor(color);
+  SetCurrentText(text);
+  if (Edit()) Edit()->SelectAll();
+  SetVisible(true);
+  if (View()) View()->SetFocus();
+}
+
+void TSectionMemo::Close() {
+  SetVisible(false);
+  SetBounds({});
+}
+
+std::string TSectionMemo::EditedText() const {
+  std::string text = CurrentText();
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == '\t'))
+    text.pop_back();
+  return text;
+}
+
+bool TSectionMemo::KeyDown(int key, ui::ShiftState shift) {
+  const bool one_line = !Edit() || Edit()->LineCount() <= 1;
+  if ((key == ui::kVkReturn && (shift & ui::kShiftControl) == 0) ||
+      ((key == ui::kVkUp || key == ui::kVkDown) && one_line)) {
+    list_.FinishEdit();
+    return true;
+  }
+  return false;
+}
+
+void TSectionMemo::FocusChanged(bool focused) {
+  if (!focused) list_.FinishEdit();
+}
+
+}  // namespace controls

@@ -1,0 +1,30 @@
+#pragma once
+// The in-place editor of a section list: a borderless multi-line edit box, a child of the list
+// that stays hidden and zero-sized until a sub-item is edited.
+#include <string>
+
+#include "ui/edit_box.h"
+
+namespace controls {
+
+class TSectionListBox;
+
+class TSectionMemo : public ui::EditBox {
+ public:
+  explicit TSectionMemo(TSectionListBox& list);
+
+  // Shows the editor over `bounds` holding `text`, all of it selected, and focuses it.
+  void Open(const platform::Rect& bounds, platform::Color color, const std::string& text);
+  // Hides it again, zero-sized.
+  void Close();
+  // The text typed, without trailing line breaks and tabs.
+  std::string EditedText() const;
+
+  bool KeyDown(int key, ui::ShiftState shift) override;
+  void FocusChanged(bool focused) override;
+
+ private:
+  TSectionListBox& list_;
+};
+
+}  // namespace controls

@@ -1,0 +1,28 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "controls/tab_position_item.h"
+
+namespace controls {
+
+// The tab stops of a section list, owned by it.
+class TTabPositionCollection {
+ public:
+  explicit TTabPositionCollection(TSectionListBox* owner) : owner_(owner) {}
+
+  TTabPositionItem& Add();
+  // An index outside 0..Count()-1 throws std::out_of_range.
+  TTabPositionItem& Item(int index) const;
+  int Count() const { return static_cast<int>(items_.size()); }
+  void Delete(int index);
+  void Clear();
+  // The stops for tabbed text, or none (the default stops) unless 1 to 19 are set.
+  std::vector<int> Stops() const;
+
+ private:
+  TSectionListBox* owner_;
+  std::vector<std::unique_ptr<TTabPositionItem>> items_;
+};
+
+}  // namespace controls

@@ -1,0 +1,354 @@
+// The section list's model, row list, measuring and input, on vector rows and a fake view.
+#include "controls/section_list_box.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "controls/section_list_box_error.h"
+#include "tests/controls/section_list_box_fixture.h"
+
+namespace {
+
+using controls::TListSection;
+using controls::TSectionListBox;
+using slb_test::Derived;
+using slb_test::ListFixture;
+using slb_test::Shown;
+
+TEST(SectionListRows, StayInStepWithTheSectionsThroughEveryKindOfChange) {
+  struct Case {
+    const char* name;
+    std::function<void(TSectionListBox&)> change;
+    const char* rows;
+    int first_row_of_2;
+  };
+  const Case cases[] = {
+      {"as built", [](TSectionListBox&) {}, "H0 S0.0 S0.1 H1 H2", 4},
+      {"add to expanded", [](auto& l) { l.Sections().Item(0).SubItems().Add("0.2"); },
+       "H0 S0.0 S0.1 S0.2 H1 H2", 5},
+      {"add to contracted", [](auto& l) { l.Sections().Item(1).SubItems().Add("1.1"); },
+       "H0 S0.0 S0.1 H1 H2", 4},
+      {"insert", [](auto& l) { l.Sections().Item(0).SubItems().Insert(1, "0.x"); },
+       "H0 S0.0 S0.x S0.1 H1 H2", 5},
+      {"delete", [](auto& l) { l.Sections().Item(0).SubItems().Delete(0); }, "H0 S0.1 H1 H2", 3},
+      {"clear sub-items", [](auto& l) { l.Sections().Item(0).SubItems().Clear(); }, "H0 H1 H2", 2},
+      {"expand", [](auto& l) { l.Sections().Item(1).SetState(controls::lssExpanded); },
+       "H0 S0.0 S0.1 H1 S1.0 H2", 5},
+      {"contract", [](auto& l) { l.Sections().Item(0).SetState(controls::lssContracted); },
+       "H0 H1 H2", 2},
+      {"same state", [](auto& l) { l.Sections().Item(0).SetState(controls::lssExpanded); },
+       "H0 S0.0 S0.1 H1 H2", 4},
+      {"sort", [](auto& l) { l.Sections().Item(0).SetSortDirection(controls::sdDescending); },
+       "H0 S0.1 S0.0 H1 H2", 4},
+      {"replace", [](auto& l) { l.Sections().Item(0).SubItems().SetString(1, "new"); },
+       "H0 S0.0 Snew H1 H2", 4},
+      {"caption", [](auto& l) { l.Sections().Item(1).SetCaption("one"); }, "H0 S0.0 S0.1 Hone H2",
+       4},
+      {"delete section", [](auto& l) { l.Sections().Delete(0); }, "H1 H2", 2},
+      {"clear sections", [](auto& l) { l.Sections().Clear(); }, "", 0},
+      {"assign sub-items",
+       [](auto& l) {
+         controls::TSectionListStrings other;
+         other.Add("a");
+         l.Sections().Item(0).SetSubItems(other);
+       },
+       "H0 Sa H1 H2", 3},
+      {"assign collection",
+       [](auto& l) {
+         TSectionListBox other("Other", nullptr);
+         TListSection& s = other.Sections().Add();
+         s.SetCaption("X");
+         s.SubItems().Add("x");
+         s.SetState(controls::lssExpanded);
+         l.Sections().Assign(other.Sections());
+       },
+       "HX Sx", 2},
+      {"contract all", [](auto& l) { l.ContractAll(); }, "H0 H1 H2", 2},
+      {"one expanded", [](auto& l) { l.SetOneExpanded(true); }, "H0 S0.0 S0.1 H1 H2", 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (bool attach_late : {false, true}) {
+      SCOPED_TRACE(attach_late ? "rows attached after the change" : "rows attached first");
+      ListFixture f(!attach_late);
+      f.AddThree();
+      c.change(f.list);
+      if (attach_late) f.list.AttachRows(&f.rows);
+      EXPECT_EQ(Shown(f.rows), c.rows);
+      EXPECT_EQ(Derived(f.list), c.rows);
+      EXPECT_EQ(f.list.FirstRowOfSection(2), c.first_row_of_2);
+    }
+  }
+}
+
+TEST(SectionListRows, SortedSubItemsKeepTheirImagesAndMarks) {
+  ListFixture f;
+  TListSection& s = f.Add("0", {"b", "c", "a"}, true);
+  s.SetSubItemImageIndex(0, 7);
+  s.SetSubItemChecked(2, true);
+  s.SetSortDirection(controls::sdAscending);
+  EXPECT_EQ(Shown(f.rows), "H0 Sa Sb Sc");
+  EXPECT_TRUE(s.SubItemChecked(0));
+  EXPECT_EQ(s.SubItemImageIndex(1), 7);
+}
+
+TEST(SectionListRows, SubItemMarkOutsideTheListReadsEmptyAndCannotBeSet) {
+  ListFixture f;
+  TListSection& s = f.Add("0", {"a"}, true);
+  EXPECT_FALSE(s.SubItemChecked(1));
+  EXPECT_EQ(s.SubItemImageIndex(-1), -1);
+  EXPECT_EQ(controls::ESectionListBoxError().what(),
+            std::string("Access of imageindex of non-existing subitem"));
+  EXPECT_THROW(s.SetSubItemChecked(1, true), controls::ESectionListBoxError);
+  EXPECT_THROW(s.SetSubItemImageIndex(1, 0), controls::ESectionListBoxError);
+}
+
+TEST(SectionListMeasure, PlainRowsTakeLinesTimesItemHeightAndMarkupItsRenderedHeightPlusTwo) {
+  struct Case {
+    const char* text;
+    int height;
+  };
+  // The recording canvas lays an 8-point line 13 pixels high.
+  const Case cases[] = {
+      {"one line", 20},
+      {"one\rtwo\rthree", 60},
+      {"<B>bold</B>", 13 + 2},
+      {"<B>two</B><BR>lines", 26 + 2},
+      {"{\\rtf1{\\fonttbl x}a\\par b}", 40},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    ListFixture f;
+    f.Add("0", {c.text}, true);
+    EXPECT_EQ(f.rows.rows[1].height, c.height);
+    EXPECT_EQ(f.list.MeasureRow(c.text, true, 20), c.height);
+  }
+}
+
+TEST(SectionListMeasure, RowsAreMeasuredOnceAndOneMarkRepaintsOneRow) {
+  ListFixture f;
+  TListSection& s = f.Add("0", {"a", "b", "c"}, false);
+  EXPECT_EQ(f.view.measures, 0);  // contracted: no rows to measure
+  const int repaints = f.view.invalidations;
+  s.SetState(controls::lssExpanded);
+  EXPECT_EQ(f.view.measures, 3);
+  EXPECT_EQ(f.view.invalidations, repaints + 1);
+
+  fakes::RecordingCanvas canvas;
+  for (int row = 0; row < f.rows.Count(); ++row)
+    f.list.DrawRow(canvas, {row, f.rows.RowRect(row), false, false});
+  EXPECT_EQ(f.view.measures, 3);
+
+  const int whole = f.view.invalidations;
+  s.SetSubItemChecked(1, true);
+  EXPECT_EQ(f.view.invalidations, whole);
+  ASSERT_EQ(f.view.invalidated_rects.size(), 1u);
+  EXPECT_EQ(f.view.invalidated_rects[0], f.rows.RowRect(2));
+}
+
+// Clicks and keys, with every event written to a log.
+struct EventLog {
+  std::string text;
+  void Put(const std::string& entry) { text += (text.empty() ? "" : " ") + entry; }
+  void Wire(TSectionListBox& l) {
+    auto at = [](int i, int j) { return std::to_string(i) + "." + std::to_string(j); };
+    l.OnExpandSection = [this](auto&, int i) { Put("expand" + std::to_string(i)); };
+    l.OnContractSection = [this](auto&, int i) { Put("contract" + std::to_string(i)); };
+    l.OnSectionClick = [this](auto&, int i) { Put("section" + std::to_string(i)); };
+    l.OnSubItemClick = [this, at](auto&, int i, int j) { Put("sub" + at(i, j)); };
+    l.OnCheckBoxClick = [this, at](auto&, int i, int j) { Put("check" + at(i, j)); };
+    l.OnChange = [this, at](auto&, int i, int j) { Put("change" + at(i, j)); };
+    l.OnInsertSubItem = [this, at](auto&, int i, int j, std::string& s) {
+      Put("insert" + at(i, j));
+      s = "new";
+    };
+    l.OnDeleteSubItem = [this, at](auto&, int i, int j, bool& allow) {
+      Put("delete" + at(i, j));
+      allow = true;
+    };
+  }
+};
+
+TEST(SectionListInput, ClicksAndKeysFireTheirEventsAndChangeTheRows) {
+  using Act = std::function<void(ListFixture&)>;
+  auto click = [](int x, int y) {
+    return [=](ListFixture& f) { f.list.MouseDown(ui::MouseButton::kLeft, {x, y}, 0); };
+  };
+  auto key = [](int vk, int row) {
+    return [=](ListFixture& f) {
+      f.list.SetItemIndex(row);
+      f.list.KeyDown(vk, 0);
+    };
+  };
+  auto space = [](int row) {
+    return [=](ListFixture& f) {
+      f.list.SetItemIndex(row);
+      f.list.KeyPress(' ');
+    };
+  };
+  struct Case {
+    const char* name;
+    std::function<void(TSectionListBox&)> setup;
+    Act act;
+    const char* events;
+    const char* rows;
+    int selected = -2;  // the selected row afterwards; -2 leaves it unchecked
+  };
+  auto none = [](TSectionListBox&) {};
+  // Rows: H0 (0..19) S0.0 (20..39) S0.1 (40..59) H1 (60..79) H2 (80..99).
+  const Case cases[] = {
+      {"contracted header", none, click(50, 65), "change1.-1 section1 expand1",
+       "H0 S0.0 S0.1 H1 S1.0 H2"},
+      {"expanded header", none, click(50, 5), "change0.-1 section0 contract0", "H0 H1 H2"},
+      {"one expanded keeps it", [](auto& l) { l.SetOneExpanded(true); }, click(50, 5),
+       "change0.-1 section0 expand0", "H0 S0.0 S0.1 H1 H2"},
+      {"toggling disabled",
+       [](auto& l) {
+         l.SetExpandDisable(true);
+         l.SetContractDisable(true);
+       },
+       click(50, 5), "change0.-1 section0", "H0 S0.0 S0.1 H1 H2"},
+      {"fixed", [](auto& l) { l.Sections().Item(0).SetFixed(true); }, click(50, 5),
+       "change0.-1 section0", "H0 S0.0 S0.1 H1 H2"},
+      {"sub-item", none, click(50, 45), "change0.1 sub0.1", "H0 S0.0 S0.1 H1 H2"},
+      {"below the last row", none,
+       [](ListFixture& f) {
+         f.list.SetItemIndex(1);
+         f.list.MouseDown(ui::MouseButton::kLeft, {50, 150}, 0);
+       },
+       "", "H0 S0.0 S0.1 H1 H2", -1},
+      {"escape", none, key(ui::kVkEscape, 1), "", "H0 S0.0 S0.1 H1 H2", -1},
+      {"check zone",
+       [](auto& l) {
+         l.Sections().Item(0).SetControlType(controls::scCheckbox);
+         l.Sections().Item(0).SetReadOnly(false);
+       },
+       click(20, 25), "check0.0 change0.0 sub0.0", "H0 S0.0 S0.1 H1 H2"},
+      {"check zone of a read-only section",
+       [](auto& l) { l.Sections().Item(0).SetControlType(controls::scCheckbox); }, click(20, 25),
+       "change0.0 sub0.0", "H0 S0.0 S0.1 H1 H2"},
+      {"sort arrow",
+       [](auto& l) {
+         l.Sections().Item(0).SetSortShow(true);
+         l.Sections().Item(0).SetSortDirection(controls::sdAscending);
+       },
+       click(slb_test::kClientWidth - 15, 5), "change0.-1 section0", "H0 S0.1 S0.0 H1 H2"},
+      {"node only, outside the node", [](auto& l) { l.SetActiveSection(controls::asNodeOnly); },
+       click(50, 5), "change0.-1 section0", "H0 S0.0 S0.1 H1 H2"},
+      {"space on a header", none, space(3), "expand1", "H0 S0.0 S0.1 H1 S1.0 H2"},
+      {"space on a check box",
+       [](auto& l) {
+         l.Sections().Item(0).SetControlType(controls::scCheckbox);
+         l.Sections().Item(0).SetReadOnly(false);
+       },
+       space(2), "check0.1 sub0.1", "H0 S0.0 S0.1 H1 H2"},
+      {"insert on an empty header", none, key(ui::kVkInsert, 4), "insert2.-1",
+       "H0 S0.0 S0.1 H1 H2 Snew"},
+      {"insert on a sub-item", none, key(ui::kVkInsert, 2), "insert0.1", "H0 S0.0 Snew S0.1 H1 H2"},
+      {"delete a sub-item", none, key(ui::kVkDelete, 1), "delete0.0", "H0 S0.1 H1 H2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ListFixture f;
+    f.AddThree();
+    f.list.Sections().Item(2).SetState(controls::lssExpanded);
+    c.setup(f.list);
+    EventLog log;
+    log.Wire(f.list);
+    c.act(f);
+    EXPECT_EQ(log.text, c.events);
+    EXPECT_EQ(Shown(f.rows), c.rows);
+    if (c.selected != -2) {
+      EXPECT_EQ(f.list.ItemIndex(), c.selected);
+    }
+  }
+}
+
+class FakeEditText : public ui::EditText {
+ public:
+  std::string text;
+  std::string Text() const override { return text; }
+  void SetText(const std::string& t) override { text = t; }
+  void SelectAll() override {}
+  int LineCount() const override { return 1; }
+};
+
+TEST(SectionListEditor, CountsSubItemsFromOneAndStoresTheTrimmedText) {
+  ListFixture f;
+  TListSection& s = f.Add("0", {"first", "second"}, true);
+  s.SetReadOnly(false);
+  FakeEditText edit;
+  f.list.Memo().AttachEdit(&edit);
+  std::string seen;
+  f.list.OnStartEdit = [&](auto&, int i, int j, std::string& text) {
+    seen += "start" + std::to_string(i) + "." + std::to_string(j) + ":" + text;
+  };
+  f.list.OnEndEdit = [&](auto&, int i, int j, std::string& text) {
+    seen += " end" + std::to_string(i) + "." + std::to_string(j) + ":" + text;
+    text += "!";
+  };
+  ASSERT_TRUE(f.list.StartEdit(1));
+  EXPECT_TRUE(f.list.Memo().Visible());
+  EXPECT_EQ(f.list.Memo().Bounds(), f.rows.RowRect(1));
+  edit.text = "edited\r\n\t";
+  f.list.Memo().KeyDown(ui::kVkReturn, 0);
+  EXPECT_EQ(seen, "start0.1:first end0.1:edited");
+  EXPECT_EQ(Shown(f.rows), "H0 Sedited! Ssecond");
+  EXPECT_FALSE(f.list.Memo().Visible());
+  EXPECT_EQ(f.list.ItemIndex(), 1);
+  s.SetReadOnly(true);
+  EXPECT_FALSE(f.list.StartEdit(1));
+}
+
+}  // namespace
+
+class RecordingOpener : public controls::UrlOpener {
+ public:
+  std::vector<std::string> opened;
+  void Open(const std::string& target) override { opened.push_back(target); }
+};
+
+TEST(SectionListInput, AnchorsOpenAddressesAndReportOtherTargets) {
+  ListFixture f;
+  RecordingOpener opener;
+  f.list.SetUrlOpener(&opener);
+  // The sub-item row spans y 20..34; "link" covers x 15..38, "web" 69..86.
+  f.Add("0", {"<A href=\"go\">link</A> and <A href=\"http://x\">web</A>"}, true);
+  std::string log;
+  f.list.OnAnchorClick = [&](auto&, int row, const std::string& a) {
+    log += "click" + std::to_string(row) + a + " ";
+  };
+  f.list.OnAnchorEnter = [&](auto&, int, const std::string& a) { log += "enter" + a + " "; };
+  f.list.OnAnchorExit = [&](auto&, int, const std::string& a) { log += "exit" + a; };
+  f.list.MouseMove({20, 25}, 0);
+  EXPECT_EQ(f.view.cursor, ui::Cursor::kHand);
+  f.list.MouseMove({25, 25}, 0);  // the same anchor: no second enter
+  f.list.MouseMove({60, 25}, 0);
+  EXPECT_EQ(f.view.cursor, ui::Cursor::kArrow);
+  f.list.MouseDown(ui::MouseButton::kLeft, {20, 25}, 0);
+  f.list.MouseDown(ui::MouseButton::kLeft, {75, 25}, 0);
+  EXPECT_EQ(log, "entergo exitgoclick1go ");
+  EXPECT_EQ(opener.opened, std::vector<std::string>{"http://x"});
+  EXPECT_EQ(f.list.ItemIndex(), -1);  // a click on an anchor does not select
+}
+
+TEST(SectionListInput, TabStopDraggedOnAHeaderMovesToWhereTheButtonIsReleased) {
+  ListFixture f;
+  f.Add("a\tb", {"x\ty"}, true);
+  f.list.SetTabPosMove(true);
+  f.list.TabPositions().Add().SetTabPosition(80);
+  f.list.MouseMove({82, 5}, 0);
+  EXPECT_EQ(f.view.cursor, ui::Cursor::kHorizontalSplit);
+  f.list.MouseDown(ui::MouseButton::kLeft, {82, 5}, 0);
+  EXPECT_TRUE(f.view.captured);
+  f.view.invalidated_rects.clear();
+  f.list.MouseMove({100, 30}, 0);
+  // The drag line runs from the header's top to the bottom of the section's last row.
+  const std::vector<platform::Rect> line{{100, 0, 101, 40}};
+  EXPECT_EQ(f.view.invalidated_rects, line);
+  EXPECT_TRUE(f.list.MouseUp(ui::MouseButton::kLeft, {100, 30}, 0));
+  EXPECT_EQ(f.list.TabPositions().Item(0).TabPosition(), 100);
+  EXPECT_FALSE(f.view.captured);
+}
