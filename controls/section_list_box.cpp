@@ -87,13 +87,15 @@ void TSectionListBox::SetTopIndex(int row) {
 void TSectionListBox::BeginUpdate() {
   // One measuring canvas serves the whole batch.
   ++measuring_depth_;
-  ++update_count_;
+  // The native list would repaint at every row inserted or deleted.
+  if (update_count_++ == 0 && View()) View()->SetRedraw(false);
 }
 
 void TSectionListBox::EndUpdate() {
   if (update_count_ == 0) return;
   --update_count_;
   if (update_count_ == 0) {
+    if (View()) View()->SetRedraw(true);
     Invalidate();
     UpdateHorizontalExtent();
   }
@@ -182,6 +184,7 @@ void TSectionListBox::TabsChanged() {
 
 void TSectionListBox::AttachRows(ui::ListRows* rows) {
   rows_ = rows;
+  if (View()) scroll_bar_width_ = View()->VerticalScrollBarWidth();
   if (rows_) FillRows();
 }
 

@@ -199,7 +199,7 @@ void TSectionListBox::UpdateHorizontalExtent() {
     for (int k = 0; k < count; ++k, ++row) {
       canvas->SetFont(k == 0 ? HeaderFont(section) : SubItemFont(section));
       const std::string text = ExtentText(RowText(section, row));
-      const int width = canvas->TabbedTextOut(0, 0, text, stops, 0).cx + sub_item_indent_;
+      const int width = canvas->TabbedTextExtent(text, stops, 0).cx + sub_item_indent_;
       widest = std::max(widest, width);
     }
   }

@@ -81,6 +81,9 @@ class Canvas {
   // |stop|), measured from `tab_origin`; empty stops use the default stops. Returns the extent.
   virtual Size TabbedTextOut(int x, int y, const std::string& text, const std::vector<int>& stops,
                              int tab_origin) = 0;
+  // The extent TabbedTextOut would give, drawing nothing (GetTabbedTextExtent).
+  virtual Size TabbedTextExtent(const std::string& text, const std::vector<int>& stops,
+                                int tab_origin) = 0;
 
   // --- Lines and shapes --------------------------------------------------------------------
   // MoveTo/LineTo in the pen colour, 1 pixel wide; the end point is not drawn.

@@ -40,6 +40,10 @@ class ComponentView {
   // A canvas on the window's device for measuring text outside painting; it draws nothing
   // visible and lives until the pointer goes.
   virtual std::unique_ptr<platform::Canvas> MeasuringCanvas() = 0;
+  // Suspends (false) and resumes (true) the window's repainting, around bulk changes.
+  virtual void SetRedraw(bool redraw) = 0;
+  // The system's vertical scroll-bar width, which lists measure their rows against.
+  virtual int VerticalScrollBarWidth() const = 0;
   // The component is being destroyed: its window must no longer reach it.
   virtual void ComponentGone() = 0;
 };

@@ -131,6 +131,18 @@ Size GdiCanvas::TabbedTextOut(int x, int y, const std::string& text, const std::
   return {LOWORD(extent), HIWORD(extent)};
 }
 
+Size GdiCanvas::TabbedTextExtent(const std::string& text, const std::vector<int>& stops,
+                                 int tab_origin) {
+  // The stops are counted from the text's start; a tab origin left of it moves them right.
+  std::vector<INT> positions;
+  positions.reserve(stops.size());
+  for (int stop : stops) positions.push_back(stop < 0 ? stop + tab_origin : stop - tab_origin);
+  const DWORD extent = ::GetTabbedTextExtentA(dc_, text.data(), static_cast<int>(text.size()),
+                                              static_cast<int>(positions.size()),
+                                              positions.empty() ? nullptr : positions.data());
+  return {LOWORD(extent), HIWORD(extent)};
+}
+
 void GdiCanvas::MoveTo(int x, int y) {
   ::MoveToEx(dc_, x, y, nullptr);
 }

@@ -46,6 +46,8 @@ class GdiCanvas : public platform::Canvas {
   Size TabbedTextOut(int x, int y, const std::string& text, const std::vector<int>& stops,
                      int tab_origin) override;
 
+  Size TabbedTextExtent(const std::string& text, const std::vector<int>& stops,
+                        int tab_origin) override;
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void Rectangle(const Rect& rect) override;

@@ -118,6 +118,10 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
   }
   std::unique_ptr<platform::Canvas> MeasuringCanvas() override;
   void ComponentGone() override { component = nullptr; }
+  void SetRedraw(bool redraw) override {
+    ::SendMessageA(window, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+  }
+  int VerticalScrollBarWidth() const override { return ::GetSystemMetrics(SM_CXVSCROLL); }
 
   void ApplyCursor() const {
     HCURSOR shape = ::LoadCursorA(nullptr, CursorResource(cursor));

@@ -34,6 +34,10 @@ class FakeView : public ui::ComponentView {
     return std::make_unique<RecordingCanvas>();
   }
   void ComponentGone() override { gone = true; }
+  void SetRedraw(bool on) override { redraw = on; }
+  int VerticalScrollBarWidth() const override { return scroll_bar_width; }
+  bool redraw = true;
+  int scroll_bar_width = 16;
 };
 
 }  // namespace fakes

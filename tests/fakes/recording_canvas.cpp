@@ -183,8 +183,13 @@ int RecordingCanvas::DrawText(const std::string& text, platform::Rect& rect, std
   return height;
 }
 
-platform::Size RecordingCanvas::TabbedTextOut(int x, int y, const std::string& text,
-                                              const std::vector<int>& stops, int tab_origin) {
+platform::Size RecordingCanvas::TabbedTextExtent(const std::string& text,
+                                                 const std::vector<int>& stops, int tab_origin) {
+  return {TabbedWidth(0, text, stops, tab_origin), LineHeightOf(font_)};
+}
+
+int RecordingCanvas::TabbedWidth(int x, const std::string& text, const std::vector<int>& stops,
+                                 int tab_origin) const {
   int pos = x;
   std::size_t start = 0;
   bool first = true;
@@ -209,7 +214,13 @@ platform::Size RecordingCanvas::TabbedTextOut(int x, int y, const std::string& t
     if (tab == std::string::npos) break;
     start = tab + 1;
   }
-  const platform::Size size{pos - x, LineHeightOf(font_)};
+  return pos - x;
+}
+
+platform::Size RecordingCanvas::TabbedTextOut(int x, int y, const std::string& text,
+                                              const std::vector<int>& stops, int tab_origin) {
+  const platform::Size size{TabbedWidth(x, text, stops, tab_origin), LineHeightOf(font_)};
+  const int pos = x + size.cx;
   texts.push_back({text, {x, y, pos, y + size.cy}, 0, font_, bk_mode_, bk_color_});
   Log("TabbedTextOut \"" + text + "\" " + std::to_string(x) + "," + std::to_string(y));
   return size;

@@ -75,6 +75,8 @@ class RecordingCanvas : public platform::Canvas {
   platform::Size TabbedTextOut(int x, int y, const std::string& text, const std::vector<int>& stops,
                                int tab_origin) override;
 
+  platform::Size TabbedTextExtent(const std::string& text, const std::vector<int>& stops,
+                                  int tab_origin) override;
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void Rectangle(const platform::Rect& rect) override;
@@ -104,6 +106,8 @@ class RecordingCanvas : public platform::Canvas {
 
  private:
   void Log(std::string line);
+  int TabbedWidth(int x, const std::string& text, const std::vector<int>& stops,
+                  int tab_origin) const;
   void Plot(int x, int y, platform::Color color);
   // Copies the bitmap's painted pixels; those of colour `from` become `to`, or are left out
   // when `to` is clNone.
