@@ -3,6 +3,7 @@
 #include "app/launch_rules.h"
 #include "app/main_window_pictures.h"
 #include "app/windows_version.h"
+#include "browser/update_batch.h"
 #include "i18n/text_ids.h"
 
 namespace app {
@@ -10,7 +11,10 @@ namespace {
 
 constexpr platform::Color kCentralPanelColor = platform::Rgb(197, 210, 226);
 constexpr platform::Color kUsagePanelColor = platform::Rgb(112, 133, 190);
-constexpr platform::Color kRightSectionColor = platform::Rgb(219, 219, 219);
+constexpr platform::Color kLeftSectionColor = platform::Rgb(216, 208, 146);
+constexpr platform::Color kDetailSectionColor = platform::Rgb(219, 219, 219);
+constexpr int kListRowHeight = 20;
+constexpr int kListTabStop = 80;
 constexpr int kButtonTop = 3;
 constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 19;
@@ -62,13 +66,18 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       tool_help_binding_(services.kernel, services.tool_help),
       app_windows_(services.ui, services.window_icons, FamilyOf(services.kernel)),
       cpu_usage_module_(services.kernel, services.native, services.registry),
-      MCPUUsage1(cpu_usage_module_, services.timers) {
+      browser_(SectionListBox1, SectionListBox2, processes_, app_windows_, language_,
+               {services.kernel, services.ui, services.shell}),
+      MCPUUsage1(cpu_usage_module_, services.timers),
+      PopupMenu1(*this) {
   SetText(kApplicationTitle);
   SetBounds(platform::RectOfSize(0, 0, kWidth, kHeight));
   SetFont(platform::Font{"MS Sans Serif", 8, platform::clWindowText, 0});
   SetBackground(WindowBackgroundTile());
   BuildTopBar();
   BuildCentralPanel();
+  BuildLists();
+  BuildPopupMenu();
   for (int i = 0; i < kFixedIconCount; ++i)
     services_.window_icons.AddMasked(FixedIconPicture(i).pixels, kPictureKey);
   TimerNT.OnTimer = [this] { TimerNTTimer(); };
@@ -103,17 +112,6 @@ void TProcesessFrm::BuildCentralPanel() {
   Panel2.SetBounds(platform::RectOfSize(8, 28, 561, 417));
   Panel2.SetColor(kCentralPanelColor);
 
-  SectionListBox1.SetBounds(platform::RectOfSize(0, 0, 193, 417));
-  SectionListBox1.SetColor(platform::clInfoBk);
-  SectionListBox1.Sections().Add().SetCaption("Applications");
-  SectionListBox1.Sections().Add().SetCaption("Processes");
-  SectionListBox2.SetBounds(platform::RectOfSize(200, 87, 345, 329));
-  SectionListBox2.SetColor(kRightSectionColor);
-  ReportListBox.SetBounds(platform::RectOfSize(433, 33, 64, 48));
-  ReportListBox.SetVisible(false);
-  ReportListBox.Sections().Add().SetCaption("Applications");
-  ReportListBox.Sections().Add().SetCaption("Processes");
-
   // The strip behind the gauge label: drawn full once, never updated.
   controls::ConfigureAsMainWindowStrip(GaugeBar1);
 
@@ -133,6 +131,107 @@ void TProcesessFrm::BuildCentralPanel() {
   platform::Font white = Panel1.Font();
   white.color = platform::clWhite;
   Panel1.SetFont(white);
+}
+
+namespace {
+
+// What the three lists of the window share: row heights, indents, glyph nodes, a wallpaper and
+// navy text on the selected row.
+void ConfigureList(controls::TSectionListBox& list, const ui::Picture& wallpaper,
+                   platform::Color section_color, platform::Color section_font_color) {
+  list.SetSectionHeight(kListRowHeight);
+  list.SetSubItemHeight(kListRowHeight);
+  list.SetSectionIndent(14);
+  list.SetSubItemIndent(14);
+  list.SetNodeType(controls::lnGlyph);
+  list.SetExpandGlyph(NodeGlyph(true));
+  list.SetContractGlyph(NodeGlyph(false));
+  list.SetSelectionTextColor(platform::clNavy);
+  list.SetWallpaper(wallpaper);
+  list.SetSectionColor(section_color);
+  platform::Font section_font = list.Font();
+  section_font.color = section_font_color;
+  list.SetSectionFont(section_font);
+}
+
+// The applications and processes sections as the left and the report lists start with them.
+void AddBrowserSections(controls::TSectionListBox& list) {
+  for (int i = 0; i < 2; ++i) {
+    controls::TListSection& section = list.Sections().Add();
+    section.SetImageIndex(i);
+    section.SetFontUsage(controls::fuBoth);
+    section.SetItemHeight(kListRowHeight);
+  }
+  list.TabPositions().Add().SetTabPosition(kListTabStop);
+}
+
+}  // namespace
+
+void TProcesessFrm::BuildLists() {
+  for (int i = 0; i < kSectionImageCount; ++i)
+    services_.section_images.AddMasked(SectionImagePicture(i).pixels, kPictureKey);
+
+  SectionListBox1.SetBounds(platform::RectOfSize(0, 0, 193, 417));
+  SectionListBox1.SetColor(platform::clInfoBk);
+  ConfigureList(SectionListBox1, LeftListWallpaper(), kLeftSectionColor, platform::clBackground);
+  SectionListBox1.SetSectionImages(&services_.section_images);
+  SectionListBox1.SetSubItemImages(&services_.window_icons);
+  SectionListBox1.SetScrollWidth(16);
+  AddBrowserSections(SectionListBox1);
+  SectionListBox1.OnExpandSection = [this](controls::TSectionListBox& s, int i) {
+    SectionListBox1ExpandSection(s, i);
+  };
+  SectionListBox1.OnContractSection = [this](controls::TSectionListBox& s, int i) {
+    SectionListBox1ContractSection(s, i);
+  };
+  SectionListBox1.OnSubItemClick = [this](controls::TSectionListBox& s, int i, int j) {
+    SectionListBox1SubItemClick(s, i, j);
+  };
+
+  SectionListBox2.SetBounds(platform::RectOfSize(200, 87, 345, 329));
+  SectionListBox2.SetColor(platform::clWindow);
+  ConfigureList(SectionListBox2, DetailListWallpaper(), kDetailSectionColor,
+                platform::clWindowText);
+  SectionListBox2.SetWordWrap(true);
+  SectionListBox2.SetSectionImages(&services_.window_icons);
+  SectionListBox2.SetSubItemImages(&services_.window_icons);
+  SectionListBox2.SetExpandDisable(true);
+  SectionListBox2.SetContractDisable(true);
+  SectionListBox2.SetScrollWidth(10);
+  SectionListBox2.OnExpandSection = [this](controls::TSectionListBox& s, int i) {
+    SectionListBox2ExpandSection(s, i);
+  };
+  SectionListBox2.OnSectionClick = [this](controls::TSectionListBox& s, int i) {
+    SectionListBox2SectionClick(s, i);
+  };
+  SectionListBox2.OnSubItemClick = [this](controls::TSectionListBox& s, int i, int j) {
+    SectionListBox2SubItemClick(s, i, j);
+  };
+
+  // The report's staging list: never shown, filled and read by the report.
+  ReportListBox.SetBounds(platform::RectOfSize(433, 33, 64, 48));
+  ReportListBox.SetVisible(false);
+  ReportListBox.SetColor(platform::clInfoBk);
+  platform::Font bold = ReportListBox.Font();
+  bold.style |= platform::kFontBold;
+  ReportListBox.SetFont(bold);
+  ConfigureList(ReportListBox, LeftListWallpaper(), kLeftSectionColor, platform::clBackground);
+  ReportListBox.SetSectionImages(&services_.window_icons);
+  ReportListBox.SetSubItemImages(&services_.window_icons);
+  ReportListBox.SetScrollWidth(16);
+  AddBrowserSections(ReportListBox);
+
+  browser_.OwnerWindow = [this] { return Handle(); };
+  browser_.MessageCaption = kApplicationTitle;
+  browser_.PopupPriorityMenu = [this](platform::Point screen) { PopupMenu1.Popup(screen); };
+}
+
+void TProcesessFrm::BuildPopupMenu() {
+  // The priority classes, by captions that are the window's own and never translated.
+  PopupMenu1.Items = {{"Nizka", [this] { Nizka1Click(); }},
+                      {"Normalni", [this] { Normalni1Click(); }},
+                      {"Vysoka", [this] { Vysoka1Click(); }},
+                      {"Realnycas", [this] { Realnzcas1Click(); }}};
 }
 
 void TProcesessFrm::ClientSizeChanged(int width, int) {
@@ -165,8 +264,10 @@ void TProcesessFrm::SetCaptions() {
   Panel3.SetText(texts.TextById(i18n::kTextGaugeLabel));
   Panel1.SetText(texts.TextById(i18n::kTextUsagePanel));
   RefreshBtn.SetText(texts.TextById(i18n::kTextRefreshButton));
-  SectionListBox1.Sections().Item(0).SetCaption(texts.TextById(i18n::kTextApplications));
-  SectionListBox1.Sections().Item(1).SetCaption(texts.TextById(i18n::kTextProcesses));
+  for (controls::TSectionListBox* list : {&SectionListBox1, &ReportListBox}) {
+    list->Sections().Item(0).SetCaption(texts.TextById(i18n::kTextApplications));
+    list->Sections().Item(1).SetCaption(texts.TextById(i18n::kTextProcesses));
+  }
 }
 
 void TProcesessFrm::MinimizeBtnClick() {
@@ -180,14 +281,23 @@ void TProcesessFrm::TimerNTTimer() {
   nt_processes_.CollectNtProcessIds();
   nt_processes_.BuildNtProcessList();
   app_windows_.EnumerateAppWindows();
+  // Both lists repaint once, and only where this tick changed something.
+  browser::UpdateBatch left(SectionListBox1);
+  browser::UpdateBatch detail(SectionListBox2);
+  browser_.SyncApplicationsSection(browser_.DetailShowsApplications());
+  browser_.SyncProcessesSection(browser_.DetailShowsProcesses());
 }
 
 void TProcesessFrm::Timer9xTimer() {
   if (!tool_help_list_) return;
   tool_help_list_->CollectToolHelpEntries();
   tool_help_list_->Build9xProcessList();
+  browser::UpdateBatch left(SectionListBox1);
+  browser::UpdateBatch detail(SectionListBox2);
+  browser_.SyncProcessesSection(browser_.DetailShowsProcesses());
   app_windows_.EnumerateAppWindows();
   geticons();
+  browser_.SyncApplicationsSection(browser_.DetailShowsApplications());
 }
 
 void TProcesessFrm::geticons() {
@@ -196,6 +306,41 @@ void TProcesessFrm::geticons() {
 
 void TProcesessFrm::MCPUUsage1Interval(snapshot::TMCPUUsage&, std::uint32_t value) {
   ProgressFill1.SetPosition(ui::UsageIndicatorPosition(value));
+}
+
+void TProcesessFrm::SectionListBox1ExpandSection(controls::TSectionListBox&, int section_index) {
+  browser_.SectionListBox1ExpandSection(section_index);
+}
+
+void TProcesessFrm::SectionListBox1ContractSection(controls::TSectionListBox&, int section_index) {
+  browser_.SectionListBox1ContractSection(section_index);
+}
+
+void TProcesessFrm::SectionListBox1SubItemClick(controls::TSectionListBox&, int section_index,
+                                                int subitem_index) {
+  browser_.SectionListBox1SubItemClick(section_index, subitem_index);
+}
+
+void TProcesessFrm::SectionListBox2SectionClick(controls::TSectionListBox&, int section_index) {
+  browser_.SectionListBox2SectionClick(section_index);
+}
+
+void TProcesessFrm::SectionListBox2SubItemClick(controls::TSectionListBox&, int section_index,
+                                                int subitem_index) {
+  browser_.SectionListBox2SubItemClick(section_index, subitem_index);
+}
+
+void TProcesessFrm::Nizka1Click() {
+  browser_.SetPriority(platform::kIdlePriorityClass);
+}
+void TProcesessFrm::Normalni1Click() {
+  browser_.SetPriority(platform::kNormalPriorityClass);
+}
+void TProcesessFrm::Vysoka1Click() {
+  browser_.SetPriority(platform::kHighPriorityClass);
+}
+void TProcesessFrm::Realnzcas1Click() {
+  browser_.SetPriority(platform::kRealtimePriorityClass);
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 // the timers that keep it in step with the system. Its creation runs the start-up sequence.
 #include <memory>
 #include "app/services.h"
+#include "browser/process_browser.h"
 #include "controls/gauge_bar.h"
 #include "controls/section_list_box.h"
 #include "i18n/language_library.h"
@@ -18,6 +19,7 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "ui/popup_menu.h"
 #include "ui/progress_fill.h"
 #include "ui/timer.h"
 
@@ -53,6 +55,23 @@ class TProcesessFrm : public ui::Form {
   // A new processor-usage figure: the indicator shows it as a percentage.
   void MCPUUsage1Interval(snapshot::TMCPUUsage& sender, std::uint32_t value);
 
+  // The lists: expanding a left section fills the detail list; detail lines act.
+  void SectionListBox1ExpandSection(controls::TSectionListBox& sender, int section_index);
+  void SectionListBox1ContractSection(controls::TSectionListBox& sender, int section_index);
+  void SectionListBox1SubItemClick(controls::TSectionListBox& sender, int section_index,
+                                   int subitem_index);
+  void SectionListBox2SectionClick(controls::TSectionListBox& sender, int section_index);
+  void SectionListBox2SubItemClick(controls::TSectionListBox& sender, int section_index,
+                                   int subitem_index);
+  void SectionListBox2ExpandSection(controls::TSectionListBox&, int) {}
+  // The priority menu's items.
+  void Nizka1Click();
+  void Normalni1Click();
+  void Vysoka1Click();
+  void Realnzcas1Click();
+
+  browser::ProcessBrowser& Browser() { return browser_; }
+
   ui::Panel Panel4;
   ui::TExplBtn ReportBtn;
   ui::TExplBtn RefreshBtn;
@@ -74,6 +93,8 @@ class TProcesessFrm : public ui::Form {
  private:
   void BuildTopBar();
   void BuildCentralPanel();
+  void BuildLists();
+  void BuildPopupMenu();
   void SetCaptions();
 
   Services services_;
@@ -85,9 +106,11 @@ class TProcesessFrm : public ui::Form {
   std::unique_ptr<snapshot::ToolHelpProcessList> tool_help_list_;  // the 9x family only
   snapshot::AppWindowList app_windows_;
   snapshot::CpuUsageModule cpu_usage_module_;
+  browser::ProcessBrowser browser_;
 
  public:
   snapshot::TMCPUUsage MCPUUsage1;
+  ui::PopupMenu PopupMenu1;
 };
 
 }  // namespace app

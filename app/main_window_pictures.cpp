@@ -95,4 +95,54 @@ ui::Picture WindowBackgroundTile() {
   return r.Take();
 }
 
+ui::Picture NodeGlyph(bool expanded) {
+  // A bevelled button with a navy sign; the key colour around it takes the header's colour.
+  ui::Raster r(10, 10, kKey);
+  r.Fill(1, 1, 9, 9, platform::Rgb(240, 240, 248));
+  r.Line(0, 0, 9, 0, platform::Rgb(112, 133, 190)),
+      r.Line(0, 0, 0, 9, platform::Rgb(112, 133, 190));
+  r.Line(0, 9, 9, 9, platform::Rgb(40, 48, 104)), r.Line(9, 0, 9, 9, platform::Rgb(40, 48, 104));
+  r.Line(2, 4, 7, 4, platform::clNavy), r.Line(2, 5, 7, 5, platform::clNavy);
+  if (!expanded) r.Line(4, 2, 4, 7, platform::clNavy), r.Line(5, 2, 5, 7, platform::clNavy);
+  return r.Take();
+}
+
+namespace {
+
+// A pale paper with a faint diagonal thread, in the list's own tint.
+ui::Picture Wallpaper(int width, int height, platform::Color paper, platform::Color thread) {
+  ui::Raster r(width, height, paper);
+  for (int x = 0; x < width; ++x) r.Set(x, (x * height / width + height / 2) % height, thread);
+  return r.Take();
+}
+
+}  // namespace
+
+ui::Picture LeftListWallpaper() {
+  return Wallpaper(36, 44, platform::Rgb(255, 255, 231), platform::Rgb(245, 240, 214));
+}
+
+ui::Picture DetailListWallpaper() {
+  return Wallpaper(30, 32, platform::Rgb(250, 250, 252), platform::Rgb(236, 238, 246));
+}
+
+ui::Picture SectionImagePicture(int index) {
+  ui::Raster r(kGlyph, kGlyph, kKey);
+  const platform::Color ink = platform::Rgb(40, 48, 104);
+  if (index == 0) {  // two overlapping windows: the applications
+    for (int o = 0; o <= 4; o += 4) {
+      r.Fill(1 + o, 1 + o, 11 + o, 11 + o, platform::clWhite);
+      r.Fill(1 + o, 1 + o, 11 + o, 4 + o, platform::Rgb(64, 0, 128));
+      r.Line(1 + o, 1 + o, 10 + o, 1 + o, ink), r.Line(1 + o, 10 + o, 10 + o, 10 + o, ink);
+      r.Line(1 + o, 1 + o, 1 + o, 10 + o, ink), r.Line(10 + o, 1 + o, 10 + o, 10 + o, ink);
+    }
+  } else {  // gears: the processes
+    r.Circle(8, 8, 6, platform::Rgb(112, 133, 190), true);
+    r.Circle(8, 8, 6, ink, false);
+    r.Circle(8, 8, 2, platform::clWhite, true);
+    for (int d = -1; d <= 1; d += 2) r.Line(8, 8 + 7 * d, 8, 8 + 5 * d, ink);
+  }
+  return r.Take();
+}
+
 }  // namespace app

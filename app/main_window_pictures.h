@@ -17,4 +17,14 @@ constexpr platform::Color kPictureKey = platform::Rgb(255, 0, 255);
 ui::Picture TopBarTile();
 ui::Picture WindowBackgroundTile();
 
+// The section lists' pictures: the node glyphs (10 x 10, a plus to expand a contracted
+// section, a minus to contract an expanded one), the tiled wallpapers (36 x 44 for the left
+// list, 30 x 32 for the detail list), and the left list's two section images (16 x 16:
+// 0 the applications, 1 the processes).
+ui::Picture NodeGlyph(bool expanded);
+ui::Picture LeftListWallpaper();
+ui::Picture DetailListWallpaper();
+constexpr int kSectionImageCount = 2;
+ui::Picture SectionImagePicture(int index);
+
 }  // namespace app

@@ -6,6 +6,7 @@
 #include "platform/native_system_info.h"
 #include "platform/process_status.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/timer_service.h"
 #include "platform/tool_help.h"
 #include "platform/user_interface.h"
@@ -23,6 +24,9 @@ struct Services {
   platform::ToolHelp& tool_help;
   // ImageList1, the window-icon list the main window fills; it outlives the window.
   platform::ImageList& window_icons;
+  platform::Shell& shell;
+  // ImageList2, the left list's section images, filled by the main window.
+  platform::ImageList& section_images;
 };
 
 }  // namespace app

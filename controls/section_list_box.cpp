@@ -96,8 +96,11 @@ void TSectionListBox::EndUpdate() {
   --update_count_;
   if (update_count_ == 0) {
     if (View()) View()->SetRedraw(true);
-    Invalidate();
-    UpdateHorizontalExtent();
+    // A batch that changed nothing repaints nothing: the refresh runs one every second.
+    if (std::exchange(changed_, false)) {
+      Invalidate();
+      UpdateHorizontalExtent();
+    }
   }
   if (--measuring_depth_ == 0) measuring_.reset();
 }
@@ -169,12 +172,27 @@ void TSectionListBox::ToggleSection(int row) {
 }
 
 void TSectionListBox::RepaintUnlessUpdating() {
-  if (update_count_ == 0) Invalidate();
+  if (update_count_ == 0)
+    Invalidate();
+  else
+    NoteChange();
+}
+
+void TSectionListBox::NoteChange() {
+  if (update_count_ > 0) changed_ = true;
 }
 
 void TSectionListBox::RepaintRow(int row) {
-  if (update_count_ > 0 || !HasRows() || row < 0 || row >= rows_->Count()) return;
+  if (update_count_ > 0) {
+    NoteChange();
+    return;
+  }
+  if (!HasRows() || row < 0 || row >= rows_->Count()) return;
   InvalidateRect(rows_->RowRect(row));
+}
+
+void TSectionListBox::RepaintHeaderRow(const TListSection& section) {
+  RepaintRow(FirstRowOfSection(section.Index()));
 }
 
 void TSectionListBox::TabsChanged() {

@@ -217,7 +217,10 @@ class TSectionListBox : public ui::ListBox {
     RepaintUnlessUpdating();
   }
   void RepaintUnlessUpdating();
+  // Notes, inside an update batch, that the batch changed what the list shows.
+  void NoteChange();
   void RepaintRow(int row);
+  void RepaintHeaderRow(const TListSection& section);
   void TabsChanged();
 
   // The row list kept in step with the sections (section_list_box_rows.cpp).
@@ -293,6 +296,7 @@ class TSectionListBox : public ui::ListBox {
 
   ui::ListRows* rows_ = nullptr;
   int update_count_ = 0;
+  bool changed_ = false;     // the current update batch changed something
   bool rebuilding_ = false;  // rows go in or out in bulk: nothing is painted
   bool destroying_ = false;  // the sections being freed leave the rows alone
   TabDrag tab_drag_;

@@ -69,17 +69,21 @@ void TSectionListBox::FillRows() {
 }
 
 void TSectionListBox::AppendHeaderRow(const TListSection& section) {
+  NoteChange();
   if (HasRows()) rows_->Insert(-1, section.Caption(), kHeaderTag, section_height_);
 }
 
 void TSectionListBox::SetHeaderRow(const TListSection& section) {
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index());
+  if (rows_->Text(row) == section.Caption() && rows_->Height(row) == section_height_) return;
+  NoteChange();
   rows_->SetText(row, section.Caption());
   rows_->SetHeight(row, section_height_);
 }
 
 void TSectionListBox::RemoveSectionRows(const TListSection& section) {
+  NoteChange();
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index());
   const int count = 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
@@ -88,12 +92,14 @@ void TSectionListBox::RemoveSectionRows(const TListSection& section) {
 }
 
 void TSectionListBox::ClearRows() {
+  NoteChange();
   if (!HasRows()) return;
   FlagScope rebuilding(rebuilding_);
   rows_->Clear();
 }
 
 void TSectionListBox::ExpandRows(const TListSection& section) {
+  NoteChange();
   if (!HasRows()) return;
   const int first = FirstRowOfSection(section.Index()) + 1;
   FlagScope rebuilding(rebuilding_);
@@ -108,6 +114,7 @@ void TSectionListBox::ContractRows(const TListSection& section) {
 }
 
 void TSectionListBox::InsertSubItemRow(const TListSection& section, int index) {
+  NoteChange();
   if (!HasRows()) return;
   const std::string& text = section.SubItems().Strings(index);
   rows_->Insert(FirstRowOfSection(section.Index()) + 1 + index, text, kSubItemTag,
@@ -116,6 +123,7 @@ void TSectionListBox::InsertSubItemRow(const TListSection& section, int index) {
 
 void TSectionListBox::DeleteSubItemRows(const TListSection& section, int index, int count) {
   if (!HasRows() || count <= 0) return;
+  NoteChange();
   const int row = FirstRowOfSection(section.Index()) + 1 + index;
   FlagScope rebuilding(rebuilding_);
   for (int k = 0; k < count; ++k) rows_->Delete(row);
@@ -125,7 +133,9 @@ void TSectionListBox::SyncSubItemRowText(const TListSection& section, int index)
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index()) + 1 + index;
   const std::string& text = section.SubItems().Strings(index);
-  if (rows_->Text(row) != text) rows_->SetText(row, text);
+  if (rows_->Text(row) == text) return;
+  NoteChange();
+  rows_->SetText(row, text);
 }
 
 int TSectionListBox::MeasureSubItem(const TListSection& section, const std::string& text) {

@@ -26,6 +26,8 @@ void TSectionListStrings::InsertItem(int index, const TSubItem& item) {
   TSectionListBox* box = section_ ? section_->Box() : nullptr;
   if (!box) return;
   if (section_->State() == lssExpanded) box->InsertSubItemRow(*section_, index);
+  // A first sub-item turns the header's empty node into a full one.
+  if (Count() == 1) box->RepaintHeaderRow(*section_);
   box->UpdateHorizontalExtent();
 }
 
@@ -34,13 +36,16 @@ void TSectionListStrings::Delete(int index) {
   TSectionListBox* box = section_ ? section_->Box() : nullptr;
   if (box && section_->State() == lssExpanded) box->DeleteSubItemRows(*section_, index, 1);
   items_.erase(items_.begin() + index);
+  if (box && items_.empty()) box->RepaintHeaderRow(*section_);
   if (box) box->UpdateHorizontalExtent();
 }
 
 void TSectionListStrings::Clear() {
   TSectionListBox* box = section_ ? section_->Box() : nullptr;
   if (box && section_->State() == lssExpanded) box->DeleteSubItemRows(*section_, 0, Count());
+  const bool had_items = !items_.empty();
   items_.clear();
+  if (box && had_items) box->RepaintHeaderRow(*section_);
   if (box) box->UpdateHorizontalExtent();
 }
 

@@ -20,6 +20,22 @@ constexpr std::uint32_t kErrorInvalidName = 123;
 constexpr std::uint32_t kMutexAllAccess = 0x1F0001;
 constexpr std::uint32_t kLoadLibraryAsDatafile = 0x00000002;
 
+// Process access rights and priority classes.
+constexpr std::uint32_t kProcessTerminate = 0x0001;
+constexpr std::uint32_t kProcessAllAccess = 0x1F0FFF;
+constexpr std::uint32_t kIdlePriorityClass = 0x40;
+constexpr std::uint32_t kNormalPriorityClass = 0x20;
+constexpr std::uint32_t kHighPriorityClass = 0x80;
+constexpr std::uint32_t kRealtimePriorityClass = 0x100;
+
+// GetProcessTimes: 64-bit counts of 100-nanosecond units (FILETIME).
+struct ProcessTimes {
+  std::uint64_t creation = 0;
+  std::uint64_t exit = 0;
+  std::uint64_t kernel = 0;
+  std::uint64_t user = 0;
+};
+
 // What GetVersionExA fills into an OSVERSIONINFOA (size 148).
 struct OsVersionInfo {
   std::uint32_t platform_id = 0;
@@ -59,6 +75,10 @@ class Kernel {
   virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t process_id) = 0;
   // 0 on failure (a null handle fails).
   virtual std::uint32_t GetPriorityClass(Handle process) = 0;
+  // False on failure, `times` then untouched.
+  virtual bool GetProcessTimes(Handle process, ProcessTimes& times) = 0;
+  virtual bool TerminateProcess(Handle process, std::uint32_t exit_code) = 0;
+  virtual bool SetPriorityClass(Handle process, std::uint32_t priority_class) = 0;
 };
 
 }  // namespace platform

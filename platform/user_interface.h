@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/geometry.h"
 #include "platform/types.h"
 
 namespace platform {
@@ -24,6 +25,13 @@ constexpr int kIdNo = 7;
 constexpr int kGwlHwndParent = -8;
 constexpr int kGwlExStyle = -20;
 constexpr int kGclHIcon = -14;
+
+// ShowWindow commands and the close message.
+constexpr int kSwShowMaximized = 3;
+constexpr int kSwShow = 5;
+constexpr int kSwMinimize = 6;
+constexpr int kSwRestore = 9;
+constexpr std::uint32_t kWmClose = 0x0010;
 
 constexpr std::uint32_t kWsExToolWindow = 0x80;
 constexpr std::uint32_t kWsExAppWindow = 0x40000;
@@ -50,6 +58,15 @@ class UserInterface {
   // Copies at most size - 1 characters and a NUL; returns the number copied, 0 on failure.
   virtual int GetWindowTextA(WindowHandle window, char* buffer, int size) = 0;
   virtual std::uintptr_t GetClassLongA(WindowHandle window, int index) = 0;
+
+  // Another program's window: its show state is changed without waiting for it, so a hung
+  // program cannot hold this one up (ShowWindowAsync).
+  virtual bool ShowWindowAsync(WindowHandle window, int command) = 0;
+  virtual bool SetForegroundWindow(WindowHandle window) = 0;
+  virtual bool PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+                            std::intptr_t lparam) = 0;
+  // The pointer's position on the screen.
+  virtual Point GetCursorPos() = 0;
 };
 
 }  // namespace platform

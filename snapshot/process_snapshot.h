@@ -27,6 +27,10 @@ class ProcessSnapshot {
     return processes_[index];
   }
   void Truncate(std::size_t count) { processes_.resize(count); }
+  // A process the user ended leaves the list at once, with its place in the lists.
+  void Erase(std::size_t index) {
+    if (index < processes_.size()) processes_.erase(processes_.begin() + index);
+  }
   void Reserve(std::size_t count) { processes_.reserve(count); }
 
  private:

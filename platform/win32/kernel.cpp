@@ -94,4 +94,25 @@ std::uint32_t Win32Kernel::GetPriorityClass(Handle process) {
   return ::GetPriorityClass(ToHandle<HANDLE>(process));
 }
 
+namespace {
+std::uint64_t Count(const FILETIME& t) {
+  return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+}  // namespace
+
+bool Win32Kernel::GetProcessTimes(Handle process, ProcessTimes& times) {
+  FILETIME creation, exit, kernel, user;
+  if (!::GetProcessTimes(ToHandle<HANDLE>(process), &creation, &exit, &kernel, &user)) return false;
+  times = {Count(creation), Count(exit), Count(kernel), Count(user)};
+  return true;
+}
+
+bool Win32Kernel::TerminateProcess(Handle process, std::uint32_t exit_code) {
+  return ::TerminateProcess(ToHandle<HANDLE>(process), exit_code) != FALSE;
+}
+
+bool Win32Kernel::SetPriorityClass(Handle process, std::uint32_t priority_class) {
+  return ::SetPriorityClass(ToHandle<HANDLE>(process), priority_class) != FALSE;
+}
+
 }  // namespace platform::win32

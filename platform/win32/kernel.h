@@ -21,6 +21,9 @@ class Win32Kernel : public platform::Kernel {
   ProcAddress GetProcAddress(Handle module, const std::string& name) override;
   Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t process_id) override;
   std::uint32_t GetPriorityClass(Handle process) override;
+  bool GetProcessTimes(Handle process, ProcessTimes& times) override;
+  bool TerminateProcess(Handle process, std::uint32_t exit_code) override;
+  bool SetPriorityClass(Handle process, std::uint32_t priority_class) override;
 };
 
 }  // namespace platform::win32

@@ -63,4 +63,23 @@ std::uintptr_t Win32UserInterface::GetClassLongA(WindowHandle window, int index)
   return ::GetClassLongPtrA(ToHandle<HWND>(window), index);
 }
 
+bool Win32UserInterface::ShowWindowAsync(WindowHandle window, int command) {
+  return ::ShowWindowAsync(ToHandle<HWND>(window), command) != FALSE;
+}
+
+bool Win32UserInterface::SetForegroundWindow(WindowHandle window) {
+  return ::SetForegroundWindow(ToHandle<HWND>(window)) != FALSE;
+}
+
+bool Win32UserInterface::PostMessageA(WindowHandle window, std::uint32_t message,
+                                      std::uintptr_t wparam, std::intptr_t lparam) {
+  return ::PostMessageA(ToHandle<HWND>(window), message, wparam, lparam) != FALSE;
+}
+
+Point Win32UserInterface::GetCursorPos() {
+  POINT at{0, 0};
+  ::GetCursorPos(&at);
+  return {at.x, at.y};
+}
+
 }  // namespace platform::win32

@@ -14,6 +14,11 @@ class Win32UserInterface : public platform::UserInterface {
   WindowHandle GetDesktopWindow() override;
   int GetWindowTextA(WindowHandle window, char* buffer, int size) override;
   std::uintptr_t GetClassLongA(WindowHandle window, int index) override;
+  bool ShowWindowAsync(WindowHandle window, int command) override;
+  bool SetForegroundWindow(WindowHandle window) override;
+  bool PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+                    std::intptr_t lparam) override;
+  Point GetCursorPos() override;
 };
 
 }  // namespace platform::win32

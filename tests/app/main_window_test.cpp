@@ -10,6 +10,7 @@
 #include "tests/fakes/fake_native_system_info.h"
 #include "tests/fakes/fake_process_status.h"
 #include "tests/fakes/fake_registry.h"
+#include "tests/fakes/fake_shell.h"
 #include "tests/fakes/fake_timer_service.h"
 #include "tests/fakes/fake_tool_help.h"
 #include "tests/fakes/fake_user_interface.h"
@@ -29,6 +30,8 @@ struct MainWindowFixture : ::testing::Test {
   fakes::FakeProcessStatus process_status{kernel};
   fakes::FakeToolHelp tool_help{kernel};
   fakes::FakeImageList window_icons{0};
+  fakes::FakeShell shell;
+  fakes::FakeImageList section_images{0};
   snapshot::PsapiBinding psapi{kernel, process_status};
   ui::Application application;
 
@@ -48,7 +51,8 @@ struct MainWindowFixture : ::testing::Test {
     for (auto [id, text] : texts) ui.strings[{kEnglish, static_cast<std::uint32_t>(id)}] = text;
   }
   app::Services Services() {
-    return {kernel, ui, ini, timers, native, registry, process_status, tool_help, window_icons};
+    return {kernel,         ui,        ini,          timers, native,        registry,
+            process_status, tool_help, window_icons, shell,  section_images};
   }
 };
 

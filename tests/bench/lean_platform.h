@@ -87,6 +87,13 @@ class LeanKernel : public platform::Kernel {
   std::uint32_t GetPriorityClass(platform::Handle process) override {
     return process == 0 ? 0 : system_.processes[process - 1].priority;
   }
+  bool GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) override {
+    if (process == 0) return false;
+    times = {};
+    return true;
+  }
+  bool TerminateProcess(platform::Handle, std::uint32_t) override { return false; }
+  bool SetPriorityClass(platform::Handle, std::uint32_t) override { return false; }
 
  private:
   const LeanSystem& system_;
@@ -144,6 +151,12 @@ class LeanUserInterface : public platform::UserInterface {
     return n;
   }
   std::uintptr_t GetClassLongA(platform::WindowHandle w, int) override { return At(w).icon; }
+  bool ShowWindowAsync(platform::WindowHandle, int) override { return true; }
+  bool SetForegroundWindow(platform::WindowHandle) override { return true; }
+  bool PostMessageA(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) override {
+    return true;
+  }
+  platform::Point GetCursorPos() override { return {}; }
 
  private:
   const LeanWindow& At(platform::WindowHandle w) const { return system_.windows[w - 1]; }

@@ -142,6 +142,7 @@ TEST(SectionListMeasure, RowsAreMeasuredOnceAndOneMarkRepaintsOneRow) {
   EXPECT_EQ(f.view.measures, 3);
 
   const int whole = f.view.invalidations;
+  f.view.invalidated_rects.clear();
   s.SetSubItemChecked(1, true);
   EXPECT_EQ(f.view.invalidations, whole);
   ASSERT_EQ(f.view.invalidated_rects.size(), 1u);

@@ -134,6 +134,38 @@ std::uint32_t FakeKernel::GetPriorityClass(platform::Handle process) {
   return p ? p->priority : 0;
 }
 
+bool FakeKernel::GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) {
+  calls.push_back("GetProcessTimes(" + std::to_string(process) + ")");
+  const FakeProcess* p = ProcessOfHandle(process);
+  if (!p || !p->times_readable) return false;
+  times = p->times;
+  return true;
+}
+
+bool FakeKernel::TerminateProcess(platform::Handle process, std::uint32_t exit_code) {
+  calls.push_back("TerminateProcess(" + std::to_string(process) + "," + std::to_string(exit_code) +
+                  ")");
+  const FakeProcess* p = ProcessOfHandle(process);
+  if (!p) return false;
+  Process(p->id)->terminated = true;
+  return true;
+}
+
+bool FakeKernel::SetPriorityClass(platform::Handle process, std::uint32_t priority_class) {
+  calls.push_back("SetPriorityClass(" + std::to_string(process) + "," +
+                  std::to_string(priority_class) + ")");
+  const FakeProcess* p = ProcessOfHandle(process);
+  if (!p) return false;
+  Process(p->id)->priority = priority_class;
+  return true;
+}
+
+FakeProcess* FakeKernel::Process(std::uint32_t id) {
+  auto it = std::find_if(processes.begin(), processes.end(),
+                         [&](const FakeProcess& p) { return p.id == id; });
+  return it == processes.end() ? nullptr : &*it;
+}
+
 platform::Handle FakeKernel::NewHandle() {
   platform::Handle h = next_handle_;
   next_handle_ += 4;

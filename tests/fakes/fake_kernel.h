@@ -17,6 +17,9 @@ struct FakeProcess {
   std::string path;  // main executable; empty means "cannot be read"
   std::uint32_t priority = 0x20;
   bool can_open = true;
+  platform::ProcessTimes times{};
+  bool times_readable = true;
+  bool terminated = false;
 };
 
 class FakeKernel : public platform::Kernel {
@@ -66,6 +69,10 @@ class FakeKernel : public platform::Kernel {
   platform::Handle OpenProcess(std::uint32_t access, bool inherit,
                                std::uint32_t process_id) override;
   std::uint32_t GetPriorityClass(platform::Handle process) override;
+  bool GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) override;
+  bool TerminateProcess(platform::Handle process, std::uint32_t exit_code) override;
+  bool SetPriorityClass(platform::Handle process, std::uint32_t priority_class) override;
+  FakeProcess* Process(std::uint32_t id);
 
  private:
   platform::Handle NewHandle();

@@ -74,4 +74,22 @@ const FakeWindow* FakeUserInterface::Find(platform::WindowHandle window) const {
   return it == windows.end() ? nullptr : &*it;
 }
 
+bool FakeUserInterface::ShowWindowAsync(platform::WindowHandle window, int command) {
+  window_calls.push_back("ShowWindowAsync(" + std::to_string(window) + "," +
+                         std::to_string(command) + ")");
+  return true;
+}
+
+bool FakeUserInterface::SetForegroundWindow(platform::WindowHandle window) {
+  window_calls.push_back("SetForegroundWindow(" + std::to_string(window) + ")");
+  return true;
+}
+
+bool FakeUserInterface::PostMessageA(platform::WindowHandle window, std::uint32_t message,
+                                     std::uintptr_t, std::intptr_t) {
+  window_calls.push_back("PostMessageA(" + std::to_string(window) + "," + std::to_string(message) +
+                         ")");
+  return true;
+}
+
 }  // namespace fakes

@@ -39,6 +39,10 @@ class FakeUserInterface : public platform::UserInterface {
   // --- what was asked ---
   std::vector<MessageRecord> messages;
   int enum_windows_calls = 0;
+  // Window actions asked for: "ShowWindowAsync(16,9)", "SetForegroundWindow(16)",
+  // "PostMessageA(16,16)".
+  std::vector<std::string> window_calls;
+  platform::Point cursor{300, 200};
 
   std::vector<std::string> MessageTexts() const;
 
@@ -52,6 +56,11 @@ class FakeUserInterface : public platform::UserInterface {
   platform::WindowHandle GetDesktopWindow() override;
   int GetWindowTextA(platform::WindowHandle window, char* buffer, int size) override;
   std::uintptr_t GetClassLongA(platform::WindowHandle window, int index) override;
+  bool ShowWindowAsync(platform::WindowHandle window, int command) override;
+  bool SetForegroundWindow(platform::WindowHandle window) override;
+  bool PostMessageA(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+                    std::intptr_t lparam) override;
+  platform::Point GetCursorPos() override { return cursor; }
 
  private:
   const FakeWindow* Find(platform::WindowHandle window) const;

@@ -1,0 +1,122 @@
+#include "browser/detail_lines.h"
+
+#include "i18n/text_ids.h"
+
+namespace browser {
+
+namespace {
+
+constexpr std::string_view kValueOpen = "<IND x=\"150\"><FONT color=\"clmaroon\">";
+constexpr std::string_view kFontClose = "</FONT>";
+
+std::string_view ColorName(ActionColor color) {
+  switch (color) {
+    case ActionColor::kRed:
+      return "clred";
+    case ActionColor::kGreen:
+      return "clgreen";
+    case ActionColor::kBlue:
+      return "clblue";
+    default:
+      return "clblack";
+  }
+}
+
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string line;
+  line.reserve(size);
+  for (std::string_view piece : pieces) line += piece;
+  return line;
+}
+
+}  // namespace
+
+std::string TitleLine(std::string_view text, std::string_view value) {
+  return Concat({"<IMG src=\"idx:0\"></IMG><FONT color=\"clgreen\" size=\"12\">", text, kValueOpen,
+                 EscapeMarkupValue(value), kFontClose});
+}
+
+std::string ValueLine(std::string_view text, std::string_view value) {
+  return Concat({"<IMG src=\"idx:0\"></IMG> <FONT color=\"clblue\" size=\"10\">", text, kValueOpen,
+                 EscapeMarkupValue(value), kFontClose});
+}
+
+std::string ActionLine(ActionColor color, std::string_view text) {
+  return Concat({"<IND x=\"50\"></IMG><FONT color=\"", ColorName(color), "\" size=\"10\"><U>", text,
+                 "</U></FONT>"});
+}
+
+std::string EscapeMarkupValue(std::string_view value) {
+  std::string out;
+  out.reserve(value.size());
+  for (char c : value) {
+    if (c == '&')
+      out += "&&<Z></Z>";
+    else if (c == '<')
+      out += "&lt;";
+    else
+      out += c;
+  }
+  return out;
+}
+
+std::string TimeValue(std::uint64_t count) {
+  return std::to_string(count / 36'000'000'000ULL % 24) + ":" +
+         std::to_string(count / 600'000'000ULL % 60) + ":" +
+         std::to_string(count / 10'000'000ULL % 60) + ":" +
+         std::to_string(count / 10'000ULL % 1000);
+}
+
+DetailTexts::DetailTexts(const i18n::TextSource& texts)
+    : applications(texts.TextById(i18n::kTextApplications)),
+      processes(texts.TextById(i18n::kTextProcesses)),
+      file_name(texts.TextById(i18n::kTextFileName)),
+      full_path(texts.TextById(i18n::kTextFullPath)),
+      process_id(texts.TextById(i18n::kTextProcessId)),
+      priority(texts.TextById(i18n::kTextPriority)),
+      user_time(texts.TextById(i18n::kTextUserTime)),
+      kernel_time(texts.TextById(i18n::kTextKernelTime)),
+      terminate(texts.TextById(i18n::kTextTerminate)),
+      properties(texts.TextById(i18n::kTextProperties)),
+      change_priority(texts.TextById(i18n::kTextChangePriority)),
+      window_actions{texts.TextById(i18n::kTextRestore), texts.TextById(i18n::kTextSwitchTo),
+                     texts.TextById(i18n::kTextMinimize), texts.TextById(i18n::kTextMaximize),
+                     texts.TextById(i18n::kTextClose)} {}
+
+std::vector<std::string> ApplicationLines(const DetailTexts& texts) {
+  std::vector<std::string> lines;
+  lines.reserve(texts.window_actions.size());
+  for (const std::string& action : texts.window_actions)
+    lines.push_back(ActionLine(ActionColor::kBlack, action));
+  return lines;
+}
+
+std::string PriorityLine(const DetailTexts& texts, const snapshot::processinfos& process) {
+  return ValueLine(texts.priority, process.priority_text);
+}
+
+std::string UserTimeLine(const DetailTexts& texts, std::uint64_t user_time) {
+  return ValueLine(texts.user_time, TimeValue(user_time));
+}
+
+std::string KernelTimeLine(const DetailTexts& texts, std::uint64_t kernel_time) {
+  return ValueLine(texts.kernel_time, TimeValue(kernel_time));
+}
+
+std::vector<std::string> ProcessLines(const DetailTexts& texts,
+                                      const snapshot::processinfos& process,
+                                      std::uint64_t user_time, std::uint64_t kernel_time) {
+  return {TitleLine(texts.file_name, process.name),
+          ValueLine(texts.full_path, process.path),
+          ValueLine(texts.process_id, process.id_text),
+          PriorityLine(texts, process),
+          UserTimeLine(texts, user_time),
+          KernelTimeLine(texts, kernel_time),
+          ActionLine(ActionColor::kRed, texts.terminate),
+          ActionLine(ActionColor::kGreen, texts.properties),
+          ActionLine(ActionColor::kBlue, texts.change_priority)};
+}
+
+}  // namespace browser

@@ -1,0 +1,54 @@
+#pragma once
+// The lines of the detail list: captions in the markup that the lists render, built from fixed
+// templates. Item actions recognise a clicked line by building the same line again, and reports
+// read them back, so every byte of a template matters.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "i18n/text_source.h"
+#include "snapshot/process_info.h"
+
+namespace browser {
+
+enum class ActionColor { kBlack, kRed, kGreen, kBlue };
+
+// The line templates; `text` is a language text, `value` a value to show as written.
+std::string TitleLine(std::string_view text, std::string_view value);
+std::string ValueLine(std::string_view text, std::string_view value);
+std::string ActionLine(ActionColor color, std::string_view text);
+
+// A value escaped so that the markup shows it exactly as written: no tag or entity can form in
+// it. "&" becomes "&&" (one "&" on screen) closed by an empty hidden span, which keeps any
+// entity from forming across it; "<" becomes "&lt;", which only ever shows as "<".
+std::string EscapeMarkupValue(std::string_view value);
+
+// A processor time of 100-ns units as hours of day, minutes, seconds and milliseconds joined by
+// ":", without leading zeros; whole days are dropped.
+std::string TimeValue(std::uint64_t count);
+
+// The texts of every detail line, looked up once.
+struct DetailTexts {
+  explicit DetailTexts(const i18n::TextSource& texts);
+  std::string applications, processes;  // the left sections' captions
+  std::string file_name, full_path, process_id, priority, user_time, kernel_time;
+  std::string terminate, properties, change_priority;
+  std::array<std::string, 5> window_actions;  // restore, switch to, minimise, maximise, close
+};
+
+// The five action lines of an application section.
+std::vector<std::string> ApplicationLines(const DetailTexts& texts);
+
+// Lines 3 to 5 of a process section: priority, user time, kernel time.
+std::string PriorityLine(const DetailTexts& texts, const snapshot::processinfos& process);
+std::string UserTimeLine(const DetailTexts& texts, std::uint64_t user_time);
+std::string KernelTimeLine(const DetailTexts& texts, std::uint64_t kernel_time);
+
+// The nine lines of a process section.
+std::vector<std::string> ProcessLines(const DetailTexts& texts,
+                                      const snapshot::processinfos& process,
+                                      std::uint64_t user_time, std::uint64_t kernel_time);
+
+}  // namespace browser
