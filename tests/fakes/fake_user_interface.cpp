@@ -24,6 +24,7 @@ int FakeUserInterface::LoadStringA(platform::Handle module, std::uint32_t id, ch
 int FakeUserInterface::MessageBoxA(platform::WindowHandle, const std::string& text,
                                    const std::string& caption, std::uint32_t type) {
   messages.push_back({text, caption, type});
+  if (on_message_box) on_message_box();
   if (answers.empty()) return platform::kIdOk;
   int answer = answers.front();
   answers.pop_front();

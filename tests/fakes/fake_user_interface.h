@@ -3,6 +3,7 @@
 // set of top-level windows for the application list.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -34,6 +35,8 @@ class FakeUserInterface : public platform::UserInterface {
   // --- the scripted system ---
   std::map<std::pair<platform::Handle, std::uint32_t>, std::string> strings;
   std::deque<int> answers;  // buttons pressed, in order; kIdOk once they run out
+  // Runs while a box is open, as the refresh timer does while the user reads it.
+  std::function<void()> on_message_box;
   std::vector<FakeWindow> windows;
 
   // --- what was asked ---

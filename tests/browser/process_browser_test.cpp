@@ -1,0 +1,321 @@
+// The process browser on fakes: what the two lists show after expansions, refresh ticks and
+// actions, and which platform calls the actions make.
+#include "browser/process_browser.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/markup.h"
+#include "tests/fakes/fake_image_list.h"
+#include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_user_interface.h"
+#include "tests/fakes/fake_view.h"
+#include "tests/fakes/recording_canvas.h"
+#include "tests/fakes/vector_rows.h"
+
+namespace {
+
+using browser::ProcessBrowser;
+using controls::TSectionListBox;
+
+// Every text is its id, so lines read back at a glance.
+struct IdTexts : i18n::TextSource {
+  std::string TextById(int id) const override {
+    return missing ? "<No load message>" : "T" + std::to_string(id);
+  }
+  bool missing = false;
+};
+
+struct BrowserFixture : ::testing::Test {
+  fakes::FakeKernel kernel;
+  fakes::FakeUserInterface ui;
+  fakes::FakeShell shell;
+  fakes::FakeImageList icons{3};
+  IdTexts texts;
+  fakes::FakeView left_view, detail_view;
+  fakes::VectorRows left_rows, detail_rows{345};
+  TSectionListBox left{"SectionListBox1", nullptr};
+  TSectionListBox detail{"SectionListBox2", nullptr};
+  snapshot::ProcessSnapshot processes;
+  snapshot::AppWindowList windows{ui, icons, snapshot::Family::kNt};
+  ProcessBrowser browser{left, detail, processes, windows, texts, {kernel, ui, shell}};
+  std::vector<std::string> menus;  // screen points the priority menu opened at
+
+  void SetUp() override {
+    left.Sections().Add().SetCaption("T100");
+    left.Sections().Add().SetCaption("T101");
+    detail.SetBounds(platform::RectOfSize(0, 0, 345, 329));
+    detail.AttachView(&detail_view);
+    detail.AttachRows(&detail_rows);
+    left.AttachView(&left_view);
+    left.AttachRows(&left_rows);
+    browser.MessageCaption = "Ravo Info Process";
+    browser.PopupPriorityMenu = [this](platform::Point p) {
+      menus.push_back(std::to_string(p.x) + "," + std::to_string(p.y));
+    };
+  }
+  // Processes as a tick lists them: name, id; the kernel knows them too.
+  void Processes(std::vector<std::pair<std::string, std::uint32_t>> list) {
+    std::size_t i = 0;
+    for (const auto& [name, id] : list) {
+      snapshot::processinfos& p = processes.Slot(i++);
+      p = {name, "C:\\bin\\" + name, std::to_string(id), "T151", id};
+      if (!kernel.Process(id)) kernel.processes.push_back({id, "C:\\bin\\" + name});
+    }
+    processes.Truncate(i);
+  }
+  void Windows(std::vector<std::string> titles) {
+    ui.windows.clear();
+    platform::WindowHandle h = 0x10;
+    for (const std::string& t : titles) ui.windows.push_back({h += 0x10, t, true, 0, 0, 0xA0 + h});
+    windows.EnumerateAppWindows();
+  }
+  void Tick() {
+    browser.SyncApplicationsSection(browser.DetailShowsApplications());
+    browser.SyncProcessesSection(browser.DetailShowsProcesses());
+  }
+  // "A B" for a left section's sub-items; "T101 | A:9 | B:9+" for the detail list: caption,
+  // line count, "+" when expanded.
+  std::string Left(int section) const {
+    std::string out;
+    for (const auto& item : left.Sections().Item(section).SubItems().Items())
+      out += (out.empty() ? "" : " ") + item.text;
+    return out;
+  }
+  std::string Detail() const {
+    std::string out;
+    for (int i = 0; i < detail.Sections().Count(); ++i) {
+      const controls::TListSection& s = detail.Sections().Item(i);
+      out += (i ? " | " : "") + s.Caption();
+      if (i > 0) out += ":" + std::to_string(s.SubItems().Count());
+      if (s.State() == controls::lssExpanded) out += "+";
+    }
+    return out;
+  }
+  std::string Line(int section, int line) const {
+    return detail.Sections().Item(section).SubItems().Strings(line);
+  }
+};
+
+// What DrawText shows of a run: "&&" is one "&", a lone "&" only underlines what follows.
+std::string OnScreen(const std::string& run) {
+  std::string out;
+  for (std::size_t i = 0; i < run.size(); ++i) {
+    if (run[i] == '&' && i + 1 < run.size()) ++i;
+    out += run[i];
+  }
+  return out;
+}
+
+TEST(DetailLines, TimeValueDropsDaysAndLeadingZeros) {
+  struct Case {
+    std::uint64_t count;
+    const char* shown;
+  } cases[] = {{0, "0:0:0:0"},
+               {12'500'000, "0:0:1:250"},
+               {25ULL * 36'000'000'000ULL, "1:0:0:0"},
+               {90'000ULL * 10'000'000ULL, "1:0:0:0"},
+               {(3ULL * 3600 + 4 * 60 + 5) * 10'000'000ULL + 60'000, "3:4:5:6"}};
+  for (const Case& c : cases) EXPECT_EQ(browser::TimeValue(c.count), c.shown) << c.count;
+}
+
+TEST(DetailLines, TemplatesAreByteExactAndValuesShowAsWritten) {
+  EXPECT_EQ(browser::ValueLine("Path", "C:\\a.exe"),
+            "<IMG src=\"idx:0\"></IMG> <FONT color=\"clblue\" size=\"10\">Path<IND "
+            "x=\"150\"><FONT color=\"clmaroon\">C:\\a.exe</FONT>");
+  EXPECT_EQ(browser::ActionLine(browser::ActionColor::kRed, "End"),
+            "<IND x=\"50\"></IMG><FONT color=\"clred\" size=\"10\"><U>End</U></FONT>");
+  // Hostile values: whatever a title or path holds, the markup shows it and nothing else.
+  const std::string hostile[] = {"Tom &amp; Jerry", "a<B>b</B>",   "x &lt; y",     "&&",
+                                 "</FONT><U>",      "50% & more;", "&nbsp;&quot;", "<#1>"};
+  fakes::RecordingCanvas canvas(400, 60);
+  for (const std::string& value : hostile) {
+    const controls::MarkupResult shown =
+        controls::RenderMarkup(canvas, browser::TitleLine("", value), {0, 0, 400, 60}, {});
+    EXPECT_EQ(OnScreen(shown.plain_text), value) << value;
+  }
+}
+
+TEST_F(BrowserFixture, ProcessesFollowTheTickByPosition) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<std::string, std::uint32_t>> before, after;
+    const char* left;
+    const char* detail;
+    const char* rebuilt_path;  // line 1 of detail section 2 after the tick
+  } cases[] = {
+      {"one gone",
+       {{"A", 8}, {"B", 12}, {"C", 16}},
+       {{"A", 8}, {"C", 16}},
+       "A C",
+       "T101 | A:9 | C:9",
+       "C:\\bin\\C"},
+      {"one new",
+       {{"A", 8}, {"B", 12}},
+       {{"A", 8}, {"B", 12}, {"C", 16}},
+       "A B C",
+       "T101 | A:9 | B:9 | C:9",
+       "C:\\bin\\B"},
+      {"same name, new id",
+       {{"A", 8}, {"B", 12}},
+       {{"A", 8}, {"B", 20}},
+       "A B",
+       "T101 | A:9 | B:9",
+       "C:\\bin\\B"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kernel.processes.clear();
+    Processes({});
+    Tick();
+    Processes(c.before);
+    Tick();
+    browser.SectionListBox1ExpandSection(1);
+    Processes(c.after);
+    kernel.Process(c.after[1].second)->path = c.rebuilt_path;
+    processes.Slot(1).path = c.rebuilt_path;
+    Tick();
+    EXPECT_EQ(Left(1), c.left);
+    EXPECT_EQ(Detail(), c.detail);
+    EXPECT_NE(Line(2, 1).find(c.rebuilt_path), std::string::npos) << Line(2, 1);
+    EXPECT_NE(Line(2, 2).find(std::to_string(c.after[1].second)), std::string::npos);
+  }
+}
+
+TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
+  Processes({{"A", 8}});
+  Tick();
+  browser.SectionListBox1SubItemClick(1, 0);
+  ASSERT_EQ(Detail(), "T101 | A:9+");
+  const std::string path_line = Line(1, 1);
+  processes.Slot(0).priority_text = "T150";
+  processes.Slot(0).path = "C:\\moved\\A";  // not rewritten: the position did not change
+  kernel.Process(8)->times.user = 25ULL * 36'000'000'000ULL;
+  Tick();
+  EXPECT_EQ(Line(1, 1), path_line);
+  EXPECT_NE(Line(1, 3).find("T150"), std::string::npos);
+  EXPECT_NE(Line(1, 4).find("1:0:0:0"), std::string::npos);
+  // A tick with nothing new repaints nothing.
+  const int repaints = detail_view.invalidations;
+  detail.BeginUpdate();
+  Tick();
+  detail.EndUpdate();
+  EXPECT_EQ(detail_view.invalidations, repaints);
+}
+
+TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {
+  Windows({"Editor", "Mail", "Editor"});
+  Tick();
+  browser.SectionListBox1ExpandSection(0);
+  EXPECT_EQ(Left(0), "Editor Mail Editor");
+  Windows({"Mail", "Editor"});  // one of two editors closed: the first sub-item of it goes
+  Tick();
+  EXPECT_EQ(Left(0), "Mail Editor");
+  Windows({"Mail", "Notes"});  // a title changed: removed, the new one added at the end
+  Tick();
+  EXPECT_EQ(Left(0), "Mail Notes");
+  EXPECT_EQ(Detail(), "T100 | Mail:5 | Notes:5");
+  // The detail list shows applications: a process change leaves it alone.
+  Processes({{"A", 8}});
+  Tick();
+  EXPECT_EQ(Detail(), "T100 | Mail:5 | Notes:5");
+  EXPECT_EQ(Left(1), "A");
+}
+
+TEST_F(BrowserFixture, ExpansionBuildsTheDetailListAndASubItemClickOpensOneSection) {
+  browser.SectionListBox1ExpandSection(1);
+  EXPECT_EQ(Detail(), "T101");  // nothing listed: the header alone
+  Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}, {"E", 24}});
+  Windows({"Mail"});
+  Tick();
+  left.Sections().Item(1).SetSubItemImageIndex(2, 7);
+  browser.SectionListBox1ExpandSection(0);  // also resets the process images
+  EXPECT_EQ(left.Sections().Item(1).SubItemImageIndex(2), 0);
+  browser.SectionListBox1SubItemClick(1, 3);
+  EXPECT_EQ(Detail(), "T101 | A:9 | B:9 | C:9 | D:9+ | E:9");
+  EXPECT_EQ(detail.TopIndex(), detail.FirstRowOfSection(4));
+  browser.SectionListBox2SectionClick(4);
+  browser.SectionListBox2SectionClick(0);
+  EXPECT_EQ(Detail(), "T101+ | A:9 | B:9 | C:9 | D:9 | E:9");
+  browser.SectionListBox1ContractSection(0);
+  EXPECT_EQ(Detail(), "");
+}
+
+TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere) {
+  struct Case {
+    const char* name;
+    int answer;
+    bool id_reused;
+    const char* left;
+    const char* message;
+  } cases[] = {
+      {"no", platform::kIdNo, false, "A B C D", "C :T112T113"},
+      {"yes", platform::kIdYes, false, "A B D", "C :T112T113"},
+      {"id of another process now", platform::kIdYes, true, "A B C D", "T114"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kernel.processes.clear();
+    Processes({});
+    Tick();
+    Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}});
+    Tick();
+    browser.SectionListBox1ExpandSection(1);
+    ui.answers.push_back(c.answer);
+    // The process of section 3 ends and its id goes to a new process before the answer.
+    if (c.id_reused) ui.on_message_box = [this] { kernel.Process(16)->times.creation = 99; };
+    browser.SectionListBox2SubItemClick(3, 6);
+    ui.on_message_box = nullptr;
+    EXPECT_EQ(ui.messages.back().text, c.message);
+    EXPECT_EQ(Left(1), c.left);
+    const bool ended = std::string(c.left) == "A B D";
+    EXPECT_EQ(kernel.Process(16)->terminated, ended);
+    EXPECT_EQ(Detail(), ended ? "T101 | A:9 | B:9 | D:9" : "T101 | A:9 | B:9 | C:9 | D:9");
+    EXPECT_EQ(processes.processes().size(), ended ? 3u : 4u);
+    EXPECT_TRUE(kernel.open_handles.empty());
+  }
+}
+
+TEST_F(BrowserFixture, WindowActionsReachTheFirstWindowOfTheTitle) {
+  Windows({"Mail", "Editor", "Editor"});
+  Tick();
+  browser.SectionListBox1ExpandSection(0);
+  for (int line = 0; line < 5; ++line) browser.SectionListBox2SubItemClick(2, line);
+  EXPECT_EQ(ui.window_calls,
+            (std::vector<std::string>{"ShowWindowAsync(48,9)", "ShowWindowAsync(48,9)",
+                                      "SetForegroundWindow(48)", "ShowWindowAsync(48,6)",
+                                      "ShowWindowAsync(48,3)", "PostMessageA(48,16)"}));
+}
+
+TEST_F(BrowserFixture, IdenticalActionTextsRunEveryMatchingActionInOrder) {
+  texts.missing = true;  // every text is "<No load message>"
+  Windows({"Mail"});
+  Tick();
+  browser.SectionListBox1ExpandSection(0);
+  browser.SectionListBox2SubItemClick(1, 3);
+  EXPECT_EQ(ui.window_calls,
+            (std::vector<std::string>{"ShowWindowAsync(32,9)", "PostMessageA(32,16)",
+                                      "ShowWindowAsync(32,9)", "SetForegroundWindow(32)",
+                                      "ShowWindowAsync(32,6)", "ShowWindowAsync(32,3)"}));
+}
+
+TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesOpenItsFile) {
+  Processes({{"A", 8}, {"B", 12}});
+  Tick();
+  browser.SectionListBox1ExpandSection(1);
+  kernel.files.insert("C:\\bin\\B");
+  browser.PopupPriorityMenu = [this](platform::Point) {
+    // A tick while the menu is open moves B to another place; the choice still reaches B.
+    Processes({{"B", 12}});
+    Tick();
+    browser.SetPriority(platform::kHighPriorityClass);
+  };
+  browser.SectionListBox2SubItemClick(2, 7);
+  browser.SectionListBox2SubItemClick(2, 8);
+  EXPECT_EQ(kernel.Process(12)->priority, platform::kHighPriorityClass);
+  EXPECT_EQ(kernel.Process(8)->priority, 0x20u);
+  EXPECT_EQ(shell.ex_calls, (std::vector<std::string>{"0,12,properties,C:\\bin\\B,5"}));
+  EXPECT_TRUE(kernel.open_handles.empty());
+}
+
+}  // namespace
