@@ -6,9 +6,12 @@
 #include "platform/native_system_info.h"
 #include "platform/process_status.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/system_texts.h"
 #include "platform/timer_service.h"
 #include "platform/tool_help.h"
 #include "platform/user_interface.h"
+#include "platform/version_info.h"
 
 namespace app {
 
@@ -23,6 +26,10 @@ struct Services {
   platform::ToolHelp& tool_help;
   // ImageList1, the window-icon list the main window fills; it outlives the window.
   platform::ImageList& window_icons;
+  // The language and About dialogs: restart, links, version resource, error texts.
+  platform::Shell& shell;
+  platform::VersionInfo& versions;
+  platform::SystemTexts& system_texts;
 };
 
 }  // namespace app

@@ -12,9 +12,12 @@
 #include "platform/win32/native_system_info.h"
 #include "platform/win32/process_status.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/system_texts.h"
 #include "platform/win32/timer_service.h"
 #include "platform/win32/tool_help.h"
 #include "platform/win32/user_interface.h"
+#include "platform/win32/version_info.h"
 #include "platform/win32/window_host.h"
 
 namespace {
@@ -50,9 +53,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::win32::Win32ProcessStatus process_status;
   platform::win32::Win32ToolHelp tool_help;
   platform::win32::Win32ImageList window_icons;
+  platform::win32::Win32Shell shell;
+  platform::win32::Win32VersionInfo versions;
+  platform::win32::Win32SystemTexts system_texts;
   try {
-    return app::RunProgram(
-        {kernel, ui, ini, timers, native, registry, process_status, tool_help, window_icons}, host);
+    return app::RunProgram({kernel, ui, ini, timers, native, registry, process_status, tool_help,
+                            window_icons, shell, versions, system_texts},
+                           host);
   } catch (...) {
     const std::string what = platform::win32::DescribeFailure(std::current_exception());
     ::MessageBoxA(nullptr, what.c_str(), "Ravo Info Process", MB_OK | MB_ICONERROR);

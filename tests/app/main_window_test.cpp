@@ -10,9 +10,12 @@
 #include "tests/fakes/fake_native_system_info.h"
 #include "tests/fakes/fake_process_status.h"
 #include "tests/fakes/fake_registry.h"
+#include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_system_texts.h"
 #include "tests/fakes/fake_timer_service.h"
 #include "tests/fakes/fake_tool_help.h"
 #include "tests/fakes/fake_user_interface.h"
+#include "tests/fakes/fake_version_info.h"
 
 namespace {
 
@@ -29,6 +32,9 @@ struct MainWindowFixture : ::testing::Test {
   fakes::FakeProcessStatus process_status{kernel};
   fakes::FakeToolHelp tool_help{kernel};
   fakes::FakeImageList window_icons{0};
+  fakes::FakeShell shell;
+  fakes::FakeVersionInfo versions;
+  fakes::FakeSystemTexts system_texts;
   snapshot::PsapiBinding psapi{kernel, process_status};
   ui::Application application;
 
@@ -48,7 +54,8 @@ struct MainWindowFixture : ::testing::Test {
     for (auto [id, text] : texts) ui.strings[{kEnglish, static_cast<std::uint32_t>(id)}] = text;
   }
   app::Services Services() {
-    return {kernel, ui, ini, timers, native, registry, process_status, tool_help, window_icons};
+    return {kernel,         ui,        ini,          timers, native,   registry,
+            process_status, tool_help, window_icons, shell,  versions, system_texts};
   }
 };
 
