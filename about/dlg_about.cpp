@@ -70,7 +70,7 @@ TDlgAbout::TDlgAbout(ui::Form* owner, const AboutServices& services)
 
 void TDlgAbout::Build() {
   SetText(kDesignTitle);
-  SetBounds(platform::RectOfSize(0, 0, kClientWidth + kFrameWidth, kClientHeight + kFrameHeight));
+  SetClientSizeWanted(kClientWidth, kClientHeight);
   SetFixedSize(true);
   SetDialogFrame(true);
   SetColor(platform::clWindow);

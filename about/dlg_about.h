@@ -20,9 +20,6 @@ class TDlgAbout : public ui::Form {
  public:
   static constexpr int kClientWidth = 200;
   static constexpr int kClientHeight = 281;
-  // What the dialog frame and its caption add to the client area.
-  static constexpr int kFrameWidth = 8;
-  static constexpr int kFrameHeight = 27;
   // Names longer than this are written smaller and lower.
   static constexpr std::size_t kLongName = 15;
 
