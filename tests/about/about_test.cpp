@@ -42,21 +42,22 @@ struct AboutFixture : ::testing::Test {
 
 TEST_F(AboutFixture, ValuesComeFromTheListedTranslationOrTheDefaultOne) {
   struct Case {
-    std::vector<std::uint8_t> table;  // nullopt-like: empty and absent are told apart below
-    bool has_table;
+    std::vector<std::uint8_t> table;  // empty: no translation table at all
     const char* looked_up;
   } cases[] = {
-      {{0x09, 0x04, 0xB0, 0x04}, true, "040904B0"},
-      {{0x07, 0x04, 0xE4, 0x04, 0x09, 0x04, 0xB0, 0x04}, true, "040704E4"},
-      {{0xB0, 0x04}, true, "040904B0"},  // a short table: U.S. English and its first word
-      {{}, false, "040904E4"},
+      {{0x09, 0x04, 0xB0, 0x04}, "040904B0"},
+      {{0x07, 0x04, 0xE4, 0x04, 0x09, 0x04, 0xB0, 0x04}, "040704E4"},
+      {{0xB0, 0x04}, "040904B0"},  // a short table: U.S. English and its first word
+      {{}, "040904E4"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.looked_up);
     versions.files.clear();
     SetStrings(c.looked_up, "Name");
-    if (c.has_table) versions.files[kExe]["\\VarFileInfo\\Translation"] = c.table;
-    versions.SetFixed(kExe, 0x00050006, 0x00070008, 0, 0);
+    if (!c.table.empty()) versions.files[kExe]["\\VarFileInfo\\Translation"] = c.table;
+    // The fixed part: file version 5.6.7.8 in its two words.
+    versions.files[kExe]["\\"] = {0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 5, 0,
+                                  8, 0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     about::TFileVersion version(kernel, versions);
     version.SetForceEXE(true);
     EXPECT_EQ(version.CompanyName(), "Ravo");

@@ -1,5 +1,5 @@
 #pragma once
-// Error texts and file dates as data.
+// Error texts and file dates as data; dates written day.month.year.
 #include <map>
 #include <string>
 
@@ -12,17 +12,12 @@ class FakeSystemTexts : public platform::SystemTexts {
   std::map<std::uint32_t, std::string> messages;
   std::map<std::string, platform::SystemTime> file_times;  // by path
 
-  std::string FormatMessageA(std::uint32_t code) override {
-    auto m = messages.find(code);
-    return m == messages.end() ? std::string() : m->second;
-  }
+  std::string FormatMessageA(std::uint32_t code) override { return messages[code]; }
   bool GetFileLastWriteTime(const std::string& path, platform::SystemTime& local) override {
-    auto f = file_times.find(path);
-    if (f == file_times.end()) return false;
-    local = f->second;
+    if (!file_times.contains(path)) return false;
+    local = file_times[path];
     return true;
   }
-  // Day.month.year, as a user of one locale would write it.
   std::string GetDateFormatA(const platform::SystemTime& d) override {
     return std::to_string(d.day) + "." + std::to_string(d.month) + "." + std::to_string(d.year);
   }

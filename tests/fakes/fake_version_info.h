@@ -12,24 +12,30 @@ namespace fakes {
 
 class FakeVersionInfo : public platform::VersionInfo {
  public:
-  using Blocks = std::map<std::string, std::vector<std::uint8_t>>;
-  std::map<std::string, Blocks> files;
-  std::vector<std::string> queries;  // sub-blocks asked for, in order
+  std::map<std::string, std::map<std::string, std::vector<std::uint8_t>>> files;
 
   // A string value, stored with its terminating NUL.
   void SetString(const std::string& file, const std::string& translation, const std::string& key,
-                 const std::string& value);
-  // The translation table: (language, code page) pairs.
-  void SetTranslations(const std::string& file,
-                       const std::vector<std::pair<std::uint16_t, std::uint16_t>>& pairs);
-  // The fixed part, with the file and product version words.
-  void SetFixed(const std::string& file, std::uint32_t file_ms, std::uint32_t file_ls,
-                std::uint32_t product_ms, std::uint32_t product_ls);
+                 const std::string& value) {
+    std::vector<std::uint8_t>& bytes = files[file]["\\StringFileInfo\\" + translation + "\\" + key];
+    bytes.assign(value.begin(), value.end());
+    bytes.push_back(0);
+  }
 
-  std::uint32_t GetFileVersionInfoSizeA(const std::string& file) override;
-  bool GetFileVersionInfoA(const std::string& file, std::vector<std::uint8_t>& data) override;
-  bool VerQueryValueA(std::vector<std::uint8_t>& data, const std::string& sub_block,
-                      std::vector<std::uint8_t>& value) override;
+  std::uint32_t GetFileVersionInfoSizeA(const std::string& file) override {
+    return files.contains(file) ? 64 : 0;
+  }
+  bool GetFileVersionInfoA(const std::string& file, std::vector<std::uint8_t>&) override {
+    read_ = file;
+    return files.contains(file);
+  }
+  bool VerQueryValueA(std::vector<std::uint8_t>&, const std::string& sub_block,
+                      std::vector<std::uint8_t>& value) override {
+    auto block = files[read_].find(sub_block);
+    if (block == files[read_].end()) return false;
+    value = block->second;
+    return true;
+  }
 
  private:
   std::string read_;
