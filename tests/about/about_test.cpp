@@ -72,17 +72,6 @@ TEST_F(AboutFixture, ValuesComeFromTheListedTranslationOrTheDefaultOne) {
   EXPECT_FALSE(version.FileVersion().present);
 }
 
-TEST_F(AboutFixture, ItemsMapToTheirKeysAndItemTenIsTheFileDate) {
-  SetStrings("040904E4", "Name");
-  texts.file_times[kExe] = {2026, 3, 0, 14};
-  const char* expected[] = {"Ravo",   "TM",    "Name",      "Viewer", "1.2.3.4",   "(c) Ravo",
-                            "Rv.exe", "Notes", "Ravo Info", "1.2",    "14.3.2026", ""};
-  for (int item = 0; item < 12; ++item) {
-    SCOPED_TRACE(item);
-    EXPECT_EQ(about::GetVersionInfoItem(services, kExe, item), expected[item]);
-  }
-}
-
 TEST_F(AboutFixture, SetDlgShowsTheRunLanguageAndSizesTheName) {
   struct Case {
     const char* run_lang;  // nullptr: no key
@@ -116,10 +105,9 @@ TEST_F(AboutFixture, SetDlgShowsTheRunLanguageAndSizesTheName) {
     EXPECT_EQ(dialog.LabelName.Text(), c.name);
     EXPECT_EQ(dialog.LabelName.Font().size, c.font_size);
     EXPECT_EQ(dialog.LabelName.Bounds().top, c.top);
-    EXPECT_EQ(dialog.LabelName.Hint(), "Notes");
-    EXPECT_EQ(dialog.LabelVer.Text(), "1.2");
-    EXPECT_EQ(dialog.LabelVer.Hint(), "Build:  1.2.3.4");
-    EXPECT_EQ(dialog.LabelCopyr1.Text(), "(c) Ravo");
+    EXPECT_EQ(dialog.LabelName.Hint() + "|" + dialog.LabelVer.Text() + "|" +
+                  dialog.LabelVer.Hint() + "|" + dialog.LabelCopyr1.Text(),
+              "Notes|1.2|Build:  1.2.3.4|(c) Ravo");
   }
 }
 
@@ -132,8 +120,7 @@ TEST_F(AboutFixture, LinksOpenOncePerClickAndReportAFailedStart) {
   www.MouseDoubleClick(ui::MouseButton::kLeft, {2, 2}, 0);
   www.MouseUp(ui::MouseButton::kLeft, {2, 2}, 0);
   ASSERT_EQ(shell.calls.size(), 2u);
-  EXPECT_EQ(shell.calls[1].verb, "open");
-  EXPECT_EQ(shell.calls[1].file, "http://www.ravo-info.example");
+  EXPECT_EQ(shell.calls[1].verb + " " + shell.calls[1].file, "open http://www.ravo-info.example");
   EXPECT_TRUE(ui.messages.empty());
 
   shell.result = 2;

