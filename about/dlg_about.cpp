@@ -73,6 +73,7 @@ void TDlgAbout::Build() {
   SetClientSizeWanted(kClientWidth, kClientHeight);
   SetFixedSize(true);
   SetDialogFrame(true);
+  SetDesktopCentred(true);
   SetColor(platform::clWindow);
   SetFont(FontOf("MS Sans Serif", 8, platform::clWindowText, 0));
 

@@ -48,6 +48,7 @@ void TLanguagesettings::Build() {
   SetBounds(platform::RectOfSize(0, 0, kWidth, kHeight));
   SetFixedSize(true);
   SetDialogFrame(true);
+  SetDesktopCentred(true);
   SetFont(platform::Font{"MS Sans Serif", 8, platform::clWindowText, 0});
   SetBackground(LanguageDialogTile());
 

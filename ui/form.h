@@ -70,6 +70,9 @@ class Form : public Component {
   // A dialog frame: no minimise box, centred on its owner.
   bool DialogFrame() const { return dialog_frame_; }
   void SetDialogFrame(bool dialog) { dialog_frame_ = dialog; }
+  // Centred on the desktop even when it has an owner.
+  bool DesktopCentred() const { return desktop_centred_; }
+  void SetDesktopCentred(bool centred) { desktop_centred_ = centred; }
 
   // A form may be sized by its client area instead of its frame: the host then sizes the frame
   // around it when it makes the window.
@@ -113,6 +116,7 @@ class Form : public Component {
   Form* owner_;
   bool fixed_size_ = true;
   bool dialog_frame_ = false;
+  bool desktop_centred_ = false;
   platform::Size client_size_wanted_{0, 0};
   Picture background_;
   // The background as a bitmap of the device it was last painted on, made once.
