@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 
+#include "about/rv_info_about.h"
 #include "app/launch_rules.h"
 #include "app/main_window_pictures.h"
 #include "app/windows_version.h"
 #include "browser/update_batch.h"
+#include "i18n/language_dialog.h"
 #include "i18n/text_ids.h"
 
 namespace app {
@@ -104,6 +106,8 @@ void TProcesessFrm::BuildTopBar() {
   }
   RefreshBtn.SetVisible(false);
   RefreshBtn.OnClick = [this](ui::TExplBtn&) { RefreshBtnClick(); };
+  AboutBtn.OnClick = [this](ui::TExplBtn&) { AboutBtnClick(); };
+  LangBtn.OnClick = [this](ui::TExplBtn&) { LangBtnClick(); };
   minimizeBtn.OnClick = [this](ui::TExplBtn&) { MinimizeBtnClick(); };
   CloseBtn.OnClick = [this](ui::TExplBtn&) { CloseBtnClick(); };
 }
@@ -268,6 +272,20 @@ void TProcesessFrm::SetCaptions() {
     list->Sections().Item(0).SetCaption(texts.TextById(i18n::kTextApplications));
     list->Sections().Item(1).SetCaption(texts.TextById(i18n::kTextProcesses));
   }
+}
+
+void TProcesessFrm::AboutBtnClick() {
+  about::TRvInfoAbout about(*this, {services_.kernel, services_.ui, services_.ini, services_.shell,
+                                    services_.versions, services_.system_texts, kApplicationTitle});
+  about.Execute();
+}
+
+void TProcesessFrm::LangBtnClick() {
+  // The launch rules let only a known switch through; it is the first argument.
+  const std::vector<std::string> arguments = services_.kernel.CommandLineArguments();
+  i18n::ShowLanguageDialog(
+      *this, {services_.kernel, services_.ui, services_.ini, services_.shell, application_,
+              arguments.empty() ? kSwitchFromBaseModule : arguments.front()});
 }
 
 void TProcesessFrm::MinimizeBtnClick() {

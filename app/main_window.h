@@ -50,6 +50,8 @@ class TProcesessFrm : public ui::Form {
 
   // Command buttons.
   void RefreshBtnClick() {}
+  void AboutBtnClick();
+  void LangBtnClick();
   void MinimizeBtnClick();
   void CloseBtnClick();
   // A new processor-usage figure: the indicator shows it as a percentage.

@@ -7,9 +7,11 @@
 #include "platform/process_status.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/system_texts.h"
 #include "platform/timer_service.h"
 #include "platform/tool_help.h"
 #include "platform/user_interface.h"
+#include "platform/version_info.h"
 
 namespace app {
 
@@ -24,7 +26,11 @@ struct Services {
   platform::ToolHelp& tool_help;
   // ImageList1, the window-icon list the main window fills; it outlives the window.
   platform::ImageList& window_icons;
+  // The language and About dialogs: restart, links, version resource, error texts; the
+  // browser's file properties.
   platform::Shell& shell;
+  platform::VersionInfo& versions;
+  platform::SystemTexts& system_texts;
   // ImageList2, the left list's section images, filled by the main window.
   platform::ImageList& section_images;
 };

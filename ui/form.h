@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/geometry.h"
 #include "platform/types.h"
 #include "ui/component.h"
 #include "ui/picture.h"
@@ -69,6 +70,14 @@ class Form : public Component {
   // A dialog frame: no minimise box, centred on its owner.
   bool DialogFrame() const { return dialog_frame_; }
   void SetDialogFrame(bool dialog) { dialog_frame_ = dialog; }
+  // Centred on the desktop even when it has an owner.
+  bool DesktopCentred() const { return desktop_centred_; }
+  void SetDesktopCentred(bool centred) { desktop_centred_ = centred; }
+
+  // A form may be sized by its client area instead of its frame: the host then sizes the frame
+  // around it when it makes the window.
+  const platform::Size& ClientSizeWanted() const { return client_size_wanted_; }
+  void SetClientSizeWanted(int width, int height) { client_size_wanted_ = {width, height}; }
 
   // A picture tiled over the form's client area, drawn under every component.
   const Picture& Background() const { return background_; }
@@ -107,6 +116,8 @@ class Form : public Component {
   Form* owner_;
   bool fixed_size_ = true;
   bool dialog_frame_ = false;
+  bool desktop_centred_ = false;
+  platform::Size client_size_wanted_{0, 0};
   Picture background_;
   // The background as a bitmap of the device it was last painted on, made once.
   std::unique_ptr<platform::Bitmap> background_bitmap_;

@@ -13,9 +13,11 @@
 #include "platform/win32/process_status.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
+#include "platform/win32/system_texts.h"
 #include "platform/win32/timer_service.h"
 #include "platform/win32/tool_help.h"
 #include "platform/win32/user_interface.h"
+#include "platform/win32/version_info.h"
 #include "platform/win32/window_host.h"
 
 namespace {
@@ -53,9 +55,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::win32::Win32ImageList window_icons;
   platform::win32::Win32Shell shell;
   platform::win32::Win32ImageList section_images;
+  platform::win32::Win32VersionInfo versions;
+  platform::win32::Win32SystemTexts system_texts;
   try {
     return app::RunProgram({kernel, ui, ini, timers, native, registry, process_status, tool_help,
-                            window_icons, shell, section_images},
+                            window_icons, shell, versions, system_texts, section_images},
                            host);
   } catch (...) {
     const std::string what = platform::win32::DescribeFailure(std::current_exception());

@@ -11,9 +11,11 @@
 #include "tests/fakes/fake_process_status.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_system_texts.h"
 #include "tests/fakes/fake_timer_service.h"
 #include "tests/fakes/fake_tool_help.h"
 #include "tests/fakes/fake_user_interface.h"
+#include "tests/fakes/fake_version_info.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ struct MainWindowFixture : ::testing::Test {
   fakes::FakeImageList window_icons{0};
   fakes::FakeShell shell;
   fakes::FakeImageList section_images{0};
+  fakes::FakeVersionInfo versions;
+  fakes::FakeSystemTexts system_texts;
   snapshot::PsapiBinding psapi{kernel, process_status};
   ui::Application application;
 
@@ -51,8 +55,8 @@ struct MainWindowFixture : ::testing::Test {
     for (auto [id, text] : texts) ui.strings[{kEnglish, static_cast<std::uint32_t>(id)}] = text;
   }
   app::Services Services() {
-    return {kernel,         ui,        ini,          timers, native,        registry,
-            process_status, tool_help, window_icons, shell,  section_images};
+    return {kernel,    ui,           ini,   timers,   native,       registry,      process_status,
+            tool_help, window_icons, shell, versions, system_texts, section_images};
   }
 };
 

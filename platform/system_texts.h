@@ -1,0 +1,34 @@
+#pragma once
+// Texts the system composes for the user: an error code's message and a file's date in the
+// user's own date format.
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// A SYSTEMTIME.
+struct SystemTime {
+  std::uint16_t year = 0;
+  std::uint16_t month = 0;
+  std::uint16_t day_of_week = 0;
+  std::uint16_t day = 0;
+  std::uint16_t hour = 0;
+  std::uint16_t minute = 0;
+  std::uint16_t second = 0;
+  std::uint16_t milliseconds = 0;
+};
+
+class SystemTexts {
+ public:
+  virtual ~SystemTexts() = default;
+
+  // FormatMessageA from the system's message table, without its line break; "" when the code
+  // has no text.
+  virtual std::string FormatMessageA(std::uint32_t code) = 0;
+  // The file's last write time in local time; false when the file cannot be read.
+  virtual bool GetFileLastWriteTime(const std::string& path, SystemTime& local) = 0;
+  // GetDateFormatA of `date` in the user's short date format; "" on failure.
+  virtual std::string GetDateFormatA(const SystemTime& date) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+#include "platform/win32/system_texts.h"
+
+#include <windows.h>
+
+namespace platform::win32 {
+
+std::string Win32SystemTexts::FormatMessageA(std::uint32_t code) {
+  char text[512];
+  DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                             code, 0, text, sizeof text, nullptr);
+  while (n > 0 && (text[n - 1] == '\n' || text[n - 1] == '\r')) --n;
+  return std::string(text, n);
+}
+
+bool Win32SystemTexts::GetFileLastWriteTime(const std::string& path, SystemTime& local) {
+  WIN32_FILE_ATTRIBUTE_DATA attributes;
+  FILETIME local_time;
+  SYSTEMTIME t;
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &attributes) ||
+      !::FileTimeToLocalFileTime(&attributes.ftLastWriteTime, &local_time) ||
+      !::FileTimeToSystemTime(&local_time, &t))
+    return false;
+  local = {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+  return true;
+}
+
+std::string Win32SystemTexts::GetDateFormatA(const SystemTime& date) {
+  const SYSTEMTIME t{date.year, date.month,  date.day_of_week, date.day,
+                     date.hour, date.minute, date.second,      date.milliseconds};
+  char text[128];
+  const int n =
+      ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, text, sizeof text);
+  return n > 1 ? std::string(text, static_cast<std::size_t>(n - 1)) : std::string();
+}
+
+}  // namespace platform::win32

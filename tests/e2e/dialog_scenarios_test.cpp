@@ -1,0 +1,155 @@
+// The language dialog and the About dialog, driven from outside as a user would.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "tests/e2e/driver.h"
+
+namespace {
+
+using e2e::milliseconds;
+
+std::string IniValue(const std::string& ini, const char* key) {
+  char value[64];
+  DWORD n = ::GetPrivateProfileStringA("Options", key, "", value, sizeof value, ini.c_str());
+  return std::string(value, n);
+}
+
+bool ShowsText(HWND parent, const std::string& text) {
+  const auto children = e2e::ChildWindows(parent);
+  return std::any_of(children.begin(), children.end(), [&](HWND child) {
+    return ::IsWindowVisible(child) && e2e::WindowText(child) == text;
+  });
+}
+
+// Waits for a message box of `process`, reads its text and presses `button` (IDYES, IDNO).
+std::string AnswerMessageBox(DWORD process, int button) {
+  for (const DWORD end = ::GetTickCount() + 15000; ::GetTickCount() < end; ::Sleep(50)) {
+    for (HWND box : e2e::TopLevelWindows("#32770", process)) {
+      HWND text = ::GetDlgItem(box, 0xFFFF);
+      if (!text || !::IsWindowVisible(box)) continue;
+      ::PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+      return e2e::WindowText(text);
+    }
+  }
+  return "<no message box>";
+}
+
+// A copy of the suite started stand-alone in English; a top-bar button opens a dialog.
+struct StandAlone {
+  std::string suite, ini;
+  std::unique_ptr<e2e::Program> module;
+  HWND window = nullptr;
+
+  explicit StandAlone(const std::string& name)
+      : suite(e2e::CopySuite(name, true)), ini(suite + "Process\\RvProcesess.ini") {
+    ::WritePrivateProfileStringA("Options", "Language", "EN", ini.c_str());
+    module = std::make_unique<e2e::Program>(suite + "Process\\RvProcesess.exe", "-start",
+                                            suite + "Process");
+    window = e2e::WaitForWindow("TProcesessFrm", module->Id(), milliseconds(30000));
+  }
+  HWND Open(const char* button, const char* dialog_class) {
+    HWND b = window ? e2e::ChildWithText(window, button) : nullptr;
+    if (!b) return nullptr;
+    e2e::Click(b, 10, 8);
+    return e2e::WaitForWindow(dialog_class, module->Id(), milliseconds(15000));
+  }
+};
+
+// German chosen in the open language dialog, and Ok pressed.
+void ChooseGerman(HWND dialog) {
+  // The flag buttons have no caption: each lies left of its label, 32 pixels before it.
+  HWND label = e2e::ChildWithText(dialog, "DE");
+  ASSERT_NE(label, nullptr);
+  RECT r;
+  ::GetWindowRect(label, &r);
+  e2e::Click(::WindowFromPoint(POINT{r.left - 32 + 11, r.top - 8 + 11}), 11, 11);
+  ::Sleep(200);
+  e2e::Click(e2e::ChildWithText(dialog, "Ok"), 36, 12);
+}
+
+std::string VersionString(const std::string& exe, const std::string& key) {
+  DWORD handle = 0;
+  std::vector<char> data(::GetFileVersionInfoSizeA(exe.c_str(), &handle));
+  void* value = nullptr;
+  UINT length = 0;
+  if (data.empty() || !::GetFileVersionInfoA(exe.c_str(), 0, data.size(), data.data()) ||
+      !::VerQueryValueA(data.data(), ("\\StringFileInfo\\040904E4\\" + key).c_str(), &value,
+                        &length))
+    return "";
+  return static_cast<const char*>(value);
+}
+
+TEST(LanguageDialog, GermanAndYesRestartsTheModuleStandAloneInGerman) {
+  StandAlone run("language-restart");
+  HWND dialog = run.Open("Language", "TLanguagesettings");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(e2e::WindowText(dialog), "Languagesettings");
+  ::Sleep(300);
+  e2e::SaveScreenshot(dialog, run.suite + "language-dialog.bmp");
+
+  ChooseGerman(dialog);
+  EXPECT_EQ(AnswerMessageBox(run.module->Id(), IDYES),
+            "Changing language will take effect after you restart the application.Would You "
+            "like to exit?");
+  EXPECT_TRUE(run.module->WaitForExit(milliseconds(15000)));
+  // No base module runs, so only the stand-alone switch lets the new instance start.
+  HWND restarted = e2e::WaitForWindow("TProcesessFrm", 0, milliseconds(30000));
+  ASSERT_NE(restarted, nullptr);
+  DWORD id = 0;
+  ::GetWindowThreadProcessId(restarted, &id);
+  HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+  EXPECT_TRUE(ShowsText(restarted, "Bericht"));
+  EXPECT_EQ(IniValue(run.ini, "Language"), "DE");
+  EXPECT_EQ(IniValue(run.ini, "RunLang"), "DE");
+  // The driver ends what it did not start through a handle of its own.
+  ::TerminateProcess(process, 99);
+  ::WaitForSingleObject(process, 5000);
+  ::CloseHandle(process);
+}
+
+TEST(LanguageDialog, GermanAndNoStoresTheChoiceAndKeepsTheTexts) {
+  StandAlone run("language-no-restart");
+  HWND dialog = run.Open("Language", "TLanguagesettings");
+  ASSERT_NE(dialog, nullptr);
+  ChooseGerman(dialog);
+  EXPECT_EQ(AnswerMessageBox(run.module->Id(), IDNO).substr(0, 16), "Changing languag");
+  ::Sleep(500);
+  EXPECT_TRUE(run.module->Running());
+  EXPECT_EQ(IniValue(run.ini, "Language"), "DE");
+  EXPECT_EQ(IniValue(run.ini, "RunLang"), "EN");
+  EXPECT_TRUE(ShowsText(run.window, "Report"));
+}
+
+TEST(AboutDialog, ShowsNameVersionAndCopyrightOfTheVersionResource) {
+  StandAlone run("about");
+  HWND dialog = run.Open("About", "TDlgAbout");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(e2e::WindowText(dialog), "About");
+  RECT client;
+  ::GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, 200);
+  EXPECT_EQ(client.bottom, 281);
+  const std::string exe = run.suite + "Process\\RvProcesess.exe";
+  EXPECT_EQ(VersionString(exe, "ProductVersion"), RV_VERSION);
+  for (std::string text :
+       {VersionString(exe, "InternalName"), VersionString(exe, "ProductVersion"),
+        VersionString(exe, "LegalCopyright"), std::string("www.ravo-info.example"),
+        std::string("support@ravo-info.example")}) {
+    SCOPED_TRACE(text);
+    EXPECT_TRUE(!text.empty() && ShowsText(dialog, text));
+  }
+  ::Sleep(300);
+  e2e::SaveScreenshot(dialog, run.suite + "about-dialog.bmp");
+
+  ::PostMessageA(dialog, WM_CLOSE, 0, 0);  // the close box: the dialog goes, the module stays
+  for (const DWORD end = ::GetTickCount() + 10000; ::IsWindow(dialog) && ::GetTickCount() < end;)
+    ::Sleep(50);
+  EXPECT_FALSE(::IsWindow(dialog));
+  EXPECT_TRUE(run.module->Running());
+}
+
+}  // namespace
