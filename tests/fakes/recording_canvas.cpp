@@ -21,7 +21,10 @@ std::string FontText(const platform::Font& f) {
   if (f.Has(platform::kFontItalic)) s += "I";
   if (f.Has(platform::kFontUnderline)) s += "U";
   if (f.Has(platform::kFontStrikeOut)) s += "S";
-  if (f.orientation != 0) s += "/" + std::to_string(f.orientation);
+  if (f.orientation != 0) {
+    s += '/';
+    s += std::to_string(f.orientation);
+  }
   return s;
 }
 
