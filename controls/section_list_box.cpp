@@ -192,6 +192,11 @@ void TSectionListBox::RepaintRow(int row) {
 }
 
 void TSectionListBox::RepaintHeaderRow(const TListSection& section) {
+  // Inside a batch the row's place is not needed: the batch repaints.
+  if (update_count_ > 0) {
+    NoteChange();
+    return;
+  }
   RepaintRow(FirstRowOfSection(section.Index()));
 }
 
