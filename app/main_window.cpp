@@ -59,6 +59,7 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       Panel3("Panel3", &Panel2),
       ProgressFill1("ProgressFill1", &Panel2),
       Panel1("Panel1", &Panel2),
+      Image1("Image1", &Panel2),
       Timer9x(services.timers),
       TimerNT(services.timers),
       services_(services),
@@ -130,6 +131,8 @@ void TProcesessFrm::BuildCentralPanel() {
   };
   MCPUUsage1.SetActive(true);
 
+  Image1.SetBounds(platform::RectOfSize(248, 32, 65, 49));
+  Image1.SetVisible(false);
   Panel1.SetBounds(platform::RectOfSize(400, 32, 113, 17));
   Panel1.SetColor(kUsagePanelColor);
   platform::Font white = Panel1.Font();

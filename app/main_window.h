@@ -17,6 +17,7 @@
 #include "snapshot/toolhelp_process_list.h"
 #include "ui/explorer_button.h"
 #include "ui/form.h"
+#include "ui/image.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/popup_menu.h"
@@ -89,6 +90,8 @@ class TProcesessFrm : public ui::Form {
   ui::Label Panel3;
   ui::TProgressFill ProgressFill1;
   ui::Panel Panel1;
+  // Hidden: the place window icons pass through on the 9x family.
+  ui::TImage Image1;
   ui::Timer Timer9x;
   ui::Timer TimerNT;
 

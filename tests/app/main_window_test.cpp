@@ -220,8 +220,20 @@ TEST_F(MainWindowFixture, NtTickTakesTheProcessesAndTheApplicationWindows) {
   EXPECT_EQ(form.AppWindows().windows()[0].image_index, 3);
   EXPECT_TRUE(kernel.open_handles.empty());
 
-  timers.FireAll();  // the next tick trims the icons of the last one first
+  timers.FireAll();  // the next tick keeps the icons: they did not change
   EXPECT_EQ(window_icons.Count(), 4);
+  // The lists follow the tick; expanding the processes fills the detail list, and the next
+  // tick keeps it in step.
+  const auto& left = form.SectionListBox1.Sections();
+  EXPECT_EQ(left.Item(0).SubItems().Strings(0), "Untitled - Notepad");
+  EXPECT_EQ(left.Item(1).SubItems().Strings(0), "notepad.exe");
+  form.SectionListBox1.ToggleSection(1);
+  ASSERT_EQ(form.SectionListBox2.Sections().Count(), 2);
+  EXPECT_EQ(form.SectionListBox2.Sections().Item(1).SubItems().Count(), 9);
+  kernel.processes.push_back({2000, "C:\\Apps\\calc.exe", 0x20, true});
+  timers.FireAll();
+  EXPECT_EQ(form.SectionListBox2.Sections().Count(), 3);
+  EXPECT_TRUE(kernel.open_handles.empty());
 }
 
 TEST_F(MainWindowFixture, NineXTickReadsTheToolHelpSnapshotAndAttachesIconsAfterwards) {
