@@ -40,14 +40,25 @@ std::vector<HWND> Lists(HWND main) {
   return lists;
 }
 
-// Clicks a list row in its middle, as the user would; the row's place comes from the list's
-// own row heights below its first visible row.
+// Clicks a list row in its middle, as the user would, scrolling it into view first; the row's
+// place comes from the list's own row heights below its first visible row.
 void ClickRow(HWND list, int row, int x = 120) {
-  int y = 0;
-  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  for (int r = top; r < row; ++r)
-    y += static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, r, 0));
-  e2e::Click(list, x, y + static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, row, 0)) / 2);
+  auto height = [&](int r) {
+    return static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, r, 0));
+  };
+  auto top_of_row = [&] {
+    int y = 0;
+    const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    for (int r = top; r < row; ++r) y += height(r);
+    return y;
+  };
+  RECT client;
+  ::GetClientRect(list, &client);
+  if (top_of_row() + height(row) > client.bottom) {
+    ::SendMessageA(list, LB_SETTOPINDEX, row, 0);
+    ::Sleep(200);
+  }
+  e2e::Click(list, x, top_of_row() + height(row) / 2);
 }
 
 int RowOf(HWND list, const std::function<bool(const std::string&)>& match) {
