@@ -248,6 +248,7 @@ class TSectionListBox : public ui::ListBox {
   bool ToggleAllowed(const TListSection& section) const;
   bool OpenIfAddress(const std::string& target);
   MarkupResult HitTestMarkup(int row, int indent, platform::Point at);
+  MarkupOptions RowMarkupOptions(MarkupMode mode) const;
   bool LeftDown(platform::Point at, ui::ShiftState shift);
   bool HeaderClickEnds(int row, platform::Point at);
   void ToggleCheck(int row);
@@ -300,8 +301,8 @@ class TSectionListBox : public ui::ListBox {
   bool rebuilding_ = false;  // rows go in or out in bulk: nothing is painted
   bool destroying_ = false;  // the sections being freed leave the rows alone
   TabDrag tab_drag_;
-  std::string anchor_;  // the markup anchor under the mouse
-  PictureCache picture_cache_;
+  std::string anchor_;                  // the markup anchor under the mouse
+  mutable PictureCache picture_cache_;  // filled as pictures are first needed
   // Device bitmaps of the pictures, made at the first paint after a picture changes.
   std::unique_ptr<platform::Bitmap> wallpaper_bitmap_;
   std::unique_ptr<platform::Bitmap> expand_bitmap_;

@@ -76,13 +76,8 @@ MarkupResult TSectionListBox::HitTestMarkup(int row, int indent, platform::Point
   canvas->SetFont(SubItemIndexOfRow(row) < 0 ? HeaderFont(*section) : SubItemFont(*section));
   platform::Rect box = rows_->RowRect(row);
   box.left += indent;
-  MarkupOptions options;
-  options.mode = MarkupMode::kHitTest;
+  MarkupOptions options = RowMarkupOptions(MarkupMode::kHitTest);
   options.hit = at;
-  options.word_wrap = word_wrap_;
-  options.images = sub_item_images_;
-  options.pictures = pictures_;
-  options.cache = &picture_cache_;
   return RenderMarkup(*canvas, RowText(*section, row), box, options);
 }
 

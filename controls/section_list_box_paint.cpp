@@ -186,11 +186,7 @@ struct TSectionListBox::RowPainter {
   int PaintText(int x, platform::Color background) {
     platform::Rect area{x, Rect().top, Rect().right, Rect().bottom};
     if (Contains(text, "</") && !IsRichText(text)) {
-      MarkupOptions options;
-      options.images = box.sub_item_images_;
-      options.pictures = box.pictures_;
-      options.cache = &box.picture_cache_;
-      options.word_wrap = box.word_wrap_;
+      MarkupOptions options = box.RowMarkupOptions(MarkupMode::kDraw);
       options.selected = paint.selected && !Header();
       RenderMarkup(canvas, text, area, options);
       return area.Width();

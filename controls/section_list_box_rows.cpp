@@ -164,13 +164,19 @@ int TSectionListBox::MeasureRow(const std::string& text, bool auto_size, int ite
   }
   platform::Rect box = HasRows() && rows_->Count() > 0 ? rows_->RowRect(0) : ClientRect();
   box.left += sub_item_indent_;
+  const MarkupOptions options = RowMarkupOptions(MarkupMode::kMeasure);
+  return RenderMarkup(*canvas, measured, box, options).height + 2;
+}
+
+MarkupOptions TSectionListBox::RowMarkupOptions(MarkupMode mode) const {
+  // Every row's markup is laid out alike whether it is measured, drawn or hit.
   MarkupOptions options;
-  options.mode = MarkupMode::kMeasure;
+  options.mode = mode;
   options.word_wrap = word_wrap_;
   options.images = sub_item_images_;
   options.pictures = pictures_;
   options.cache = &picture_cache_;
-  return RenderMarkup(*canvas, measured, box, options).height + 2;
+  return options;
 }
 
 void TSectionListBox::RecalcRowHeights() {

@@ -185,4 +185,16 @@ class LeanTexts : public i18n::TextSource {
   std::string TextById(int id) const override { return "priority text " + std::to_string(id); }
 };
 
+// The lean platform of one system.
+struct Platform {
+  Platform(int processes, int windows)
+      : system(processes, windows), kernel(system), status(system), ui(system) {}
+  LeanSystem system;
+  LeanKernel kernel;
+  LeanProcessStatus status;
+  LeanUserInterface ui;
+  LeanImageList images;
+  LeanTexts texts;
+};
+
 }  // namespace bench

@@ -43,9 +43,8 @@ struct NoShell : platform::Shell {
   }
 };
 
-struct Viewer {
-  Viewer(int processes, int windows)
-      : system(processes, windows), kernel(system), status(system), ui(system) {
+struct Viewer : Platform {
+  Viewer(int processes, int windows) : Platform(processes, windows) {
     left.Sections().Add().SetCaption("priority text 100");
     left.Sections().Add().SetCaption("priority text 101");
     for (auto* list : {&left, &detail}) list->SetBounds(platform::RectOfSize(0, 0, 345, 329));
@@ -74,12 +73,6 @@ struct Viewer {
                              detail_view.invalidated_rects.size());
   }
 
-  LeanSystem system;
-  LeanKernel kernel;
-  LeanProcessStatus status;
-  LeanUserInterface ui;
-  LeanImageList images;
-  LeanTexts texts;
   NoShell shell;
   snapshot::PsapiBinding psapi{kernel, status};
   snapshot::ProcessSnapshot snapshot;

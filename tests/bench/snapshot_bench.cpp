@@ -10,17 +10,6 @@
 
 namespace bench {
 
-struct Platform {
-  Platform(int processes, int windows)
-      : system(processes, windows), kernel(system), status(system), ui(system) {}
-  LeanSystem system;
-  LeanKernel kernel;
-  LeanProcessStatus status;
-  LeanUserInterface ui;
-  LeanImageList images;
-  LeanTexts texts;
-};
-
 constexpr int kWindows = 200;
 
 void NtTickLogic(benchmark::State& state) {
