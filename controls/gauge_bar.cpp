@@ -60,10 +60,14 @@ bool TGaugeBar::Horizontal() const {
 int TGaugeBar::FilledLength() const {
   int length = Horizontal() ? Width() : Height();
   if (show_border_) length -= 2;
-  if (position_ <= min_) return 0;
+  if (position_ <= min_ || length <= 0) return 0;
+  // No range, or a position left above a lowered maximum: nothing to divide by, or more than
+  // the bar holds.
   const double span = std::fabs(static_cast<double>(max_) - min_);
+  if (span == 0) return 0;
   // nearbyint in the default rounding mode sends halves to the even neighbour.
-  return static_cast<int>(std::nearbyint((static_cast<double>(position_) - min_) / span * length));
+  const double filled = std::nearbyint((static_cast<double>(position_) - min_) / span * length);
+  return filled >= length ? length : static_cast<int>(filled);
 }
 
 std::string TGaugeBar::PositionText() const {
@@ -95,7 +99,8 @@ void TGaugeBar::PaintBar(platform::Canvas& target, platform::Canvas& canvas) {
     canvas.FillRect({0, 0, w, h}, bar_color1_);
   } else {
     const bool stale = !bar_ || bar_->Width() != w || bar_->Height() != h;
-    if (rebuild_ || stale) {
+    if (rebuild_ || bar_outdated_ || stale) {
+      bar_outdated_ = false;
       if (!bar_)
         bar_ = target.CreateBitmap(w, h);
       else if (stale)

@@ -77,6 +77,9 @@ class TGaugeBar : public ui::Component {
   template <typename T>
   void Store(T& field, const T& value) {
     field = value;
+    // Whatever a property changes, the bar is drawn anew at the next paint, even when a
+    // position change comes in between.
+    bar_outdated_ = true;
     Invalidate();
   }
   bool Horizontal() const;
@@ -108,6 +111,7 @@ class TGaugeBar : public ui::Component {
   std::unique_ptr<platform::Bitmap> offscreen_;
   std::unique_ptr<platform::Bitmap> bar_;  // the gradient or tiled bitmap, kept for reuse
   bool rebuild_ = true;
+  bool bar_outdated_ = true;  // a property changed since the bar bitmap was drawn
   bool pressed_ = false;
 };
 

@@ -78,6 +78,35 @@ TEST(GaugeBar, PositionDecidesHowMuchOfTheInnerRectangleIsBackground) {
   }
 }
 
+TEST(GaugeBar, NoRangeOrAPositionAboveALoweredMaximumStaysInsideTheBar) {
+  struct Case {
+    int min, max, filled;
+  } cases[] = {{50, 50, 0}, {0, 10, 198}, {-5, -5, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.max);
+    TGaugeBar bar("bar", nullptr);  // 200 x 20, border on
+    bar.SetPosition(80);
+    bar.SetMin(c.min);
+    bar.SetMax(c.max);
+    EXPECT_EQ(bar.FilledLength(), c.filled);
+    PaintOf(bar);  // no division by zero, no overflow
+  }
+}
+
+TEST(GaugeBar, AColourChangedBeforeAPositionChangeIsPaintedAtTheNextPaint) {
+  TGaugeBar bar("bar", nullptr);
+  bar.SetShowPosText(false);
+  bar.SetPosition(100);
+  RecordingCanvas first(bar.Width(), bar.Height());
+  bar.Paint(first);
+  bar.SetBarColor1(platform::clRed);
+  bar.SetBarColor2(platform::clRed);
+  bar.SetPosition(99);
+  RecordingCanvas second(bar.Width(), bar.Height());
+  bar.Paint(second);
+  EXPECT_EQ(second.GetPixel(5, 10), platform::clRed);
+}
+
 TEST(GaugeBar, PositionOutsideTheRangeOrUnchangedIsIgnored) {
   CountingView view;  // outlives the bar, as a window outlives its component
   TGaugeBar bar("bar", nullptr);
