@@ -1,7 +1,5 @@
 #include "report/report_lines.h"
 
-#include <cctype>
-
 namespace report {
 namespace {
 
@@ -15,9 +13,7 @@ std::size_t FindNoCase(std::string_view s, std::string_view what, std::size_t fr
   if (what.size() > s.size()) return std::string_view::npos;
   for (std::size_t i = from; i + what.size() <= s.size(); ++i) {
     std::size_t k = 0;
-    while (k < what.size() && std::toupper(static_cast<unsigned char>(s[i + k])) ==
-                                  std::toupper(static_cast<unsigned char>(what[k])))
-      ++k;
+    while (k < what.size() && AsciiUpper(s[i + k]) == AsciiUpper(what[k])) ++k;
     if (k == what.size()) return i;
   }
   return std::string_view::npos;

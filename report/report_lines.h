@@ -7,6 +7,11 @@
 
 namespace report {
 
+// Upper case of ASCII letters only: names and tags are compared without the locale.
+constexpr char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // Drops everything from a "<" to the next ">", and any lone ">".
 std::string StripTags(std::string_view s);
 // The line without its first image tag (to "</IMG>", else to the next ">").

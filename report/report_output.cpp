@@ -1,7 +1,5 @@
 #include "report/report_output.h"
 
-#include <cctype>
-
 #include "i18n/text_ids.h"
 #include "report/report_file.h"
 #include "report/report_lines.h"
@@ -28,7 +26,7 @@ bool IsHtmlFileName(const std::string& file_name) {
   const std::size_t dot = file_name.rfind('.');
   if (dot == std::string::npos) return false;
   std::string extension = file_name.substr(dot);
-  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : extension) c = AsciiUpper(c);
   return extension == ".HTM" || extension == ".HTML";
 }
 

@@ -17,7 +17,9 @@ void SetFontSize(platform::Canvas& canvas, int size) {
 }  // namespace
 
 std::string PageNumberText(int page) {
-  return "-" + std::to_string(page) + ".-";
+  std::string text(1, '-');
+  text.append(std::to_string(page)).append(".-");
+  return text;
 }
 
 bool printtext(platform::PrinterDevice& device, std::vector<std::string> lines) {
