@@ -7,6 +7,8 @@ namespace platform {
 
 constexpr std::uint32_t kMoveFileReplaceExisting = 0x1;
 constexpr std::uint32_t kErrorCallNotImplemented = 120;
+constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
+constexpr std::uint32_t kFileAttributeReadOnly = 0x1;
 
 class Files {
  public:
@@ -19,7 +21,8 @@ class Files {
   virtual bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) = 0;
   virtual bool MoveFileA(const std::string& from, const std::string& to) = 0;
   virtual bool DeleteFileA(const std::string& path) = 0;
-  virtual bool FileExists(const std::string& path) = 0;
+  // GetFileAttributesA: kInvalidFileAttributes when there is no such file.
+  virtual std::uint32_t GetFileAttributesA(const std::string& path) = 0;
   // The error of the last call that failed.
   virtual std::uint32_t GetLastError() = 0;
 };

@@ -10,6 +10,12 @@ std::string ReportFileBytes(const std::vector<std::string>& lines) {
 
 bool WriteReportFile(platform::Files& files, const std::string& path,
                      const std::vector<std::string>& lines) {
+  // A read-only report is kept, as the system keeps it from being overwritten; the replace
+  // below would not ask on every system.
+  const std::uint32_t attributes = files.GetFileAttributesA(path);
+  if (attributes != platform::kInvalidFileAttributes &&
+      (attributes & platform::kFileAttributeReadOnly))
+    return false;
   const std::string temporary = path + ".tmp";
   if (!files.WriteNewFile(temporary, ReportFileBytes(lines))) {
     files.DeleteFileA(temporary);
@@ -19,7 +25,8 @@ bool WriteReportFile(platform::Files& files, const std::string& path,
   // The 9x family cannot replace in one step: the old file goes first. Only there, so that on
   // other systems a refused replace (a read-only target) leaves the old file alone.
   if (files.GetLastError() == platform::kErrorCallNotImplemented &&
-      (!files.FileExists(path) || files.DeleteFileA(path)) && files.MoveFileA(temporary, path))
+      (attributes == platform::kInvalidFileAttributes || files.DeleteFileA(path)) &&
+      files.MoveFileA(temporary, path))
     return true;
   files.DeleteFileA(temporary);
   return false;

@@ -46,9 +46,8 @@ bool Win32Files::DeleteFileA(const std::string& path) {
   return ::DeleteFileA(path.c_str()) != FALSE;
 }
 
-bool Win32Files::FileExists(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+std::uint32_t Win32Files::GetFileAttributesA(const std::string& path) {
+  return ::GetFileAttributesA(path.c_str());
 }
 
 std::uint32_t Win32Files::GetLastError() {

@@ -10,7 +10,7 @@ class Win32Files : public platform::Files {
   bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
   bool MoveFileA(const std::string& from, const std::string& to) override;
   bool DeleteFileA(const std::string& path) override;
-  bool FileExists(const std::string& path) override;
+  std::uint32_t GetFileAttributesA(const std::string& path) override;
   std::uint32_t GetLastError() override;
 };
 

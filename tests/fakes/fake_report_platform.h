@@ -136,7 +136,10 @@ class FakeFiles : public platform::Files {
     files.erase(path);
     return true;
   }
-  bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+  std::uint32_t GetFileAttributesA(const std::string& path) override {
+    if (!files.count(path)) return platform::kInvalidFileAttributes;
+    return IsReadOnly(path) ? platform::kFileAttributeReadOnly : 0;
+  }
   std::uint32_t GetLastError() override { return last_error; }
   std::uint32_t last_error = 0;
 
