@@ -7,6 +7,9 @@
 #include "browser/update_batch.h"
 #include "i18n/language_dialog.h"
 #include "i18n/text_ids.h"
+#include "report/report_body.h"
+#include "report/report_frm.h"
+#include "report/report_output.h"
 
 namespace app {
 namespace {
@@ -106,6 +109,7 @@ void TProcesessFrm::BuildTopBar() {
     WireHoverImages(p.button, p.glyph);
   }
   RefreshBtn.SetVisible(false);
+  ReportBtn.OnClick = [this](ui::TExplBtn&) { ReportBtnClick(); };
   RefreshBtn.OnClick = [this](ui::TExplBtn&) { RefreshBtnClick(); };
   AboutBtn.OnClick = [this](ui::TExplBtn&) { AboutBtnClick(); };
   LangBtn.OnClick = [this](ui::TExplBtn&) { LangBtnClick(); };
@@ -289,6 +293,24 @@ void TProcesessFrm::LangBtnClick() {
   i18n::ShowLanguageDialog(
       *this, {services_.kernel, services_.ui, services_.ini, services_.shell, application_,
               arguments.empty() ? kSwitchFromBaseModule : arguments.front()});
+}
+
+void TProcesessFrm::ReportBtnClick() {
+  report::StageReportSections(SectionListBox1, ReportListBox,
+                              language_.TextById(i18n::kTextApplications));
+  report::ShowReportWindow(*this, language_, ReportListBox.Sections(), &services_.window_icons,
+                           &services_.section_images,
+                           {LeftListWallpaper(), NodeGlyph(true), NodeGlyph(false)},
+                           report_selection_);
+  // Items are matched to the processes of the list as it is now: the timers kept running.
+  const browser::DetailTexts texts(language_);
+  std::vector<std::string> body = report::BuildReportBody(
+      report_selection_, {texts, processes_.processes(), app_windows_.windows(), services_.kernel});
+  report::ReportOutput output({services_.kernel, services_.ui, services_.shell, services_.dialogs,
+                               services_.files, services_.clock},
+                              language_, kApplicationTitle);
+  output.OwnerWindow = [this] { return Handle(); };
+  output.OutputReport(report_selection_.Mode, std::move(body));
 }
 
 void TProcesessFrm::MinimizeBtnClick() {

@@ -7,6 +7,7 @@
 #include "controls/gauge_bar.h"
 #include "controls/section_list_box.h"
 #include "i18n/language_library.h"
+#include "report/selection.h"
 
 #include "snapshot/app_windows.h"
 #include "snapshot/cpu_usage.h"
@@ -51,6 +52,8 @@ class TProcesessFrm : public ui::Form {
 
   // Command buttons.
   void RefreshBtnClick() {}
+  // The report: the user ticks items, which are then printed, saved or sent.
+  void ReportBtnClick();
   void AboutBtnClick();
   void LangBtnClick();
   void MinimizeBtnClick();
@@ -112,6 +115,7 @@ class TProcesessFrm : public ui::Form {
   snapshot::AppWindowList app_windows_;
   snapshot::CpuUsageModule cpu_usage_module_;
   browser::ProcessBrowser browser_;
+  report::sel report_selection_;
 
  public:
   snapshot::TMCPUUsage MCPUUsage1;

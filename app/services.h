@@ -1,5 +1,8 @@
 #pragma once
 // The platform the module runs on, handed to the windows that need it.
+#include "platform/common_dialogs.h"
+#include "platform/date_time.h"
+#include "platform/files.h"
 #include "platform/image_list.h"
 #include "platform/ini_files.h"
 #include "platform/kernel.h"
@@ -33,6 +36,10 @@ struct Services {
   platform::SystemTexts& system_texts;
   // ImageList2, the left list's section images, filled by the main window.
   platform::ImageList& section_images;
+  // Reports: the save and print dialogs, the files they write and the date they carry.
+  platform::CommonDialogs& dialogs;
+  platform::Files& files;
+  platform::DateTime& clock;
 };
 
 }  // namespace app

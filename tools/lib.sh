@@ -9,6 +9,9 @@ NATIVE_PACKAGES=(g++ cmake make libgtest-dev libgmock-dev googletest libbenchmar
 CROSS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev)
 RUN_PACKAGES=(wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-utils)
 SETUP_PACKAGES=(nsis)  # makensis, for the setup program
+# A printer that prints into PDF files, and the tools that read the pages back. 32-bit Wine
+# reaches the print system through the i386 libcups2, 64-bit Wine through the amd64 one.
+PRINT_PACKAGES=(cups printer-driver-cups-pdf poppler-utils)
 # Where 32-bit code cannot run, the tests run a 64-bit build under 64-bit Wine.
 WIN64_PACKAGES=(wine64 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
 
@@ -37,7 +40,7 @@ ensure_packages() {
     dpkg --add-architecture i386
   fi
   install_packages "${NATIVE_PACKAGES[@]}" "${CROSS_PACKAGES[@]}" "${RUN_PACKAGES[@]}" \
-    "${SETUP_PACKAGES[@]}"
+    "${SETUP_PACKAGES[@]}" "${PRINT_PACKAGES[@]}"
   WINE_ARCH=${RV_WINE_ARCH:-}
   if [ -z "$WINE_ARCH" ]; then
     WINE_ARCH=32
@@ -45,12 +48,13 @@ ensure_packages() {
   fi
   case "$WINE_ARCH" in
     32)
+      install_packages libcups2:i386
       WINE=/usr/lib/wine/wine
       TEST_BUILD="$BUILD/win32"
       DIST="$BUILD/dist"
       ;;
     64)
-      install_packages "${WIN64_PACKAGES[@]}"
+      install_packages "${WIN64_PACKAGES[@]}" libcups2
       WINE=/usr/lib/wine/wine64
       export WINELOADER=$WINE
       TEST_BUILD="$BUILD/win64"
@@ -123,4 +127,30 @@ build_win32() {
   build_windows win32
   [ "$WINE_ARCH" = 64 ] && build_windows win64
   return 0
+}
+
+# A print server of our own for the tests: cupsd in the foreground of a background job, and a
+# queue "RvPDF" that prints into PDF files, made the default printer. stop_pdf_printer ends that
+# one cupsd by its process id. PDF_DIRS are where the PDF backend leaves its files.
+PDF_DIRS=(/root/PDF /var/spool/cups-pdf/ANONYMOUS "${HOME:-/root}/PDF")
+CUPSD_PID=
+start_pdf_printer() {
+  [ -x /usr/sbin/cupsd ] || return 1
+  if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+    /usr/sbin/cupsd -f >/dev/null 2>&1 &
+    CUPSD_PID=$!
+    local i
+    for i in $(seq 50); do
+      lpstat -r 2>/dev/null | grep -q "is running" && break
+      sleep 0.2
+    done
+  fi
+  lpadmin -p RvPDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >/dev/null 2>&1 &&
+    lpadmin -d RvPDF >/dev/null 2>&1
+}
+stop_pdf_printer() {
+  [ -n "$CUPSD_PID" ] || return 0
+  kill "$CUPSD_PID" 2>/dev/null || true
+  wait "$CUPSD_PID" 2>/dev/null || true
+  CUPSD_PID=
 }

@@ -6,6 +6,9 @@
 
 #include "app/program.h"
 #include "platform/win32/callback_guard.h"
+#include "platform/win32/common_dialogs.h"
+#include "platform/win32/date_time.h"
+#include "platform/win32/files.h"
 #include "platform/win32/image_list.h"
 #include "platform/win32/ini_files.h"
 #include "platform/win32/kernel.h"
@@ -57,10 +60,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::win32::Win32ImageList section_images;
   platform::win32::Win32VersionInfo versions;
   platform::win32::Win32SystemTexts system_texts;
+  platform::win32::Win32CommonDialogs dialogs;
+  platform::win32::Win32Files files;
+  platform::win32::Win32DateTime clock;
   try {
-    return app::RunProgram({kernel, ui, ini, timers, native, registry, process_status, tool_help,
-                            window_icons, shell, versions, system_texts, section_images},
-                           host);
+    return app::RunProgram(
+        {kernel, ui, ini, timers, native, registry, process_status, tool_help, window_icons, shell,
+         versions, system_texts, section_images, dialogs, files, clock},
+        host);
   } catch (...) {
     const std::string what = platform::win32::DescribeFailure(std::current_exception());
     ::MessageBoxA(nullptr, what.c_str(), "Ravo Info Process", MB_OK | MB_ICONERROR);

@@ -10,6 +10,7 @@
 #include "tests/fakes/fake_native_system_info.h"
 #include "tests/fakes/fake_process_status.h"
 #include "tests/fakes/fake_registry.h"
+#include "tests/fakes/fake_report_platform.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/fakes/fake_system_texts.h"
 #include "tests/fakes/fake_timer_service.h"
@@ -36,6 +37,9 @@ struct MainWindowFixture : ::testing::Test {
   fakes::FakeImageList section_images{0};
   fakes::FakeVersionInfo versions;
   fakes::FakeSystemTexts system_texts;
+  fakes::FakeCommonDialogs dialogs;
+  fakes::FakeFiles files;
+  fakes::FakeDateTime clock;
   snapshot::PsapiBinding psapi{kernel, process_status};
   ui::Application application;
 
@@ -55,8 +59,9 @@ struct MainWindowFixture : ::testing::Test {
     for (auto [id, text] : texts) ui.strings[{kEnglish, static_cast<std::uint32_t>(id)}] = text;
   }
   app::Services Services() {
-    return {kernel,    ui,           ini,   timers,   native,       registry,      process_status,
-            tool_help, window_icons, shell, versions, system_texts, section_images};
+    return {kernel,         ui,        ini,          timers, native,   registry,
+            process_status, tool_help, window_icons, shell,  versions, system_texts,
+            section_images, dialogs,   files,        clock};
   }
 };
 

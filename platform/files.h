@@ -1,0 +1,30 @@
+#pragma once
+// The kernel32 file operations reports are written with.
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+constexpr std::uint32_t kMoveFileReplaceExisting = 0x1;
+constexpr std::uint32_t kErrorCallNotImplemented = 120;
+constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
+constexpr std::uint32_t kFileAttributeReadOnly = 0x1;
+
+class Files {
+ public:
+  virtual ~Files() = default;
+  // CreateFileA (create always) and WriteFile of all `bytes`; false when the file cannot be
+  // created or written whole (a part may then be left behind).
+  virtual bool WriteNewFile(const std::string& path, const std::string& bytes) = 0;
+  // MoveFileExA, bound at run time: systems of the 9x family have only a stub, and where the
+  // entry is missing the call fails with kErrorCallNotImplemented.
+  virtual bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) = 0;
+  virtual bool MoveFileA(const std::string& from, const std::string& to) = 0;
+  virtual bool DeleteFileA(const std::string& path) = 0;
+  // GetFileAttributesA: kInvalidFileAttributes when there is no such file.
+  virtual std::uint32_t GetFileAttributesA(const std::string& path) = 0;
+  // The error of the last call that failed.
+  virtual std::uint32_t GetLastError() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,14 @@
+#pragma once
+// The local time and its texts in the user's formats.
+#include "platform/date_time.h"
+
+namespace platform::win32 {
+
+class Win32DateTime : public platform::DateTime {
+ public:
+  platform::SystemTime GetLocalTime() override;
+  std::string GetDateFormatA(const platform::SystemTime& date) override;
+  std::string GetTimeFormatA(const platform::SystemTime& time) override;
+};
+
+}  // namespace platform::win32

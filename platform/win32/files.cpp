@@ -1,0 +1,57 @@
+#include "platform/win32/files.h"
+
+#include <windows.h>
+
+#include "platform/win32/unique_handle.h"
+
+namespace platform::win32 {
+
+namespace {
+
+struct FileHandleTraits {
+  using Value = HANDLE;
+  static Value None() { return INVALID_HANDLE_VALUE; }
+  static void Close(Value h) { ::CloseHandle(h); }
+};
+
+using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+
+}  // namespace
+
+bool Win32Files::WriteNewFile(const std::string& path, const std::string& bytes) {
+  UniqueHandle<FileHandleTraits> file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  return ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) &&
+         written == bytes.size();
+}
+
+bool Win32Files::MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) {
+  const auto move = reinterpret_cast<MoveFileExFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "MoveFileExA")));
+  if (!move) {
+    ::SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return false;
+  }
+  return move(from.c_str(), to.c_str(), flags) != FALSE;
+}
+
+bool Win32Files::MoveFileA(const std::string& from, const std::string& to) {
+  return ::MoveFileA(from.c_str(), to.c_str()) != FALSE;
+}
+
+bool Win32Files::DeleteFileA(const std::string& path) {
+  return ::DeleteFileA(path.c_str()) != FALSE;
+}
+
+std::uint32_t Win32Files::GetFileAttributesA(const std::string& path) {
+  return ::GetFileAttributesA(path.c_str());
+}
+
+std::uint32_t Win32Files::GetLastError() {
+  return ::GetLastError();
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,36 @@
+#pragma once
+// The conversions that turn report lines (caption markup) into the forms a report leaves the
+// program in: plain text for TXT files and printing, table rows for HTM files.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace report {
+
+// Upper case of ASCII letters only: names and tags are compared without the locale.
+constexpr char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Drops everything from a "<" to the next ">", and any lone ">".
+std::string StripTags(std::string_view s);
+// The line without its first image tag (to "</IMG>", else to the next ">").
+std::string RemoveImageTag(std::string_view s);
+// Every quoted point size 6..15 as the quoted HTML font size 2, 3 or 4.
+std::string MapFontSizes(std::string_view s);
+// The point size of the first size="NN" attribute; 0 when it has none or no digits.
+int LineFontSize(std::string_view s);
+
+// The text a reader sees: tags removed, and the escapes values carry on screen ("&&" followed
+// by an empty hidden span, "&lt;") turned back into the characters they stand for. Unlike
+// StripTags it keeps a ">" outside any tag, which a value may hold.
+std::string PlainText(std::string_view line);
+// The same line with its text (not its tags) in HTML entities, so no value can form a tag.
+std::string HtmlEscapedText(std::string_view line);
+
+// The HTM form: a "<TABLE>" line, then one table row per line.
+std::vector<std::string> HtmForm(const std::vector<std::string>& lines);
+// The TXT form: one plain-text line per line.
+std::vector<std::string> TxtForm(const std::vector<std::string>& lines);
+
+}  // namespace report

@@ -1,0 +1,90 @@
+#include "report/report_output.h"
+
+#include "i18n/text_ids.h"
+#include "report/report_file.h"
+#include "report/report_lines.h"
+#include "report/report_printer.h"
+#include "report/save_dialog_ex.h"
+
+namespace report {
+
+std::vector<std::string> FrameReport(std::vector<std::string> body, const i18n::TextSource& texts,
+                                     const std::string& date, const std::string& time,
+                                     const std::string& application_title) {
+  body.insert(body.begin(),
+              {"<FONT color=\"clnavy\" size=\"14\">Ravo Info Report</FONT>",
+               "<FONT color=\"clblack\" size=\"10\">" + texts.TextById(i18n::kTextReportDateLabel) +
+                   date + "  " + time + "</FONT>"});
+  body.emplace_back(" ");
+  body.emplace_back("<HR color-\"clblue\">");
+  body.push_back("<FONT color=\"clblack\" size=\"2\">" +
+                 texts.TextById(i18n::kTextReportCreatedBy) + application_title + "</FONT>");
+  return body;
+}
+
+bool IsHtmlFileName(const std::string& file_name) {
+  const std::size_t dot = file_name.rfind('.');
+  if (dot == std::string::npos) return false;
+  std::string extension = file_name.substr(dot);
+  for (char& c : extension) c = AsciiUpper(c);
+  return extension == ".HTM" || extension == ".HTML";
+}
+
+void ReportOutput::OutputReport(std::uint8_t mode, std::vector<std::string> lines) {
+  if (lines.empty()) return;
+  const platform::SystemTime now = platform_.clock.GetLocalTime();
+  lines = FrameReport(std::move(lines), texts_, platform_.clock.GetDateFormatA(now),
+                      platform_.clock.GetTimeFormatA(now), application_title_);
+  switch (mode) {
+    case kModeSave:
+      Save(lines);
+      break;
+    case kModePrint:
+      Print(lines);
+      break;
+    case kModeSend:
+      Send(lines);
+      break;
+    default:
+      break;
+  }
+}
+
+void ReportOutput::Save(const std::vector<std::string>& lines) {
+  TSaveDialogEx dialog(platform_.kernel, platform_.dialogs);
+  dialog.DefaultExt = "txt";
+  dialog.Filter = kSaveFilter;
+  dialog.ShowPlacesBar = true;
+  if (!dialog.Execute(Owner())) return;
+  // Every name is written: HTM for .htm and .html, the text form for anything else.
+  Write(dialog.FileName, IsHtmlFileName(dialog.FileName) ? HtmForm(lines) : TxtForm(lines));
+}
+
+void ReportOutput::Print(const std::vector<std::string>& lines) {
+  std::unique_ptr<platform::PrinterDevice> printer = platform_.dialogs.PrintDlgA(Owner());
+  if (!printer) return;
+  if (!printtext(*printer, lines))
+    platform_.ui.MessageBoxA(Owner(), "Printing failed", application_title_,
+                             platform::kMbOk | platform::kMbIconError);
+}
+
+void ReportOutput::Send(const std::vector<std::string>& lines) {
+  const std::vector<std::string> html = HtmForm(lines);
+  if (!Write(kMailHtml, html)) return;
+  // The text form of the HTM file: its "<TABLE>" line becomes an empty line.
+  std::vector<std::string> text{""};
+  const std::vector<std::string> body = TxtForm(lines);
+  text.insert(text.end(), body.begin(), body.end());
+  if (!Write(kMailText, text)) return;
+  platform_.shell.ShellExecuteA(0, "", kMailProgram, kMailParameters, kMailDirectory,
+                                platform::kSwShowNormal);
+}
+
+bool ReportOutput::Write(const std::string& path, const std::vector<std::string>& lines) {
+  if (WriteReportFile(platform_.files, path, lines)) return true;
+  platform_.ui.MessageBoxA(Owner(), "Cannot create file " + path, application_title_,
+                           platform::kMbOk | platform::kMbIconError);
+  return false;
+}
+
+}  // namespace report

@@ -1,0 +1,24 @@
+#include "report/save_dialog_ex.h"
+
+namespace report {
+
+bool TSaveDialogEx::Execute(platform::WindowHandle owner) {
+  platform::SaveFileName request;
+  request.owner = owner;
+  request.filter = Filter;
+  request.filter_index = static_cast<std::uint32_t>(FilterIndex);
+  request.default_ext = DefaultExt;
+  request.flags = platform::kOfnHideReadOnly;
+  request.file_name = FileName;
+  platform::OsVersionInfo version;
+  if (kernel_.GetVersionExA(version) && version.platform_id == platform::kVerPlatformWin32Nt &&
+      version.major >= 5) {
+    request.struct_size = platform::kOpenFileNameSize2000;
+    request.flags_ex = ShowPlacesBar ? 0 : platform::kOfnExNoPlacesBar;
+  }
+  if (!dialogs_.GetSaveFileNameA(request)) return false;
+  FileName = request.file_name;
+  return true;
+}
+
+}  // namespace report

@@ -1,0 +1,197 @@
+// Reports made from outside as a user makes them: items ticked in the report window, then
+// saved through the real save dialog, sent to the mail stand-in and printed.
+#include <windows.h>
+
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "tests/e2e/driver.h"
+
+namespace {
+
+using e2e::milliseconds;
+
+const char kNotepad[] = "C:\\windows\\system32\\notepad.exe";
+
+bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
+  for (int waited = 0; waited < timeout_ms; waited += 100) {
+    if (done()) return true;
+    ::Sleep(100);
+  }
+  return done();
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Clicks a list row at `x`, the row's place taken from the list's own row heights.
+void ClickRow(HWND list, int row, int x) {
+  int y = 0;
+  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  for (int r = top; r < row; ++r)
+    y += static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, r, 0));
+  e2e::Click(list, x, y + static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, row, 0)) / 2);
+}
+
+int RowOf(HWND list, const std::string& text) {
+  const std::vector<std::string> rows = e2e::ListRows(list);
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (rows[i] == text) return static_cast<int>(i);
+  return -1;
+}
+
+// The next visible common dialog of `process`.
+HWND WaitForDialog(DWORD process) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : e2e::TopLevelWindows("#32770", process))
+          if (::IsWindowVisible(w)) found = w;
+        return found != nullptr;
+      },
+      15000);
+  return found;
+}
+
+struct ReportScenario : ::testing::Test {
+  void SetUp() override {
+    suite = e2e::CopySuite("report", true);
+    ::WritePrivateProfileStringA("Options", "Language", "EN",
+                                 (suite + "Process\\RvProcesess.ini").c_str());
+    module = std::make_unique<e2e::Program>(suite + "Process\\RvProcesess.exe", "-start",
+                                            suite + "Process");
+    main = e2e::WaitForWindow("TProcesessFrm", module->Id(), milliseconds(30000));
+    ASSERT_NE(main, nullptr);
+  }
+  void TearDown() override {
+    if (main) ::PostMessageA(main, WM_CLOSE, 0, 0);
+    if (module) module->WaitForExit(milliseconds(10000));
+  }
+  // Opens the report window, ticks the applications and `process`, and presses `button`.
+  void Report(const std::string& process, const char* button) {
+    e2e::Click(e2e::ChildWithText(main, "Report"), 10, 8);
+    HWND window = e2e::WaitForWindow("TReportFrm", module->Id(), milliseconds(15000));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(e2e::WindowText(window), "Report");
+    HWND list = nullptr;
+    for (HWND child : e2e::ChildWindows(window))
+      if (_stricmp(e2e::ClassName(child).c_str(), "ListBox") == 0) list = child;
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(e2e::ListRows(list), (std::vector<std::string>{"Applications", "Processes"}));
+    ClickRow(list, 0, 120);  // expands the applications: one item stands for all
+    ASSERT_TRUE(WaitFor([&] { return e2e::ListRows(list).size() == 3; }, 5000));
+    ClickRow(list, 1, 20);  // its check box
+    ClickRow(list, 2, 120);
+    int row = -1;
+    ASSERT_TRUE(WaitFor([&] { return (row = RowOf(list, process)) > 0; }, 5000));
+    ClickRow(list, row, 20);
+    ::Sleep(300);
+    e2e::SaveScreenshot(window, suite + "report-window.bmp");  // for a person to look at
+    e2e::Click(e2e::ChildWithText(window, button), 40, 12);
+  }
+  // Saves the report under `name` through the save dialog.
+  void Save(const std::string& name) {
+    Report("notepad.exe", "Save");
+    HWND dialog = WaitForDialog(module->Id());
+    ASSERT_NE(dialog, nullptr);
+    HWND name_box = ::GetDlgItem(dialog, 0x47C);  // cmb13, the file name
+    if (!name_box) name_box = ::GetDlgItem(dialog, 0x480);
+    ASSERT_NE(name_box, nullptr);
+    ::SendMessageA(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    WaitFor([&] { return !::IsWindow(dialog); }, 10000);
+  }
+
+  std::string suite;
+  std::unique_ptr<e2e::Program> module;
+  HWND main = nullptr;
+};
+
+TEST_F(ReportScenario, SavedAsTextAndHtmlThroughTheSaveDialog) {
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  ::Sleep(1500);  // a refresh tick lists it
+  const std::string txt = suite + "saved.txt", htm = suite + "saved.htm";
+  Save(txt);
+  ASSERT_TRUE(WaitFor([&] { return !FileBytes(txt).empty(); }, 5000));
+  Save(htm);
+  ASSERT_TRUE(WaitFor([&] { return !FileBytes(htm).empty(); }, 5000));
+
+  const std::string text = FileBytes(txt);
+  EXPECT_EQ(text.rfind("Ravo Info Report\r\nDate and time: ", 0), 0u) << text;
+  EXPECT_NE(text.find("\r\nApplications - Applications \r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\nProcesses - notepad.exe \r\nFile name:notepad.exe\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\r\n \r\n\r\nCreated by: Ravo Info Process\r\n"), std::string::npos) << text;
+  EXPECT_EQ(text.size() - text.rfind("\r\n"), 2u);
+  const std::string html = FileBytes(htm);
+  EXPECT_EQ(
+      html.rfind("<TABLE>\r\n<TR><TD><FONT color=\"clnavy\" size=\"4\">Ravo Info Report</FONT>"
+                 "</TD></TR>\r\n",
+                 0),
+      0u)
+      << html;
+  EXPECT_NE(html.find("<TR><TD><B><U><FONT color=\"clblue\">Processes - notepad.exe</FONT></B></U> "
+                      "</TD></TR>\r\n"),
+            std::string::npos)
+      << html;
+  // As many lines in both forms: the TXT file has no table line.
+  auto count = [](const std::string& s) { return std::count(s.begin(), s.end(), '\n'); };
+  EXPECT_EQ(count(html), count(text) + 1);
+
+  // A read-only file is not replaced: the error is shown and the earlier file stays.
+  ASSERT_TRUE(::SetFileAttributesA(txt.c_str(), FILE_ATTRIBUTE_READONLY));
+  Save(txt);
+  const std::vector<std::string> boxes =
+      e2e::AnswerMessageBoxes(module->Id(), 1, milliseconds(10000));
+  ASSERT_EQ(boxes.size(), 1u);
+  // The dialog hands back the full name, without "..".
+  EXPECT_EQ(boxes[0].rfind("Cannot create file ", 0), 0u) << boxes[0];
+  EXPECT_EQ(boxes[0].substr(boxes[0].size() - 17), "\\report\\saved.txt") << boxes[0];
+  EXPECT_EQ(FileBytes(txt), text);
+  ::SetFileAttributesA(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ReportScenario, SentToTheMailModuleAndPrinted) {
+  // The mail module lies beside the module's directory, as the suite installs it.
+  ::CreateDirectoryA((suite + "Rvmail").c_str(), nullptr);
+  ASSERT_TRUE(::CopyFileA((e2e::DistDirectory() + "Rvmail\\RvIMail.exe").c_str(),
+                          (suite + "Rvmail\\RvIMail.exe").c_str(), FALSE));
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  ::Sleep(1500);  // a refresh tick lists it
+  Report("notepad.exe", "Send");
+  HWND mail = e2e::WaitForWindow("TRvIMailFrm", 0, milliseconds(20000));
+  ASSERT_NE(mail, nullptr);
+  const std::string shown = e2e::ControlText(::GetDlgItem(mail, 100));
+  EXPECT_NE(shown.find("[3] \"..\\Rvmail\\report.txt\""), std::string::npos) << shown;
+  EXPECT_NE(shown.find("\r\nProcesses - notepad.exe \r\nFile name:notepad.exe\r\n"),
+            std::string::npos)
+      << shown;
+  EXPECT_EQ(FileBytes(suite + "Rvmail\\report.txt").rfind("\r\nRavo Info Report\r\n", 0), 0u);
+  ::PostMessageA(mail, WM_CLOSE, 0, 0);
+
+  // Printing needs a printer: tools/test sets up one that prints into PDF files.
+  char printer[256];
+  DWORD size = sizeof(printer);
+  if (!::GetDefaultPrinterA(printer, &size)) GTEST_SKIP() << "no default printer";
+  Report("notepad.exe", "Print");
+  HWND dialog = WaitForDialog(module->Id());
+  ASSERT_NE(dialog, nullptr);
+  ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, 10000));
+  ::Sleep(2000);  // the job is spooled before the window is closed
+}
+
+}  // namespace

@@ -1,0 +1,221 @@
+// Report assembly and the output stage on fakes: the body lines, the files written, the hand-off
+// and the printed pages.
+#include "report/report_output.h"
+
+#include <gtest/gtest.h>
+
+#include "report/report_body.h"
+#include "report/report_file.h"
+#include "report/report_printer.h"
+#include "report/save_dialog_ex.h"
+#include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_report_platform.h"
+#include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_user_interface.h"
+
+namespace {
+
+struct IdTexts : i18n::TextSource {
+  std::string TextById(int id) const override {
+    if (id == 101 && same_section_texts) return "T100";
+    return "T" + std::to_string(id);
+  }
+  bool same_section_texts = false;
+};
+
+struct ReportFixture : ::testing::Test {
+  fakes::FakeKernel kernel;
+  fakes::FakeUserInterface ui;
+  fakes::FakeShell shell;
+  fakes::FakeCommonDialogs dialogs;
+  fakes::FakeFiles files;
+  fakes::FakeDateTime clock;
+  IdTexts texts;
+  report::ReportOutput output{
+      {kernel, ui, shell, dialogs, files, clock}, texts, "Ravo Info Process"};
+
+  std::vector<std::string> Body(const report::sel& selection) {
+    const browser::DetailTexts detail(texts);
+    const std::vector<snapshot::processinfos> processes = {
+        {"a.exe", "C:\\a.exe", "12", "T151", 12}};
+    const std::vector<snapshot::appinfos> windows = {{"Win & <One>", 3, 0x10}};
+    kernel.processes.push_back({12, "C:\\a.exe"});
+    return report::BuildReportBody(selection, {detail, processes, windows, kernel});
+  }
+};
+
+TEST_F(ReportFixture, BodyLinesOfTheTickedItems) {
+  const std::string kHeadingApps = "<B><U><FONT color=\"clblue\">T100 - T100</FONT></B></U> ";
+  const std::string kApp = "<FONT color=\"clmaroon\">Win &&<Z></Z> &lt;One></FONT>";
+  const std::string kHeadingProc = "<B><U><FONT color=\"clblue\">T101 - a.exe</FONT></B></U> ";
+  const std::string kPath = "<IMG src=\"idx:0\"></IMG> <FONT color=\"clblue\" size=\"10\">";
+  const std::string kValue = "<IND x=\"150\"><FONT color=\"clmaroon\">";
+  const std::vector<std::string> kProcessLines = {
+      "<IMG src=\"idx:0\"></IMG><FONT color=\"clgreen\" size=\"12\">T102" + kValue + "a.exe</FONT>",
+      kPath + "T103" + kValue + "C:\\a.exe</FONT>", kPath + "T104" + kValue + "12</FONT>",
+      kPath + "T105" + kValue + "0:0:0:0</FONT>", kPath + "T106" + kValue + "0:0:0:0</FONT>"};
+  struct Case {
+    const char* name;
+    bool same_texts;
+    std::vector<report::selitem> items;
+    std::vector<std::string> body;
+  } cases[] = {
+      {"nothing ticked", false, {}, {}},
+      {"applications", false, {{0, 0, 1, "T100", "T100"}}, {kHeadingApps, kApp}},
+      {"process", false, {{1, 0, 1, "a.exe", "T101"}}, {}},
+      {"process past the list", false, {{1, 1, 1, "a.exe", "T101"}}, {kHeadingProc}},
+      {"texts 100 and 101 equal", true, {{1, 0, 1, "a.exe", "T100"}}, {}},
+  };
+  cases[2].body = {kHeadingProc};
+  cases[2].body.insert(cases[2].body.end(), kProcessLines.begin(), kProcessLines.end());
+  cases[4].body = {"<B><U><FONT color=\"clblue\">T100 - a.exe</FONT></B></U> ", kApp};
+  cases[4].body.insert(cases[4].body.end(), kProcessLines.begin(), kProcessLines.end());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    texts.same_section_texts = c.same_texts;
+    EXPECT_EQ(Body({report::kModeSave, c.items}), c.body);
+  }
+}
+
+TEST_F(ReportFixture, EmptyBodyGivesNothingInEveryMode) {
+  dialogs.save_answers = {"C:\\r.txt"};
+  for (std::uint8_t mode = 0; mode <= 3; ++mode) output.OutputReport(mode, {});
+  EXPECT_TRUE(dialogs.save_requests.empty());
+  EXPECT_EQ(dialogs.print_dialogs, 0);
+  EXPECT_TRUE(files.files.empty());
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(ReportFixture, SavedFormFollowsTheNameAndFramesTheBody) {
+  const std::string body = "<B><U><FONT color=\"clblue\">Caption</FONT></B></U> ";
+  const std::string txt =
+      "Ravo Info Report\r\nT5020105.03.2024  14:07:09\r\nCaption \r\n \r\n\r\n"
+      "T50202Ravo Info Process\r\n";
+  const std::string htm =
+      "<TABLE>\r\n<TR><TD><FONT color=\"clnavy\" size=\"4\">Ravo Info Report</FONT></TD></TR>\r\n"
+      "<TR><TD><FONT color=\"clblack\" size=\"3\">T5020105.03.2024  14:07:09</FONT></TD></TR>\r\n"
+      "<TR><TD>" +
+      body +
+      "</TD></TR>\r\n<TR><TD> </TD></TR>\r\n"
+      "<TR><TD><HR color-\"clblue\"></TD></TR>\r\n"
+      "<TR><TD><FONT color=\"clblack\" size=\"2\">T50202Ravo Info Process</FONT></TD></TR>\r\n";
+  struct Case {
+    const char* name;
+    const char* bytes;
+  } cases[] = {{"C:\\r.txt", txt.c_str()},
+               {"C:\\r.Htm", htm.c_str()},
+               {"C:\\r.HTML", htm.c_str()},
+               {"C:\\r.doc", txt.c_str()},
+               {"C:\\r", txt.c_str()}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    files.files.clear();
+    dialogs.save_answers = {c.name};
+    output.OutputReport(report::kModeSave, {body});
+    EXPECT_EQ(files.files, (std::map<std::string, std::string>{{c.name, c.bytes}}));
+  }
+  const platform::SaveFileName& asked = dialogs.save_requests.back();
+  EXPECT_EQ(asked.filter, "Text files|*.txt|HTML files|*.htm|All files|*.*");
+  EXPECT_EQ(asked.default_ext, "txt");
+  EXPECT_EQ(asked.filter_index, 1u);
+}
+
+TEST_F(ReportFixture, SendWritesBothFilesThenStartsTheMailModule) {
+  output.OutputReport(report::kModeSend, {"<FONT size=\"8\">a &&<Z></Z> b</FONT>"});
+  const std::string& txt = files.files["..\\Rvmail\\report.txt"];
+  EXPECT_EQ(txt.substr(0, 20), "\r\nRavo Info Report\r\n");
+  EXPECT_NE(txt.find("\r\na & b\r\n"), std::string::npos);
+  EXPECT_NE(files.files["..\\Rvmail\\report.htm"].find("<TR><TD><FONT size=\"2\">a &amp; b</FONT>"),
+            std::string::npos);
+  ASSERT_EQ(shell.calls.size(), 1u);
+  const fakes::FakeShell::Call& call = shell.calls[0];
+  EXPECT_EQ(call.owner, 0u);
+  EXPECT_EQ(call.verb, "");
+  EXPECT_EQ(call.file, "..\\Rvmail\\RvIMail.exe");
+  EXPECT_EQ(call.parameters, "-rvinfo \" \" \"..\\Rvmail\\report.txt\" \"..\\Rvmail\\report.htm\"");
+  EXPECT_EQ(call.directory, "..\\Rvmail");
+  EXPECT_EQ(call.show, platform::kSwShowNormal);
+}
+
+TEST_F(ReportFixture, AFailedWriteKeepsTheEarlierFileAndIsShown) {
+  struct Case {
+    const char* name;
+    bool move_file_ex;  // false: the 9x family
+    bool read_only;
+    const char* after;
+  } cases[] = {{"NT replaces", true, false, "new"},
+               {"NT, read-only target", true, true, "old"},
+               {"9x replaces", false, false, "new"},
+               {"9x, read-only target", false, true, "old"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    files = {};
+    ui.messages.clear();
+    files.has_move_file_ex = c.move_file_ex;
+    files.files["C:\\r.txt"] = "old";
+    if (c.read_only) files.read_only = {"C:\\r.txt"};
+    EXPECT_EQ(report::WriteReportFile(files, "C:\\r.txt", {"new"}), !c.read_only);
+    EXPECT_EQ(files.files,
+              (std::map<std::string, std::string>{{"C:\\r.txt", c.read_only ? "old" : "new\r\n"}}));
+  }
+  files = {};
+  files.unwritable_directories = {"..\\Rvmail"};
+  output.OutputReport(report::kModeSend, {"x"});
+  ASSERT_EQ(ui.MessageTexts().size(), 1u);
+  EXPECT_EQ(ui.MessageTexts()[0], "Cannot create file ..\\Rvmail\\report.htm");
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(ReportFixture, PrintedPagesCarryTheirNumbersAndLinesNeverOverlap) {
+  std::vector<std::string> body;
+  for (int i = 0; i < 200; ++i)
+    body.push_back(i % 3 ? "<FONT size=\"14\">line " + std::to_string(i) + "</FONT>"
+                         : "plain " + std::to_string(i));
+  output.OutputReport(report::kModePrint, body);
+  ASSERT_NE(dialogs.last_printer, nullptr);
+  const fakes::FakePrinter& printer = *dialogs.last_printer;
+  EXPECT_EQ(printer.calls.front(), "StartDoc(Ravo Info Report)");
+  EXPECT_EQ(printer.calls.back(), "EndDoc");
+  int pages = 0, body_lines = 0, last_bottom = 0, last_page = 0;
+  for (const fakes::FakePrinter::Text& t : printer.texts) {
+    SCOPED_TRACE(t.text);
+    if (t.text.starts_with("-")) {
+      EXPECT_EQ(t.text, "-" + std::to_string(++pages) + ".-");
+      EXPECT_EQ(t.x, printer.width / 2);
+      EXPECT_EQ(t.y + t.height + 10, printer.height);  // a tenth of an inch above the edge
+      EXPECT_LE(last_bottom, t.y);
+      continue;
+    }
+    if (t.page != last_page) last_bottom = 0, last_page = t.page;
+    EXPECT_GE(t.y, last_bottom);
+    EXPECT_EQ(t.x, printer.width / 20);
+    last_bottom = t.y + t.height;
+    body_lines += t.text.starts_with("line") || t.text.starts_with("plain");
+  }
+  EXPECT_EQ(body_lines, 200);
+  EXPECT_GT(pages, 2);
+  EXPECT_EQ(printer.texts.front().text, "                                RavoInfo Report");
+}
+
+TEST(SaveDialogEx, PlacesBarOnlyWhereTheDialogKnowsIt) {
+  struct Case {
+    std::uint32_t platform_id, major;
+    bool places;
+    std::uint32_t size, flags_ex;
+  } cases[] = {{2, 5, true, 88, 0}, {2, 6, false, 88, 1}, {2, 4, true, 76, 0}, {1, 4, true, 76, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.major);
+    fakes::FakeKernel kernel;
+    kernel.version = {c.platform_id, c.major, 0, 0, ""};
+    fakes::FakeCommonDialogs dialogs;
+    dialogs.save_answers = {"C:\\x.txt"};
+    report::TSaveDialogEx dialog(kernel, dialogs);
+    dialog.ShowPlacesBar = c.places;
+    EXPECT_TRUE(dialog.Execute(0));
+    EXPECT_EQ(dialog.FileName, "C:\\x.txt");
+    EXPECT_EQ(dialogs.save_requests[0].struct_size, c.size);
+    EXPECT_EQ(dialogs.save_requests[0].flags_ex, c.flags_ex);
+  }
+}
+
+}  // namespace
