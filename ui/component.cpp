@@ -41,6 +41,12 @@ void Component::SetVisible(bool visible) {
   if (view_) view_->SetVisible(visible_);
 }
 
+void Component::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  if (view_) view_->SetHint(hint_);
+}
+
 void Component::SetColor(platform::Color color) {
   if (color == color_) return;
   color_ = color;

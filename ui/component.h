@@ -44,6 +44,8 @@ class ComponentView {
   virtual void SetRedraw(bool redraw) = 0;
   // The system's vertical scroll-bar width, which lists measure their rows against.
   virtual int VerticalScrollBarWidth() const = 0;
+  // The text shown while the pointer rests on the window; empty shows none.
+  virtual void SetHint(const std::string& hint) = 0;
   // The component is being destroyed: its window must no longer reach it.
   virtual void ComponentGone() = 0;
 };
@@ -108,6 +110,10 @@ class Component {
   platform::Color Color() const { return color_; }
   void SetColor(platform::Color color);
 
+  // A tip shown while the pointer rests on the component.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+
   const platform::Font& Font() const { return font_; }
   void SetFont(const platform::Font& font);
 
@@ -149,6 +155,7 @@ class Component {
   std::vector<Component*> children_;
   platform::Rect bounds_;
   std::string text_;
+  std::string hint_;
   bool visible_ = true;
   platform::Color color_ = platform::clBtnFace;
   platform::Font font_;

@@ -1,6 +1,6 @@
 #pragma once
 // A caption with the extras dialogs want: alignment, word wrap, an optional shadow one pixel
-// down and right, a hint, a pointer shape, and click and double-click events.
+// down and right, a pointer shape, and click and double-click events.
 #include <functional>
 #include <string>
 
@@ -23,8 +23,6 @@ class TExLabel : public Component {
   void SetWordWrap(bool wrap);
   bool Transparent() const override { return transparent_; }
   void SetTransparent(bool transparent) { transparent_ = transparent; }
-  const std::string& Hint() const { return hint_; }
-  void SetHint(std::string hint) { hint_ = std::move(hint); }
   ui::Cursor PointerShape() const { return cursor_; }
   void SetPointerShape(ui::Cursor cursor) { cursor_ = cursor; }
 
@@ -42,7 +40,6 @@ class TExLabel : public Component {
   Alignment alignment_ = Alignment::kLeft;
   bool word_wrap_ = false;
   bool transparent_ = false;
-  std::string hint_;
   ui::Cursor cursor_ = ui::Cursor::kArrow;
   bool pressed_ = false;
 };

@@ -1,6 +1,8 @@
 #include "platform/win32/window_host.h"
 
 #include <windowsx.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <memory>
@@ -72,11 +74,13 @@ LPCSTR CursorResource(ui::Cursor cursor) {
 // as the form's windows; `component` is cleared when the component goes first.
 struct Win32WindowHost::ComponentWindow : ui::ComponentView {
   Win32WindowHost* host = nullptr;
+  FormWindows* windows = nullptr;  // the form's, which outlive this one
   ui::Component* component = nullptr;
   HWND window = nullptr;
   HWND form_window = nullptr;
   WNDPROC native_proc = nullptr;  // native controls: their own window procedure
   bool tracking_leave = false;
+  bool has_tip = false;
   ui::Cursor cursor = ui::Cursor::kArrow;
   std::unique_ptr<ListBoxRows> rows;
   std::unique_ptr<EditBoxText> edit;
@@ -122,6 +126,7 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
     ::SendMessageA(window, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
   }
   int VerticalScrollBarWidth() const override { return ::GetSystemMetrics(SM_CXVSCROLL); }
+  void SetHint(const std::string& hint) override;
 
   void ApplyCursor() const {
     HCURSOR shape = ::LoadCursorA(nullptr, CursorResource(cursor));
@@ -133,6 +138,7 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
 // The windows of one form, owned by the form: destroying it destroys them.
 struct Win32WindowHost::FormWindows : ui::FormWindow {
   HWND window = nullptr;
+  HWND tips = nullptr;  // the form's tooltip window, made for its first hint; owned by the form
   int next_child_id = kFirstChildId;
   std::vector<std::unique_ptr<ComponentWindow>> components;  // the form's own first
 
@@ -435,6 +441,32 @@ LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 
 }  // namespace
 
+void Win32WindowHost::ComponentWindow::SetHint(const std::string& hint) {
+  if (!windows || (hint.empty() && !has_tip)) return;
+  if (!windows->tips) {
+    // Owned by the form's window, so it goes with it.
+    windows->tips =
+        ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                          windows->window, nullptr, host->Instance(), nullptr);
+    if (!windows->tips) return;
+  }
+  // The first version of the structure: every version of the common controls takes it.
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = ::GetParent(window) ? ::GetParent(window) : window;
+  tool.uId = reinterpret_cast<UINT_PTR>(window);
+  tool.lpszText = const_cast<char*>(hint.c_str());
+  UINT message = TTM_UPDATETIPTEXTA;
+  if (hint.empty())
+    message = TTM_DELTOOLA;
+  else if (!has_tip)
+    message = TTM_ADDTOOLA;
+  ::SendMessageA(windows->tips, message, 0, reinterpret_cast<LPARAM>(&tool));
+  has_tip = !hint.empty();
+}
+
 std::unique_ptr<platform::Canvas> Win32WindowHost::ComponentWindow::MeasuringCanvas() {
   return std::make_unique<WindowDcCanvas>(window, host->Fonts());
 }
@@ -490,6 +522,7 @@ bool Win32WindowHost::CreateWindows(ui::Form& form) {
   auto windows = std::make_unique<FormWindows>();
   auto w = std::make_unique<ComponentWindow>();
   w->host = this;
+  w->windows = windows.get();
   w->component = &form;
   windows->window =
       ::CreateWindowExA(ex_style, form.ClassName().c_str(), form.Text().c_str(), style, left, top,
@@ -518,6 +551,7 @@ bool Win32WindowHost::CreateChildren(FormWindows& windows, ui::Component& parent
   for (ui::Component* child : parent.Children()) {
     auto w = std::make_unique<ComponentWindow>();
     w->host = this;
+    w->windows = &windows;
     w->component = child;
     w->form_window = windows.window;
     const platform::Rect b = child->Bounds();
@@ -558,6 +592,7 @@ bool Win32WindowHost::CreateChildren(FormWindows& windows, ui::Component& parent
           ::SetWindowLongPtrA(w->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NativeProc)));
     }
     child->AttachView(w.get());
+    if (!child->Hint().empty()) w->SetHint(child->Hint());
     if (child->Kind() == ui::ComponentKind::kListBox) {
       w->rows = std::make_unique<ListBoxRows>(w->window);
       static_cast<ui::ListBox*>(child)->AttachRows(w->rows.get());

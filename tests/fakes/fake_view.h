@@ -35,6 +35,8 @@ class FakeView : public ui::ComponentView {
   }
   void ComponentGone() override { gone = true; }
   void SetRedraw(bool on) override { redraw = on; }
+  void SetHint(const std::string& text) override { hint = text; }
+  std::string hint;
   int VerticalScrollBarWidth() const override { return scroll_bar_width; }
   bool redraw = true;
   int scroll_bar_width = 16;

@@ -4,6 +4,8 @@
 #include "platform/win32/window_host.h"
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -209,6 +211,37 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsAndDrawnByTheComponent) {
   list.rows->SetText(1, "Calculator");
   EXPECT_EQ(list.rows->Text(1), "Calculator");
   EXPECT_EQ(list.rows->Height(1), 18);
+}
+
+TEST(Win32WindowHost, AHintIsTheTipOfItsComponentsWindow) {
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  TestForm main;
+  main.panel.SetHint("Build:  1.0.0.0");
+  ASSERT_TRUE(host.CreateWindows(main));
+  HWND form = reinterpret_cast<HWND>(main.Handle());
+  // The form's own tooltip window, among the process's.
+  HWND tips = nullptr;
+  do {
+    tips = ::FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr);
+  } while (tips && ::GetWindow(tips, GW_OWNER) != form);
+  ASSERT_NE(tips, nullptr);
+  HWND panel = ::FindWindowExA(form, nullptr, "RvComponent", "panel");
+  ASSERT_NE(panel, nullptr);
+  auto tip_of_panel = [&] {
+    char text[80] = "";
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(panel);
+    tool.lpszText = text;
+    ::SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return std::to_string(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0)) + ":" + text;
+  };
+  EXPECT_EQ(tip_of_panel(), "1:Build:  1.0.0.0");
+  main.panel.SetHint("Build:  2.0");
+  EXPECT_EQ(tip_of_panel(), "1:Build:  2.0");
+  main.panel.SetHint("");
+  EXPECT_EQ(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
 }  // namespace
