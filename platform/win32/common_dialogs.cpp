@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "platform/win32/printer_device.h"
@@ -30,7 +31,22 @@ struct GlobalMemory {
 
 }  // namespace
 
+FARPROC Win32CommonDialogs::Entry(const char* name) {
+  if (!tried_) {
+    tried_ = true;
+    char directory[MAX_PATH] = "";
+    const UINT length = ::GetSystemDirectoryA(directory, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+      comdlg32_.Reset(::LoadLibraryA((std::string(directory) + "\\comdlg32.dll").c_str()));
+  }
+  return comdlg32_ ? ::GetProcAddress(comdlg32_.Get(), name) : nullptr;
+}
+
 bool Win32CommonDialogs::GetSaveFileNameA(platform::SaveFileName& request) {
+  using Fn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+  const auto get_save_file_name =
+      reinterpret_cast<Fn>(reinterpret_cast<void*>(Entry("GetSaveFileNameA")));
+  if (!get_save_file_name) return false;
   // The filter's bars become the zero bytes between its strings; two zeros end it.
   std::vector<char> filter(request.filter.begin(), request.filter.end());
   for (char& c : filter)
@@ -51,7 +67,7 @@ bool Win32CommonDialogs::GetSaveFileNameA(platform::SaveFileName& request) {
   ofn.lpstrDefExt = request.default_ext.empty() ? nullptr : request.default_ext.c_str();
   ofn.Flags = request.flags;
   ofn.FlagsEx = request.flags_ex;
-  if (!::GetSaveFileNameA(&ofn)) return false;
+  if (!get_save_file_name(&ofn)) return false;
   request.file_name = name.data();
   request.filter_index = ofn.nFilterIndex;
   return true;
@@ -59,11 +75,14 @@ bool Win32CommonDialogs::GetSaveFileNameA(platform::SaveFileName& request) {
 
 std::unique_ptr<platform::PrinterDevice> Win32CommonDialogs::PrintDlgA(
     platform::WindowHandle owner) {
+  using Fn = BOOL(WINAPI*)(LPPRINTDLGA);
+  const auto print_dlg = reinterpret_cast<Fn>(reinterpret_cast<void*>(Entry("PrintDlgA")));
+  if (!print_dlg) return nullptr;
   PRINTDLGA pd{};
   pd.lStructSize = sizeof(pd);
   pd.hwndOwner = reinterpret_cast<HWND>(owner);
   pd.Flags = PD_RETURNDC;
-  const BOOL chosen = ::PrintDlgA(&pd);
+  const BOOL chosen = print_dlg(&pd);
   GlobalMemory mode{pd.hDevMode}, names{pd.hDevNames};
   if (!chosen || !pd.hDC) return nullptr;
   return std::make_unique<Win32PrinterDevice>(pd.hDC);
