@@ -209,6 +209,15 @@ std::vector<std::string> AnswerMessageBoxes(DWORD process, int count, millisecon
   return texts;
 }
 
+std::string OpenMessageBoxes() {
+  std::string texts;
+  for (HWND box : TopLevelWindows("#32770", 0))
+    if (::IsWindowVisible(box))
+      texts +=
+          " [" + WindowText(box) + ": " + WindowText(::GetDlgItem(box, kMessageBoxTextId)) + "]";
+  return texts.empty() ? " (no message box open)" : texts;
+}
+
 void Click(HWND window, int x, int y) {
   const LPARAM at = MAKELPARAM(x, y);
   ::PostMessageA(window, WM_MOUSEMOVE, 0, at);

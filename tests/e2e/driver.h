@@ -54,6 +54,9 @@ std::vector<std::string> ListRows(HWND list);
 // presses its default button. Fewer texts come back when time runs out.
 std::vector<std::string> AnswerMessageBoxes(DWORD process, int count, milliseconds timeout);
 
+// The texts of the message boxes open now, for a failure to tell what a program is waiting on.
+std::string OpenMessageBoxes();
+
 void Click(HWND window, int x, int y);
 // Saves what the window shows as a 24-bit BMP file; false when that fails.
 bool SaveScreenshot(HWND window, const std::string& path);

@@ -85,7 +85,7 @@ TEST(Installer, SilentInstallRunsTheSuiteAndUninstallLeavesNothing) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(e2e::WindowText(window), "Ravo Info Process");
     ::PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(base.WaitForExit(e2e::milliseconds(15000)));
+    EXPECT_TRUE(base.WaitForExit(e2e::milliseconds(15000))) << e2e::OpenMessageBoxes();
   }
   EXPECT_TRUE(Exists(installed + "Process\\RvProcesess.ini"));
 

@@ -102,7 +102,7 @@ TEST(MainWindow, ThroughTheBaseModuleShowsTheFixedWindowWithEnglishCaptions) {
   HWND close = e2e::ChildWithText(window, "Close");
   ASSERT_NE(close, nullptr);
   e2e::Click(close, 10, 8);
-  EXPECT_TRUE(base.WaitForExit(milliseconds(15000)));
+  EXPECT_TRUE(base.WaitForExit(milliseconds(15000))) << e2e::OpenMessageBoxes();
 }
 
 TEST(MainWindow, FirstStartWritesTheLanguageAndTheLanguageInUse) {
