@@ -13,16 +13,8 @@ namespace {
 
 using e2e::milliseconds;
 
-// A program the scenarios act on: a window of its own and a process of its own.
-const char kNotepad[] = "C:\\windows\\system32\\notepad.exe";
-
-bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
-  for (int waited = 0; waited < timeout_ms; waited += 100) {
-    if (done()) return true;
-    ::Sleep(100);
-  }
-  return done();
-}
+using e2e::kNotepad;
+using e2e::WaitFor;
 
 // The module's visible list boxes, left to right: the browser list and the detail list.
 std::vector<HWND> Lists(HWND main) {
@@ -40,25 +32,8 @@ std::vector<HWND> Lists(HWND main) {
   return lists;
 }
 
-// Clicks a list row in its middle, as the user would, scrolling it into view first; the row's
-// place comes from the list's own row heights below its first visible row.
-void ClickRow(HWND list, int row, int x = 120) {
-  auto height = [&](int r) {
-    return static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, r, 0));
-  };
-  auto top_of_row = [&] {
-    int y = 0;
-    const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-    for (int r = top; r < row; ++r) y += height(r);
-    return y;
-  };
-  RECT client;
-  ::GetClientRect(list, &client);
-  if (top_of_row() + height(row) > client.bottom) {
-    ::SendMessageA(list, LB_SETTOPINDEX, row, 0);
-    ::Sleep(200);
-  }
-  e2e::Click(list, x, top_of_row() + height(row) / 2);
+void ClickRow(HWND list, int row) {
+  e2e::ClickListRow(list, row, 120);
 }
 
 int RowOf(HWND list, const std::function<bool(const std::string&)>& match) {
@@ -69,23 +44,6 @@ int RowOf(HWND list, const std::function<bool(const std::string&)>& match) {
 
 int RowStartingWith(HWND list, const std::string& text) {
   return RowOf(list, [&](const std::string& row) { return row.rfind(text, 0) == 0; });
-}
-
-// Presses Yes in the module's next question box; its text, empty when none came.
-std::string AnswerYes(DWORD process) {
-  std::string text;
-  WaitFor(
-      [&] {
-        for (HWND box : e2e::TopLevelWindows("#32770", process)) {
-          if (!::IsWindowVisible(box)) continue;
-          text = e2e::WindowText(::GetDlgItem(box, 0xFFFF));
-          ::PostMessageA(box, WM_COMMAND, IDYES, 0);
-          return true;
-        }
-        return false;
-      },
-      10000);
-  return text;
 }
 
 HWND WindowOf(DWORD process) {
@@ -185,7 +143,7 @@ TEST_F(BrowserScenario, AProcessAppearsShowsItsDetailsTakesAPriorityAndEndsWhenT
 
   // Terminate, answered Yes: the process ends for real and leaves the lists.
   ClickRow(detail, line + 6);
-  EXPECT_EQ(AnswerYes(module).rfind("notepad.exe :", 0), 0u);
+  EXPECT_EQ(e2e::AnswerMessageBox(module, IDYES).rfind("notepad.exe :", 0), 0u);
   EXPECT_TRUE(notepad.WaitForExit(milliseconds(10000)));
   EXPECT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") < 0; }, 4000));
 }

@@ -25,18 +25,7 @@ bool ShowsText(HWND parent, const std::string& text) {
   });
 }
 
-// Waits for a message box of `process`, reads its text and presses `button` (IDYES, IDNO).
-std::string AnswerMessageBox(DWORD process, int button) {
-  for (const DWORD end = ::GetTickCount() + 15000; ::GetTickCount() < end; ::Sleep(50)) {
-    for (HWND box : e2e::TopLevelWindows("#32770", process)) {
-      HWND text = ::GetDlgItem(box, 0xFFFF);
-      if (!text || !::IsWindowVisible(box)) continue;
-      ::PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
-      return e2e::WindowText(text);
-    }
-  }
-  return "<no message box>";
-}
+using e2e::AnswerMessageBox;
 
 // A copy of the suite started stand-alone in English; a top-bar button opens a dialog.
 struct StandAlone {

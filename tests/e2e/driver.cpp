@@ -209,6 +209,50 @@ std::vector<std::string> AnswerMessageBoxes(DWORD process, int count, millisecon
   return texts;
 }
 
+bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
+  for (int waited = 0; waited < timeout_ms; waited += 100) {
+    if (done()) return true;
+    ::Sleep(100);
+  }
+  return done();
+}
+
+std::string AnswerMessageBox(DWORD process, int button) {
+  std::string text = "<no message box>";
+  WaitFor(
+      [&] {
+        for (HWND box : TopLevelWindows("#32770", process)) {
+          HWND label = ::GetDlgItem(box, kMessageBoxTextId);
+          if (!label || !::IsWindowVisible(box)) continue;
+          text = WindowText(label);
+          ::PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+          return true;
+        }
+        return false;
+      },
+      15000);
+  return text;
+}
+
+void ClickListRow(HWND list, int row, int x) {
+  auto height = [&](int r) {
+    return static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, r, 0));
+  };
+  auto top_of_row = [&] {
+    int y = 0;
+    const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    for (int r = top; r < row; ++r) y += height(r);
+    return y;
+  };
+  RECT client;
+  ::GetClientRect(list, &client);
+  if (top_of_row() + height(row) > client.bottom) {
+    ::SendMessageA(list, LB_SETTOPINDEX, row, 0);
+    ::Sleep(200);
+  }
+  Click(list, x, top_of_row() + height(row) / 2);
+}
+
 std::string OpenMessageBoxes() {
   std::string texts;
   for (HWND box : TopLevelWindows("#32770", 0))

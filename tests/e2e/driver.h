@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,20 @@ std::vector<std::string> ListRows(HWND list);
 // Waits for `count` message boxes of `process` one after the other, reads each text and
 // presses its default button. Fewer texts come back when time runs out.
 std::vector<std::string> AnswerMessageBoxes(DWORD process, int count, milliseconds timeout);
+
+// A program the scenarios act on: a window of its own and a process of its own.
+inline constexpr char kNotepad[] = "C:\\windows\\system32\\notepad.exe";
+
+// Polls `done` every 100 ms until it holds or the time is up; its last answer.
+bool WaitFor(const std::function<bool()>& done, int timeout_ms);
+
+// Waits for a message box of `process`, reads its text and presses `button` (IDOK, IDYES,
+// IDNO); "<no message box>" when none came.
+std::string AnswerMessageBox(DWORD process, int button);
+
+// Clicks a list box row at `x` in its middle, as a user would: scrolled into view first, its
+// place worked out from the list's own row heights below its first visible row.
+void ClickListRow(HWND list, int row, int x);
 
 // The texts of the message boxes open now, for a failure to tell what a program is waiting on.
 std::string OpenMessageBoxes();

@@ -17,15 +17,8 @@ namespace {
 
 using e2e::milliseconds;
 
-const char kNotepad[] = "C:\\windows\\system32\\notepad.exe";
-
-bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
-  for (int waited = 0; waited < timeout_ms; waited += 100) {
-    if (done()) return true;
-    ::Sleep(100);
-  }
-  return done();
-}
+using e2e::kNotepad;
+using e2e::WaitFor;
 
 std::string FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -34,13 +27,8 @@ std::string FileBytes(const std::string& path) {
   return bytes.str();
 }
 
-// Clicks a list row at `x`, the row's place taken from the list's own row heights.
 void ClickRow(HWND list, int row, int x) {
-  int y = 0;
-  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  for (int r = top; r < row; ++r)
-    y += static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, r, 0));
-  e2e::Click(list, x, y + static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, row, 0)) / 2);
+  e2e::ClickListRow(list, row, x);
 }
 
 int RowOf(HWND list, const std::string& text) {
