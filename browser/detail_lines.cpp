@@ -52,12 +52,14 @@ std::string EscapeMarkupValue(std::string_view value) {
   std::string out;
   out.reserve(value.size());
   for (char c : value) {
-    if (c == '&')
-      out += "&&<Z></Z>";
-    else if (c == '<')
-      out += "&lt;";
-    else
+    if (c == '&') {
+      out += kEscapedAmpersand;
+      out += kEntityBreak;
+    } else if (c == '<') {
+      out += kEscapedLess;
+    } else {
       out += c;
+    }
   }
   return out;
 }

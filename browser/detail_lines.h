@@ -22,7 +22,11 @@ std::string ActionLine(ActionColor color, std::string_view text);
 
 // A value escaped so that the markup shows it exactly as written: no tag or entity can form in
 // it. "&" becomes "&&" (one "&" on screen) closed by an empty hidden span, which keeps any
-// entity from forming across it; "<" becomes "&lt;", which only ever shows as "<".
+// entity from forming across it; "<" becomes "&lt;", which only ever shows as "<". The report
+// reads values back through the same pieces.
+inline constexpr std::string_view kEscapedAmpersand = "&&";
+inline constexpr std::string_view kEntityBreak = "<Z></Z>";
+inline constexpr std::string_view kEscapedLess = "&lt;";
 std::string EscapeMarkupValue(std::string_view value);
 
 // A processor time of 100-ns units as hours of day, minutes, seconds and milliseconds joined by

@@ -1,13 +1,15 @@
 #include "report/report_lines.h"
 
+#include "browser/detail_lines.h"
+
 namespace report {
 namespace {
 
-// The escapes values carry inside markup lines: "&&" shows one "&" (an empty hidden span may
-// follow it), "&lt;" shows "<".
-constexpr std::string_view kEscapedAmpersand = "&&";
-constexpr std::string_view kHiddenSpan = "<Z></Z>";
-constexpr std::string_view kEscapedLess = "&lt;";
+// The escapes values carry inside markup lines: "&&" shows one "&" (the span that keeps an
+// entity from forming may follow it), "&lt;" shows "<".
+using browser::kEntityBreak;
+using browser::kEscapedAmpersand;
+using browser::kEscapedLess;
 
 std::size_t FindNoCase(std::string_view s, std::string_view what, std::size_t from = 0) {
   if (what.size() > s.size()) return std::string_view::npos;
@@ -128,7 +130,7 @@ std::string HtmlEscapedText(std::string_view line) {
     } else if (rest.starts_with(kEscapedAmpersand)) {
       out += "&amp;";
       i += kEscapedAmpersand.size();
-      if (line.substr(i).starts_with(kHiddenSpan)) i += kHiddenSpan.size();
+      if (line.substr(i).starts_with(kEntityBreak)) i += kEntityBreak.size();
     } else if (rest.starts_with(kEscapedLess)) {
       out += "&lt;";
       i += kEscapedLess.size();

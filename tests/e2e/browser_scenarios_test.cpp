@@ -36,14 +36,8 @@ void ClickRow(HWND list, int row) {
   e2e::ClickListRow(list, row, 120);
 }
 
-int RowOf(HWND list, const std::function<bool(const std::string&)>& match) {
-  const std::vector<std::string> rows = e2e::ListRows(list);
-  const auto it = std::find_if(rows.begin(), rows.end(), match);
-  return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
-}
-
 int RowStartingWith(HWND list, const std::string& text) {
-  return RowOf(list, [&](const std::string& row) { return row.rfind(text, 0) == 0; });
+  return e2e::ListRowWhere(list, [&](const std::string& row) { return row.rfind(text, 0) == 0; });
 }
 
 HWND WindowOf(DWORD process) {
@@ -87,13 +81,13 @@ struct BrowserScenario : ::testing::Test {
   // Clicks `item` in the left list, which opens its detail section; answers the detail row of
   // the section's first line, -1 when it did not open.
   int OpenDetail(const std::string& item) {
-    const int row = RowOf(left, [&](const std::string& r) { return r == item; });
+    const int row = e2e::ListRowWhere(left, [&](const std::string& r) { return r == item; });
     if (row < 0) return -1;
     ClickRow(left, row);
     int header = -1;
     WaitFor(
         [&] {
-          header = RowOf(detail, [&](const std::string& r) { return r == item; });
+          header = e2e::ListRowWhere(detail, [&](const std::string& r) { return r == item; });
           return header >= 0 && static_cast<int>(e2e::ListRows(detail).size()) > header + 1 &&
                  RowStartingWith(detail, item) == header;
         },

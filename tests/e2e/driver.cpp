@@ -234,6 +234,12 @@ std::string AnswerMessageBox(DWORD process, int button) {
   return text;
 }
 
+int ListRowWhere(HWND list, const std::function<bool(const std::string&)>& match) {
+  const std::vector<std::string> rows = ListRows(list);
+  const auto it = std::find_if(rows.begin(), rows.end(), match);
+  return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
+}
+
 void ClickListRow(HWND list, int row, int x) {
   auto height = [&](int r) {
     return static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, r, 0));

@@ -65,6 +65,9 @@ bool WaitFor(const std::function<bool()>& done, int timeout_ms);
 // IDNO); "<no message box>" when none came.
 std::string AnswerMessageBox(DWORD process, int button);
 
+// The first row of a list box in another process that `match` accepts; -1 when none does.
+int ListRowWhere(HWND list, const std::function<bool(const std::string&)>& match);
+
 // Clicks a list box row at `x` in its middle, as a user would: scrolled into view first, its
 // place worked out from the list's own row heights below its first visible row.
 void ClickListRow(HWND list, int row, int x);

@@ -32,10 +32,7 @@ void ClickRow(HWND list, int row, int x) {
 }
 
 int RowOf(HWND list, const std::string& text) {
-  const std::vector<std::string> rows = e2e::ListRows(list);
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    if (rows[i] == text) return static_cast<int>(i);
-  return -1;
+  return e2e::ListRowWhere(list, [&](const std::string& row) { return row == text; });
 }
 
 // The next visible common dialog of `process`.
