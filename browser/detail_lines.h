@@ -29,6 +29,14 @@ inline constexpr std::string_view kEntityBreak = "<Z></Z>";
 inline constexpr std::string_view kEscapedLess = "&lt;";
 std::string EscapeMarkupValue(std::string_view value);
 
+// A name or title as a list caption that shows it as written. A text the lists would read as
+// markup (it holds "</") or as rich text (it starts with "{\") is escaped, and marked as markup
+// by a leading empty hidden span; any other text is its own caption, so that other programs
+// reading the rows find it as it is.
+std::string CaptionOf(std::string_view text);
+// The text a caption made by CaptionOf shows.
+std::string TextOfCaption(std::string_view caption);
+
 // A processor time of 100-ns units as hours of day, minutes, seconds and milliseconds joined by
 // ":", without leading zeros; whole days are dropped.
 std::string TimeValue(std::uint64_t count);

@@ -12,7 +12,20 @@ struct processinfos {
   std::string id_text;        // decimal on NT, 8 uppercase hex digits on 9x
   std::string priority_text;  // PriorityClassText of the class at this tick
   std::uint32_t id = 0;
+  std::uint64_t creation = 0;  // 100-ns count; 0 where the system does not give it
 };
+
+// Which process a row stands for: an id is reused once its process ends, so the creation time
+// tells the process from a later one with the same id.
+struct ProcessIdentity {
+  std::uint32_t id = 0;
+  std::uint64_t creation = 0;
+  friend bool operator==(const ProcessIdentity&, const ProcessIdentity&) = default;
+};
+
+inline ProcessIdentity IdentityOf(const processinfos& process) {
+  return {process.id, process.creation};
+}
 
 // The text after the last "\" or ":" of `path`; the whole path when it has neither.
 inline std::string_view FileNamePart(std::string_view path) {

@@ -1,5 +1,8 @@
 #include "snapshot/toolhelp_process_list.h"
 
+#include "platform/kernel_handle.h"
+#include "snapshot/process_access.h"
+
 #include <cstring>
 
 #include "snapshot/hex_text.h"
@@ -41,10 +44,10 @@ void ToolHelpProcessList::Build9xProcessList() {
     AssignHex8(record.id_text, entry.process_id);
     record.id = entry.process_id;
     // A process that cannot be opened still gets a priority text: the failed query gives 0.
-    const platform::Handle process =
-        kernel_.OpenProcess(kProcessOpenAccess, false, entry.process_id);
-    record.priority_text = priority_texts_.Text(kernel_.GetPriorityClass(process));
-    if (process != 0) kernel_.CloseHandle(process);
+    record.creation = 0;  // the 9x family keeps no creation times
+    const platform::KernelHandle process(
+        kernel_, kernel_.OpenProcess(kProcessOpenAccess, false, entry.process_id));
+    record.priority_text = priority_texts_.Text(kernel_.GetPriorityClass(process.get()));
   }
   snapshot_.Truncate(filled);
 }

@@ -10,6 +10,7 @@
 #include "i18n/text_source.h"
 #include "platform/image_list.h"
 #include "platform/kernel.h"
+#include "platform/native_system_info.h"
 #include "platform/process_status.h"
 #include "platform/user_interface.h"
 
@@ -94,6 +95,9 @@ class LeanKernel : public platform::Kernel {
   }
   bool TerminateProcess(platform::Handle, std::uint32_t) override { return false; }
   bool SetPriorityClass(platform::Handle, std::uint32_t) override { return false; }
+  int QueryFullProcessImageNameA(platform::ProcAddress, platform::Handle, char*, int) override {
+    return 0;
+  }
 
  private:
   const LeanSystem& system_;
@@ -186,12 +190,26 @@ class LeanTexts : public i18n::TextSource {
 };
 
 // The lean platform of one system.
+// A system without the native process snapshot: processes that cannot be read are left out.
+class LeanNativeSystemInfo : public platform::NativeSystemInfo {
+ public:
+  std::uint32_t ZwQuerySystemInformation(platform::ProcAddress, std::uint32_t, void*,
+                                         std::uint32_t) override {
+    return platform::kStatusProcedureNotFound;
+  }
+  std::uint32_t QuerySystemProcesses(platform::ProcAddress,
+                                     std::vector<platform::NativeProcess>&) override {
+    return platform::kStatusProcedureNotFound;
+  }
+};
+
 struct Platform {
   Platform(int processes, int windows)
       : system(processes, windows), kernel(system), status(system), ui(system) {}
   LeanSystem system;
   LeanKernel kernel;
   LeanProcessStatus status;
+  LeanNativeSystemInfo native;
   LeanUserInterface ui;
   LeanImageList images;
   LeanTexts texts;

@@ -63,8 +63,8 @@ struct Viewer : Platform {
     windows.EnumerateAppWindows();
     browser::UpdateBatch left_batch(left);
     browser::UpdateBatch detail_batch(detail);
-    browser.SyncApplicationsSection(browser.DetailShowsApplications());
-    browser.SyncProcessesSection(browser.DetailShowsProcesses());
+    browser.SyncApplicationsSection();
+    browser.SyncProcessesSection();
   }
   long Edits() const { return left_rows.edits + detail_rows.edits; }
   long Repaints() const {
@@ -76,7 +76,7 @@ struct Viewer : Platform {
   NoShell shell;
   snapshot::PsapiBinding psapi{kernel, status};
   snapshot::ProcessSnapshot snapshot;
-  snapshot::NtProcessList processes{kernel, ui, psapi, texts, snapshot};
+  snapshot::NtProcessList processes{kernel, ui, psapi, native, texts, snapshot};
   snapshot::AppWindowList windows{ui, images, snapshot::Family::kNt};
   fakes::FakeView left_view, detail_view;
   CountingRows left_rows, detail_rows;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_native_system_info.h"
 #include "tests/fakes/fake_process_status.h"
 #include "tests/fakes/fake_user_interface.h"
 #include "tests/snapshot/test_texts.h"
@@ -14,6 +15,9 @@ struct NtFixture : ::testing::Test {
   NtFixture() {
     status.Install();
     EXPECT_TRUE(psapi.Load());
+    native.process_table = &kernel.processes;
+    kernel.resident_modules["ntdll.dll"] = 0x77000000;
+    kernel.exports[{0x77000000, "ZwQuerySystemInformation"}] = native.entry;
   }
   void AddProcess(std::uint32_t id, std::string path, std::uint32_t priority = 0x20,
                   bool can_open = true) {
@@ -32,10 +36,11 @@ struct NtFixture : ::testing::Test {
   fakes::FakeKernel kernel;
   fakes::FakeUserInterface ui;
   fakes::FakeProcessStatus status{kernel};
+  fakes::FakeNativeSystemInfo native;
   PsapiBinding psapi{kernel, status};
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
-  NtProcessList list{kernel, ui, psapi, texts, snapshot};
+  NtProcessList list{kernel, ui, psapi, native, texts, snapshot};
 };
 
 TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
@@ -61,21 +66,52 @@ TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
   EXPECT_TRUE(kernel.Called("EnumProcesses(65532)"));
 }
 
-TEST_F(NtFixture, ProcessesThatCannotBeOpenedOrHaveNoPathAreLeftOut) {
-  AddProcess(0, "", 0x20, false);
-  AddProcess(4, "System", 0x20, false);
-  AddProcess(1234, "C:\\WINDOWS\\system32\\notepad.exe", 0x80);
-  AddProcess(1300, "");
-  Tick();
-  ASSERT_EQ(snapshot.processes().size(), 1u);
-  const processinfos& p = snapshot.processes()[0];
-  EXPECT_EQ(p.name, "notepad.exe");
-  EXPECT_EQ(p.path, "C:\\WINDOWS\\system32\\notepad.exe");
-  EXPECT_EQ(p.id_text, "1234");
-  EXPECT_EQ(p.id, 1234u);
-  EXPECT_EQ(p.priority_text, "text 150");
-  EXPECT_TRUE(kernel.open_handles.empty());
-  EXPECT_TRUE(kernel.Called("OpenProcess(1040,false,1234)"));
+TEST_F(NtFixture, EveryListedProcessGetsItsRowWithThePathTheSystemGives) {
+  struct Case {
+    const char* name;
+    bool image_name_query;          // Vista and later export it
+    std::vector<std::string> rows;  // name|path|id text|priority text, in id order
+  } cases[] = {
+      {"today's system",
+       true,
+       {"[System Process]||0|text 153", "System||4|text 153",
+        "services.exe|C:\\windows\\system32\\services.exe|300|text 150", "lsass.exe||420|text 153",
+        "notepad.exe|C:\\WINDOWS\\system32\\notepad.exe|1234|text 150",
+        "lost.exe|C:\\apps\\lost.exe|1300|text 151"}},
+      {"before Vista",
+       false,
+       {"[System Process]||0|text 153", "System||4|text 153", "services.exe||300|text 150",
+        "lsass.exe||420|text 153", "notepad.exe|C:\\WINDOWS\\system32\\notepad.exe|1234|text 150",
+        "lost.exe||1300|text 153"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kernel.processes.clear();
+    kernel.resident_modules.erase("kernel32.dll");
+    if (c.image_name_query) kernel.ExportImageNameQuery();
+    AddProcess(0, "", 0x20, false);
+    AddProcess(4, "", 0x20, false);
+    kernel.processes.back().image_name = "System";
+    // A 64-bit process: opened, but its module path cannot be read from here.
+    AddProcess(300, "C:\\windows\\system32\\services.exe", 0x80);
+    kernel.processes.back().module_path_readable = false;
+    // A protected process: not even the limited right reads its image name.
+    AddProcess(420, "C:\\windows\\system32\\lsass.exe", 0x20, false);
+    AddProcess(1234, "C:\\WINDOWS\\system32\\notepad.exe", 0x80);
+    // Another session's: refuses memory reads, gives its image name to the limited right.
+    AddProcess(1300, "C:\\apps\\lost.exe", 0x20);
+    kernel.processes.back().refused_access = platform::kProcessVmRead;
+    kernel.processes.back().times.creation = 77;
+    NtProcessList fresh{kernel, ui, psapi, native, texts, snapshot};
+    fresh.CollectNtProcessIds();
+    fresh.BuildNtProcessList();
+    std::vector<std::string> rows;
+    for (const processinfos& p : snapshot.processes())
+      rows.push_back(p.name + "|" + p.path + "|" + p.id_text + "|" + p.priority_text);
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(snapshot.processes().back().creation, 77u);
+    EXPECT_TRUE(kernel.open_handles.empty());
+  }
 }
 
 TEST_F(NtFixture, NameIsTheTextAfterTheLastSeparator) {
@@ -164,7 +200,8 @@ TEST(NtProcessListUnbound, EveryTickShowsChybaAndFindsNothing) {
   EXPECT_FALSE(psapi.Load());
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
-  NtProcessList list(kernel, ui, psapi, texts, snapshot);
+  fakes::FakeNativeSystemInfo native;
+  NtProcessList list(kernel, ui, psapi, native, texts, snapshot);
   for (int i = 0; i < 2; ++i) {
     list.CollectNtProcessIds();
     list.BuildNtProcessList();

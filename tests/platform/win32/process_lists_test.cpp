@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/win32/kernel.h"
+#include "platform/win32/native_system_info.h"
 #include "platform/win32/process_status.h"
 #include "platform/win32/tool_help.h"
 #include "platform/win32/unique_handle.h"
@@ -46,11 +47,12 @@ struct NtProcesses {
   Win32Kernel kernel;
   Win32UserInterface ui;
   Win32ProcessStatus status;
+  Win32NativeSystemInfo native;
   snapshot::PsapiBinding psapi{kernel, status};
   bool loaded = false;
   NumberedTexts texts;
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList list{kernel, ui, psapi, texts, result};
+  snapshot::NtProcessList list{kernel, ui, psapi, native, texts, result};
 };
 
 TEST(Win32NtProcessList, PsapiComesFromTheSystemDirectory) {
@@ -72,6 +74,53 @@ TEST(Win32NtProcessList, OwnProcessIsListedWithPathDecimalIdAndNormalPriority) {
   EXPECT_EQ(p->id_text, std::to_string(own));
   EXPECT_EQ(p->priority_text, "text 151");
   EXPECT_GT(nt.list.pid_list().size(), 1u);
+}
+
+// Tool help's process names, lower case and sorted.
+std::vector<std::string> ToolHelpNames() {
+  std::vector<std::string> names;
+  UniqueKernelHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32First(snap.Get(), &entry); more;
+       more = ::Process32Next(snap.Get(), &entry))
+    names.push_back(Lower(entry.szExeFile));
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(Win32NtProcessList, ListsEveryProcessToolHelpReportsByTheSameName) {
+  NtProcesses nt;
+  ASSERT_TRUE(nt.loaded);
+  std::vector<std::string> listed, reported;
+  // Processes may start or end between the two reads: three tries to see both agree.
+  for (int attempt = 0; attempt < 3 && (listed.empty() || listed != reported); ++attempt) {
+    nt.Tick(0);
+    listed.clear();
+    for (const snapshot::processinfos& p : nt.result.processes()) listed.push_back(Lower(p.name));
+    std::sort(listed.begin(), listed.end());
+    reported = ToolHelpNames();
+  }
+  EXPECT_EQ(listed, reported);
+}
+
+TEST(Win32NativeSystemInfo, ProcessSnapshotGivesOwnNameAndTheCreationTimeOfProcessTimes) {
+  Win32Kernel kernel;
+  Win32NativeSystemInfo native;
+  const platform::ProcAddress entry =
+      kernel.GetProcAddress(kernel.GetModuleHandleA("NTDLL.DLL"), "ZwQuerySystemInformation");
+  std::vector<platform::NativeProcess> processes;
+  ASSERT_EQ(native.QuerySystemProcesses(entry, processes), platform::kStatusSuccess);
+  const auto own = std::find_if(processes.begin(), processes.end(),
+                                [](const auto& p) { return p.id == ::GetCurrentProcessId(); });
+  ASSERT_NE(own, processes.end());
+  EXPECT_EQ(Lower(own->image_name), "rv_platform_tests.exe");
+  // A row's identity may come from either source: they must agree.
+  platform::ProcessTimes times;
+  ASSERT_TRUE(
+      kernel.GetProcessTimes(reinterpret_cast<platform::Handle>(::GetCurrentProcess()), times));
+  EXPECT_EQ(own->creation, times.creation);
+  EXPECT_GE(processes.size(), 2u);
 }
 
 // Runs only in the child that the next test starts; it waits there to be terminated.
