@@ -68,7 +68,7 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       services_(services),
       application_(application),
       language_(services.kernel, services.ui, services.ini, kApplicationTitle),
-      nt_processes_(services.kernel, services.ui, psapi, services.native, language_, processes_),
+      nt_processes_(services.kernel, services.ui, psapi, services.native, processes_),
       tool_help_binding_(services.kernel, services.tool_help),
       app_windows_(services.ui, services.window_icons, FamilyOf(services.kernel)),
       cpu_usage_module_(services.kernel, services.native, services.registry),
@@ -259,7 +259,7 @@ void TProcesessFrm::FormCreate() {
   if (IsNtPlatform(services_.kernel)) TimerNT.SetEnabled(true);
   if (IsWin9xFamily(services_.kernel)) {
     tool_help_list_ = std::make_unique<snapshot::ToolHelpProcessList>(
-        services_.kernel, tool_help_binding_, language_, processes_);
+        services_.kernel, tool_help_binding_, processes_);
     Timer9x.SetEnabled(true);
   }
   SetCaptions();

@@ -124,8 +124,8 @@ std::vector<std::string> ApplicationLines(const DetailTexts& texts) {
   return lines;
 }
 
-std::string PriorityLine(const DetailTexts& texts, const snapshot::processinfos& process) {
-  return ValueLine(texts.priority, process.priority_text);
+std::string PriorityLine(const DetailTexts& texts, std::string_view priority_text) {
+  return ValueLine(texts.priority, priority_text);
 }
 
 std::string UserTimeLine(const DetailTexts& texts, std::uint64_t user_time) {
@@ -138,13 +138,13 @@ std::string KernelTimeLine(const DetailTexts& texts, std::uint64_t kernel_time) 
 
 std::vector<std::string> ProcessLines(const DetailTexts& texts,
                                       const snapshot::processinfos& process,
-                                      std::uint64_t user_time, std::uint64_t kernel_time) {
+                                      std::string_view priority_text) {
   return {TitleLine(texts.file_name, process.name),
           ValueLine(texts.full_path, process.path),
           ValueLine(texts.process_id, process.id_text),
-          PriorityLine(texts, process),
-          UserTimeLine(texts, user_time),
-          KernelTimeLine(texts, kernel_time),
+          PriorityLine(texts, priority_text),
+          UserTimeLine(texts, process.user_time),
+          KernelTimeLine(texts, process.kernel_time),
           ActionLine(ActionColor::kRed, texts.terminate),
           ActionLine(ActionColor::kGreen, texts.properties),
           ActionLine(ActionColor::kBlue, texts.change_priority)};

@@ -54,13 +54,13 @@ struct DetailTexts {
 std::vector<std::string> ApplicationLines(const DetailTexts& texts);
 
 // Lines 3 to 5 of a process section: priority, user time, kernel time.
-std::string PriorityLine(const DetailTexts& texts, const snapshot::processinfos& process);
+std::string PriorityLine(const DetailTexts& texts, std::string_view priority_text);
 std::string UserTimeLine(const DetailTexts& texts, std::uint64_t user_time);
 std::string KernelTimeLine(const DetailTexts& texts, std::uint64_t kernel_time);
 
-// The nine lines of a process section.
+// The nine lines of a process section, with the times of the record.
 std::vector<std::string> ProcessLines(const DetailTexts& texts,
                                       const snapshot::processinfos& process,
-                                      std::uint64_t user_time, std::uint64_t kernel_time);
+                                      std::string_view priority_text);
 
 }  // namespace browser

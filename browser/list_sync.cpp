@@ -37,9 +37,9 @@ void ProcessBrowser::SyncApplicationsSection() {
 void ProcessBrowser::RefreshProcessLines(controls::TListSection& section,
                                          const snapshot::processinfos& process) {
   constexpr int kPriorityLine = 3;
-  const CpuTimes times = ReadProcessTimes(platform_.kernel, process.id);
-  const std::string fresh[] = {PriorityLine(Texts(), process), UserTimeLine(Texts(), times.user),
-                               KernelTimeLine(Texts(), times.kernel)};
+  const std::string fresh[] = {PriorityLine(Texts(), PriorityText(process.id)),
+                               UserTimeLine(Texts(), process.user_time),
+                               KernelTimeLine(Texts(), process.kernel_time)};
   for (int k = 0; k < 3; ++k) {
     const int line = kPriorityLine + k;
     // Only a line that reads differently is written: an unchanged one repaints nothing.

@@ -35,12 +35,19 @@ ProcessBrowser::ProcessBrowser(controls::TSectionListBox& left, controls::TSecti
       processes_(processes),
       windows_(windows),
       language_(texts),
-      platform_(platform) {}
+      platform_(platform),
+      priority_texts_(texts) {}
 
 const DetailTexts& ProcessBrowser::Texts() {
   // The language is chosen once per run, before the first list is filled.
   if (!texts_) texts_.emplace(language_);
   return *texts_;
+}
+
+const std::string& ProcessBrowser::PriorityText(std::uint32_t process_id) {
+  const platform::KernelHandle process = snapshot::OpenProcessToQuery(platform_.kernel, process_id);
+  // A process that cannot be read has the "other" text, as a failed query gives 0.
+  return priority_texts_.Text(process ? platform_.kernel.GetPriorityClass(process.get()) : 0);
 }
 
 void ProcessBrowser::AddApplicationSection(const std::string& caption, int image_index) {
@@ -69,8 +76,7 @@ void ProcessBrowser::FillProcessSection(controls::TListSection& section,
 
 void ProcessBrowser::AddProcessLines(controls::TListSection& section,
                                      const snapshot::processinfos& process) {
-  const CpuTimes times = ReadProcessTimes(platform_.kernel, process.id);
-  for (const std::string& line : ProcessLines(Texts(), process, times.user, times.kernel))
+  for (const std::string& line : ProcessLines(Texts(), process, PriorityText(process.id)))
     section.SubItems().Add(line);
 }
 

@@ -18,6 +18,7 @@
 #include "platform/shell.h"
 #include "platform/user_interface.h"
 #include "snapshot/app_windows.h"
+#include "snapshot/priority_class.h"
 #include "snapshot/process_snapshot.h"
 
 namespace browser {
@@ -84,6 +85,8 @@ class ProcessBrowser {
 
  private:
   const DetailTexts& Texts();
+  // The priority text of a process as it is now: read only for lines that show it.
+  const std::string& PriorityText(std::uint32_t process_id);
   void AddApplicationSection(const std::string& caption, int image_index);
   void AddProcessSection(const std::string& caption, const controls::TItemKey& key);
   void FillProcessSection(controls::TListSection& section, const snapshot::processinfos& process);
@@ -107,6 +110,7 @@ class ProcessBrowser {
   const i18n::TextSource& language_;
   Platform platform_;
   std::optional<DetailTexts> texts_;
+  snapshot::PriorityClassTexts priority_texts_;
   DetailContent detail_shows_ = DetailContent::kNothing;
   int last_clicked_section_ = 0;
   // The process the open priority menu is for.

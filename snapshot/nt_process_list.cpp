@@ -11,12 +11,11 @@ namespace snapshot {
 
 NtProcessList::NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui,
                              PsapiBinding& psapi, platform::NativeSystemInfo& native,
-                             const i18n::TextSource& texts, ProcessSnapshot& snapshot)
+                             ProcessSnapshot& snapshot)
     : kernel_(kernel),
       ui_(ui),
       psapi_(psapi),
       native_(native),
-      priority_texts_(texts),
       snapshot_(snapshot),
       buffer_(new std::uint32_t[kMaxPids]) {}
 
@@ -43,67 +42,110 @@ void NtProcessList::BindEntryPoints() {
 
 void NtProcessList::BuildNtProcessList() {
   BindEntryPoints();
-  system_processes_taken_ = false;
+  ++tick_;
+  const bool from_system = TakeSystemSnapshot();
   snapshot_.Reserve(pids_.size());
   std::size_t filled = 0;
   for (const std::uint32_t id : pids_) {
-    if (FillRecord(id, snapshot_.Slot(filled))) ++filled;
+    processinfos& record = snapshot_.Slot(filled);
+    if (!(from_system ? FillFromSystemSnapshot(id, record) : FillByOpening(id, record))) continue;
+    AssignDecimal(record.id_text, id);
+    record.id = id;
+    ++filled;
   }
   snapshot_.Truncate(filled);
+  // A process this tick did not list has ended: its id may come back with another program.
+  std::erase_if(known_, [this](const auto& entry) { return entry.second.tick != tick_; });
 }
 
-bool NtProcessList::FillRecord(std::uint32_t id, processinfos& record) {
-  char path[kPathBufferSize];
-  platform::KernelHandle process(kernel_, kernel_.OpenProcess(kProcessOpenAccess, false, id));
-  int copied = process ? psapi_.GetModuleFileNameExA(process.get(), 0, path, kPathBufferSize) : 0;
-  if (copied <= 0 && image_name_entry_ != 0) {
-    // A 64-bit process seen from this 32-bit one gives no module path, and one of another
-    // session or integrity level cannot be opened for reading at all: both still give their
-    // image name to the limited query right.
-    if (!process)
-      process = platform::KernelHandle(
-          kernel_, kernel_.OpenProcess(platform::kProcessQueryLimitedInformation, false, id));
-    if (process)
-      copied = kernel_.QueryFullProcessImageNameA(image_name_entry_, process.get(), path,
-                                                  kPathBufferSize);
+bool NtProcessList::TakeSystemSnapshot() {
+  if (system_query_entry_ == 0 ||
+      native_.QuerySystemProcesses(system_query_entry_, system_processes_) !=
+          platform::kStatusSuccess) {
+    system_processes_.clear();
+    return false;
   }
-  if (copied > 0) {
-    // A path cut off at the buffer's end may come without its NUL.
-    path[kPathBufferSize - 1] = '\0';
-    record.path.assign(path, std::strlen(path));
-    const std::string_view name = FileNamePart(record.path);
-    record.name.assign(name.data(), name.size());
-    record.creation = ProcessCreationTime(kernel_, process.get());
-  } else {
-    const platform::NativeProcess* listed = SystemProcess(id);
-    if (listed == nullptr) return false;
-    record.path.clear();
-    record.name = listed->image_name.empty() && id == 0 ? kIdleProcessName : listed->image_name;
-    record.creation = listed->creation;
-  }
-  AssignDecimal(record.id_text, id);
-  record.id = id;
-  // Without a handle the class is unknown: the "other" text.
-  record.priority_text =
-      priority_texts_.Text(process ? kernel_.GetPriorityClass(process.get()) : 0);
+  std::sort(system_processes_.begin(), system_processes_.end(),
+            [](const platform::NativeProcess& a, const platform::NativeProcess& b) {
+              return a.id < b.id;
+            });
   return true;
 }
 
-const platform::NativeProcess* NtProcessList::SystemProcess(std::uint32_t id) {
-  const auto by_id = [](const platform::NativeProcess& p, std::uint32_t v) { return p.id < v; };
-  if (!system_processes_taken_) {
-    system_processes_taken_ = true;
-    if (native_.QuerySystemProcesses(system_query_entry_, system_processes_) !=
-        platform::kStatusSuccess)
-      system_processes_.clear();
-    std::sort(system_processes_.begin(), system_processes_.end(),
-              [](const platform::NativeProcess& a, const platform::NativeProcess& b) {
-                return a.id < b.id;
-              });
-  }
+const platform::NativeProcess* NtProcessList::SystemProcess(std::uint32_t id) const {
   const auto found =
-      std::lower_bound(system_processes_.begin(), system_processes_.end(), id, by_id);
+      std::lower_bound(system_processes_.begin(), system_processes_.end(), id,
+                       [](const platform::NativeProcess& p, std::uint32_t v) { return p.id < v; });
   return found != system_processes_.end() && found->id == id ? &*found : nullptr;
+}
+
+bool NtProcessList::FillFromSystemSnapshot(std::uint32_t id, processinfos& record) {
+  const platform::NativeProcess* listed = SystemProcess(id);
+  if (listed == nullptr) return false;  // ended since the ids were read
+  const KnownProcess& known = Known(id, listed->creation, 0, listed);
+  record.path.assign(known.path);
+  record.name.assign(known.name);
+  record.creation = listed->creation;
+  record.user_time = listed->user;
+  record.kernel_time = listed->kernel;
+  return true;
+}
+
+bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {
+  const platform::KernelHandle process = OpenProcessToQuery(kernel_, id);
+  platform::ProcessTimes times;
+  if (!process || !kernel_.GetProcessTimes(process.get(), times)) return false;
+  const KnownProcess& known = Known(id, times.creation, process.get(), nullptr);
+  // Without the system's snapshot a process is known by its path alone.
+  if (known.path.empty()) return false;
+  record.path.assign(known.path);
+  record.name.assign(known.name);
+  record.creation = times.creation;
+  record.user_time = times.user;
+  record.kernel_time = times.kernel;
+  return true;
+}
+
+const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::uint64_t creation,
+                                                        platform::Handle process,
+                                                        const platform::NativeProcess* listed) {
+  KnownProcess& known = known_[id];
+  known.tick = tick_;
+  if (known.complete && known.creation == creation) return known;
+  // A new process, an id taken by a new process, or a path not given yet.
+  known.creation = creation;
+  platform::KernelHandle opened(kernel_, 0);
+  if (process == 0) {
+    opened = OpenProcessToQuery(kernel_, id);
+    process = opened.get();
+  }
+  const bool read = process != 0 && ReadPath(process, known.path);
+  if (read) {
+    known.name.assign(FileNamePart(known.path));
+  } else {
+    known.path.clear();
+    known.name = listed == nullptr                       ? std::string()
+                 : listed->image_name.empty() && id == 0 ? kIdleProcessName
+                                                         : listed->image_name;
+  }
+  // One that cannot be opened never will be; one that was opened gives its path later.
+  known.complete = read || process == 0;
+  return known;
+}
+
+bool NtProcessList::ReadPath(platform::Handle process, std::string& path) {
+  char buffer[kPathBufferSize];
+  int copied = psapi_.GetModuleFileNameExA(process, 0, buffer, kPathBufferSize);
+  // A 64-bit process seen from this 32-bit one gives no module path, and a handle with the
+  // limited right reads none: both give their image name.
+  if (copied <= 0 && image_name_entry_ != 0)
+    copied =
+        kernel_.QueryFullProcessImageNameA(image_name_entry_, process, buffer, kPathBufferSize);
+  if (copied <= 0) return false;
+  // A path cut off at the buffer's end may come without its NUL.
+  buffer[kPathBufferSize - 1] = '\0';
+  path.assign(buffer, std::strlen(buffer));
+  return true;
 }
 
 }  // namespace snapshot

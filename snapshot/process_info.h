@@ -7,12 +7,15 @@
 namespace snapshot {
 
 struct processinfos {
-  std::string name;           // file-name part of path
-  std::string path;           // main executable, at most 260 characters
-  std::string id_text;        // decimal on NT, 8 uppercase hex digits on 9x
-  std::string priority_text;  // PriorityClassText of the class at this tick
+  std::string name;     // file-name part of path
+  std::string path;     // main executable, at most 260 characters
+  std::string id_text;  // decimal on NT, 8 uppercase hex digits on 9x
   std::uint32_t id = 0;
-  std::uint64_t creation = 0;  // 100-ns count; 0 where the system does not give it
+  // 100-ns counts of this tick; 0 where the system does not give them (the 9x family). The
+  // priority class is not kept: it is read for the detail lines that show it, when they do.
+  std::uint64_t creation = 0;
+  std::uint64_t user_time = 0;
+  std::uint64_t kernel_time = 0;
 };
 
 // Which process a row stands for: an id is reused once its process ends, so the creation time

@@ -1,8 +1,5 @@
 #include "snapshot/toolhelp_process_list.h"
 
-#include "platform/kernel_handle.h"
-#include "snapshot/process_access.h"
-
 #include <cstring>
 
 #include "snapshot/hex_text.h"
@@ -10,8 +7,8 @@
 namespace snapshot {
 
 ToolHelpProcessList::ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help,
-                                         const i18n::TextSource& texts, ProcessSnapshot& snapshot)
-    : kernel_(kernel), tool_help_(tool_help), priority_texts_(texts), snapshot_(snapshot) {}
+                                         ProcessSnapshot& snapshot)
+    : kernel_(kernel), tool_help_(tool_help), snapshot_(snapshot) {}
 
 ToolHelpProcessList::~ToolHelpProcessList() {
   if (snapshot_handle_ != 0) kernel_.CloseHandle(snapshot_handle_);
@@ -44,10 +41,10 @@ void ToolHelpProcessList::Build9xProcessList() {
     AssignHex8(record.id_text, entry.process_id);
     record.id = entry.process_id;
     // A process that cannot be opened still gets a priority text: the failed query gives 0.
-    record.creation = 0;  // the 9x family keeps no creation times
-    const platform::KernelHandle process(
-        kernel_, kernel_.OpenProcess(kProcessOpenAccess, false, entry.process_id));
-    record.priority_text = priority_texts_.Text(kernel_.GetPriorityClass(process.get()));
+    // The 9x family keeps no creation or processor times.
+    record.creation = 0;
+    record.user_time = 0;
+    record.kernel_time = 0;
   }
   snapshot_.Truncate(filled);
 }

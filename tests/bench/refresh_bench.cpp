@@ -76,7 +76,7 @@ struct Viewer : Platform {
   NoShell shell;
   snapshot::PsapiBinding psapi{kernel, status};
   snapshot::ProcessSnapshot snapshot;
-  snapshot::NtProcessList processes{kernel, ui, psapi, native, texts, snapshot};
+  snapshot::NtProcessList processes{kernel, ui, psapi, native, snapshot};
   snapshot::AppWindowList windows{ui, images, snapshot::Family::kNt};
   fakes::FakeView left_view, detail_view;
   CountingRows left_rows, detail_rows;

@@ -17,7 +17,7 @@ void NtTickLogic(benchmark::State& state) {
   snapshot::PsapiBinding psapi(p.kernel, p.status);
   if (!psapi.Load()) state.SkipWithError("binding failed");
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.native, p.texts, result);
+  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.native, result);
   snapshot::AppWindowList windows(p.ui, p.images, snapshot::Family::kNt);
   for (auto _ : state) {
     processes.CollectNtProcessIds();

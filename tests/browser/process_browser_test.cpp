@@ -59,7 +59,7 @@ struct BrowserFixture : ::testing::Test {
     std::size_t i = 0;
     for (const auto& [name, id] : list) {
       snapshot::processinfos& p = processes.Slot(i++);
-      p = {name, "C:\\bin\\" + name, std::to_string(id), "T151", id};
+      p = {name, "C:\\bin\\" + name, std::to_string(id), id};
       if (!kernel.Process(id)) kernel.processes.push_back({id, "C:\\bin\\" + name});
     }
     processes.Truncate(i);
@@ -188,19 +188,25 @@ TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
   browser.SectionListBox1SubItemClick(1, 0);
   ASSERT_EQ(Detail(), "T101 | A:9+");
   const std::string path_line = Line(1, 1);
-  processes.Slot(0).priority_text = "T150";
+  EXPECT_NE(Line(1, 3).find("T151"), std::string::npos);
+  kernel.Process(8)->priority = platform::kHighPriorityClass;
   processes.Slot(0).path = "C:\\moved\\A";  // not rewritten: the position did not change
-  kernel.Process(8)->times.user = 25ULL * 36'000'000'000ULL;
+  processes.Slot(0).user_time = 25ULL * 36'000'000'000ULL;
   Tick();
   EXPECT_EQ(Line(1, 1), path_line);
   EXPECT_NE(Line(1, 3).find("T150"), std::string::npos);
   EXPECT_NE(Line(1, 4).find("1:0:0:0"), std::string::npos);
-  // A tick with nothing new repaints nothing.
+  // A tick with nothing new writes no line and repaints no row.
   const int repaints = detail_view.invalidations;
+  const std::size_t rows_repainted = detail_view.invalidated_rects.size();
+  std::vector<std::string> rows;
+  for (const fakes::VectorRow& row : detail_rows.rows) rows.push_back(row.text);
   detail.BeginUpdate();
   Tick();
   detail.EndUpdate();
   EXPECT_EQ(detail_view.invalidations, repaints);
+  EXPECT_EQ(detail_view.invalidated_rects.size(), rows_repainted);
+  for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(detail_rows.rows[i].text, rows[i]);
 }
 
 TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {

@@ -22,19 +22,30 @@ namespace {
 
 using namespace platform::win32;
 
-class NumberedTexts : public i18n::TextSource {
- public:
-  std::string TextById(int id) const override { return "text " + std::to_string(id); }
-};
-
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
 }
 
+// A system without its own process snapshot: the list opens every process.
+struct NoSystemSnapshot : platform::NativeSystemInfo {
+  std::uint32_t ZwQuerySystemInformation(platform::ProcAddress, std::uint32_t, void*,
+                                         std::uint32_t) override {
+    return platform::kStatusProcedureNotFound;
+  }
+  std::uint32_t QuerySystemProcesses(platform::ProcAddress,
+                                     std::vector<platform::NativeProcess>&) override {
+    return platform::kStatusProcedureNotFound;
+  }
+};
+
 // The NT refresh on the real system.
 struct NtProcesses {
-  NtProcesses() { loaded = psapi.Load(); }
+  explicit NtProcesses(bool with_system_snapshot = true)
+      : native(with_system_snapshot ? static_cast<platform::NativeSystemInfo&>(system_snapshot)
+                                    : no_system_snapshot) {
+    loaded = psapi.Load();
+  }
   ~NtProcesses() { psapi.Unload(); }
   const snapshot::processinfos* Tick(std::uint32_t id) {
     list.CollectNtProcessIds();
@@ -47,12 +58,13 @@ struct NtProcesses {
   Win32Kernel kernel;
   Win32UserInterface ui;
   Win32ProcessStatus status;
-  Win32NativeSystemInfo native;
+  Win32NativeSystemInfo system_snapshot;
+  NoSystemSnapshot no_system_snapshot;
+  platform::NativeSystemInfo& native;
   snapshot::PsapiBinding psapi{kernel, status};
   bool loaded = false;
-  NumberedTexts texts;
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList list{kernel, ui, psapi, native, texts, result};
+  snapshot::NtProcessList list{kernel, ui, psapi, native, result};
 };
 
 TEST(Win32NtProcessList, PsapiComesFromTheSystemDirectory) {
@@ -72,8 +84,29 @@ TEST(Win32NtProcessList, OwnProcessIsListedWithPathDecimalIdAndNormalPriority) {
   EXPECT_EQ(Lower(p->path), Lower(nt.kernel.GetModuleFileNameA()));
   EXPECT_EQ(Lower(p->name), "rv_platform_tests.exe");
   EXPECT_EQ(p->id_text, std::to_string(own));
-  EXPECT_EQ(p->priority_text, "text 151");
   EXPECT_GT(nt.list.pid_list().size(), 1u);
+}
+
+TEST(Win32NtProcessList, SystemSnapshotAndOpeningEveryProcessGiveTheSameRecords) {
+  NtProcesses fast;
+  NtProcesses plain(false);
+  ASSERT_TRUE(fast.loaded && plain.loaded);
+  auto records = [](NtProcesses& nt) {
+    nt.Tick(0);
+    std::vector<std::string> out;
+    for (const snapshot::processinfos& p : nt.result.processes())
+      out.push_back(p.id_text + "|" + p.name + "|" + p.path + "|" + std::to_string(p.creation));
+    return out;
+  };
+  std::vector<std::string> by_snapshot, by_opening;
+  // Processes may start or end between the two reads: three tries to see both agree.
+  for (int attempt = 0; attempt < 3 && (by_snapshot.empty() || by_snapshot != by_opening);
+       ++attempt) {
+    by_snapshot = records(fast);
+    by_opening = records(plain);
+  }
+  EXPECT_EQ(by_snapshot, by_opening);
+  EXPECT_GT(by_snapshot.size(), 1u);
 }
 
 // Tool help's process names, lower case and sorted.
@@ -163,9 +196,8 @@ TEST(Win32ToolHelpProcessList, OwnProcessIsListedWithHexId) {
   Win32ToolHelp tool_help;
   snapshot::ToolHelpBinding binding(kernel, tool_help);
   ASSERT_TRUE(binding.Ensure());
-  NumberedTexts texts;
   snapshot::ProcessSnapshot result;
-  snapshot::ToolHelpProcessList list(kernel, binding, texts, result);
+  snapshot::ToolHelpProcessList list(kernel, binding, result);
   list.CollectToolHelpEntries();
   list.Build9xProcessList();
   EXPECT_NE(list.snapshot_handle(), 0u);
@@ -175,7 +207,6 @@ TEST(Win32ToolHelpProcessList, OwnProcessIsListedWithHexId) {
   ASSERT_NE(it, result.processes().end());
   EXPECT_EQ(it->id_text, snapshot::HexText8(own));
   EXPECT_EQ(Lower(it->name), "rv_platform_tests.exe");
-  EXPECT_EQ(it->priority_text, "text 151");
   for (const platform::ToolHelpEntry& e : list.entries()) EXPECT_EQ(e.size, sizeof(PROCESSENTRY32));
 }
 
