@@ -95,7 +95,10 @@ void RefreshTick(benchmark::State& state) {
   const long edits = v.Edits();
   const long repaints = v.Repaints();
   for (auto _ : state) {
-    if (changing) v.system.processes[10].path = paths[ticks % 2];
+    if (changing) {
+      v.system.processes[10].path = paths[ticks % 2];
+      ++v.system.processes[10].creation;
+    }
     v.Tick();
     ++ticks;
   }

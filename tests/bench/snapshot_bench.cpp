@@ -6,6 +6,7 @@
 
 #include "snapshot/app_windows.h"
 #include "snapshot/nt_process_list.h"
+#include "snapshot/process_access.h"
 #include "tests/bench/lean_platform.h"
 
 namespace bench {
