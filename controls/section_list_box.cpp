@@ -43,10 +43,9 @@ void TSectionListBox::SetContractGlyph(ui::Picture picture) {
 void TSectionListBox::SetOneExpanded(bool v) {
   one_expanded_ = v;
   if (!v) return;
-  BeginUpdate();
+  UpdateScope batch(this);
   for (int i = 0; i < sections_.Count(); ++i)
     sections_.Item(i).SetState(i == 0 ? lssExpanded : lssContracted);
-  EndUpdate();
 }
 
 void TSectionListBox::SetSubItemHeight(int v) {
@@ -93,23 +92,31 @@ void TSectionListBox::BeginUpdate() {
 
 void TSectionListBox::EndUpdate() {
   if (update_count_ == 0) return;
+  // The batch is closed and redraw is back before anything that could fail.
   --update_count_;
-  if (update_count_ == 0) {
-    if (View()) View()->SetRedraw(true);
-    // A batch that changed nothing repaints nothing: the refresh runs one every second.
-    if (std::exchange(changed_, false)) {
-      Invalidate();
-      UpdateHorizontalExtent();
-    }
-  }
   if (--measuring_depth_ == 0) measuring_.reset();
+  if (update_count_ > 0) return;
+  if (View()) View()->SetRedraw(true);
+  // A batch that changed nothing repaints nothing: the refresh runs one every second.
+  if (std::exchange(changed_, false)) {
+    Invalidate();
+    UpdateHorizontalExtent();
+  }
+}
+
+TSectionListBox::UpdateScope::~UpdateScope() {
+  if (!box_) return;
+  try {
+    box_->EndUpdate();
+  } catch (...) {
+    // Only a repaint can have failed here: the batch was closed and redraw restored first.
+  }
 }
 
 void TSectionListBox::ContractAll() {
-  BeginUpdate();
+  UpdateScope batch(this);
   SetItemIndex(0);
   for (int i = 0; i < sections_.Count(); ++i) sections_.Item(i).SetState(lssContracted);
-  EndUpdate();
 }
 
 void TSectionListBox::ScrollSectionToTop(int section_index) {
@@ -161,10 +168,9 @@ void TSectionListBox::ToggleSection(int row) {
   }
   if (one_expanded_) {
     // A click on the expanded section keeps it expanded and reports it again.
-    BeginUpdate();
+    UpdateScope batch(this);
     for (int i = 0; i < sections_.Count(); ++i)
       sections_.Item(i).SetState(i == index ? lssExpanded : lssContracted);
-    EndUpdate();
   } else {
     section->SetState(lssExpanded);
   }

@@ -200,6 +200,20 @@ class TSectionListBox : public ui::ListBox {
     TSectionListBox& box_;
   };
   struct RowPainter;
+  // BeginUpdate for one scope inside the control: the batch ends on every path, a throw
+  // included, so the list never stays without redraw. A null box is no batch.
+  class UpdateScope {
+   public:
+    explicit UpdateScope(TSectionListBox* box) : box_(box) {
+      if (box_) box_->BeginUpdate();
+    }
+    ~UpdateScope();
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+   private:
+    TSectionListBox* box_;
+  };
 
   // A tab stop being dragged on a header row: armed by hovering, active while the button is down.
   struct TabDrag {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 #include <vector>
 
 #include "controls/section_list_box_error.h"
@@ -147,6 +148,57 @@ TEST(SectionListMeasure, RowsAreMeasuredOnceAndOneMarkRepaintsOneRow) {
   EXPECT_EQ(f.view.invalidations, whole);
   ASSERT_EQ(f.view.invalidated_rects.size(), 1u);
   EXPECT_EQ(f.view.invalidated_rects[0], f.rows.RowRect(2));
+}
+
+// Rows that fail on demand, as an allocation can.
+struct FailingRows : fakes::VectorRows {
+  using VectorRows::VectorRows;
+  bool fail = false;
+  void Insert(int index, const std::string& text, int tag, int height) override {
+    if (fail) throw std::bad_alloc();
+    VectorRows::Insert(index, text, tag, height);
+  }
+  void Delete(int index) override {
+    if (fail) throw std::bad_alloc();
+    VectorRows::Delete(index);
+  }
+  void Clear() override {
+    if (fail) throw std::bad_alloc();
+    VectorRows::Clear();
+  }
+};
+
+TEST(SectionListBatch, AThrowInsideTheListsOwnBatchLeavesTheListAlive) {
+  struct Case {
+    const char* name;
+    std::function<void(TSectionListBox&)> edit;
+  } cases[] = {
+      {"expand", [](auto& l) { l.Sections().Item(1).SetState(controls::lssExpanded); }},
+      {"contract all", [](auto& l) { l.ContractAll(); }},
+      {"sort", [](auto& l) { l.Sections().Item(0).SetSortDirection(controls::sdDescending); }},
+      {"toggle", [](auto& l) { l.ToggleSection(3); }},
+      {"assign",
+       [](auto& l) {
+         TSectionListBox other{"Other", nullptr};
+         other.Sections().Add().SetCaption("copy");
+         l.Sections().Assign(other.Sections());
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ListFixture f(false);
+    FailingRows rows(slb_test::kClientWidth);
+    f.list.AttachRows(&rows);
+    f.AddThree();
+    rows.fail = true;
+    EXPECT_THROW(c.edit(f.list), std::bad_alloc);
+    rows.fail = false;
+    EXPECT_EQ(f.list.UpdateCount(), 0);
+    EXPECT_TRUE(f.view.redraw);
+    const int whole = f.view.invalidations;
+    f.list.Sections().Item(0).SetColor(platform::clRed);
+    EXPECT_EQ(f.view.invalidations, whole + 1);
+  }
 }
 
 // Clicks and keys, with every event written to a log.
