@@ -1,5 +1,6 @@
 #include "controls/section_list_box.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace controls {
@@ -92,16 +93,24 @@ void TSectionListBox::BeginUpdate() {
 
 void TSectionListBox::EndUpdate() {
   if (update_count_ == 0) return;
-  // The batch is closed and redraw is back before anything that could fail.
+  // The batch is closed and redraw is back before anything that could fail, and before any
+  // repaint is asked for: a window that does not redraw keeps no invalid area.
   --update_count_;
   if (--measuring_depth_ == 0) measuring_.reset();
   if (update_count_ > 0) return;
   if (View()) View()->SetRedraw(true);
-  // A batch that changed nothing repaints nothing: the refresh runs one every second.
-  if (std::exchange(changed_, false)) {
+  const BatchChange change = std::exchange(batch_change_, BatchChange::kNone);
+  std::vector<int> rows = std::exchange(changed_rows_, {});
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // A batch that changed nothing repaints nothing: the refresh runs one every second. One that
+  // only rewrote some rows repaints those, without erasing the list under the others.
+  if (change == BatchChange::kWhole) {
     Invalidate();
-    UpdateHorizontalExtent();
+  } else if (change == BatchChange::kRows) {
+    for (const int row : rows) RepaintRow(row);
   }
+  if (change != BatchChange::kNone) UpdateHorizontalExtent();
 }
 
 TSectionListBox::UpdateScope::~UpdateScope() {
@@ -185,12 +194,18 @@ void TSectionListBox::RepaintUnlessUpdating() {
 }
 
 void TSectionListBox::NoteChange() {
-  if (update_count_ > 0) changed_ = true;
+  if (update_count_ > 0) batch_change_ = BatchChange::kWhole;
+}
+
+void TSectionListBox::NoteRowChange(int row) {
+  if (update_count_ == 0 || batch_change_ == BatchChange::kWhole) return;
+  batch_change_ = BatchChange::kRows;
+  changed_rows_.push_back(row);
 }
 
 void TSectionListBox::RepaintRow(int row) {
   if (update_count_ > 0) {
-    NoteChange();
+    NoteRowChange(row);
     return;
   }
   if (!HasRows() || row < 0 || row >= rows_->Count()) return;

@@ -123,7 +123,10 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
   std::unique_ptr<platform::Canvas> MeasuringCanvas() override;
   void ComponentGone() override { component = nullptr; }
   void SetRedraw(bool redraw) override {
-    ::SendMessageA(window, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    if (rows)
+      rows->SetRedraw(redraw);  // a list box's rows keep track of it
+    else
+      ::SendMessageA(window, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
   }
   int VerticalScrollBarWidth() const override { return ::GetSystemMetrics(SM_CXVSCROLL); }
   void SetHint(const std::string& hint) override;

@@ -20,6 +20,7 @@ struct LeanProcess {
   std::string path;
   std::uint32_t priority;
   bool can_open;
+  platform::ProcessTimes times{};
 };
 
 struct LeanWindow {
@@ -47,7 +48,7 @@ inline LeanSystem::LeanSystem(int process_count, int window_count) {
     std::string path = i % 20 == 7 ? std::string()
                                    : "C:\\Program Files\\Vendor " + std::to_string(i % 37) +
                                          "\\Application\\program" + std::to_string(i) + ".exe";
-    processes.push_back({id, std::move(path), kClasses[i % 6], i % 10 != 3});
+    processes.push_back({id, std::move(path), kClasses[i % 6], i % 10 != 3, {}});
     pids.push_back(id);
   }
   for (int i = 0; i < window_count; ++i) {
@@ -89,7 +90,7 @@ class LeanKernel : public platform::Kernel {
   }
   bool GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) override {
     if (process == 0) return false;
-    times = {};
+    times = system_.processes[process - 1].times;
     return true;
   }
   bool TerminateProcess(platform::Handle, std::uint32_t) override { return false; }

@@ -1,7 +1,8 @@
 // Cost of one whole NT refresh tick on a lean fake platform: the snapshot, then both lists
 // brought in step, with the detail list showing the processes and one of them expanded. Beside
-// the time, the list edits and repaints a tick makes: a tick in which nothing changed must make
-// none.
+// the time, the list edits and repaints a tick makes, and the rows those repaints cover: a tick
+// in which nothing changed must make none, and one in which the expanded process only ran
+// repaints its two time lines.
 #include <benchmark/benchmark.h>
 
 #include "browser/process_browser.h"
@@ -32,6 +33,30 @@ struct CountingRows : fakes::VectorRows {
   }
 };
 
+// A view that counts the rows each repaint covers: all rows in sight for the whole list.
+struct RowCountingView : fakes::FakeView {
+  explicit RowCountingView(const fakes::VectorRows& rows, int height)
+      : rows(rows), height(height) {}
+  void Invalidate() override {
+    FakeView::Invalidate();
+    Count({0, 0, rows.width, height});
+  }
+  void InvalidateRect(const platform::Rect& rect) override {
+    FakeView::InvalidateRect(rect);
+    Count(rect);
+  }
+  void Count(const platform::Rect& rect) {
+    for (int row = rows.TopRow(); row < rows.Count(); ++row) {
+      const platform::Rect r = rows.RowRect(row);
+      if (r.top >= height) break;
+      rows_repainted += r.bottom > rect.top && r.top < rect.bottom;
+    }
+  }
+  const fakes::VectorRows& rows;
+  int height;
+  long rows_repainted = 0;
+};
+
 struct NoShell : platform::Shell {
   std::intptr_t ShellExecuteA(platform::WindowHandle, const std::string&, const std::string&,
                               const std::string&, const std::string&, int) override {
@@ -55,7 +80,7 @@ struct Viewer : Platform {
     psapi.Load();
     Tick();
     left.Sections().Item(1).SetState(controls::lssExpanded);
-    browser.SectionListBox1SubItemClick(1, 3);  // the processes, one of them open
+    browser.SectionListBox1SubItemClick(1, kOpenProcess);  // the processes, one of them open
   }
   void Tick() {
     processes.CollectNtProcessIds();
@@ -72,42 +97,55 @@ struct Viewer : Platform {
            static_cast<long>(left_view.invalidated_rects.size() +
                              detail_view.invalidated_rects.size());
   }
+  long RowsRepainted() const { return left_view.rows_repainted + detail_view.rows_repainted; }
 
+  static constexpr int kOpenProcess = 4;
+  static constexpr int kListHeight = 329;
   NoShell shell;
   snapshot::PsapiBinding psapi{kernel, status};
   snapshot::ProcessSnapshot snapshot;
   snapshot::NtProcessList processes{kernel, ui, psapi, texts, snapshot};
   snapshot::AppWindowList windows{ui, images, snapshot::Family::kNt};
-  fakes::FakeView left_view, detail_view;
   CountingRows left_rows, detail_rows;
+  RowCountingView left_view{left_rows, kListHeight}, detail_view{detail_rows, kListHeight};
   controls::TSectionListBox left{"SectionListBox1", nullptr};
   controls::TSectionListBox detail{"SectionListBox2", nullptr};
   browser::ProcessBrowser browser{left, detail, snapshot, windows, texts, {kernel, ui, shell}};
 };
 
 // state.range(0) processes; state.range(1) 0 for a quiet system, 1 for one process that
-// changes its program at every tick.
+// changes its program at every tick, 2 for the expanded process using the processor.
 void RefreshTick(benchmark::State& state) {
   Viewer v(static_cast<int>(state.range(0)), 200);
-  const bool changing = state.range(1) != 0;
   const std::string paths[] = {"C:\\bin\\one.exe", "C:\\bin\\other.exe"};
+  // The process the expanded section shows (process ids are 8, 12, 16, ...).
+  const std::uint32_t open_id = v.snapshot.processes()[Viewer::kOpenProcess].id;
+  platform::ProcessTimes& busy = v.system.processes[(open_id - 8) / 4].times;
   long ticks = 0;
   const long edits = v.Edits();
   const long repaints = v.Repaints();
+  const long rows = v.RowsRepainted();
   for (auto _ : state) {
-    if (changing) v.system.processes[10].path = paths[ticks % 2];
+    if (state.range(1) == 1) v.system.processes[10].path = paths[ticks % 2];
+    if (state.range(1) == 2) {
+      busy.user += 6'000'000;  // 0.6 s of a 1 s tick
+      busy.kernel += 2'000'000;
+    }
     v.Tick();
     ++ticks;
   }
   state.counters["edits/tick"] = static_cast<double>(v.Edits() - edits) / ticks;
   state.counters["repaints/tick"] = static_cast<double>(v.Repaints() - repaints) / ticks;
+  state.counters["rows repainted/tick"] = static_cast<double>(v.RowsRepainted() - rows) / ticks;
 }
 
 BENCHMARK(RefreshTick)
     ->Args({1000, 0})
     ->Args({1000, 1})
+    ->Args({1000, 2})
     ->Args({16383, 0})
     ->Args({16383, 1})
+    ->Args({16383, 2})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -150,6 +150,58 @@ TEST(SectionListMeasure, RowsAreMeasuredOnceAndOneMarkRepaintsOneRow) {
   EXPECT_EQ(f.view.invalidated_rects[0], f.rows.RowRect(2));
 }
 
+TEST(SectionListBatch, RewrittenRowsRepaintAloneAndRowsThatComeOrGoRepaintTheList) {
+  // Rows: H0 S0.0 S0.1 H1 H2, section "2" expanded and empty.
+  struct Case {
+    const char* name;
+    std::function<void(TSectionListBox&)> edit;
+    int whole;              // whole-list repaints when the batch ends
+    std::vector<int> rows;  // rows repainted alone
+  } cases[] = {
+      {"nothing new", [](auto& l) { l.Sections().Item(0).SubItems().SetString(1, "0.1"); }, 0, {}},
+      {"one line rewritten",
+       [](auto& l) { l.Sections().Item(0).SubItems().SetString(1, "x"); },
+       0,
+       {2}},
+      {"two lines, one twice",
+       [](auto& l) {
+         auto& items = l.Sections().Item(0).SubItems();
+         items.SetString(1, "x");
+         items.SetString(0, "y");
+         items.SetString(1, "z");
+       },
+       0,
+       {1, 2}},
+      {"caption rewritten", [](auto& l) { l.Sections().Item(1).SetCaption("one"); }, 0, {3}},
+      {"mark set", [](auto& l) { l.Sections().Item(0).SetSubItemChecked(0, true); }, 0, {1}},
+      {"line added", [](auto& l) { l.Sections().Item(0).SubItems().Add("0.2"); }, 1, {}},
+      {"rewritten, then a line gone",
+       [](auto& l) {
+         l.Sections().Item(0).SubItems().SetString(1, "x");
+         l.Sections().Item(0).SubItems().Delete(0);
+       },
+       1,
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ListFixture f;
+    f.AddThree();
+    const int whole = f.view.invalidations;
+    f.view.invalidated_rects.clear();
+    f.list.BeginUpdate();
+    c.edit(f.list);
+    f.list.EndUpdate();
+    EXPECT_TRUE(f.view.redraw);
+    EXPECT_EQ(f.view.lost_invalidations, 0);
+    EXPECT_EQ(f.view.invalidations - whole, c.whole);
+    std::vector<platform::Rect> rects;
+    for (int row : c.rows) rects.push_back(f.rows.RowRect(row));
+    EXPECT_EQ(f.view.invalidated_rects, rects);
+    EXPECT_EQ(Shown(f.rows), Derived(f.list));
+  }
+}
+
 // Rows that fail on demand, as an allocation can.
 struct FailingRows : fakes::VectorRows {
   using VectorRows::VectorRows;

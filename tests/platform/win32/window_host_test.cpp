@@ -213,6 +213,50 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsAndDrawnByTheComponent) {
   EXPECT_EQ(list.rows->Height(1), 18);
 }
 
+TEST(Win32WindowHost, ARewrittenListRowAloneIsRepaintedWithoutErasingWhateverTheRedrawState) {
+  struct List : ui::ListBox {
+    using ui::ListBox::ListBox;
+    ui::ListRows* rows = nullptr;
+    int erased = 0;
+    void AttachRows(ui::ListRows* attached) override { rows = attached; }
+    void PaintBackground(platform::Canvas&, const platform::Rect&) override { ++erased; }
+    void DrawRow(platform::Canvas&, const ui::RowPaint&) override {}
+  };
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  TestForm main;
+  List list("List1", &main);
+  list.SetBounds(platform::RectOfSize(10, 60, 200, 90));
+  ASSERT_TRUE(host.CreateWindows(main));
+  for (const char* text : {"A", "B", "C", "D"}) list.rows->Insert(-1, text, 0, 18);
+  host.Show(main);
+  HWND box = ::FindWindowExA(reinterpret_cast<HWND>(main.Handle()), nullptr, "LISTBOX", nullptr);
+  ASSERT_NE(box, nullptr);
+  PumpUntil([] { return false; }, 500);  // shown and painted, the display's events seen
+  ::UpdateWindow(box);
+  // The area due to be repainted, and whether its repaint erases.
+  auto due = [&] {
+    RECT r{};
+    const bool any = ::GetUpdateRect(box, &r, FALSE);
+    list.erased = 0;
+    ::UpdateWindow(box);
+    if (!any) return std::string("nothing");
+    return std::to_string(r.top) + ".." + std::to_string(r.bottom) + (list.erased ? " erased" : "");
+  };
+
+  list.rows->SetText(1, "b");
+  EXPECT_EQ(due(), "18..36");
+  EXPECT_EQ(list.rows->Text(1), "b");
+
+  // In a batch the box repaints nothing, then what the list asks for once the batch ends.
+  list.View()->SetRedraw(false);
+  list.rows->SetText(2, "c");
+  list.rows->SetText(3, "d");
+  EXPECT_EQ(due(), "nothing");
+  list.View()->SetRedraw(true);
+  EXPECT_EQ(due(), "nothing");
+  EXPECT_EQ(list.rows->Text(3), "d");
+}
+
 TEST(Win32WindowHost, AHintIsTheTipOfItsComponentsWindow) {
   Win32WindowHost host(::GetModuleHandleA(nullptr));
   TestForm main;
