@@ -113,6 +113,8 @@ void TSectionListBox::ExpandRows(const TListSection& section) {
 }
 
 void TSectionListBox::ContractRows(const TListSection& section) {
+  // The header's node shows the new state even when no row goes.
+  NoteChange();
   DeleteSubItemRows(section, 0, section.SubItems().Count());
 }
 

@@ -182,6 +182,10 @@ TEST(SectionListBatch, RewrittenRowsRepaintAloneAndRowsThatComeOrGoRepaintTheLis
        },
        1,
        {}},
+      {"empty section contracted",
+       [](auto& l) { l.Sections().Item(2).SetState(controls::lssContracted); },
+       1,
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
