@@ -213,6 +213,44 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsAndDrawnByTheComponent) {
   EXPECT_EQ(list.rows->Height(1), 18);
 }
 
+TEST(Win32WindowHost, AModalDialogOutlivesItsOwnerMinimisedAndRestored) {
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  Win32TimerService timers(host);
+  TestForm main;
+  ASSERT_TRUE(host.CreateWindows(main));
+  host.Show(main);
+  TestForm dialog(&main);
+  const HWND owner = reinterpret_cast<HWND>(main.Handle());
+  ui::Timer user(timers);
+  user.SetInterval(50);
+  int step = 0;
+  user.OnTimer = [&] {
+    const HWND window = reinterpret_cast<HWND>(dialog.Handle());
+    // Windows hides a window's owned windows while it is minimised and shows them again with
+    // it (as ShowOwnedPopups does); Wine without a window manager leaves that to the caller.
+    switch (step++) {
+      case 0:
+        ::ShowWindow(owner, SW_MINIMIZE);
+        ::ShowOwnedPopups(owner, FALSE);
+        EXPECT_FALSE(::IsWindowVisible(window));
+        break;
+      case 1:
+        ::ShowWindow(owner, SW_RESTORE);
+        ::ShowOwnedPopups(owner, TRUE);
+        break;
+      case 2:
+        EXPECT_TRUE(::IsWindowVisible(window));
+        ::PostMessageA(window, WM_CLOSE, 0, 0);  // its own close box
+        break;
+    }
+  };
+  user.SetEnabled(true);
+  EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+  user.SetEnabled(false);
+  EXPECT_EQ(step, 3);  // open until it was closed
+  EXPECT_TRUE(::IsWindowEnabled(owner));
+}
+
 TEST(Win32WindowHost, ARewrittenListRowAloneIsRepaintedWithoutErasingWhateverTheRedrawState) {
   struct List : ui::ListBox {
     using ui::ListBox::ListBox;
