@@ -144,33 +144,38 @@ TEST_F(ReportFixture, SendWritesBothFilesBesideTheModuleThenStartsTheMailModuleT
   EXPECT_EQ(call.show, platform::kSwShowNormal);
 }
 
-TEST_F(ReportFixture, AFailedWriteKeepsTheEarlierFileAndIsShown) {
-  struct Case {
-    const char* name;
-    bool move_file_ex;  // false: the 9x family
-    bool read_only;
-    const char* after;
-  } cases[] = {{"NT replaces", true, false, "new"},
-               {"NT, read-only target", true, true, "old"},
-               {"9x replaces", false, false, "new"},
-               {"9x, read-only target", false, true, "old"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    files = {};
-    ui.messages.clear();
-    files.has_move_file_ex = c.move_file_ex;
-    files.files["C:\\r.txt"] = "old";
-    if (c.read_only) files.read_only = {"C:\\r.txt"};
-    EXPECT_EQ(report::WriteReportFile(files, "C:\\r.txt", {"new"}), !c.read_only);
-    EXPECT_EQ(files.files,
-              (std::map<std::string, std::string>{{"C:\\r.txt", c.read_only ? "old" : "new\r\n"}}));
-  }
-  files = {};
+TEST_F(ReportFixture, AFailedWriteIsShownAndTheMailModuleNotStarted) {
   files.unwritable_directories = {"C:\\Suite\\Process\\..\\Rvmail"};
   output.OutputReport(report::kModeSend, {"x"});
   ASSERT_EQ(ui.MessageTexts().size(), 1u);
   EXPECT_EQ(ui.MessageTexts()[0], "Cannot create file C:\\Suite\\Process\\..\\Rvmail\\report.htm");
   EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(ReportFixture, AReportFileIsReplacedWholeOrNotAtAllAndNoFileBesideItIsTouched) {
+  using Files = std::map<std::string, std::string>;
+  const Files beside = {{"C:\\r.txt.tmp", "mine"}, {"C:\\r.txt.1.tmp", "also mine"}};
+  struct Case {
+    const char* name;
+    bool move_file_ex, read_only, disk_full;
+    const char* after;  // the target's bytes afterwards
+  } cases[] = {{"NT replaces", true, false, false, "new\r\n"},
+               {"9x replaces", false, false, false, "new\r\n"},
+               {"read-only target", true, true, false, "old"},
+               {"disk full", true, false, true, "old"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    files = {};
+    files.files = beside;
+    files.files["C:\\r.txt"] = "old";
+    files.has_move_file_ex = c.move_file_ex;
+    if (c.read_only) files.read_only = {"C:\\r.txt"};
+    files.disk_full = c.disk_full;
+    EXPECT_EQ(report::WriteReportFile(files, "C:\\r.txt", {"new"}), c.after[0] == 'n');
+    Files expected = beside;
+    expected["C:\\r.txt"] = c.after;
+    EXPECT_EQ(files.files, expected);
+  }
 }
 
 TEST_F(ReportFixture, PrintedPagesCarryTheirNumbersAndLinesNeverOverlap) {
