@@ -69,8 +69,7 @@ TEST_F(MainWindowFixture, FrameIsFixedCentredAndCaptioned) {
   app::TProcesessFrm form(Services(), application, psapi);
   EXPECT_EQ(form.Text(), "Ravo Info Process");
   EXPECT_EQ(form.ClassName(), "TProcesessFrm");
-  EXPECT_EQ(form.Width(), 585);
-  EXPECT_EQ(form.Height(), 485);
+  EXPECT_EQ(form.ClientSizeWanted(), (platform::Size{577, 458}));
   EXPECT_TRUE(form.FixedSize());
   EXPECT_EQ(form.Font().name, "MS Sans Serif");
   EXPECT_EQ(form.Font().size, 8);
