@@ -111,14 +111,12 @@ class FakeFiles : public platform::Files {
   std::vector<std::string> unwritable_directories;  // prefixes where nothing can be created
   bool has_move_file_ex = true;                     // false: a 9x system's stub
 
-  bool disk_full = false;  // files are made, but only half of what is written arrives
-
   platform::NewFile WriteNewFile(const std::string& path, const std::string& bytes) override {
     for (const std::string& dir : unwritable_directories)
       if (path.starts_with(dir)) return NotCreated(3);
     if (files.count(path)) return NotCreated(platform::kErrorFileExists);
-    files[path] = disk_full ? bytes.substr(0, bytes.size() / 2) : bytes;
-    return disk_full ? platform::NewFile::kNotWritten : platform::NewFile::kWritten;
+    files[path] = bytes;
+    return platform::NewFile::kWritten;
   }
   bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override {
     if (!has_move_file_ex) return Fail(platform::kErrorCallNotImplemented);

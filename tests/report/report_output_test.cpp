@@ -144,38 +144,36 @@ TEST_F(ReportFixture, SendWritesBothFilesBesideTheModuleThenStartsTheMailModuleT
   EXPECT_EQ(call.show, platform::kSwShowNormal);
 }
 
-TEST_F(ReportFixture, AFailedWriteIsShownAndTheMailModuleNotStarted) {
+TEST_F(ReportFixture, AFailedWriteKeepsTheEarlierFileAndIsShownAndNoOtherFileIsTouched) {
+  // Files with the names a temporary file could take: none is written over or removed.
+  const std::map<std::string, std::string> beside = {{"C:\\r.txt.tmp", "x"},
+                                                     {"C:\\r.txt.1.tmp", "y"}};
+  struct Case {
+    const char* name;
+    bool move_file_ex;  // false: the 9x family
+    bool read_only;
+  } cases[] = {{"NT replaces", true, false},
+               {"NT, read-only target", true, true},
+               {"9x replaces", false, false},
+               {"9x, read-only target", false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    files = {};
+    files.has_move_file_ex = c.move_file_ex;
+    files.files = beside;
+    files.files["C:\\r.txt"] = "old";
+    if (c.read_only) files.read_only = {"C:\\r.txt"};
+    EXPECT_EQ(report::WriteReportFile(files, "C:\\r.txt", {"new"}), !c.read_only);
+    std::map<std::string, std::string> expected = beside;
+    expected["C:\\r.txt"] = c.read_only ? "old" : "new\r\n";
+    EXPECT_EQ(files.files, expected);
+  }
+  files = {};
   files.unwritable_directories = {"C:\\Suite\\Process\\..\\Rvmail"};
   output.OutputReport(report::kModeSend, {"x"});
   ASSERT_EQ(ui.MessageTexts().size(), 1u);
   EXPECT_EQ(ui.MessageTexts()[0], "Cannot create file C:\\Suite\\Process\\..\\Rvmail\\report.htm");
   EXPECT_TRUE(shell.calls.empty());
-}
-
-TEST_F(ReportFixture, AReportFileIsReplacedWholeOrNotAtAllAndNoFileBesideItIsTouched) {
-  using Files = std::map<std::string, std::string>;
-  const Files beside = {{"C:\\r.txt.tmp", "mine"}, {"C:\\r.txt.1.tmp", "also mine"}};
-  struct Case {
-    const char* name;
-    bool move_file_ex, read_only, disk_full;
-    const char* after;  // the target's bytes afterwards
-  } cases[] = {{"NT replaces", true, false, false, "new\r\n"},
-               {"9x replaces", false, false, false, "new\r\n"},
-               {"read-only target", true, true, false, "old"},
-               {"disk full", true, false, true, "old"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    files = {};
-    files.files = beside;
-    files.files["C:\\r.txt"] = "old";
-    files.has_move_file_ex = c.move_file_ex;
-    if (c.read_only) files.read_only = {"C:\\r.txt"};
-    files.disk_full = c.disk_full;
-    EXPECT_EQ(report::WriteReportFile(files, "C:\\r.txt", {"new"}), c.after[0] == 'n');
-    Files expected = beside;
-    expected["C:\\r.txt"] = c.after;
-    EXPECT_EQ(files.files, expected);
-  }
 }
 
 TEST_F(ReportFixture, PrintedPagesCarryTheirNumbersAndLinesNeverOverlap) {
