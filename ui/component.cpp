@@ -60,6 +60,13 @@ void Component::SetFont(const platform::Font& font) {
   Invalidate();
 }
 
+void Component::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (view_) view_->SetEnabled(enabled);
+  EnabledChanged();
+}
+
 void Component::AttachView(ComponentView* view) {
   view_ = view;
 }

@@ -28,6 +28,7 @@ class ComponentView {
   virtual void SetText(const std::string& text) = 0;
   virtual void SetBounds(const platform::Rect& bounds) = 0;
   virtual void SetVisible(bool visible) = 0;
+  virtual void SetEnabled(bool enabled) = 0;
   // Schedules a repaint of the whole component, or of `rect` of its client area.
   virtual void Invalidate() = 0;
   virtual void InvalidateRect(const platform::Rect& rect) = 0;
@@ -107,6 +108,10 @@ class Component {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
 
+  // A disabled component's window takes no input and says so to automation and screen readers.
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
   platform::Color Color() const { return color_; }
   void SetColor(platform::Color color);
 
@@ -148,6 +153,7 @@ class Component {
   // Called after a property change the subclass may want to react to.
   virtual void BoundsChanged() {}
   virtual void FontChanged() {}
+  virtual void EnabledChanged() {}
 
  private:
   std::string name_;
@@ -157,6 +163,7 @@ class Component {
   std::string text_;
   std::string hint_;
   bool visible_ = true;
+  bool enabled_ = true;
   platform::Color color_ = platform::clBtnFace;
   platform::Font font_;
   ComponentView* view_ = nullptr;

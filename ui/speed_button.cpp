@@ -40,9 +40,7 @@ void TSpeedButton::SetDown(bool down) {
   Invalidate();
 }
 
-void TSpeedButton::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
+void TSpeedButton::EnabledChanged() {
   hot_ = pressed_ = false;
   Invalidate();
 }
@@ -64,7 +62,7 @@ void TSpeedButton::Paint(platform::Canvas& canvas) {
   }
   if (sunk)
     canvas.Frame3D(all, platform::clGray, platform::clWhite, 1);
-  else if (hot_ && enabled_)
+  else if (hot_ && Enabled())
     canvas.Frame3D(all, platform::clWhite, platform::clGray, 1);
   PaintFace(canvas);
 }
@@ -73,7 +71,7 @@ void TSpeedButton::PaintFace(platform::Canvas& canvas) {
   const platform::Rect all = ClientRect();
   const int shift = down_ || (pressed_ && hot_) ? 1 : 0;
   platform::Font font = Font();
-  if (!enabled_) font.color = platform::clGrayText;
+  if (!Enabled()) font.color = platform::clGrayText;
   canvas.SetFont(font);
   canvas.SetBkMode(platform::BkMode::kTransparent);
   const int text_width = Text().empty() ? 0 : canvas.TextWidth(Text());
@@ -82,8 +80,8 @@ void TSpeedButton::PaintFace(platform::Canvas& canvas) {
   // Glyph and caption side by side, centred together.
   int x = (all.Width() - glyph_width - gap - text_width) / 2 + shift;
   if (glyph_width > 0) {
-    std::unique_ptr<platform::Bitmap>& bitmap = enabled_ ? glyph_bitmap_ : disabled_bitmap_;
-    if (!bitmap) bitmap = ToBitmap(canvas, enabled_ ? glyph_ : GreyedPicture(glyph_));
+    std::unique_ptr<platform::Bitmap>& bitmap = Enabled() ? glyph_bitmap_ : disabled_bitmap_;
+    if (!bitmap) bitmap = ToBitmap(canvas, Enabled() ? glyph_ : GreyedPicture(glyph_));
     canvas.DrawTransparent(x, (all.Height() - glyph_.height) / 2 + shift, *bitmap,
                            TransparentColor(glyph_));
     x += glyph_width + gap;
@@ -97,7 +95,7 @@ void TSpeedButton::PaintFace(platform::Canvas& canvas) {
 }
 
 bool TSpeedButton::MouseDown(MouseButton button, platform::Point, ShiftState) {
-  if (button != MouseButton::kLeft || !enabled_) return false;
+  if (button != MouseButton::kLeft || !Enabled()) return false;
   pressed_ = hot_ = true;
   if (View()) View()->SetCapture(true);
   Invalidate();
@@ -109,12 +107,12 @@ bool TSpeedButton::MouseUp(MouseButton button, platform::Point at, ShiftState) {
   pressed_ = false;
   if (View()) View()->SetCapture(false);
   Invalidate();
-  if (enabled_ && ClientRect().Contains(at)) Click();
+  if (Enabled() && ClientRect().Contains(at)) Click();
   return true;
 }
 
 bool TSpeedButton::MouseMove(platform::Point at, ShiftState) {
-  if (!enabled_) return false;
+  if (!Enabled()) return false;
   // While pressed the button follows the pointer in and out of it.
   const bool inside = ClientRect().Contains(at);
   if (inside != hot_) {

@@ -23,8 +23,6 @@ class TSpeedButton : public Component {
   bool Down() const { return down_; }
   // Putting a grouped button down raises the other buttons of its group.
   void SetDown(bool down);
-  bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled);
 
   std::function<void(TSpeedButton&)> OnClick;
   // What a click does: a grouped button goes down, then OnClick runs.
@@ -40,6 +38,9 @@ class TSpeedButton : public Component {
 
   static constexpr int kGlyphSpacing = 4;
 
+ protected:
+  void EnabledChanged() override;
+
  private:
   void PaintFace(platform::Canvas& canvas);
 
@@ -48,7 +49,6 @@ class TSpeedButton : public Component {
   std::unique_ptr<platform::Bitmap> disabled_bitmap_;  // the greyed glyph, likewise
   int group_index_ = 0;
   bool down_ = false;
-  bool enabled_ = true;
   bool hot_ = false;
   bool pressed_ = false;
 };

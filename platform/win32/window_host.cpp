@@ -94,6 +94,7 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
     ::MoveWindow(window, b.left, b.top, b.Width(), b.Height(), TRUE);
   }
   void SetVisible(bool visible) override { ::ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE); }
+  void SetEnabled(bool enabled) override { ::EnableWindow(window, enabled ? TRUE : FALSE); }
   // Our windows paint whole off-screen; a native list paints its rows over its erased ground.
   void Invalidate() override { ::InvalidateRect(window, nullptr, Native()); }
   void InvalidateRect(const platform::Rect& r) override {
@@ -558,7 +559,8 @@ bool Win32WindowHost::CreateChildren(FormWindows& windows, ui::Component& parent
     w->component = child;
     w->form_window = windows.window;
     const platform::Rect b = child->Bounds();
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (child->Visible() ? WS_VISIBLE : 0);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (child->Visible() ? WS_VISIBLE : 0) |
+                  (child->Enabled() ? 0 : WS_DISABLED);
     const char* window_class = kComponentClass;
     switch (child->Kind()) {
       case ui::ComponentKind::kListBox:

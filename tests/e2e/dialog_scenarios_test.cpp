@@ -48,14 +48,30 @@ struct StandAlone {
   }
 };
 
-// German chosen in the open language dialog, and Ok pressed.
-void ChooseGerman(HWND dialog) {
-  // The flag buttons have no caption: each lies left of its label, 32 pixels before it.
-  HWND label = e2e::ChildWithText(dialog, "DE");
-  ASSERT_NE(label, nullptr);
+// The flag button of a language in the open language dialog. The flag buttons have no
+// caption: each lies left of its label, 32 pixels before it.
+HWND FlagButton(HWND dialog, const char* label_text) {
+  HWND label = e2e::ChildWithText(dialog, label_text);
+  if (!label) return nullptr;
   RECT r;
   ::GetWindowRect(label, &r);
-  e2e::Click(::WindowFromPoint(POINT{r.left - 32 + 11, r.top - 8 + 11}), 11, 11);
+  const POINT screen{r.left - 32 + 11, r.top - 8 + 11};
+  // Down to the deepest window there, disabled ones included (WindowFromPoint skips those).
+  HWND window = dialog;
+  for (;;) {
+    POINT at = screen;
+    ::ScreenToClient(window, &at);
+    HWND child = ::ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE);
+    if (!child || child == window) return window;
+    window = child;
+  }
+}
+
+// German chosen in the open language dialog, and Ok pressed.
+void ChooseGerman(HWND dialog) {
+  HWND german = FlagButton(dialog, "DE");
+  ASSERT_NE(german, nullptr);
+  e2e::Click(german, 11, 11);
   ::Sleep(200);
   e2e::Click(e2e::ChildWithText(dialog, "Ok"), 36, 12);
 }
@@ -106,8 +122,14 @@ TEST(LanguageDialog, GermanAndYesRestartsTheModuleStandAloneInGerman) {
 
 TEST(LanguageDialog, GermanAndNoStoresTheChoiceAndKeepsTheTexts) {
   StandAlone run("language-no-restart");
+  ::DeleteFileA((run.suite + "Process\\RvProcesessRUS.dll").c_str());
   HWND dialog = run.Open("Language", "TLanguagesettings");
   ASSERT_NE(dialog, nullptr);
+  // A language without its library is offered greyed, and its window says it is unavailable.
+  HWND russian = FlagButton(dialog, "RU");
+  ASSERT_NE(russian, nullptr);
+  EXPECT_FALSE(::IsWindowEnabled(russian));
+  EXPECT_TRUE(::IsWindowEnabled(FlagButton(dialog, "DE")));
   ChooseGerman(dialog);
   EXPECT_EQ(AnswerMessageBox(run.module->Id(), IDNO).substr(0, 16), "Changing languag");
   ::Sleep(500);

@@ -23,6 +23,8 @@ class FakeView : public ui::ComponentView {
   void SetText(const std::string&) override {}
   void SetBounds(const platform::Rect&) override {}
   void SetVisible(bool) override {}
+  void SetEnabled(bool on) override { enabled = on; }
+  bool enabled = true;
   void Invalidate() override { ++(redraw ? invalidations : lost_invalidations); }
   void InvalidateRect(const platform::Rect& rect) override {
     if (redraw)
