@@ -75,12 +75,14 @@ announce_wine_arch() {
   echo "note: Wine tests run the 64-bit build under $WINE ($why); the shipped suite is build/dist"
 }
 
-wine_env() {
-  # A 64-bit prefix is a different kind of prefix, so each Wine keeps its own.
-  export WINEPREFIX="$BUILD/wineprefix"
-  [ "$WINE_ARCH" = 64 ] && WINEPREFIX="$BUILD/wineprefix64"
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+# prepare_prefix: makes $WINEPREFIX of the kind $WINEARCH with $WINE once, then sees that it has
+# what every run needs.
+prepare_prefix() {
+  # A prefix of the other kind (made before the kind was named) cannot serve: it is made anew.
+  if [ -f "$WINEPREFIX/system.reg" ] && ! grep -q "^#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
@@ -91,6 +93,20 @@ wine_env() {
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # Wine's own TrueType faces (Marlett draws the title-bar buttons, Tahoma the dialogs) are
+  # found in the prefix's Fonts folder, not where Debian installs them.
+  cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+wine_env() {
+  # A 64-bit prefix is a different kind of prefix, so each Wine keeps its own.
+  # The kind is named: where wine64 is installed beside it, the 32-bit loader makes a 64-bit
+  # prefix by default.
+  export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32
+  [ "$WINE_ARCH" = 64 ] && WINEPREFIX="$BUILD/wineprefix64" WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  prepare_prefix
 }
 
 # Runs "$@" on $DISPLAY, or on a private virtual display when there is none.
