@@ -48,7 +48,8 @@ ensure_packages() {
   fi
   case "$WINE_ARCH" in
     32)
-      install_packages libcups2:i386
+      # wine64 serves the 64-bit prefix that the shipped suite also runs in.
+      install_packages libcups2:i386 wine64
       WINE=/usr/lib/wine/wine
       TEST_BUILD="$BUILD/win32"
       DIST="$BUILD/dist"
@@ -106,6 +107,19 @@ wine_env() {
   [ "$WINE_ARCH" = 64 ] && WINEPREFIX="$BUILD/wineprefix64" WINEARCH=win64
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
+  prepare_prefix
+}
+
+# After wine_env: the shipped 32-bit suite in a 64-bit prefix, beside 64-bit processes as on
+# 64-bit Windows. Only where this kernel runs 32-bit code; false, saying so, elsewhere.
+wow64_env() {
+  if [ "$WINE_ARCH" != 32 ]; then
+    echo "note: no 64-bit prefix pass: this machine cannot run 32-bit code"
+    return 1
+  fi
+  export WINEPREFIX="$BUILD/wineprefix-wow64"
+  export WINEARCH=win64
+  WINE=/usr/lib/wine/wine64
   prepare_prefix
 }
 

@@ -1,5 +1,7 @@
 #include "tests/e2e/driver.h"
 
+#include <tlhelp32.h>
+
 #include "tests/win32/bmp_file.h"
 
 #include <algorithm>
@@ -291,6 +293,28 @@ bool SaveScreenshot(HWND window, const std::string& path) {
   ::DeleteDC(memory);
   ::ReleaseDC(nullptr, screen);
   return saved;
+}
+
+bool In64BitSystem() {
+  // Bound by name: the oldest systems the suite runs on do not have it.
+  using IsWow64Process = BOOL(WINAPI*)(HANDLE, PBOOL);
+  auto is_wow64 = reinterpret_cast<IsWow64Process>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+  BOOL wow64 = FALSE;
+  return is_wow64 && is_wow64(::GetCurrentProcess(), &wow64) && wow64;
+}
+
+std::vector<ProcessEntry> ToolHelpProcesses() {
+  std::vector<ProcessEntry> processes;
+  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return processes;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32First(snapshot, &entry); more;
+       more = ::Process32Next(snapshot, &entry))
+    processes.push_back({entry.th32ProcessID, entry.szExeFile});
+  ::CloseHandle(snapshot);
+  return processes;
 }
 
 }  // namespace e2e

@@ -79,4 +79,14 @@ void Click(HWND window, int x, int y);
 // Saves what the window shows as a 24-bit BMP file; false when that fails.
 bool SaveScreenshot(HWND window, const std::string& path);
 
+// Whether the driver is a 32-bit program on a 64-bit system (WoW64).
+bool In64BitSystem();
+
+// The processes tool help reports now: id and executable name.
+struct ProcessEntry {
+  DWORD id;
+  std::string name;
+};
+std::vector<ProcessEntry> ToolHelpProcesses();
+
 }  // namespace e2e
