@@ -123,6 +123,23 @@ wow64_env() {
   prepare_prefix
 }
 
+# After wine_env: Wine presenting itself as Windows 98, in a prefix of its own, so that the module
+# takes its 9x paths. Where only 64-bit Wine runs, the 64-bit build takes them there.
+win98_env() {
+  if [ "$WINE_ARCH" = 32 ]; then
+    export WINEPREFIX="$BUILD/wineprefix-win98" WINEARCH=win32
+    WINE=/usr/lib/wine/wine
+  else
+    export WINEPREFIX="$BUILD/wineprefix64-win98" WINEARCH=win64
+    WINE=/usr/lib/wine/wine64
+  fi
+  prepare_prefix
+  if ! grep -q '^"Version"="win98"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+}
+
 # Runs "$@" on $DISPLAY, or on a private virtual display when there is none.
 with_display() {
   if [ -n "${DISPLAY:-}" ]; then

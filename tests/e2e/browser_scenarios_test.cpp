@@ -281,4 +281,71 @@ TEST_F(Wow64BrowserScenario, A64BitProgramShowsItsPathTakesAPriorityAndEndsWhenT
   RaisePriorityAndTerminate(notepad, line);
 }
 
+// The module on a 9x-family system: processes from tool help, processor usage from the dynamic
+// performance statistics that the scenario writes.
+struct Win9xBrowserScenario : BrowserScenario {
+  void SetUp() override {
+    if (!e2e::OnWin9xFamily()) GTEST_SKIP() << "a 9x-family system only";
+    ASSERT_TRUE(e2e::WritePerfStats(42));
+    BrowserScenario::SetUp();
+  }
+};
+
+TEST_F(Win9xBrowserScenario, ListsToolHelpProcessesWithHexIdsAndActsOnThem) {
+  Expand("Processes");
+  ExpectListsEveryToolHelpProcess();
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  ASSERT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") >= 0; }, 4000));
+  const int line = OpenDetail("notepad.exe");
+  ASSERT_GT(line, 0);
+  const std::vector<std::string> rows = e2e::ListRows(detail);
+  ASSERT_GE(rows.size(), static_cast<std::size_t>(line + 9));
+  EXPECT_NE(rows[line + 1].find("notepad.exe"), std::string::npos) << rows[line + 1];
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08lX", notepad.Id());
+  EXPECT_NE(rows[line + 2].find(hex), std::string::npos) << rows[line + 2];
+  RaisePriorityAndTerminate(notepad, line);
+}
+
+// Filled rows at the bottom of the processor-usage indicator, read off the screen: a filled row
+// has none of the light ground's pixels, whatever of the figure's text crosses it.
+int IndicatorFilledRows(HWND indicator) {
+  const e2e::Pixels pixels = e2e::ScreenPixels(indicator);
+  const COLORREF ground = RGB(174, 187, 219);
+  int filled = 0;
+  for (int y = pixels.height - 2; y > 0; --y, ++filled)  // inside the one-pixel frame
+    for (int x = 1; x < pixels.width - 1; ++x)
+      if (pixels.At(x, y) == ground) return filled;
+  return filled;
+}
+
+TEST_F(Win9xBrowserScenario, TheUsageIndicatorShowsTheFigureTheStatisticsHold) {
+  // The indicator: the module's only child window of its size.
+  HWND indicator = nullptr;
+  for (HWND child : e2e::ChildWindows(main)) {
+    RECT r;
+    ::GetWindowRect(child, &r);
+    if (r.right - r.left == 25 && r.bottom - r.top == 49) indicator = child;
+  }
+  ASSERT_NE(indicator, nullptr);
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  ::SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, keep);
+  const int inner = 47;
+  for (DWORD usage : {42u, 73u}) {
+    ASSERT_TRUE(e2e::WritePerfStats(usage));
+    const int rows = static_cast<int>(inner * usage / 100);
+    int shown = -1;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+          shown = IndicatorFilledRows(indicator);
+          return shown >= rows && shown <= rows + 1;
+        },
+        5000))
+        << usage << "% shows " << shown << " of " << inner << " rows";
+  }
+  e2e::SaveScreenshot(main, suite + "..\\..\\screenshots\\win9x-main-window.bmp");
+  ::SetWindowPos(main, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+}
+
 }  // namespace
