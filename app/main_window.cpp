@@ -68,7 +68,7 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       services_(services),
       application_(application),
       language_(services.kernel, services.ui, services.ini, kApplicationTitle),
-      nt_processes_(services.kernel, services.ui, psapi, language_, processes_),
+      nt_processes_(services.kernel, services.ui, psapi, services.native, processes_),
       tool_help_binding_(services.kernel, services.tool_help),
       app_windows_(services.ui, services.window_icons, FamilyOf(services.kernel)),
       cpu_usage_module_(services.kernel, services.native, services.registry),
@@ -259,7 +259,7 @@ void TProcesessFrm::FormCreate() {
   if (IsNtPlatform(services_.kernel)) TimerNT.SetEnabled(true);
   if (IsWin9xFamily(services_.kernel)) {
     tool_help_list_ = std::make_unique<snapshot::ToolHelpProcessList>(
-        services_.kernel, tool_help_binding_, language_, processes_);
+        services_.kernel, tool_help_binding_, processes_);
     Timer9x.SetEnabled(true);
   }
   SetCaptions();
@@ -302,7 +302,7 @@ void TProcesessFrm::ReportBtnClick() {
                            &services_.section_images,
                            {LeftListWallpaper(), NodeGlyph(true), NodeGlyph(false)},
                            report_selection_);
-  // Items are matched to the processes of the list as it is now: the timers kept running.
+  // The timers kept running: each ticked process is found by the identity it was staged with.
   const browser::DetailTexts texts(language_);
   std::vector<std::string> body = report::BuildReportBody(
       report_selection_, {texts, processes_.processes(), app_windows_.windows(), services_.kernel});
@@ -327,8 +327,8 @@ void TProcesessFrm::TimerNTTimer() {
   // Both lists repaint once, and only where this tick changed something.
   browser::UpdateBatch left(SectionListBox1);
   browser::UpdateBatch detail(SectionListBox2);
-  browser_.SyncApplicationsSection(browser_.DetailShowsApplications());
-  browser_.SyncProcessesSection(browser_.DetailShowsProcesses());
+  browser_.SyncApplicationsSection();
+  browser_.SyncProcessesSection();
 }
 
 void TProcesessFrm::Timer9xTimer() {
@@ -337,10 +337,10 @@ void TProcesessFrm::Timer9xTimer() {
   tool_help_list_->Build9xProcessList();
   browser::UpdateBatch left(SectionListBox1);
   browser::UpdateBatch detail(SectionListBox2);
-  browser_.SyncProcessesSection(browser_.DetailShowsProcesses());
+  browser_.SyncProcessesSection();
   app_windows_.EnumerateAppWindows();
   geticons();
-  browser_.SyncApplicationsSection(browser_.DetailShowsApplications());
+  browser_.SyncApplicationsSection();
 }
 
 void TProcesessFrm::geticons() {

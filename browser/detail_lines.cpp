@@ -64,6 +64,35 @@ std::string EscapeMarkupValue(std::string_view value) {
   return out;
 }
 
+std::string CaptionOf(std::string_view text) {
+  const bool markup = text.find("</") != std::string_view::npos;
+  const bool rich_text = text.starts_with("{\\");
+  if (!markup && !rich_text) return std::string(text);
+  return std::string(kEntityBreak) + EscapeMarkupValue(text);
+}
+
+std::string TextOfCaption(std::string_view caption) {
+  if (caption.find("</") == std::string_view::npos) return std::string(caption);
+  // Every "<" and "&" of the text was escaped, so each escape reads back one way only.
+  std::string text;
+  text.reserve(caption.size());
+  for (std::size_t i = 0; i < caption.size();) {
+    const std::string_view rest = caption.substr(i);
+    if (rest.starts_with(kEntityBreak)) {
+      i += kEntityBreak.size();
+    } else if (rest.starts_with(kEscapedAmpersand)) {
+      text += '&';
+      i += kEscapedAmpersand.size();
+    } else if (rest.starts_with(kEscapedLess)) {
+      text += '<';
+      i += kEscapedLess.size();
+    } else {
+      text += caption[i++];
+    }
+  }
+  return text;
+}
+
 std::string TimeValue(std::uint64_t count) {
   return std::to_string(count / 36'000'000'000ULL % 24) + ":" +
          std::to_string(count / 600'000'000ULL % 60) + ":" +
@@ -95,8 +124,8 @@ std::vector<std::string> ApplicationLines(const DetailTexts& texts) {
   return lines;
 }
 
-std::string PriorityLine(const DetailTexts& texts, const snapshot::processinfos& process) {
-  return ValueLine(texts.priority, process.priority_text);
+std::string PriorityLine(const DetailTexts& texts, std::string_view priority_text) {
+  return ValueLine(texts.priority, priority_text);
 }
 
 std::string UserTimeLine(const DetailTexts& texts, std::uint64_t user_time) {
@@ -109,13 +138,13 @@ std::string KernelTimeLine(const DetailTexts& texts, std::uint64_t kernel_time) 
 
 std::vector<std::string> ProcessLines(const DetailTexts& texts,
                                       const snapshot::processinfos& process,
-                                      std::uint64_t user_time, std::uint64_t kernel_time) {
+                                      std::string_view priority_text) {
   return {TitleLine(texts.file_name, process.name),
           ValueLine(texts.full_path, process.path),
           ValueLine(texts.process_id, process.id_text),
-          PriorityLine(texts, process),
-          UserTimeLine(texts, user_time),
-          KernelTimeLine(texts, kernel_time),
+          PriorityLine(texts, priority_text),
+          UserTimeLine(texts, process.user_time),
+          KernelTimeLine(texts, process.kernel_time),
           ActionLine(ActionColor::kRed, texts.terminate),
           ActionLine(ActionColor::kGreen, texts.properties),
           ActionLine(ActionColor::kBlue, texts.change_priority)};

@@ -29,6 +29,14 @@ inline constexpr std::string_view kEntityBreak = "<Z></Z>";
 inline constexpr std::string_view kEscapedLess = "&lt;";
 std::string EscapeMarkupValue(std::string_view value);
 
+// A name or title as a list caption that shows it as written. A text the lists would read as
+// markup (it holds "</") or as rich text (it starts with "{\") is escaped, and marked as markup
+// by a leading empty hidden span; any other text is its own caption, so that other programs
+// reading the rows find it as it is.
+std::string CaptionOf(std::string_view text);
+// The text a caption made by CaptionOf shows.
+std::string TextOfCaption(std::string_view caption);
+
 // A processor time of 100-ns units as hours of day, minutes, seconds and milliseconds joined by
 // ":", without leading zeros; whole days are dropped.
 std::string TimeValue(std::uint64_t count);
@@ -46,13 +54,13 @@ struct DetailTexts {
 std::vector<std::string> ApplicationLines(const DetailTexts& texts);
 
 // Lines 3 to 5 of a process section: priority, user time, kernel time.
-std::string PriorityLine(const DetailTexts& texts, const snapshot::processinfos& process);
+std::string PriorityLine(const DetailTexts& texts, std::string_view priority_text);
 std::string UserTimeLine(const DetailTexts& texts, std::uint64_t user_time);
 std::string KernelTimeLine(const DetailTexts& texts, std::uint64_t kernel_time);
 
-// The nine lines of a process section.
+// The nine lines of a process section, with the times of the record.
 std::vector<std::string> ProcessLines(const DetailTexts& texts,
                                       const snapshot::processinfos& process,
-                                      std::uint64_t user_time, std::uint64_t kernel_time);
+                                      std::string_view priority_text);
 
 }  // namespace browser

@@ -4,14 +4,11 @@
 #include <algorithm>
 
 #include "i18n/text_ids.h"
+#include "snapshot/process_access.h"
 
 namespace browser {
 
 namespace {
-
-// A process id can be reused by a new process: this much access also lets the creation time
-// tell which one a handle reaches.
-constexpr std::uint32_t kProcessQueryInformation = 0x0400;
 
 enum Action {
   kRestore,
@@ -47,8 +44,13 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
       ActionLine(ActionColor::kGreen, texts.properties),
       ActionLine(ActionColor::kRed, texts.terminate),
   };
+  const bool windows_shown = detail_shows_ == DetailContent::kApplications;
+  const bool processes_shown = detail_shows_ == DetailContent::kProcesses;
   for (int order = 0; order < kActionCount; ++order) {
     if (line != actions[order]) continue;
+    // A line acts on what its section stands for: a window, or a process.
+    const bool window_action = order <= kMaximize;
+    if (window_action ? !windows_shown : !processes_shown) continue;
     switch (order) {
       case kRestore:
       case kClose:
@@ -61,7 +63,7 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
         // The menu's choice is for the process shown when the menu opened.
         priority_target_ = ProcessOfSection(section_index);
         struct Forget {
-          std::optional<ClickedProcess>& target;
+          std::optional<snapshot::ProcessIdentity>& target;
           ~Forget() { target.reset(); }
         } forget{priority_target_};
         if (PopupPriorityMenu) PopupPriorityMenu(platform_.ui.GetCursorPos());
@@ -78,7 +80,7 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
 }
 
 void ProcessBrowser::RunWindowAction(int order, const std::string& caption) {
-  const int found = windows_.FindAppWindowByTitle(caption);
+  const int found = windows_.FindAppWindowByTitle(TextOfCaption(caption));
   if (found < 0) return;
   const platform::WindowHandle window = windows_.windows()[static_cast<std::size_t>(found)].window;
   platform::UserInterface& ui = platform_.ui;
@@ -102,92 +104,82 @@ void ProcessBrowser::RunWindowAction(int order, const std::string& caption) {
   }
 }
 
-std::optional<ProcessBrowser::ClickedProcess> ProcessBrowser::ProcessOfSection(int section_index) {
-  const int position = section_index - 1;
-  if (position < 0 || position >= static_cast<int>(shown_ids_.size())) return std::nullopt;
-  ClickedProcess clicked{shown_ids_[static_cast<std::size_t>(position)], 0};
-  const platform::Handle process = platform_.kernel.OpenProcess(kTimesAccess, false, clicked.id);
-  if (process != 0) {
-    platform::ProcessTimes times;
-    if (platform_.kernel.GetProcessTimes(process, times)) clicked.creation = times.creation;
-    platform_.kernel.CloseHandle(process);
-  }
-  return clicked;
+std::optional<snapshot::ProcessIdentity> ProcessBrowser::ProcessOfSection(int section_index) const {
+  if (detail_shows_ != DetailContent::kProcesses || section_index < 1 ||
+      section_index >= detail_.Sections().Count())
+    return std::nullopt;
+  return ProcessOfKey(detail_.Sections().Item(section_index).Key());
 }
 
-platform::Handle ProcessBrowser::OpenClickedProcess(const ClickedProcess& clicked,
-                                                    std::uint32_t access) {
+platform::KernelHandle ProcessBrowser::OpenShownProcess(const snapshot::ProcessIdentity& shown,
+                                                        std::uint32_t action_right) {
   platform::Kernel& kernel = platform_.kernel;
-  const platform::Handle process =
-      kernel.OpenProcess(access | kProcessQueryInformation, false, clicked.id);
-  if (process == 0) return 0;
-  platform::ProcessTimes times;
-  const std::uint64_t creation = kernel.GetProcessTimes(process, times) ? times.creation : 0;
-  if (creation == clicked.creation) return process;
-  kernel.CloseHandle(process);  // the id now belongs to another process
-  return 0;
+  platform::KernelHandle process = snapshot::OpenProcessToAct(kernel, action_right, shown.id);
+  // The id may belong to another process by now.
+  if (process && snapshot::ProcessCreationTime(kernel, process.get()) != shown.creation)
+    return platform::KernelHandle(kernel, 0);
+  return process;
 }
 
 void ProcessBrowser::ShowFileProperties(int section_index) {
-  const std::optional<ClickedProcess> clicked = ProcessOfSection(section_index);
-  if (!clicked) return;
-  const auto& records = processes_.processes();
-  const auto record =
-      std::find_if(records.begin(), records.end(),
-                   [&](const snapshot::processinfos& p) { return p.id == clicked->id; });
-  if (record == records.end() || !platform_.kernel.FileExists(record->path)) return;
+  const std::optional<snapshot::ProcessIdentity> shown = ProcessOfSection(section_index);
+  const snapshot::processinfos* record = shown ? processes_.Find(*shown) : nullptr;
+  // A process whose path the system does not give has no file to show.
+  if (record == nullptr || record->path.empty() || !platform_.kernel.FileExists(record->path))
+    return;
   platform_.shell.ShellExecuteExA(OwnerWindow ? OwnerWindow() : 0, platform::kSeeMaskInvokeIdList,
                                   "properties", record->path, platform::kSwShow);
 }
 
 void ProcessBrowser::Terminate(int section_index, const std::string& caption) {
-  const std::optional<ClickedProcess> clicked = ProcessOfSection(section_index);
+  const std::optional<snapshot::ProcessIdentity> shown = ProcessOfSection(section_index);
   const platform::WindowHandle owner = OwnerWindow ? OwnerWindow() : 0;
-  const std::string question = caption + " :" + language_.TextById(i18n::kTextTerminateQuestion1) +
+  const std::string question = TextOfCaption(caption) + " :" +
+                               language_.TextById(i18n::kTextTerminateQuestion1) +
                                language_.TextById(i18n::kTextTerminateQuestion2);
   if (platform_.ui.MessageBoxA(owner, question, MessageCaption,
                                platform::kMbYesNo | platform::kMbIconWarning) != platform::kIdYes)
     return;
-  const platform::Handle process =
-      clicked ? OpenClickedProcess(*clicked, platform::kProcessTerminate) : 0;
-  if (process == 0) {
+  const platform::KernelHandle process = shown
+                                             ? OpenShownProcess(*shown, platform::kProcessTerminate)
+                                             : platform::KernelHandle(platform_.kernel, 0);
+  if (!process) {
     platform_.ui.MessageBoxA(owner, language_.TextById(i18n::kTextCannotOpenProcess),
                              MessageCaption, platform::kMbOk | platform::kMbIconWarning);
     return;
   }
-  platform_.kernel.TerminateProcess(process, 0);
-  platform_.kernel.CloseHandle(process);
-  RemoveProcess(clicked->id);
+  platform_.kernel.TerminateProcess(process.get(), 0);
+  RemoveProcess(*shown);
 }
 
-void ProcessBrowser::RemoveProcess(std::uint32_t id) {
-  // Found by id: a tick during the question may have moved the lists.
-  const auto shown = std::find(shown_ids_.begin(), shown_ids_.end(), id);
-  if (shown != shown_ids_.end()) {
-    const int position = static_cast<int>(shown - shown_ids_.begin());
-    shown_ids_.erase(shown);
-    controls::TListSection& procs = left_.Sections().Item(1);
-    if (position < procs.SubItems().Count()) procs.SubItems().Delete(position);
-    if (DetailShowsProcesses() && position + 1 < detail_.Sections().Count())
-      detail_.Sections().Delete(position + 1);
+void ProcessBrowser::RemoveProcess(const snapshot::ProcessIdentity& process) {
+  // Found by identity: a tick during the question may have moved the lists.
+  const controls::TItemKey key = KeyOf(process);
+  controls::TSectionListStrings& entries = left_.Sections().Item(1).SubItems();
+  for (int k = 0; k < entries.Count(); ++k) {
+    if (entries.Item(k).key != key) continue;
+    entries.Delete(k);
+    break;
   }
-  const auto& records = processes_.processes();
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    if (records[i].id == id) {
-      processes_.Erase(i);
+  if (detail_shows_ == DetailContent::kProcesses) {
+    controls::TListSectionCollection& sections = detail_.Sections();
+    for (int s = 1; s < sections.Count(); ++s) {
+      if (sections.Item(s).Key() != key) continue;
+      sections.Delete(s);
       break;
     }
   }
+  processes_.Erase(process);
 }
 
 void ProcessBrowser::SetPriority(std::uint32_t priority_class) {
-  const std::optional<ClickedProcess> target =
+  const std::optional<snapshot::ProcessIdentity> target =
       priority_target_ ? priority_target_ : ProcessOfSection(last_clicked_section_);
   if (!target) return;
-  const platform::Handle process = OpenClickedProcess(*target, platform::kProcessAllAccess);
-  if (process == 0) return;  // nothing is reported, whatever the reason
-  platform_.kernel.SetPriorityClass(process, priority_class);
-  platform_.kernel.CloseHandle(process);
+  const platform::KernelHandle process =
+      OpenShownProcess(*target, platform::kProcessSetInformation);
+  if (!process) return;  // nothing is reported, whatever the reason
+  platform_.kernel.SetPriorityClass(process.get(), priority_class);
 }
 
 }  // namespace browser

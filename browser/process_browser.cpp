@@ -1,22 +1,29 @@
 #include "browser/process_browser.h"
 
 #include "browser/update_batch.h"
+#include "snapshot/process_access.h"
 
 namespace browser {
 
 CpuTimes ReadProcessTimes(platform::Kernel& kernel, std::uint32_t process_id) {
-  const platform::Handle process = kernel.OpenProcess(kTimesAccess, false, process_id);
-  if (process == 0) return {};
+  const platform::KernelHandle process = snapshot::OpenProcessToQuery(kernel, process_id);
   platform::ProcessTimes times;
-  const bool read = kernel.GetProcessTimes(process, times);
-  kernel.CloseHandle(process);
-  return read ? CpuTimes{times.user, times.kernel} : CpuTimes{};
+  if (!process || !kernel.GetProcessTimes(process.get(), times)) return {};
+  return {times.user, times.kernel};
 }
 
 int CountSubItemsEqual(const controls::TListSection& section, const std::string& text) {
   int count = 0;
   for (const controls::TSubItem& item : section.SubItems().Items()) count += item.text == text;
   return count;
+}
+
+controls::TItemKey KeyOf(const snapshot::ProcessIdentity& process) {
+  return {process.id, process.creation};
+}
+
+snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key) {
+  return {key.id, key.stamp};
 }
 
 ProcessBrowser::ProcessBrowser(controls::TSectionListBox& left, controls::TSectionListBox& detail,
@@ -28,7 +35,8 @@ ProcessBrowser::ProcessBrowser(controls::TSectionListBox& left, controls::TSecti
       processes_(processes),
       windows_(windows),
       language_(texts),
-      platform_(platform) {}
+      platform_(platform),
+      priority_texts_(texts) {}
 
 const DetailTexts& ProcessBrowser::Texts() {
   // The language is chosen once per run, before the first list is filled.
@@ -36,17 +44,39 @@ const DetailTexts& ProcessBrowser::Texts() {
   return *texts_;
 }
 
-void ProcessBrowser::AddApplicationSection(const std::string& title, int image_index) {
+const std::string& ProcessBrowser::PriorityText(std::uint32_t process_id) {
+  const platform::KernelHandle process = snapshot::OpenProcessToQuery(platform_.kernel, process_id);
+  // A process that cannot be read has the "other" text, as a failed query gives 0.
+  return priority_texts_.Text(process ? platform_.kernel.GetPriorityClass(process.get()) : 0);
+}
+
+void ProcessBrowser::AddApplicationSection(const std::string& caption, int image_index) {
   controls::TListSection& section = detail_.Sections().Add();
-  section.SetCaption(title);
+  section.SetCaption(caption);
   section.SetImageIndex(image_index);
   for (const std::string& line : ApplicationLines(Texts())) section.SubItems().Add(line);
 }
 
+void ProcessBrowser::AddProcessSection(const std::string& caption, const controls::TItemKey& key) {
+  controls::TListSection& section = detail_.Sections().Add();
+  section.SetCaption(caption);
+  section.SetKey(key);
+  // A row whose process is no longer listed stays without lines.
+  if (const snapshot::processinfos* record = processes_.Find(ProcessOfKey(key)))
+    AddProcessLines(section, *record);
+}
+
+void ProcessBrowser::FillProcessSection(controls::TListSection& section,
+                                        const snapshot::processinfos& process) {
+  section.SetCaption(CaptionOf(process.name));
+  section.SetKey(KeyOf(snapshot::IdentityOf(process)));
+  section.SubItems().Clear();
+  AddProcessLines(section, process);
+}
+
 void ProcessBrowser::AddProcessLines(controls::TListSection& section,
                                      const snapshot::processinfos& process) {
-  const CpuTimes times = ReadProcessTimes(platform_.kernel, process.id);
-  for (const std::string& line : ProcessLines(Texts(), process, times.user, times.kernel))
+  for (const std::string& line : ProcessLines(Texts(), process, PriorityText(process.id)))
     section.SubItems().Add(line);
 }
 
@@ -55,21 +85,18 @@ void ProcessBrowser::SectionListBox1ExpandSection(int section_index) {
   detail_.Sections().Clear();
   const controls::TListSection& shown = left_.Sections().Item(section_index);
   detail_.Sections().Add().SetCaption(shown.Caption());
-  if (section_index == 0) {
+  detail_shows_ = section_index == 0   ? DetailContent::kApplications
+                  : section_index == 1 ? DetailContent::kProcesses
+                                       : DetailContent::kNothing;
+  if (detail_shows_ == DetailContent::kApplications) {
     for (const controls::TSubItem& item : shown.SubItems().Items())
       AddApplicationSection(item.text, -1);
   }
   controls::TListSection& processes = left_.Sections().Item(1);
   for (int k = 0; k < processes.SubItems().Count(); ++k) processes.SetSubItemImageIndex(k, 0);
-  if (section_index == 1) {
-    const auto& records = processes_.processes();
-    for (int k = 0; k < processes.SubItems().Count(); ++k) {
-      controls::TListSection& section = detail_.Sections().Add();
-      section.SetCaption(processes.SubItems().Strings(k));
-      // Sub-item k stands for record k; a section without its record stays without lines.
-      if (static_cast<std::size_t>(k) < records.size())
-        AddProcessLines(section, records[static_cast<std::size_t>(k)]);
-    }
+  if (detail_shows_ == DetailContent::kProcesses) {
+    for (const controls::TSubItem& item : processes.SubItems().Items())
+      AddProcessSection(item.text, item.key);
   }
   const int count = shown.SubItems().Count();
   for (int k = 0; k < count && k + 1 < detail_.Sections().Count(); ++k)
@@ -79,6 +106,7 @@ void ProcessBrowser::SectionListBox1ExpandSection(int section_index) {
 void ProcessBrowser::SectionListBox1ContractSection(int) {
   UpdateBatch batch(detail_);
   detail_.Sections().Clear();
+  detail_shows_ = DetailContent::kNothing;
 }
 
 void ProcessBrowser::SectionListBox1SubItemClick(int section_index, int subitem_index) {
@@ -100,16 +128,6 @@ void ProcessBrowser::OpenDetailSection(const controls::TSectionListBox& source, 
                        ? controls::lssExpanded
                        : controls::lssContracted);
   detail_.ScrollSectionToTop(index);
-}
-
-bool ProcessBrowser::DetailShowsApplications() {
-  return detail_.Sections().Count() > 0 &&
-         detail_.Sections().Item(0).Caption() == Texts().applications;
-}
-
-bool ProcessBrowser::DetailShowsProcesses() {
-  return detail_.Sections().Count() > 0 &&
-         detail_.Sections().Item(0).Caption() == Texts().processes;
 }
 
 }  // namespace browser

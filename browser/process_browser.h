@@ -14,15 +14,14 @@
 #include "controls/section_list_box.h"
 #include "i18n/text_source.h"
 #include "platform/kernel.h"
+#include "platform/kernel_handle.h"
 #include "platform/shell.h"
 #include "platform/user_interface.h"
 #include "snapshot/app_windows.h"
+#include "snapshot/priority_class.h"
 #include "snapshot/process_snapshot.h"
 
 namespace browser {
-
-// The access the time lines read a process with: query information and read memory.
-constexpr std::uint32_t kTimesAccess = 0x0410;
 
 // The user and kernel times of a process, both 0 when they cannot be read.
 struct CpuTimes {
@@ -33,6 +32,13 @@ CpuTimes ReadProcessTimes(platform::Kernel& kernel, std::uint32_t process_id);
 
 // How many sub-items of `section` read exactly `text`.
 int CountSubItemsEqual(const controls::TListSection& section, const std::string& text);
+
+// The key a row of a process carries, and the process a key stands for.
+controls::TItemKey KeyOf(const snapshot::ProcessIdentity& process);
+snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key);
+
+// What the detail list shows: the sections of one left section, or nothing.
+enum class DetailContent { kNothing, kApplications, kProcesses };
 
 class ProcessBrowser {
  public:
@@ -63,12 +69,13 @@ class ProcessBrowser {
   void OpenDetailSection(const controls::TSectionListBox& source, int index);
 
   // --- the refresh ---
-  // Whether the detail list shows the applications or the processes: its header's caption
-  // tells.
-  bool DetailShowsApplications();
-  bool DetailShowsProcesses();
-  void SyncApplicationsSection(bool shows_apps);
-  void SyncProcessesSection(bool shows_procs);
+  // Set when a left section is expanded or contracted; never read from captions, which may be
+  // equal (texts 100 and 101 when the language libraries are missing).
+  DetailContent DetailShows() const { return detail_shows_; }
+  // Each brings its left section, and the detail list while it shows that section, in step
+  // with this tick's lists.
+  void SyncApplicationsSection();
+  void SyncProcessesSection();
 
   // --- actions ---
   void SectionListBox2SubItemClick(int section_index, int subitem_index);
@@ -77,24 +84,24 @@ class ProcessBrowser {
   int LastClickedSection() const { return last_clicked_section_; }
 
  private:
-  // The process a detail section stands for, as it was when the user clicked: a process id is
-  // reused once its process ends, so its creation time tells the same process from another.
-  struct ClickedProcess {
-    std::uint32_t id = 0;
-    std::uint64_t creation = 0;
-  };
-
   const DetailTexts& Texts();
-  void AddApplicationSection(const std::string& title, int image_index);
+  // The priority text of a process as it is now: read only for lines that show it.
+  const std::string& PriorityText(std::uint32_t process_id);
+  void AddApplicationSection(const std::string& caption, int image_index);
+  void AddProcessSection(const std::string& caption, const controls::TItemKey& key);
+  void FillProcessSection(controls::TListSection& section, const snapshot::processinfos& process);
   void AddProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
   void RefreshProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
   void RunWindowAction(int order, const std::string& caption);
-  std::optional<ClickedProcess> ProcessOfSection(int section_index);
-  // Opens the clicked process with `access` when it is still the one clicked; 0 otherwise.
-  platform::Handle OpenClickedProcess(const ClickedProcess& clicked, std::uint32_t access);
+  // The process detail section `section_index` stands for, as it was filled.
+  std::optional<snapshot::ProcessIdentity> ProcessOfSection(int section_index) const;
+  // Opens `shown` for `action_right` when the process running under its id is still the one
+  // the row showed; an empty handle otherwise.
+  platform::KernelHandle OpenShownProcess(const snapshot::ProcessIdentity& shown,
+                                          std::uint32_t action_right);
   void ShowFileProperties(int section_index);
   void Terminate(int section_index, const std::string& caption);
-  void RemoveProcess(std::uint32_t id);
+  void RemoveProcess(const snapshot::ProcessIdentity& process);
 
   controls::TSectionListBox& left_;
   controls::TSectionListBox& detail_;
@@ -103,10 +110,11 @@ class ProcessBrowser {
   const i18n::TextSource& language_;
   Platform platform_;
   std::optional<DetailTexts> texts_;
-  // The process id each sub-item of the processes section shows, position by position.
-  std::vector<std::uint32_t> shown_ids_;
+  snapshot::PriorityClassTexts priority_texts_;
+  DetailContent detail_shows_ = DetailContent::kNothing;
   int last_clicked_section_ = 0;
-  std::optional<ClickedProcess> priority_target_;  // the process the open priority menu is for
+  // The process the open priority menu is for.
+  std::optional<snapshot::ProcessIdentity> priority_target_;
 };
 
 }  // namespace browser

@@ -88,6 +88,7 @@ void TListSection::RepaintSubItem(int index) {
 void TListSection::Assign(const TListSection& from) {
   if (&from == this) return;
   SetCaption(from.caption_);
+  key_ = from.key_;
   sub_items_.Assign(from.sub_items_);
   SetAlignment(from.alignment_);
   SetColor(from.color_);

@@ -63,6 +63,9 @@ class TListSection {
   void SetSortShow(bool v) { Store(sort_show_, v); }
   int Tag() const { return tag_; }
   void SetTag(int v) { tag_ = v; }
+  // What the section stands for, for the application; never shown.
+  const TItemKey& Key() const { return key_; }
+  void SetKey(const TItemKey& key) { key_ = key; }
   bool OwnerDraw() const { return owner_draw_; }
   void SetOwnerDraw(bool v) { Store(owner_draw_, v); }
   bool ReadOnly() const { return read_only_; }
@@ -78,7 +81,7 @@ class TListSection {
   bool SubItemChecked(int index) const;
   void SetSubItemChecked(int index, bool checked);
 
-  // Copies the caption, sub-items, alignment, colour, control type, end ellipsis, fixed, radio
+  // Copies the caption, key, sub-items, alignment, colour, control type, end ellipsis, fixed, radio
   // index, font usage, font, image index, lines and state; the rest stays this section's own.
   void Assign(const TListSection& from);
 
@@ -113,6 +116,7 @@ class TListSection {
   TSortDirection sort_direction_ = sdNone;
   bool sort_show_ = false;
   int tag_ = 0;
+  TItemKey key_;
   bool owner_draw_ = false;
   bool read_only_ = true;
   int item_height_;

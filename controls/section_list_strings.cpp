@@ -7,8 +7,8 @@
 
 namespace controls {
 
-int TSectionListStrings::Add(const std::string& text) {
-  return AddItem({text});
+int TSectionListStrings::Add(const std::string& text, const TItemKey& key) {
+  return AddItem({.text = text, .key = key});
 }
 
 int TSectionListStrings::AddItem(const TSubItem& item) {
@@ -16,9 +16,9 @@ int TSectionListStrings::AddItem(const TSubItem& item) {
   return Count() - 1;
 }
 
-void TSectionListStrings::Insert(int index, const std::string& text) {
+void TSectionListStrings::Insert(int index, const std::string& text, const TItemKey& key) {
   if (index < 0 || index > Count()) return;
-  InsertItem(index, {text});
+  InsertItem(index, {.text = text, .key = key});
 }
 
 void TSectionListStrings::InsertItem(int index, const TSubItem& item) {

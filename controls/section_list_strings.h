@@ -24,9 +24,9 @@ class TSectionListStrings {
   const std::vector<TSubItem>& Items() const { return items_; }
 
   // Each returns the index of the new entry.
-  int Add(const std::string& text);
+  int Add(const std::string& text, const TItemKey& key = {});
   int AddItem(const TSubItem& item);
-  void Insert(int index, const std::string& text);
+  void Insert(int index, const std::string& text, const TItemKey& key = {});
   void Delete(int index);
   void Clear();
   // Replaces a string in place; its image and mark stay.

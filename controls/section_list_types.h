@@ -19,11 +19,21 @@ enum TSListScrollStyle { slsNormal = 0, slsFlat = 1, slsEncarta = 2 };
 enum TTabType { tableft = 0, tabright = 1 };
 enum TAlignment { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 
-// One sub-item of a section: its image and check mark travel with the text wherever it goes.
+// What the application ties a row to (the object the row stands for). The list never reads it;
+// it only keeps it with the row's text wherever the row goes, copies included.
+struct TItemKey {
+  std::uint32_t id = 0;
+  std::uint64_t stamp = 0;
+  friend bool operator==(const TItemKey&, const TItemKey&) = default;
+};
+
+// One sub-item of a section: its image, check mark and key travel with the text wherever it
+// goes.
 struct TSubItem {
   std::string text;
   std::int16_t image_index = -1;  // into the list's SubItemImages; -1 for none
   bool checked = false;
+  TItemKey key = {};
   friend bool operator==(const TSubItem&, const TSubItem&) = default;
 };
 

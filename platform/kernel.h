@@ -15,13 +15,19 @@ constexpr std::uint32_t kVerPlatformWin32Nt = 2;
 
 constexpr std::uint32_t kErrorFileNotFound = 2;
 constexpr std::uint32_t kErrorAccessDenied = 5;
+constexpr std::uint32_t kErrorInvalidParameter = 87;
 constexpr std::uint32_t kErrorInvalidName = 123;
 
 constexpr std::uint32_t kMutexAllAccess = 0x1F0001;
 constexpr std::uint32_t kLoadLibraryAsDatafile = 0x00000002;
 
-// Process access rights and priority classes.
+// Process access rights and priority classes. The limited query right exists from Vista on;
+// earlier systems refuse it.
 constexpr std::uint32_t kProcessTerminate = 0x0001;
+constexpr std::uint32_t kProcessVmRead = 0x0010;
+constexpr std::uint32_t kProcessSetInformation = 0x0200;
+constexpr std::uint32_t kProcessQueryInformation = 0x0400;
+constexpr std::uint32_t kProcessQueryLimitedInformation = 0x1000;
 constexpr std::uint32_t kProcessAllAccess = 0x1F0FFF;
 constexpr std::uint32_t kIdlePriorityClass = 0x40;
 constexpr std::uint32_t kNormalPriorityClass = 0x20;
@@ -79,6 +85,11 @@ class Kernel {
   virtual bool GetProcessTimes(Handle process, ProcessTimes& times) = 0;
   virtual bool TerminateProcess(Handle process, std::uint32_t exit_code) = 0;
   virtual bool SetPriorityClass(Handle process, std::uint32_t priority_class) = 0;
+  // QueryFullProcessImageNameA (Win32 path form) through `fn`, an entry point of kernel32
+  // resolved by name: the executable path of `process` into `buffer`, NUL-terminated; returns the
+  // number of characters copied, 0 on failure or when `fn` is 0.
+  virtual int QueryFullProcessImageNameA(ProcAddress fn, Handle process, char* buffer,
+                                         int size) = 0;
 };
 
 }  // namespace platform

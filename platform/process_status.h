@@ -4,12 +4,10 @@
 // which lets one executable run where the library does not exist.
 #include <cstdint>
 
+#include "platform/kernel.h"
 #include "platform/types.h"
 
 namespace platform {
-
-constexpr std::uint32_t kProcessQueryInformation = 0x0400;
-constexpr std::uint32_t kProcessVmRead = 0x0010;
 
 class ProcessStatus {
  public:

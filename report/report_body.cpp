@@ -8,6 +8,14 @@ namespace {
 
 constexpr int kProcessesSection = 1;
 
+const snapshot::processinfos* FindProcess(const std::vector<snapshot::processinfos>& processes,
+                                          const controls::TItemKey& key) {
+  const snapshot::ProcessIdentity wanted = browser::ProcessOfKey(key);
+  for (const snapshot::processinfos& process : processes)
+    if (snapshot::IdentityOf(process) == wanted) return &process;
+  return nullptr;
+}
+
 }  // namespace
 
 void StageReportSections(const controls::TSectionListBox& left, controls::TSectionListBox& staging,
@@ -21,8 +29,9 @@ void StageReportSections(const controls::TSectionListBox& left, controls::TSecti
 
 std::string ItemHeadingLine(const selitem& item) {
   // Captions are plain names and titles: escaped so that they show, and print, as written.
+  // The item's text is its row's caption, which may carry the escapes of a hostile name.
   return "<B><U><FONT color=\"clblue\">" + browser::EscapeMarkupValue(item.SectionCaption) + " - " +
-         browser::EscapeMarkupValue(item.ItemText) + "</FONT></B></U> ";
+         browser::EscapeMarkupValue(browser::TextOfCaption(item.ItemText)) + "</FONT></B></U> ";
 }
 
 std::vector<std::string> BuildReportBody(const sel& selection, const ReportSources& sources) {
@@ -34,9 +43,10 @@ std::vector<std::string> BuildReportBody(const sel& selection, const ReportSourc
         body.push_back("<FONT color=\"clmaroon\">" + browser::EscapeMarkupValue(window.title) +
                        "</FONT>");
     }
-    if (item.SectionIndex == kProcessesSection && item.ItemIndex >= 0 &&
-        static_cast<std::size_t>(item.ItemIndex) < sources.processes.size()) {
-      const snapshot::processinfos& process = sources.processes[item.ItemIndex];
+    const snapshot::processinfos* staged =
+        item.SectionIndex == kProcessesSection ? FindProcess(sources.processes, item.Key) : nullptr;
+    if (staged != nullptr) {
+      const snapshot::processinfos& process = *staged;
       // A process that cannot be read shows times of 0:0:0:0.
       const browser::CpuTimes times = browser::ReadProcessTimes(sources.kernel, process.id);
       const browser::DetailTexts& texts = sources.texts;

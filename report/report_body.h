@@ -30,8 +30,8 @@ struct ReportSources {
 std::string ItemHeadingLine(const selitem& item);
 
 // The body of a report: per ticked item its heading, the application lines when it is the
-// applications item, and the five process lines when it is a process. Items are matched to
-// processes by index in the list as it is now.
+// applications item, and the five process lines when it is a process. A process item is matched
+// to the process it was staged for, by identity; one that has ended gives its heading only.
 std::vector<std::string> BuildReportBody(const sel& selection, const ReportSources& sources);
 
 }  // namespace report

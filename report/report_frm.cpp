@@ -105,7 +105,8 @@ sel TReportFrm::CollectSelection(std::uint8_t mode) const {
     const controls::TListSection& section = sections.Item(s);
     for (int i = 0; i < section.SubItems().Count(); ++i)
       if (section.SubItemChecked(i))
-        collected.Items.push_back({s, i, 1, section.SubItems().Strings(i), section.Caption()});
+        collected.Items.push_back({s, i, 1, section.SubItems().Strings(i), section.Caption(),
+                                   section.SubItems().Item(i).key});
   }
   return collected;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/section_list_types.h"
+
 namespace report {
 
 enum ReportMode : std::uint8_t { kModeNone = 0, kModePrint = 1, kModeSend = 2, kModeSave = 3 };
@@ -15,6 +17,8 @@ struct selitem {
   std::uint8_t CheckState = 0;  // always 1: only ticked items are collected
   std::string ItemText;
   std::string SectionCaption;
+  // The key of the row it was ticked on: for a process, which one, as it was staged.
+  controls::TItemKey Key = {};
 };
 
 struct sel {

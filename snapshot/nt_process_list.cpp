@@ -3,17 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/kernel_handle.h"
 #include "snapshot/hex_text.h"
+#include "snapshot/process_access.h"
 
 namespace snapshot {
 
 NtProcessList::NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui,
-                             PsapiBinding& psapi, const i18n::TextSource& texts,
+                             PsapiBinding& psapi, platform::NativeSystemInfo& native,
                              ProcessSnapshot& snapshot)
     : kernel_(kernel),
       ui_(ui),
       psapi_(psapi),
-      priority_texts_(texts),
+      native_(native),
       snapshot_(snapshot),
       buffer_(new std::uint32_t[kMaxPids]) {}
 
@@ -29,30 +31,121 @@ void NtProcessList::CollectNtProcessIds() {
   pids_.assign(buffer_.get(), buffer_.get() + count);
 }
 
+void NtProcessList::BindEntryPoints() {
+  if (bound_) return;
+  bound_ = true;
+  if (const platform::Handle kernel32 = kernel_.GetModuleHandleA("KERNEL32.DLL"))
+    image_name_entry_ = kernel_.GetProcAddress(kernel32, "QueryFullProcessImageNameA");
+  if (const platform::Handle ntdll = kernel_.GetModuleHandleA("NTDLL.DLL"))
+    system_query_entry_ = kernel_.GetProcAddress(ntdll, "ZwQuerySystemInformation");
+}
+
 void NtProcessList::BuildNtProcessList() {
+  BindEntryPoints();
+  ++tick_;
+  const bool from_system = TakeSystemSnapshot();
   snapshot_.Reserve(pids_.size());
-  char path[kPathBufferSize];
   std::size_t filled = 0;
   for (const std::uint32_t id : pids_) {
-    const platform::Handle process = kernel_.OpenProcess(kProcessOpenAccess, false, id);
-    if (process == 0) continue;
-    const int copied = psapi_.GetModuleFileNameExA(process, 0, path, kPathBufferSize);
-    if (copied <= 0) {
-      kernel_.CloseHandle(process);
-      continue;
-    }
-    // A path cut off at the buffer's end may come without its NUL.
-    path[kPathBufferSize - 1] = '\0';
-    processinfos& record = snapshot_.Slot(filled++);
-    record.path.assign(path, std::strlen(path));
-    const std::string_view name = FileNamePart(record.path);
-    record.name.assign(name.data(), name.size());
+    processinfos& record = snapshot_.Slot(filled);
+    if (!(from_system ? FillFromSystemSnapshot(id, record) : FillByOpening(id, record))) continue;
     AssignDecimal(record.id_text, id);
     record.id = id;
-    record.priority_text = priority_texts_.Text(kernel_.GetPriorityClass(process));
-    kernel_.CloseHandle(process);
+    ++filled;
   }
   snapshot_.Truncate(filled);
+  // A process this tick did not list has ended: its id may come back with another program.
+  std::erase_if(known_, [this](const auto& entry) { return entry.second.tick != tick_; });
+}
+
+bool NtProcessList::TakeSystemSnapshot() {
+  if (system_query_entry_ == 0 ||
+      native_.QuerySystemProcesses(system_query_entry_, system_processes_) !=
+          platform::kStatusSuccess) {
+    system_processes_.clear();
+    return false;
+  }
+  std::sort(system_processes_.begin(), system_processes_.end(),
+            [](const platform::NativeProcess& a, const platform::NativeProcess& b) {
+              return a.id < b.id;
+            });
+  return true;
+}
+
+const platform::NativeProcess* NtProcessList::SystemProcess(std::uint32_t id) const {
+  const auto found =
+      std::lower_bound(system_processes_.begin(), system_processes_.end(), id,
+                       [](const platform::NativeProcess& p, std::uint32_t v) { return p.id < v; });
+  return found != system_processes_.end() && found->id == id ? &*found : nullptr;
+}
+
+bool NtProcessList::FillFromSystemSnapshot(std::uint32_t id, processinfos& record) {
+  const platform::NativeProcess* listed = SystemProcess(id);
+  if (listed == nullptr) return false;  // ended since the ids were read
+  const KnownProcess& known = Known(id, listed->creation, 0, listed);
+  record.path.assign(known.path);
+  record.name.assign(known.name);
+  record.creation = listed->creation;
+  record.user_time = listed->user;
+  record.kernel_time = listed->kernel;
+  return true;
+}
+
+bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {
+  const platform::KernelHandle process = OpenProcessToQuery(kernel_, id);
+  platform::ProcessTimes times;
+  if (!process || !kernel_.GetProcessTimes(process.get(), times)) return false;
+  const KnownProcess& known = Known(id, times.creation, process.get(), nullptr);
+  // Without the system's snapshot a process is known by its path alone.
+  if (known.path.empty()) return false;
+  record.path.assign(known.path);
+  record.name.assign(known.name);
+  record.creation = times.creation;
+  record.user_time = times.user;
+  record.kernel_time = times.kernel;
+  return true;
+}
+
+const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::uint64_t creation,
+                                                        platform::Handle process,
+                                                        const platform::NativeProcess* listed) {
+  KnownProcess& known = known_[id];
+  known.tick = tick_;
+  if (known.complete && known.creation == creation) return known;
+  // A new process, an id taken by a new process, or a path not given yet.
+  known.creation = creation;
+  platform::KernelHandle opened(kernel_, 0);
+  if (process == 0) {
+    opened = OpenProcessToQuery(kernel_, id);
+    process = opened.get();
+  }
+  const bool read = process != 0 && ReadPath(process, known.path);
+  if (read) {
+    known.name.assign(FileNamePart(known.path));
+  } else {
+    known.path.clear();
+    known.name = listed == nullptr                       ? std::string()
+                 : listed->image_name.empty() && id == 0 ? kIdleProcessName
+                                                         : listed->image_name;
+  }
+  // One that cannot be opened never will be; one that was opened gives its path later.
+  known.complete = read || process == 0;
+  return known;
+}
+
+bool NtProcessList::ReadPath(platform::Handle process, std::string& path) {
+  char buffer[kPathBufferSize];
+  int copied = psapi_.GetModuleFileNameExA(process, 0, buffer, kPathBufferSize);
+  // A 64-bit process seen from this 32-bit one gives no module path, and a handle with the
+  // limited right reads none: both give their image name.
+  if (copied <= 0 && image_name_entry_ != 0)
+    copied =
+        kernel_.QueryFullProcessImageNameA(image_name_entry_, process, buffer, kPathBufferSize);
+  if (copied <= 0) return false;
+  // A path cut off at the buffer's end may come without its NUL.
+  buffer[kPathBufferSize - 1] = '\0';
+  path.assign(buffer, std::strlen(buffer));
+  return true;
 }
 
 }  // namespace snapshot

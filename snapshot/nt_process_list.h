@@ -1,15 +1,20 @@
 #pragma once
-// The NT-family tick: process ids from EnumProcesses, then one record per process whose
-// executable path can be read.
+// The NT-family tick: process ids from EnumProcesses, then one record per process, in the
+// order of the ids. Where the system gives its own process snapshot (NT 4.0 and later), one call
+// per tick gives every process's creation time and processor times, and a process is opened only
+// when it is new. A process's path is read once in its lifetime: the old way (module path), else
+// as its image name (Vista and later, with the limited query right); where no path can be read
+// at all, its name comes from the system's snapshot and its path stays empty.
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
-#include "i18n/text_source.h"
 #include "platform/kernel.h"
+#include "platform/native_system_info.h"
 #include "platform/process_status.h"
 #include "platform/user_interface.h"
-#include "snapshot/priority_class.h"
 #include "snapshot/process_snapshot.h"
 #include "snapshot/psapi_binding.h"
 
@@ -22,11 +27,13 @@ constexpr int kPathBufferSize = 261;
 // Shown when the process ids cannot be read.
 constexpr const char* kEnumFailedText = "Chyba";
 constexpr const char* kMessageCaption = "Ravo Info Process";
+// The idle process has no image name; tool help calls it so.
+constexpr const char* kIdleProcessName = "[System Process]";
 
 class NtProcessList {
  public:
   NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui, PsapiBinding& psapi,
-                const i18n::TextSource& texts, ProcessSnapshot& snapshot);
+                platform::NativeSystemInfo& native, ProcessSnapshot& snapshot);
 
   // Refills the pid list; on failure shows "Chyba" and leaves it empty.
   void CollectNtProcessIds();
@@ -34,15 +41,49 @@ class NtProcessList {
   void BuildNtProcessList();
 
   const std::vector<std::uint32_t>& pid_list() const { return pids_; }
+  // Processes whose path and name are kept: those of the last tick.
+  std::size_t KnownProcessCount() const { return known_.size(); }
 
  private:
+  // What is read once per process lifetime.
+  struct KnownProcess {
+    std::uint64_t creation = 0;
+    std::string path;
+    std::string name;
+    // False while a process that could be opened gave no path yet (one that is still
+    // starting): it is asked again at the next tick.
+    bool complete = false;
+    std::uint64_t tick = 0;  // the last tick that listed it
+  };
+
+  // Resolves the entry points newer systems have, once, on the first tick.
+  void BindEntryPoints();
+  // This tick's system snapshot, sorted by id; false when the system gives none.
+  bool TakeSystemSnapshot();
+  const platform::NativeProcess* SystemProcess(std::uint32_t id) const;
+  // Fills `record` for process `id` from the system's snapshot; false when it is gone.
+  bool FillFromSystemSnapshot(std::uint32_t id, processinfos& record);
+  // Fills `record` for process `id` by opening it; false when it cannot be opened.
+  bool FillByOpening(std::uint32_t id, processinfos& record);
+  // The kept path and name of a process, read when it is new.
+  const KnownProcess& Known(std::uint32_t id, std::uint64_t creation, platform::Handle process,
+                            const platform::NativeProcess* listed);
+  // Reads the path through an open `process`; true when read.
+  bool ReadPath(platform::Handle process, std::string& path);
+
   platform::Kernel& kernel_;
   platform::UserInterface& ui_;
   PsapiBinding& psapi_;
-  PriorityClassTexts priority_texts_;
+  platform::NativeSystemInfo& native_;
   ProcessSnapshot& snapshot_;
   std::unique_ptr<std::uint32_t[]> buffer_;  // kMaxPids ids, allocated once
   std::vector<std::uint32_t> pids_;
+  bool bound_ = false;
+  platform::ProcAddress image_name_entry_ = 0;             // QueryFullProcessImageNameA
+  platform::ProcAddress system_query_entry_ = 0;           // ZwQuerySystemInformation
+  std::vector<platform::NativeProcess> system_processes_;  // this tick's, by id
+  std::unordered_map<std::uint32_t, KnownProcess> known_;  // by id
+  std::uint64_t tick_ = 0;
 };
 
 }  // namespace snapshot

@@ -7,12 +7,28 @@
 namespace snapshot {
 
 struct processinfos {
-  std::string name;           // file-name part of path
-  std::string path;           // main executable, at most 260 characters
-  std::string id_text;        // decimal on NT, 8 uppercase hex digits on 9x
-  std::string priority_text;  // PriorityClassText of the class at this tick
+  std::string name;     // file-name part of path
+  std::string path;     // main executable, at most 260 characters
+  std::string id_text;  // decimal on NT, 8 uppercase hex digits on 9x
   std::uint32_t id = 0;
+  // 100-ns counts of this tick; 0 where the system does not give them (the 9x family). The
+  // priority class is not kept: it is read for the detail lines that show it, when they do.
+  std::uint64_t creation = 0;
+  std::uint64_t user_time = 0;
+  std::uint64_t kernel_time = 0;
 };
+
+// Which process a row stands for: an id is reused once its process ends, so the creation time
+// tells the process from a later one with the same id.
+struct ProcessIdentity {
+  std::uint32_t id = 0;
+  std::uint64_t creation = 0;
+  friend bool operator==(const ProcessIdentity&, const ProcessIdentity&) = default;
+};
+
+inline ProcessIdentity IdentityOf(const processinfos& process) {
+  return {process.id, process.creation};
+}
 
 // The text after the last "\" or ":" of `path`; the whole path when it has neither.
 inline std::string_view FileNamePart(std::string_view path) {

@@ -5,15 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/process_status.h"
-
 #include "snapshot/process_info.h"
 
 namespace snapshot {
-
-// What both families ask of each process: its priority class, and on NT its executable path.
-constexpr std::uint32_t kProcessOpenAccess =
-    platform::kProcessQueryInformation | platform::kProcessVmRead;
 
 class ProcessSnapshot {
  public:
@@ -28,8 +22,19 @@ class ProcessSnapshot {
   }
   void Truncate(std::size_t count) { processes_.resize(count); }
   // A process the user ended leaves the list at once, with its place in the lists.
-  void Erase(std::size_t index) {
-    if (index < processes_.size()) processes_.erase(processes_.begin() + index);
+  void Erase(const ProcessIdentity& identity) {
+    for (auto it = processes_.begin(); it != processes_.end(); ++it) {
+      if (IdentityOf(*it) == identity) {
+        processes_.erase(it);
+        return;
+      }
+    }
+  }
+  // The record of a process that is still listed, or nullptr.
+  const processinfos* Find(const ProcessIdentity& identity) const {
+    for (const processinfos& record : processes_)
+      if (IdentityOf(record) == identity) return &record;
+    return nullptr;
   }
   void Reserve(std::size_t count) { processes_.reserve(count); }
 

@@ -7,8 +7,8 @@
 namespace snapshot {
 
 ToolHelpProcessList::ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help,
-                                         const i18n::TextSource& texts, ProcessSnapshot& snapshot)
-    : kernel_(kernel), tool_help_(tool_help), priority_texts_(texts), snapshot_(snapshot) {}
+                                         ProcessSnapshot& snapshot)
+    : kernel_(kernel), tool_help_(tool_help), snapshot_(snapshot) {}
 
 ToolHelpProcessList::~ToolHelpProcessList() {
   if (snapshot_handle_ != 0) kernel_.CloseHandle(snapshot_handle_);
@@ -41,10 +41,10 @@ void ToolHelpProcessList::Build9xProcessList() {
     AssignHex8(record.id_text, entry.process_id);
     record.id = entry.process_id;
     // A process that cannot be opened still gets a priority text: the failed query gives 0.
-    const platform::Handle process =
-        kernel_.OpenProcess(kProcessOpenAccess, false, entry.process_id);
-    record.priority_text = priority_texts_.Text(kernel_.GetPriorityClass(process));
-    if (process != 0) kernel_.CloseHandle(process);
+    // The 9x family keeps no creation or processor times.
+    record.creation = 0;
+    record.user_time = 0;
+    record.kernel_time = 0;
   }
   snapshot_.Truncate(filled);
 }

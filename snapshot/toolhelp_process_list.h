@@ -3,10 +3,8 @@
 // handle stays open until the next tick (or until this list goes away).
 #include <vector>
 
-#include "i18n/text_source.h"
 #include "platform/kernel.h"
 #include "platform/tool_help.h"
-#include "snapshot/priority_class.h"
 #include "snapshot/process_snapshot.h"
 #include "snapshot/tool_help_binding.h"
 
@@ -15,7 +13,7 @@ namespace snapshot {
 class ToolHelpProcessList {
  public:
   ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help,
-                      const i18n::TextSource& texts, ProcessSnapshot& snapshot);
+                      ProcessSnapshot& snapshot);
   ~ToolHelpProcessList();
   ToolHelpProcessList(const ToolHelpProcessList&) = delete;
   ToolHelpProcessList& operator=(const ToolHelpProcessList&) = delete;
@@ -31,7 +29,6 @@ class ToolHelpProcessList {
  private:
   platform::Kernel& kernel_;
   ToolHelpBinding& tool_help_;
-  PriorityClassTexts priority_texts_;
   ProcessSnapshot& snapshot_;
   platform::Handle snapshot_handle_ = 0;
   platform::ToolHelpEntry entry_;  // the buffer the calls write into

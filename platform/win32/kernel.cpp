@@ -115,4 +115,15 @@ bool Win32Kernel::SetPriorityClass(Handle process, std::uint32_t priority_class)
   return ::SetPriorityClass(ToHandle<HANDLE>(process), priority_class) != FALSE;
 }
 
+int Win32Kernel::QueryFullProcessImageNameA(ProcAddress fn, Handle process, char* buffer,
+                                            int size) {
+  using QueryFullProcessImageNameAFn = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
+  if (fn == 0 || size <= 0) return 0;
+  DWORD length = static_cast<DWORD>(size);
+  if (!reinterpret_cast<QueryFullProcessImageNameAFn>(fn)(ToHandle<HANDLE>(process), 0, buffer,
+                                                          &length))
+    return 0;
+  return static_cast<int>(length);
+}
+
 }  // namespace platform::win32

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <vector>
+
 #include "platform/native_system_info.h"
 
 namespace platform::win32 {
@@ -7,6 +10,12 @@ class Win32NativeSystemInfo : public platform::NativeSystemInfo {
  public:
   std::uint32_t ZwQuerySystemInformation(ProcAddress fn, std::uint32_t info_class, void* buffer,
                                          std::uint32_t size) override;
+  std::uint32_t QuerySystemProcesses(ProcAddress fn,
+                                     std::vector<NativeProcess>& processes) override;
+
+ private:
+  // Kept from call to call: the snapshot of one tick is about the size of the last one.
+  std::vector<std::uint64_t> process_buffer_;
 };
 
 }  // namespace platform::win32

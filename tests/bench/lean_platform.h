@@ -10,6 +10,7 @@
 #include "i18n/text_source.h"
 #include "platform/image_list.h"
 #include "platform/kernel.h"
+#include "platform/native_system_info.h"
 #include "platform/process_status.h"
 #include "platform/user_interface.h"
 
@@ -20,6 +21,7 @@ struct LeanProcess {
   std::string path;
   std::uint32_t priority;
   bool can_open;
+  std::uint64_t creation = 0;  // another program under the same id starts anew
 };
 
 struct LeanWindow {
@@ -72,7 +74,9 @@ class LeanKernel : public platform::Kernel {
   std::string GetModuleFileNameA() override { return {}; }
   std::vector<std::string> CommandLineArguments() override { return {}; }
   std::string GetSystemDirectoryA() override { return "C:\\windows\\system32"; }
-  platform::Handle GetModuleHandleA(const std::string&) override { return 0; }
+  platform::Handle GetModuleHandleA(const std::string& name) override {
+    return name == "NTDLL.DLL" ? 0x1000 : 0;
+  }
   platform::Handle LoadLibraryA(const std::string&) override { return 0x1000; }
   platform::Handle LoadLibraryExA(const std::string&, std::uint32_t) override { return 0; }
   bool FreeLibrary(platform::Handle) override { return true; }
@@ -90,10 +94,14 @@ class LeanKernel : public platform::Kernel {
   bool GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) override {
     if (process == 0) return false;
     times = {};
+    times.creation = system_.processes[process - 1].creation;
     return true;
   }
   bool TerminateProcess(platform::Handle, std::uint32_t) override { return false; }
   bool SetPriorityClass(platform::Handle, std::uint32_t) override { return false; }
+  int QueryFullProcessImageNameA(platform::ProcAddress, platform::Handle, char*, int) override {
+    return 0;
+  }
 
  private:
   const LeanSystem& system_;
@@ -186,12 +194,38 @@ class LeanTexts : public i18n::TextSource {
 };
 
 // The lean platform of one system.
+// The system's own process snapshot: every process, with its creation time.
+class LeanNativeSystemInfo : public platform::NativeSystemInfo {
+ public:
+  explicit LeanNativeSystemInfo(const LeanSystem& system) : system_(system) {}
+  std::uint32_t ZwQuerySystemInformation(platform::ProcAddress, std::uint32_t, void*,
+                                         std::uint32_t) override {
+    return platform::kStatusProcedureNotFound;
+  }
+  std::uint32_t QuerySystemProcesses(platform::ProcAddress fn,
+                                     std::vector<platform::NativeProcess>& processes) override {
+    if (fn == 0) return platform::kStatusProcedureNotFound;
+    processes.resize(system_.processes.size());
+    for (std::size_t i = 0; i < processes.size(); ++i) {
+      const LeanProcess& p = system_.processes[i];
+      processes[i].id = p.id;
+      processes[i].creation = p.creation;
+      processes[i].image_name.assign(p.path, p.path.rfind('\\') + 1);
+    }
+    return platform::kStatusSuccess;
+  }
+
+ private:
+  const LeanSystem& system_;
+};
+
 struct Platform {
   Platform(int processes, int windows)
-      : system(processes, windows), kernel(system), status(system), ui(system) {}
+      : system(processes, windows), kernel(system), status(system), native(system), ui(system) {}
   LeanSystem system;
   LeanKernel kernel;
   LeanProcessStatus status;
+  LeanNativeSystemInfo native;
   LeanUserInterface ui;
   LeanImageList images;
   LeanTexts texts;

@@ -63,8 +63,8 @@ struct Viewer : Platform {
     windows.EnumerateAppWindows();
     browser::UpdateBatch left_batch(left);
     browser::UpdateBatch detail_batch(detail);
-    browser.SyncApplicationsSection(browser.DetailShowsApplications());
-    browser.SyncProcessesSection(browser.DetailShowsProcesses());
+    browser.SyncApplicationsSection();
+    browser.SyncProcessesSection();
   }
   long Edits() const { return left_rows.edits + detail_rows.edits; }
   long Repaints() const {
@@ -76,7 +76,7 @@ struct Viewer : Platform {
   NoShell shell;
   snapshot::PsapiBinding psapi{kernel, status};
   snapshot::ProcessSnapshot snapshot;
-  snapshot::NtProcessList processes{kernel, ui, psapi, texts, snapshot};
+  snapshot::NtProcessList processes{kernel, ui, psapi, native, snapshot};
   snapshot::AppWindowList windows{ui, images, snapshot::Family::kNt};
   fakes::FakeView left_view, detail_view;
   CountingRows left_rows, detail_rows;
@@ -95,7 +95,10 @@ void RefreshTick(benchmark::State& state) {
   const long edits = v.Edits();
   const long repaints = v.Repaints();
   for (auto _ : state) {
-    if (changing) v.system.processes[10].path = paths[ticks % 2];
+    if (changing) {
+      v.system.processes[10].path = paths[ticks % 2];
+      ++v.system.processes[10].creation;
+    }
     v.Tick();
     ++ticks;
   }

@@ -6,6 +6,7 @@
 
 #include "snapshot/app_windows.h"
 #include "snapshot/nt_process_list.h"
+#include "snapshot/process_access.h"
 #include "tests/bench/lean_platform.h"
 
 namespace bench {
@@ -17,7 +18,7 @@ void NtTickLogic(benchmark::State& state) {
   snapshot::PsapiBinding psapi(p.kernel, p.status);
   if (!psapi.Load()) state.SkipWithError("binding failed");
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.texts, result);
+  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.native, result);
   snapshot::AppWindowList windows(p.ui, p.images, snapshot::Family::kNt);
   for (auto _ : state) {
     processes.CollectNtProcessIds();

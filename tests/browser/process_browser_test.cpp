@@ -59,7 +59,7 @@ struct BrowserFixture : ::testing::Test {
     std::size_t i = 0;
     for (const auto& [name, id] : list) {
       snapshot::processinfos& p = processes.Slot(i++);
-      p = {name, "C:\\bin\\" + name, std::to_string(id), "T151", id};
+      p = {name, "C:\\bin\\" + name, std::to_string(id), id};
       if (!kernel.Process(id)) kernel.processes.push_back({id, "C:\\bin\\" + name});
     }
     processes.Truncate(i);
@@ -71,8 +71,8 @@ struct BrowserFixture : ::testing::Test {
     windows.EnumerateAppWindows();
   }
   void Tick() {
-    browser.SyncApplicationsSection(browser.DetailShowsApplications());
-    browser.SyncProcessesSection(browser.DetailShowsProcesses());
+    browser.SyncApplicationsSection();
+    browser.SyncProcessesSection();
   }
   // "A B" for a left section's sub-items; "T101 | A:9 | B:9+" for the detail list: caption,
   // line count, "+" when expanded.
@@ -188,19 +188,25 @@ TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
   browser.SectionListBox1SubItemClick(1, 0);
   ASSERT_EQ(Detail(), "T101 | A:9+");
   const std::string path_line = Line(1, 1);
-  processes.Slot(0).priority_text = "T150";
+  EXPECT_NE(Line(1, 3).find("T151"), std::string::npos);
+  kernel.Process(8)->priority = platform::kHighPriorityClass;
   processes.Slot(0).path = "C:\\moved\\A";  // not rewritten: the position did not change
-  kernel.Process(8)->times.user = 25ULL * 36'000'000'000ULL;
+  processes.Slot(0).user_time = 25ULL * 36'000'000'000ULL;
   Tick();
   EXPECT_EQ(Line(1, 1), path_line);
   EXPECT_NE(Line(1, 3).find("T150"), std::string::npos);
   EXPECT_NE(Line(1, 4).find("1:0:0:0"), std::string::npos);
-  // A tick with nothing new repaints nothing.
+  // A tick with nothing new writes no line and repaints no row.
   const int repaints = detail_view.invalidations;
+  const std::size_t rows_repainted = detail_view.invalidated_rects.size();
+  std::vector<std::string> rows;
+  for (const fakes::VectorRow& row : detail_rows.rows) rows.push_back(row.text);
   detail.BeginUpdate();
   Tick();
   detail.EndUpdate();
   EXPECT_EQ(detail_view.invalidations, repaints);
+  EXPECT_EQ(detail_view.invalidated_rects.size(), rows_repainted);
+  for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(detail_rows.rows[i].text, rows[i]);
 }
 
 TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {
@@ -316,6 +322,129 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
   EXPECT_EQ(kernel.Process(8)->priority, 0x20u);
   EXPECT_EQ(shell.ex_calls, (std::vector<std::string>{"0,12,properties,C:\\bin\\B,5"}));
   EXPECT_TRUE(kernel.open_handles.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// What a list shows of a caption: markup is rendered, any other text is drawn as it is.
+std::string Shown(const std::string& caption) {
+  if (caption.find("</") == std::string::npos) return caption;
+  fakes::RecordingCanvas canvas(4000, 60);
+  return OnScreen(controls::RenderMarkup(canvas, caption, {0, 0, 4000, 60}, {}).plain_text);
+}
+
+TEST_F(BrowserFixture, HostileTitlesAndNamesShowAsWrittenInBothLists) {
+  const std::vector<std::string> titles = {"<Z>x</Z>",
+                                           "<A href=\"go\">click</A>",
+                                           "Tom &amp; Jerry </B>",
+                                           "</FONT><FONT color=\"clwhite\">",
+                                           "{\\rtf1 plain}",
+                                           std::string(300, 'w') + "</U>",
+                                           "Plain & simple"};
+  Windows(titles);
+  Processes({{"<Z>p</Z>", 8}});
+  Tick();
+  browser.SectionListBox1ExpandSection(0);
+  for (std::size_t i = 0; i < titles.size(); ++i) {
+    SCOPED_TRACE(titles[i]);
+    const int k = static_cast<int>(i);
+    // The window list keeps at most 255 characters of a title.
+    const std::string& title = windows.windows()[i].title;
+    EXPECT_EQ(Shown(left.Sections().Item(0).SubItems().Strings(k)), title);
+    EXPECT_EQ(Shown(detail.Sections().Item(k + 1).Caption()), title);
+    EXPECT_EQ(browser::TextOfCaption(browser::CaptionOf(titles[i])), titles[i]);
+  }
+  // A plain title is its own caption, so other programs read the row as it is.
+  EXPECT_EQ(left.Sections().Item(0).SubItems().Strings(6), "Plain & simple");
+  // The window action still finds the window behind an escaped caption.
+  browser.SectionListBox2SubItemClick(1, 3);
+  EXPECT_EQ(ui.window_calls, (std::vector<std::string>{"ShowWindowAsync(32,3)"}));
+  // A tick with the same windows changes nothing.
+  Tick();
+  EXPECT_EQ(left.Sections().Item(0).SubItems().Count(), static_cast<int>(titles.size()));
+  browser.SectionListBox1ExpandSection(1);
+  EXPECT_EQ(Shown(left.Sections().Item(1).SubItems().Strings(0)), "<Z>p</Z>");
+  EXPECT_EQ(Shown(detail.Sections().Item(1).Caption()), "<Z>p</Z>");
+}
+
+TEST_F(BrowserFixture, TerminateEndsTheClickedSectionsProcessWhenSectionTextsAreEqual) {
+  // Without the language libraries both section captions read alike; the detail list still
+  // knows it shows the processes, and each section knows its process.
+  texts.missing = true;
+  for (int s = 0; s < 2; ++s) left.Sections().Item(s).SetCaption("<No load message>");
+  Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}});
+  Windows({"One", "Two", "Three"});
+  Tick();
+  browser.SectionListBox1ExpandSection(1);
+  Windows({"One", "Two"});
+  Tick();
+  ASSERT_EQ(Detail(), "<No load message> | A:9 | B:9 | C:9 | D:9");
+  ui.answers.push_back(platform::kIdYes);
+  browser.SectionListBox2SubItemClick(3, 6);
+  EXPECT_EQ(ui.messages.back().text, "C :<No load message><No load message>");
+  EXPECT_TRUE(kernel.Process(16)->terminated);
+  EXPECT_FALSE(kernel.Process(12)->terminated);
+  EXPECT_EQ(Left(1), "A B D");
+}
+
+TEST_F(BrowserFixture, ActionsAskForTheNarrowestRightsThatDoTheJob) {
+  struct Case {
+    const char* name;
+    bool vista;
+    std::uint32_t refused;
+    std::vector<std::string> opens;  // terminate's, then the priority's
+    bool acted;
+  } cases[] = {
+      {"today", true, 0, {"OpenProcess(4097,false,12)", "OpenProcess(4608,false,12)"}, true},
+      {"refuses memory reads",
+       true,
+       platform::kProcessVmRead,
+       {"OpenProcess(4097,false,12)", "OpenProcess(4608,false,12)"},
+       true},
+      {"before Vista",
+       false,
+       0,
+       {"OpenProcess(4097,false,12)", "OpenProcess(1025,false,12)", "OpenProcess(4608,false,12)",
+        "OpenProcess(1536,false,12)"},
+       true},
+      {"refuses both",
+       true,
+       platform::kProcessTerminate | platform::kProcessSetInformation,
+       {"OpenProcess(4097,false,12)", "OpenProcess(1025,false,12)", "OpenProcess(4608,false,12)",
+        "OpenProcess(1536,false,12)"},
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kernel.processes.clear();
+    Processes({});
+    Tick();
+    Processes({{"A", 8}, {"B", 12}});
+    kernel.knows_limited_query_right = c.vista;
+    kernel.Process(12)->refused_access = c.refused;
+    kernel.Process(12)->times.creation = 42;
+    processes.Slot(1).creation = 42;
+    Tick();
+    browser.SectionListBox1ExpandSection(1);
+    kernel.calls.clear();
+    browser.PopupPriorityMenu = [this](platform::Point) {
+      browser.SetPriority(platform::kHighPriorityClass);
+    };
+    browser.SectionListBox2SubItemClick(2, 8);
+    ui.answers.push_back(platform::kIdYes);
+    browser.SectionListBox2SubItemClick(2, 6);
+    std::vector<std::string> opens;
+    for (const std::string& call : kernel.calls)
+      if (call.starts_with("OpenProcess")) opens.push_back(call);
+    std::swap(opens[0], opens[opens.size() / 2]);  // the priority opened first
+    if (opens.size() == 4) std::swap(opens[1], opens[3]);
+    EXPECT_EQ(opens, c.opens);
+    EXPECT_EQ(kernel.Process(12)->terminated, c.acted);
+    EXPECT_EQ(kernel.Process(12)->priority, c.acted ? platform::kHighPriorityClass : 0x20u);
+    EXPECT_TRUE(kernel.open_handles.empty());
+  }
 }
 
 }  // namespace

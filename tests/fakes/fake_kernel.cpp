@@ -25,8 +25,27 @@ const FakeProcess* FakeKernel::ProcessOfHandle(platform::Handle handle) const {
   auto it = process_handles_.find(handle);
   if (it == process_handles_.end() || !open_handles.contains(handle)) return nullptr;
   for (const FakeProcess& p : processes)
-    if (p.id == it->second) return &p;
+    if (p.id == it->second.id) return &p;
   return nullptr;
+}
+
+const FakeProcess* FakeKernel::ProcessWithRights(platform::Handle handle,
+                                                 std::uint32_t rights) const {
+  auto it = process_handles_.find(handle);
+  if (it == process_handles_.end() || (it->second.access & rights) != rights) return nullptr;
+  return ProcessOfHandle(handle);
+}
+
+const FakeProcess* FakeKernel::QueryableProcess(platform::Handle handle) const {
+  if (const FakeProcess* p = ProcessWithRights(handle, platform::kProcessQueryInformation))
+    return p;
+  return ProcessWithRights(handle, platform::kProcessQueryLimitedInformation);
+}
+
+void FakeKernel::ExportImageNameQuery() {
+  kernel32_module = 0x7C800000;
+  resident_modules["kernel32.dll"] = kernel32_module;
+  exports[{kernel32_module, "QueryFullProcessImageNameA"}] = kQueryFullProcessImageNameA;
 }
 
 bool FakeKernel::Called(const std::string& call_prefix) const {
@@ -119,24 +138,27 @@ platform::Handle FakeKernel::OpenProcess(std::uint32_t access, bool inherit,
                   "," + std::to_string(process_id) + ")");
   auto it = std::find_if(processes.begin(), processes.end(),
                          [&](const FakeProcess& p) { return p.id == process_id; });
-  if (it == processes.end() || !it->can_open) {
+  const bool unknown_right =
+      !knows_limited_query_right && (access & platform::kProcessQueryLimitedInformation) != 0;
+  if (it == processes.end() || !it->can_open || (access & it->refused_access) != 0 ||
+      unknown_right) {
     last_error_ = platform::kErrorAccessDenied;
     return 0;
   }
   platform::Handle h = NewHandle();
-  process_handles_[h] = process_id;
+  process_handles_[h] = {process_id, access};
   return h;
 }
 
 std::uint32_t FakeKernel::GetPriorityClass(platform::Handle process) {
   calls.push_back("GetPriorityClass(" + std::to_string(process) + ")");
-  const FakeProcess* p = ProcessOfHandle(process);
+  const FakeProcess* p = QueryableProcess(process);
   return p ? p->priority : 0;
 }
 
 bool FakeKernel::GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) {
   calls.push_back("GetProcessTimes(" + std::to_string(process) + ")");
-  const FakeProcess* p = ProcessOfHandle(process);
+  const FakeProcess* p = QueryableProcess(process);
   if (!p || !p->times_readable) return false;
   times = p->times;
   return true;
@@ -145,7 +167,7 @@ bool FakeKernel::GetProcessTimes(platform::Handle process, platform::ProcessTime
 bool FakeKernel::TerminateProcess(platform::Handle process, std::uint32_t exit_code) {
   calls.push_back("TerminateProcess(" + std::to_string(process) + "," + std::to_string(exit_code) +
                   ")");
-  const FakeProcess* p = ProcessOfHandle(process);
+  const FakeProcess* p = ProcessWithRights(process, platform::kProcessTerminate);
   if (!p) return false;
   Process(p->id)->terminated = true;
   return true;
@@ -154,10 +176,20 @@ bool FakeKernel::TerminateProcess(platform::Handle process, std::uint32_t exit_c
 bool FakeKernel::SetPriorityClass(platform::Handle process, std::uint32_t priority_class) {
   calls.push_back("SetPriorityClass(" + std::to_string(process) + "," +
                   std::to_string(priority_class) + ")");
-  const FakeProcess* p = ProcessOfHandle(process);
+  const FakeProcess* p = ProcessWithRights(process, platform::kProcessSetInformation);
   if (!p) return false;
   Process(p->id)->priority = priority_class;
   return true;
+}
+
+int FakeKernel::QueryFullProcessImageNameA(platform::ProcAddress fn, platform::Handle process,
+                                           char* buffer, int size) {
+  calls.push_back("QueryFullProcessImageNameA(" + std::to_string(process) + ")");
+  const FakeProcess* p = fn == kQueryFullProcessImageNameA ? QueryableProcess(process) : nullptr;
+  if (!p || p->path.empty() || static_cast<int>(p->path.size()) >= size) return 0;
+  std::copy(p->path.begin(), p->path.end(), buffer);
+  buffer[p->path.size()] = '\0';
+  return static_cast<int>(p->path.size());
 }
 
 FakeProcess* FakeKernel::Process(std::uint32_t id) {

@@ -20,6 +20,12 @@ struct FakeProcess {
   platform::ProcessTimes times{};
   bool times_readable = true;
   bool terminated = false;
+  // Rights the process refuses to this program (a protected process, another user's).
+  std::uint32_t refused_access = 0;
+  // False for a process whose module path this program cannot read (a 64-bit one).
+  bool module_path_readable = true;
+  // Its name in the system's process snapshot; the file-name part of `path` when empty.
+  std::string image_name = {};
 };
 
 class FakeKernel : public platform::Kernel {
@@ -41,6 +47,10 @@ class FakeKernel : public platform::Kernel {
   std::map<std::pair<platform::Handle, std::string>, platform::ProcAddress> exports;
   bool free_library_succeeds = true;
   std::vector<FakeProcess> processes;
+  // False for a system before Vista: the limited query right is refused as denied.
+  bool knows_limited_query_right = true;
+  platform::Handle kernel32_module = 0;  // set to resolve QueryFullProcessImageNameA
+  static constexpr platform::ProcAddress kQueryFullProcessImageNameA = 0x7C801000;
 
   // --- what was asked ---
   std::vector<std::string> calls;  // "OpenMutexA(Ravo Info running)", ...
@@ -49,6 +59,12 @@ class FakeKernel : public platform::Kernel {
 
   // The process a handle from OpenProcess stands for, or nullptr.
   const FakeProcess* ProcessOfHandle(platform::Handle handle) const;
+  // The process of a handle opened with every right in `rights`, or nullptr.
+  const FakeProcess* ProcessWithRights(platform::Handle handle, std::uint32_t rights) const;
+  // The process of a handle that may query information (the full or the limited right).
+  const FakeProcess* QueryableProcess(platform::Handle handle) const;
+  // Makes kernel32 resident with QueryFullProcessImageNameA, as on Vista and later.
+  void ExportImageNameQuery();
   bool Called(const std::string& call_prefix) const;
 
   // platform::Kernel
@@ -72,6 +88,8 @@ class FakeKernel : public platform::Kernel {
   bool GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) override;
   bool TerminateProcess(platform::Handle process, std::uint32_t exit_code) override;
   bool SetPriorityClass(platform::Handle process, std::uint32_t priority_class) override;
+  int QueryFullProcessImageNameA(platform::ProcAddress fn, platform::Handle process, char* buffer,
+                                 int size) override;
   FakeProcess* Process(std::uint32_t id);
 
  private:
@@ -79,7 +97,11 @@ class FakeKernel : public platform::Kernel {
 
   std::uint32_t last_error_ = 0;
   platform::Handle next_handle_ = 0x1000;
-  std::map<platform::Handle, std::uint32_t> process_handles_;  // handle -> process id
+  struct ProcessHandle {
+    std::uint32_t id;
+    std::uint32_t access;
+  };
+  std::map<platform::Handle, ProcessHandle> process_handles_;
 };
 
 }  // namespace fakes

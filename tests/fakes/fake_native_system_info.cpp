@@ -48,4 +48,18 @@ std::uint32_t FakeNativeSystemInfo::ZwQuerySystemInformation(platform::ProcAddre
   return platform::kStatusSuccess;
 }
 
+std::uint32_t FakeNativeSystemInfo::QuerySystemProcesses(
+    platform::ProcAddress fn, std::vector<platform::NativeProcess>& processes) {
+  queries.push_back({fn, platform::kSystemProcessInformation, 0});
+  if (fn == 0 || fn != entry || process_table == nullptr) return platform::kStatusProcedureNotFound;
+  processes.clear();
+  for (const FakeProcess& p : *process_table) {
+    if (p.terminated) continue;
+    std::string name = p.image_name;
+    if (name.empty()) name = p.path.substr(p.path.find_last_of("\\:") + 1);
+    processes.push_back({p.id, p.times.creation, p.times.user, p.times.kernel, name});
+  }
+  return platform::kStatusSuccess;
+}
+
 }  // namespace fakes

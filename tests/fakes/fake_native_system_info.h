@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/native_system_info.h"
+#include "tests/fakes/fake_kernel.h"
 
 namespace fakes {
 
@@ -26,6 +27,8 @@ class FakeNativeSystemInfo : public platform::NativeSystemInfo {
   // When set, every processor performance query answers this status and fills nothing.
   std::optional<std::uint32_t> performance_status;
   bool answers_basic_information = true;
+  // The process snapshot lists this table's processes (those of a FakeKernel), when set.
+  const std::vector<FakeProcess>* process_table = nullptr;
 
   // --- what was asked ---
   std::vector<Query> queries;
@@ -35,6 +38,8 @@ class FakeNativeSystemInfo : public platform::NativeSystemInfo {
 
   std::uint32_t ZwQuerySystemInformation(platform::ProcAddress fn, std::uint32_t info_class,
                                          void* buffer, std::uint32_t size) override;
+  std::uint32_t QuerySystemProcesses(platform::ProcAddress fn,
+                                     std::vector<platform::NativeProcess>& processes) override;
 };
 
 }  // namespace fakes

@@ -40,8 +40,9 @@ int FakeProcessStatus::GetModuleFileNameExA(platform::ProcAddress fn, platform::
   if (fn == 0) null_calls.push_back(fn);
   if (fn != kGetModuleFileNameExA) return 0;
   ++module_file_name_calls;
-  const FakeProcess* p = kernel_.ProcessOfHandle(process);
-  if (!p || module != 0 || p->path.empty() || size <= 0) return 0;
+  const FakeProcess* p = kernel_.ProcessWithRights(
+      process, platform::kProcessQueryInformation | platform::kProcessVmRead);
+  if (!p || !p->module_path_readable || module != 0 || p->path.empty() || size <= 0) return 0;
   // Like the system on a short buffer: copy what fits, NUL only when there is room.
   const int n = std::min<int>(static_cast<int>(p->path.size()), size);
   std::memcpy(buffer, p->path.data(), static_cast<std::size_t>(n));

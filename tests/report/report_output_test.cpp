@@ -31,13 +31,12 @@ struct ReportFixture : ::testing::Test {
   fakes::FakeFiles files;
   fakes::FakeDateTime clock;
   IdTexts texts;
+  std::vector<snapshot::processinfos> processes = {{"a.exe", "C:\\a.exe", "12", 12}};
   report::ReportOutput output{
       {kernel, ui, shell, dialogs, files, clock}, texts, "Ravo Info Process"};
 
   std::vector<std::string> Body(const report::sel& selection) {
     const browser::DetailTexts detail(texts);
-    const std::vector<snapshot::processinfos> processes = {
-        {"a.exe", "C:\\a.exe", "12", "T151", 12}};
     const std::vector<snapshot::appinfos> windows = {{"Win & <One>", 3, 0x10}};
     kernel.processes.push_back({12, "C:\\a.exe"});
     return report::BuildReportBody(selection, {detail, processes, windows, kernel});
@@ -54,25 +53,42 @@ TEST_F(ReportFixture, BodyLinesOfTheTickedItems) {
       "<IMG src=\"idx:0\"></IMG><FONT color=\"clgreen\" size=\"12\">T102" + kValue + "a.exe</FONT>",
       kPath + "T103" + kValue + "C:\\a.exe</FONT>", kPath + "T104" + kValue + "12</FONT>",
       kPath + "T105" + kValue + "0:0:0:0</FONT>", kPath + "T106" + kValue + "0:0:0:0</FONT>"};
+  const std::vector<snapshot::processinfos> a_only = processes;
+  // The list changed while the report window was open: another process took a.exe's place.
+  const std::vector<snapshot::processinfos> a_moved = {{"b.exe", "C:\\b.exe", "8", 8}, a_only[0]};
   struct Case {
     const char* name;
     bool same_texts;
+    std::vector<snapshot::processinfos> processes;
     std::vector<report::selitem> items;
     std::vector<std::string> body;
   } cases[] = {
-      {"nothing ticked", false, {}, {}},
-      {"applications", false, {{0, 0, 1, "T100", "T100"}}, {kHeadingApps, kApp}},
-      {"process", false, {{1, 0, 1, "a.exe", "T101"}}, {}},
-      {"process past the list", false, {{1, 1, 1, "a.exe", "T101"}}, {kHeadingProc}},
-      {"texts 100 and 101 equal", true, {{1, 0, 1, "a.exe", "T100"}}, {}},
+      {"nothing ticked", false, a_only, {}, {}},
+      {"applications", false, a_only, {{0, 0, 1, "T100", "T100"}}, {kHeadingApps, kApp}},
+      {"process", false, a_only, {{1, 0, 1, "a.exe", "T101", {12, 0}}}, {}},
+      {"process moved while the window was open",
+       false,
+       a_moved,
+       {{1, 0, 1, "a.exe", "T101", {12, 0}}},
+       {}},
+      {"process ended", false, a_only, {{1, 0, 1, "a.exe", "T101", {16, 0}}}, {kHeadingProc}},
+      {"its id taken by another process",
+       false,
+       a_only,
+       {{1, 0, 1, "a.exe", "T101", {12, 5}}},
+       {kHeadingProc}},
+      {"texts 100 and 101 equal", true, a_only, {{1, 0, 1, "a.exe", "T100", {12, 0}}}, {}},
   };
-  cases[2].body = {kHeadingProc};
-  cases[2].body.insert(cases[2].body.end(), kProcessLines.begin(), kProcessLines.end());
-  cases[4].body = {"<B><U><FONT color=\"clblue\">T100 - a.exe</FONT></B></U> ", kApp};
-  cases[4].body.insert(cases[4].body.end(), kProcessLines.begin(), kProcessLines.end());
+  for (int i : {2, 3}) {
+    cases[i].body = {kHeadingProc};
+    cases[i].body.insert(cases[i].body.end(), kProcessLines.begin(), kProcessLines.end());
+  }
+  cases[6].body = {"<B><U><FONT color=\"clblue\">T100 - a.exe</FONT></B></U> ", kApp};
+  cases[6].body.insert(cases[6].body.end(), kProcessLines.begin(), kProcessLines.end());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     texts.same_section_texts = c.same_texts;
+    processes = c.processes;
     EXPECT_EQ(Body({report::kModeSave, c.items}), c.body);
   }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_native_system_info.h"
 #include "tests/fakes/fake_process_status.h"
 #include "tests/fakes/fake_user_interface.h"
 #include "tests/snapshot/test_texts.h"
@@ -14,6 +15,9 @@ struct NtFixture : ::testing::Test {
   NtFixture() {
     status.Install();
     EXPECT_TRUE(psapi.Load());
+    native.process_table = &kernel.processes;
+    kernel.resident_modules["ntdll.dll"] = 0x77000000;
+    kernel.exports[{0x77000000, "ZwQuerySystemInformation"}] = native.entry;
   }
   void AddProcess(std::uint32_t id, std::string path, std::uint32_t priority = 0x20,
                   bool can_open = true) {
@@ -32,10 +36,11 @@ struct NtFixture : ::testing::Test {
   fakes::FakeKernel kernel;
   fakes::FakeUserInterface ui;
   fakes::FakeProcessStatus status{kernel};
+  fakes::FakeNativeSystemInfo native;
   PsapiBinding psapi{kernel, status};
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
-  NtProcessList list{kernel, ui, psapi, texts, snapshot};
+  NtProcessList list{kernel, ui, psapi, native, snapshot};
 };
 
 TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
@@ -61,21 +66,51 @@ TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
   EXPECT_TRUE(kernel.Called("EnumProcesses(65532)"));
 }
 
-TEST_F(NtFixture, ProcessesThatCannotBeOpenedOrHaveNoPathAreLeftOut) {
-  AddProcess(0, "", 0x20, false);
-  AddProcess(4, "System", 0x20, false);
-  AddProcess(1234, "C:\\WINDOWS\\system32\\notepad.exe", 0x80);
-  AddProcess(1300, "");
-  Tick();
-  ASSERT_EQ(snapshot.processes().size(), 1u);
-  const processinfos& p = snapshot.processes()[0];
-  EXPECT_EQ(p.name, "notepad.exe");
-  EXPECT_EQ(p.path, "C:\\WINDOWS\\system32\\notepad.exe");
-  EXPECT_EQ(p.id_text, "1234");
-  EXPECT_EQ(p.id, 1234u);
-  EXPECT_EQ(p.priority_text, "text 150");
-  EXPECT_TRUE(kernel.open_handles.empty());
-  EXPECT_TRUE(kernel.Called("OpenProcess(1040,false,1234)"));
+TEST_F(NtFixture, EveryListedProcessGetsItsRowWithThePathTheSystemGives) {
+  struct Case {
+    const char* name;
+    bool image_name_query;          // Vista and later export it
+    std::vector<std::string> rows;  // name|path|id text, in id order
+  } cases[] = {
+      {"today's system",
+       true,
+       {"[System Process]||0", "System||4", "services.exe|C:\\windows\\system32\\services.exe|300",
+        "lsass.exe||420", "notepad.exe|C:\\WINDOWS\\system32\\notepad.exe|1234",
+        "lost.exe|C:\\apps\\lost.exe|1300"}},
+      {"before Vista",
+       false,
+       {"[System Process]||0", "System||4", "services.exe||300", "lsass.exe||420",
+        "notepad.exe|C:\\WINDOWS\\system32\\notepad.exe|1234", "lost.exe||1300"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kernel.processes.clear();
+    kernel.resident_modules.erase("kernel32.dll");
+    if (c.image_name_query) kernel.ExportImageNameQuery();
+    kernel.knows_limited_query_right = c.image_name_query;
+    AddProcess(0, "", 0x20, false);
+    AddProcess(4, "", 0x20, false);
+    kernel.processes.back().image_name = "System";
+    // A 64-bit process: opened, but its module path cannot be read from here.
+    AddProcess(300, "C:\\windows\\system32\\services.exe", 0x80);
+    kernel.processes.back().module_path_readable = false;
+    // A protected process: not even the limited right reads its image name.
+    AddProcess(420, "C:\\windows\\system32\\lsass.exe", 0x20, false);
+    AddProcess(1234, "C:\\WINDOWS\\system32\\notepad.exe", 0x80);
+    // Another session's: refuses memory reads, gives its image name to the limited right.
+    AddProcess(1300, "C:\\apps\\lost.exe", 0x20);
+    kernel.processes.back().refused_access = platform::kProcessVmRead;
+    kernel.processes.back().times.creation = 77;
+    NtProcessList fresh{kernel, ui, psapi, native, snapshot};
+    fresh.CollectNtProcessIds();
+    fresh.BuildNtProcessList();
+    std::vector<std::string> rows;
+    for (const processinfos& p : snapshot.processes())
+      rows.push_back(p.name + "|" + p.path + "|" + p.id_text);
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(snapshot.processes().back().creation, 77u);
+    EXPECT_TRUE(kernel.open_handles.empty());
+  }
 }
 
 TEST_F(NtFixture, NameIsTheTextAfterTheLastSeparator) {
@@ -112,7 +147,7 @@ TEST_F(NtFixture, OverlongPathIsCutAtTheBufferWithoutReadingPastIt) {
   EXPECT_EQ(snapshot.processes()[0].path.size(), 260u);
 }
 
-TEST_F(NtFixture, RecordsFollowSystemOrderWithDecimalIdsAndPriorities) {
+TEST_F(NtFixture, RecordsFollowSystemOrderWithDecimalIds) {
   AddProcess(4294967295u, "C:\\a.exe", 0x100);
   AddProcess(8, "C:\\b.exe", 0x40);
   AddProcess(12, "C:\\c.exe", 0);
@@ -122,10 +157,41 @@ TEST_F(NtFixture, RecordsFollowSystemOrderWithDecimalIdsAndPriorities) {
   const auto& p = snapshot.processes();
   EXPECT_EQ(p[0].id_text, "4294967295");
   EXPECT_EQ(p[1].id_text, "8");
-  EXPECT_EQ(p[0].priority_text, "text 149");
-  EXPECT_EQ(p[1].priority_text, "text 152");
-  EXPECT_EQ(p[2].priority_text, "text 153");
-  EXPECT_EQ(p[3].priority_text, "text 153");
+}
+
+TEST_F(NtFixture, APathIsReadOncePerProcessLifetimeAndAReusedIdIsANewProcess) {
+  kernel.ExportImageNameQuery();
+  AddProcess(8, "C:\\a.exe");
+  kernel.processes.back().times = {5, 0, 20, 10};
+  AddProcess(12, "C:\\starting.exe");
+  kernel.processes.back().module_path_readable = false;  // still starting: no path yet
+  kernel.processes.back().path.clear();
+  auto opens = [this] {
+    return std::count_if(kernel.calls.begin(), kernel.calls.end(),
+                         [](const std::string& c) { return c.starts_with("OpenProcess"); });
+  };
+  Tick();
+  EXPECT_EQ(snapshot.processes()[0].user_time, 10u);
+  EXPECT_EQ(snapshot.processes()[0].kernel_time, 20u);
+  kernel.calls.clear();
+  Tick();  // a.exe is known; starting.exe, opened but without a path yet, is asked again
+  EXPECT_EQ(opens(), 1);
+  kernel.Process(12)->path = "C:\\started.exe";
+  kernel.calls.clear();
+  Tick();
+  Tick();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.exe", "started.exe"}));
+  EXPECT_EQ(opens(), 1);
+  // Id 8 goes to another program: a new process, read anew.
+  kernel.processes[0] = {8, "C:\\b.exe"};
+  kernel.processes[0].times.creation = 6;
+  Tick();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"b.exe", "started.exe"}));
+  // A process that ended is forgotten, whatever comes later under its id.
+  kernel.processes.erase(kernel.processes.begin() + 1);
+  Tick();
+  EXPECT_EQ(list.KnownProcessCount(), 1u);
+  EXPECT_TRUE(kernel.open_handles.empty());
 }
 
 TEST_F(NtFixture, EachTickRebuildsTheListFromEmpty) {
@@ -135,7 +201,8 @@ TEST_F(NtFixture, EachTickRebuildsTheListFromEmpty) {
   Tick();
   ASSERT_EQ(snapshot.processes().size(), 3u);
   kernel.processes.erase(kernel.processes.begin());
-  kernel.processes[1].path = "C:\\x.exe";
+  kernel.processes[1] = {12, "C:\\x.exe"};  // its id taken by a new process
+  kernel.processes[1].times.creation = 1;
   Tick();
   EXPECT_EQ(Names(), (std::vector<std::string>{"second.exe", "x.exe"}));
   EXPECT_EQ(snapshot.processes()[1].id_text, "12");
@@ -164,7 +231,8 @@ TEST(NtProcessListUnbound, EveryTickShowsChybaAndFindsNothing) {
   EXPECT_FALSE(psapi.Load());
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
-  NtProcessList list(kernel, ui, psapi, texts, snapshot);
+  fakes::FakeNativeSystemInfo native;
+  NtProcessList list(kernel, ui, psapi, native, snapshot);
   for (int i = 0; i < 2; ++i) {
     list.CollectNtProcessIds();
     list.BuildNtProcessList();

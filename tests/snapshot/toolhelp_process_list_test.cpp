@@ -28,7 +28,7 @@ struct ToolHelpFixture : ::testing::Test {
   ToolHelpBinding binding{kernel, tool_help};
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
-  ToolHelpProcessList list{kernel, binding, texts, snapshot};
+  ToolHelpProcessList list{kernel, binding, snapshot};
 };
 
 TEST_F(ToolHelpFixture, BindsLazilyOnceWhateverResolved) {
@@ -53,13 +53,10 @@ TEST_F(ToolHelpFixture, EntriesBecomeRecordsWithHexIdsInSnapshotOrder) {
   EXPECT_EQ(p[0].id_text, "0000001A");
   EXPECT_EQ(p[0].name, "EXPLORER.EXE");
   EXPECT_EQ(p[0].path, "C:\\WINDOWS\\EXPLORER.EXE");
-  EXPECT_EQ(p[0].priority_text, "text 151");
   EXPECT_EQ(p[1].id_text, "FFFFFFFF");
   EXPECT_EQ(p[1].id, 4294967295u);
   EXPECT_EQ(p[1].name, "KERNEL32.DLL");
-  EXPECT_EQ(p[1].priority_text, "text 150");
   EXPECT_EQ(p[2].name, "ME.EXE");
-  EXPECT_EQ(p[2].priority_text, "text 153");
   EXPECT_TRUE(kernel.Called("CreateToolhelp32Snapshot(2,0)"));
 }
 
@@ -69,7 +66,8 @@ TEST_F(ToolHelpFixture, ProcessesThatCannotBeOpenedAreStillListed) {
       {1, "A.EXE", 0x20, false}, {2, "B.EXE", 0x80, false}, {3, "C.EXE", 0x100, false}};
   Tick();
   ASSERT_EQ(snapshot.processes().size(), 3u);
-  for (const processinfos& p : snapshot.processes()) EXPECT_EQ(p.priority_text, "text 153");
+  // The tick opens no process: the priority is read for the lines that show it.
+  EXPECT_FALSE(kernel.Called("OpenProcess"));
 }
 
 TEST_F(ToolHelpFixture, FullLengthExeFileWithoutNulIsTakenWhole) {
@@ -103,10 +101,9 @@ TEST(ToolHelpLifetime, HeldSnapshotIsClosedWhenTheListGoes) {
   tool_help.Install();
   kernel.processes = {{1, "A.EXE"}};
   ToolHelpBinding binding(kernel, tool_help);
-  snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
   {
-    ToolHelpProcessList list(kernel, binding, texts, snapshot);
+    ToolHelpProcessList list(kernel, binding, snapshot);
     list.CollectToolHelpEntries();
     EXPECT_EQ(kernel.open_handles.size(), 1u);
   }
@@ -135,7 +132,7 @@ TEST_F(ToolHelpFixture, MissingFunctionsOrFailedSnapshotGiveEmptyListsQuietly) {
     th.snapshot_fails = c.fails;
     ToolHelpBinding b(k, th);
     ProcessSnapshot s;
-    ToolHelpProcessList l(k, b, texts, s);
+    ToolHelpProcessList l(k, b, s);
     for (int tick = 0; tick < 2; ++tick) {
       l.CollectToolHelpEntries();
       l.Build9xProcessList();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/win32/kernel.h"
+#include "platform/win32/native_system_info.h"
 #include "platform/win32/process_status.h"
 #include "platform/win32/tool_help.h"
 #include "platform/win32/unique_handle.h"
@@ -21,19 +22,30 @@ namespace {
 
 using namespace platform::win32;
 
-class NumberedTexts : public i18n::TextSource {
- public:
-  std::string TextById(int id) const override { return "text " + std::to_string(id); }
-};
-
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
 }
 
+// A system without its own process snapshot: the list opens every process.
+struct NoSystemSnapshot : platform::NativeSystemInfo {
+  std::uint32_t ZwQuerySystemInformation(platform::ProcAddress, std::uint32_t, void*,
+                                         std::uint32_t) override {
+    return platform::kStatusProcedureNotFound;
+  }
+  std::uint32_t QuerySystemProcesses(platform::ProcAddress,
+                                     std::vector<platform::NativeProcess>&) override {
+    return platform::kStatusProcedureNotFound;
+  }
+};
+
 // The NT refresh on the real system.
 struct NtProcesses {
-  NtProcesses() { loaded = psapi.Load(); }
+  explicit NtProcesses(bool with_system_snapshot = true)
+      : native(with_system_snapshot ? static_cast<platform::NativeSystemInfo&>(system_snapshot)
+                                    : no_system_snapshot) {
+    loaded = psapi.Load();
+  }
   ~NtProcesses() { psapi.Unload(); }
   const snapshot::processinfos* Tick(std::uint32_t id) {
     list.CollectNtProcessIds();
@@ -46,11 +58,13 @@ struct NtProcesses {
   Win32Kernel kernel;
   Win32UserInterface ui;
   Win32ProcessStatus status;
+  Win32NativeSystemInfo system_snapshot;
+  NoSystemSnapshot no_system_snapshot;
+  platform::NativeSystemInfo& native;
   snapshot::PsapiBinding psapi{kernel, status};
   bool loaded = false;
-  NumberedTexts texts;
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList list{kernel, ui, psapi, texts, result};
+  snapshot::NtProcessList list{kernel, ui, psapi, native, result};
 };
 
 TEST(Win32NtProcessList, PsapiComesFromTheSystemDirectory) {
@@ -70,8 +84,76 @@ TEST(Win32NtProcessList, OwnProcessIsListedWithPathDecimalIdAndNormalPriority) {
   EXPECT_EQ(Lower(p->path), Lower(nt.kernel.GetModuleFileNameA()));
   EXPECT_EQ(Lower(p->name), "rv_platform_tests.exe");
   EXPECT_EQ(p->id_text, std::to_string(own));
-  EXPECT_EQ(p->priority_text, "text 151");
   EXPECT_GT(nt.list.pid_list().size(), 1u);
+}
+
+TEST(Win32NtProcessList, SystemSnapshotAndOpeningEveryProcessGiveTheSameRecords) {
+  NtProcesses fast;
+  NtProcesses plain(false);
+  ASSERT_TRUE(fast.loaded && plain.loaded);
+  auto records = [](NtProcesses& nt) {
+    nt.Tick(0);
+    std::vector<std::string> out;
+    for (const snapshot::processinfos& p : nt.result.processes())
+      out.push_back(p.id_text + "|" + p.name + "|" + p.path + "|" + std::to_string(p.creation));
+    return out;
+  };
+  std::vector<std::string> by_snapshot, by_opening;
+  // Processes may start or end between the two reads: three tries to see both agree.
+  for (int attempt = 0; attempt < 3 && (by_snapshot.empty() || by_snapshot != by_opening);
+       ++attempt) {
+    by_snapshot = records(fast);
+    by_opening = records(plain);
+  }
+  EXPECT_EQ(by_snapshot, by_opening);
+  EXPECT_GT(by_snapshot.size(), 1u);
+}
+
+// Tool help's process names, lower case and sorted.
+std::vector<std::string> ToolHelpNames() {
+  std::vector<std::string> names;
+  UniqueKernelHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32First(snap.Get(), &entry); more;
+       more = ::Process32Next(snap.Get(), &entry))
+    names.push_back(Lower(entry.szExeFile));
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(Win32NtProcessList, ListsEveryProcessToolHelpReportsByTheSameName) {
+  NtProcesses nt;
+  ASSERT_TRUE(nt.loaded);
+  std::vector<std::string> listed, reported;
+  // Processes may start or end between the two reads: three tries to see both agree.
+  for (int attempt = 0; attempt < 3 && (listed.empty() || listed != reported); ++attempt) {
+    nt.Tick(0);
+    listed.clear();
+    for (const snapshot::processinfos& p : nt.result.processes()) listed.push_back(Lower(p.name));
+    std::sort(listed.begin(), listed.end());
+    reported = ToolHelpNames();
+  }
+  EXPECT_EQ(listed, reported);
+}
+
+TEST(Win32NativeSystemInfo, ProcessSnapshotGivesOwnNameAndTheCreationTimeOfProcessTimes) {
+  Win32Kernel kernel;
+  Win32NativeSystemInfo native;
+  const platform::ProcAddress entry =
+      kernel.GetProcAddress(kernel.GetModuleHandleA("NTDLL.DLL"), "ZwQuerySystemInformation");
+  std::vector<platform::NativeProcess> processes;
+  ASSERT_EQ(native.QuerySystemProcesses(entry, processes), platform::kStatusSuccess);
+  const auto own = std::find_if(processes.begin(), processes.end(),
+                                [](const auto& p) { return p.id == ::GetCurrentProcessId(); });
+  ASSERT_NE(own, processes.end());
+  EXPECT_EQ(Lower(own->image_name), "rv_platform_tests.exe");
+  // A row's identity may come from either source: they must agree.
+  platform::ProcessTimes times;
+  ASSERT_TRUE(
+      kernel.GetProcessTimes(reinterpret_cast<platform::Handle>(::GetCurrentProcess()), times));
+  EXPECT_EQ(own->creation, times.creation);
+  EXPECT_GE(processes.size(), 2u);
 }
 
 // Runs only in the child that the next test starts; it waits there to be terminated.
@@ -114,9 +196,8 @@ TEST(Win32ToolHelpProcessList, OwnProcessIsListedWithHexId) {
   Win32ToolHelp tool_help;
   snapshot::ToolHelpBinding binding(kernel, tool_help);
   ASSERT_TRUE(binding.Ensure());
-  NumberedTexts texts;
   snapshot::ProcessSnapshot result;
-  snapshot::ToolHelpProcessList list(kernel, binding, texts, result);
+  snapshot::ToolHelpProcessList list(kernel, binding, result);
   list.CollectToolHelpEntries();
   list.Build9xProcessList();
   EXPECT_NE(list.snapshot_handle(), 0u);
@@ -126,7 +207,6 @@ TEST(Win32ToolHelpProcessList, OwnProcessIsListedWithHexId) {
   ASSERT_NE(it, result.processes().end());
   EXPECT_EQ(it->id_text, snapshot::HexText8(own));
   EXPECT_EQ(Lower(it->name), "rv_platform_tests.exe");
-  EXPECT_EQ(it->priority_text, "text 151");
   for (const platform::ToolHelpEntry& e : list.entries()) EXPECT_EQ(e.size, sizeof(PROCESSENTRY32));
 }
 
