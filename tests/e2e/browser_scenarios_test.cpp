@@ -131,7 +131,14 @@ struct BrowserScenario : ::testing::Test {
   // Clicks `item` in the left list, which opens its detail section; answers the detail row of
   // the section's first line, -1 when it did not open.
   int OpenDetail(const std::string& item) {
-    const int row = e2e::ListRowWhere(left, [&](const std::string& r) { return r == item; });
+    int row = -1;
+    // A refresh tick lists the item first.
+    WaitFor(
+        [&] {
+          row = e2e::ListRowWhere(left, [&](const std::string& r) { return r == item; });
+          return row >= 0;
+        },
+        4000);
     if (row < 0) return -1;
     ClickRow(left, row);
     int header = -1;
@@ -143,6 +150,17 @@ struct BrowserScenario : ::testing::Test {
         },
         5000);
     return header < 0 ? -1 : header + 1;
+  }
+  // Opens the detail of the one notepad running and checks its path (lower case) and id;
+  // answers its first line, -1 when it did not open.
+  int OpenNotepad(const std::string& path, const std::string& id_text) {
+    const int line = OpenDetail("notepad.exe");
+    if (line <= 0) return -1;
+    const std::vector<std::string> rows = e2e::ListRows(detail);
+    if (rows.size() < static_cast<std::size_t>(line + 9)) return -1;
+    EXPECT_NE(Lower(rows[line + 1]).find(path), std::string::npos) << rows[line + 1];
+    EXPECT_NE(rows[line + 2].find(id_text), std::string::npos) << rows[line + 2];
+    return line;
   }
   // Once a refresh tick has caught up, the processes section (expanded) lists every process.
   void ExpectListsEveryToolHelpProcess() {
@@ -187,12 +205,8 @@ TEST_F(BrowserScenario, AProcessAppearsShowsItsDetailsTakesAPriorityAndEndsWhenT
   ASSERT_TRUE(notepad.Started());
   ASSERT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") >= 0; }, 4000));
 
-  const int line = OpenDetail("notepad.exe");
+  const int line = OpenNotepad("notepad.exe", std::to_string(notepad.Id()));
   ASSERT_GT(line, 0);
-  const std::vector<std::string> rows = e2e::ListRows(detail);
-  ASSERT_GE(rows.size(), static_cast<std::size_t>(line + 9));
-  EXPECT_NE(rows[line + 1].find("notepad.exe"), std::string::npos) << rows[line + 1];
-  EXPECT_NE(rows[line + 2].find(std::to_string(notepad.Id())), std::string::npos) << rows[line + 2];
   // For a person to look at: build/screenshots/expanded-process.bmp, the module in front.
   const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   ::SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, keep);
@@ -235,18 +249,6 @@ struct Wow64BrowserScenario : BrowserScenario {
     if (!e2e::In64BitSystem()) GTEST_SKIP() << "a 32-bit program on a 64-bit system only";
     BrowserScenario::SetUp();
   }
-  // Opens the detail of the one notepad running and checks its path and id.
-  int OpenNotepad(const e2e::Program& notepad, const std::string& path) {
-    if (!WaitFor([&] { return RowStartingWith(left, "notepad.exe") >= 0; }, 4000)) return -1;
-    const int line = OpenDetail("notepad.exe");
-    if (line <= 0) return -1;
-    const std::vector<std::string> rows = e2e::ListRows(detail);
-    if (rows.size() < static_cast<std::size_t>(line + 9)) return -1;
-    EXPECT_NE(Lower(rows[line + 1]).find(path), std::string::npos) << rows[line + 1];
-    EXPECT_NE(rows[line + 2].find(std::to_string(notepad.Id())), std::string::npos)
-        << rows[line + 2];
-    return line;
-  }
 };
 
 TEST_F(Wow64BrowserScenario, ListsEveryProcessToolHelpReports) {
@@ -268,7 +270,7 @@ TEST_F(Wow64BrowserScenario, A32BitProgramShowsItsPathUnderSysWow64) {
   Expand("Processes");
   e2e::Program notepad(kNotepad, "", "");
   ASSERT_TRUE(notepad.Started());
-  EXPECT_GT(OpenNotepad(notepad, "c:\\windows\\syswow64\\notepad.exe"), 0);
+  EXPECT_GT(OpenNotepad("c:\\windows\\syswow64\\notepad.exe", std::to_string(notepad.Id())), 0);
 }
 
 TEST_F(Wow64BrowserScenario, A64BitProgramShowsItsPathTakesAPriorityAndEndsWhenTerminated) {
@@ -276,7 +278,7 @@ TEST_F(Wow64BrowserScenario, A64BitProgramShowsItsPathTakesAPriorityAndEndsWhenT
   // A 32-bit program reaches the 64-bit system folder by this name.
   e2e::Program notepad("C:\\windows\\sysnative\\notepad.exe", "", "");
   ASSERT_TRUE(notepad.Started());
-  const int line = OpenNotepad(notepad, "c:\\windows\\system32\\notepad.exe");
+  const int line = OpenNotepad("c:\\windows\\system32\\notepad.exe", std::to_string(notepad.Id()));
   ASSERT_GT(line, 0);
   RaisePriorityAndTerminate(notepad, line);
 }
@@ -291,20 +293,27 @@ struct Win9xBrowserScenario : BrowserScenario {
   }
 };
 
-TEST_F(Win9xBrowserScenario, ListsToolHelpProcessesWithHexIdsAndActsOnThem) {
+// The 9x family's id text: eight upper-case hexadecimal digits.
+std::string Hex8(DWORD id) {
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08lX", id);
+  return hex;
+}
+
+TEST_F(Win9xBrowserScenario, ListsToolHelpProcessesWithHexIds) {
   Expand("Processes");
   ExpectListsEveryToolHelpProcess();
   e2e::Program notepad(kNotepad, "", "");
   ASSERT_TRUE(notepad.Started());
-  ASSERT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") >= 0; }, 4000));
-  const int line = OpenDetail("notepad.exe");
+  EXPECT_GT(OpenNotepad("notepad.exe", Hex8(notepad.Id())), 0);
+}
+
+TEST_F(Win9xBrowserScenario, AProcessTakesAPriorityAndEndsWhenTerminated) {
+  Expand("Processes");
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  const int line = OpenNotepad("notepad.exe", Hex8(notepad.Id()));
   ASSERT_GT(line, 0);
-  const std::vector<std::string> rows = e2e::ListRows(detail);
-  ASSERT_GE(rows.size(), static_cast<std::size_t>(line + 9));
-  EXPECT_NE(rows[line + 1].find("notepad.exe"), std::string::npos) << rows[line + 1];
-  char hex[9];
-  std::snprintf(hex, sizeof hex, "%08lX", notepad.Id());
-  EXPECT_NE(rows[line + 2].find(hex), std::string::npos) << rows[line + 2];
   RaisePriorityAndTerminate(notepad, line);
 }
 
