@@ -114,7 +114,9 @@ wine_env() {
 # 64-bit Windows. Only where this kernel runs 32-bit code; false, saying so, elsewhere.
 wow64_env() {
   if [ "$WINE_ARCH" != 32 ]; then
-    echo "note: no 64-bit prefix pass: this machine cannot run 32-bit code"
+    local why="this machine cannot run 32-bit code"
+    [ -n "${RV_WINE_ARCH:-}" ] && why="RV_WINE_ARCH=$RV_WINE_ARCH"
+    echo "note: no 64-bit prefix pass, which needs 32-bit Wine ($why)"
     return 1
   fi
   export WINEPREFIX="$BUILD/wineprefix-wow64"

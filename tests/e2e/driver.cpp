@@ -370,8 +370,11 @@ std::vector<ProcessEntry> ToolHelpProcesses() {
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = ::Process32First(snapshot, &entry); more;
-       more = ::Process32Next(snapshot, &entry))
-    processes.push_back({entry.th32ProcessID, entry.szExeFile});
+       more = ::Process32Next(snapshot, &entry)) {
+    // The 9x family gives the whole path.
+    const std::string path = entry.szExeFile;
+    processes.push_back({entry.th32ProcessID, path.substr(path.find_last_of("\\:") + 1)});
+  }
   ::CloseHandle(snapshot);
   return processes;
 }

@@ -94,7 +94,7 @@ Pixels ScreenPixels(HWND window);
 bool In64BitSystem();
 bool OnWin9xFamily();
 
-// The processes tool help reports now: id and executable name.
+// The processes tool help reports now: id and executable file name.
 struct ProcessEntry {
   DWORD id;
   std::string name;
