@@ -77,7 +77,7 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       MCPUUsage1(cpu_usage_module_, services.timers),
       PopupMenu1(*this) {
   SetText(kApplicationTitle);
-  SetBounds(platform::RectOfSize(0, 0, kWidth, kHeight));
+  SetClientSizeWanted(kClientWidth, kClientHeight);
   SetFont(platform::Font{"MS Sans Serif", 8, platform::clWindowText, 0});
   SetBackground(WindowBackgroundTile());
   BuildTopBar();
@@ -91,7 +91,7 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
 }
 
 void TProcesessFrm::BuildTopBar() {
-  Panel4.SetBounds(platform::RectOfSize(0, 0, kWidth, 25));
+  Panel4.SetBounds(platform::RectOfSize(0, 0, kClientWidth, 25));
   Panel4.SetBevelInner(ui::Bevel::kLowered);
   Panel4.SetTile(TopBarTile());
   struct Placement {

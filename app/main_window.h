@@ -29,8 +29,9 @@ namespace app {
 
 class TProcesessFrm : public ui::Form {
  public:
-  static constexpr int kWidth = 585;
-  static constexpr int kHeight = 485;
+  // 585 x 485 in the frame of the layout (ui::kLayoutFrame).
+  static constexpr int kClientWidth = 585 - ui::kLayoutFrame.cx;
+  static constexpr int kClientHeight = 485 - ui::kLayoutFrame.cy;
 
   // `psapi` is the process status library, bound before the window exists.
   TProcesessFrm(Services services, ui::Application& application, snapshot::PsapiBinding& psapi);

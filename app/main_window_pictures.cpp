@@ -96,12 +96,14 @@ ui::Picture WindowBackgroundTile() {
 }
 
 ui::Picture NodeGlyph(bool expanded) {
-  // A bevelled button with a navy sign; the key colour around it takes the header's colour.
+  // A bevelled button with rounded corners and a navy sign. The corners keep the key colour,
+  // which takes the header's colour: the list treats the top-left pixel's colour as
+  // transparent, so the border must not start there.
   ui::Raster r(10, 10, kKey);
   r.Fill(1, 1, 9, 9, platform::Rgb(240, 240, 248));
-  r.Line(0, 0, 9, 0, platform::Rgb(112, 133, 190)),
-      r.Line(0, 0, 0, 9, platform::Rgb(112, 133, 190));
-  r.Line(0, 9, 9, 9, platform::Rgb(40, 48, 104)), r.Line(9, 0, 9, 9, platform::Rgb(40, 48, 104));
+  r.Line(1, 0, 8, 0, platform::Rgb(112, 133, 190)),
+      r.Line(0, 1, 0, 8, platform::Rgb(112, 133, 190));
+  r.Line(1, 9, 8, 9, platform::Rgb(40, 48, 104)), r.Line(9, 1, 9, 8, platform::Rgb(40, 48, 104));
   r.Line(2, 4, 7, 4, platform::clNavy), r.Line(2, 5, 7, 5, platform::clNavy);
   if (!expanded) r.Line(4, 2, 4, 7, platform::clNavy), r.Line(5, 2, 5, 7, platform::clNavy);
   return r.Take();

@@ -32,11 +32,10 @@ void TListSection::SetState(TListSectionState state) {
   // The rows go in or out before the state is stored (their place follows from the sections
   // before this one), and the list repaints once the state matches them again.
   TSectionListBox* box = Box();
-  if (box) box->BeginUpdate();
+  TSectionListBox::UpdateScope batch(box);
   if (box && state == lssExpanded) box->ExpandRows(*this);
   if (box && state == lssContracted) box->ContractRows(*this);
   state_ = state;
-  if (box) box->EndUpdate();
 }
 
 void TListSection::SetItemHeight(int height) {
@@ -49,13 +48,11 @@ void TListSection::SetItemHeight(int height) {
 void TListSection::SetSortDirection(TSortDirection direction) {
   sort_direction_ = direction;
   if (direction == sdNone || sub_items_.Count() == 0) return;
-  TSectionListBox* box = Box();
-  if (box) box->BeginUpdate();
+  TSectionListBox::UpdateScope batch(Box());
   const TListSectionState state = state_;
   SetState(lssContracted);
   sub_items_.Sort(direction);
   SetState(state);
-  if (box) box->EndUpdate();
 }
 
 std::int16_t TListSection::SubItemImageIndex(int index) const {

@@ -45,10 +45,9 @@ void TListSectionCollection::Clear() {
 
 void TListSectionCollection::Assign(const TListSectionCollection& from) {
   if (&from == this) return;
-  if (owner_) owner_->BeginUpdate();
+  TSectionListBox::UpdateScope batch(owner_);
   Clear();
   for (const auto& section : from.sections_) Add().Assign(*section);
-  if (owner_) owner_->EndUpdate();
 }
 
 }  // namespace controls

@@ -1,5 +1,6 @@
 #include "controls/section_list_box.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace controls {
@@ -43,10 +44,9 @@ void TSectionListBox::SetContractGlyph(ui::Picture picture) {
 void TSectionListBox::SetOneExpanded(bool v) {
   one_expanded_ = v;
   if (!v) return;
-  BeginUpdate();
+  UpdateScope batch(this);
   for (int i = 0; i < sections_.Count(); ++i)
     sections_.Item(i).SetState(i == 0 ? lssExpanded : lssContracted);
-  EndUpdate();
 }
 
 void TSectionListBox::SetSubItemHeight(int v) {
@@ -93,23 +93,39 @@ void TSectionListBox::BeginUpdate() {
 
 void TSectionListBox::EndUpdate() {
   if (update_count_ == 0) return;
+  // The batch is closed and redraw is back before anything that could fail, and before any
+  // repaint is asked for: a window that does not redraw keeps no invalid area.
   --update_count_;
-  if (update_count_ == 0) {
-    if (View()) View()->SetRedraw(true);
-    // A batch that changed nothing repaints nothing: the refresh runs one every second.
-    if (std::exchange(changed_, false)) {
-      Invalidate();
-      UpdateHorizontalExtent();
-    }
-  }
   if (--measuring_depth_ == 0) measuring_.reset();
+  if (update_count_ > 0) return;
+  if (View()) View()->SetRedraw(true);
+  const BatchChange change = std::exchange(batch_change_, BatchChange::kNone);
+  std::vector<int> rows = std::exchange(changed_rows_, {});
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // A batch that changed nothing repaints nothing: the refresh runs one every second. One that
+  // only rewrote some rows repaints those, without erasing the list under the others.
+  if (change == BatchChange::kWhole) {
+    Invalidate();
+  } else if (change == BatchChange::kRows) {
+    for (const int row : rows) RepaintRow(row);
+  }
+  if (change != BatchChange::kNone) UpdateHorizontalExtent();
+}
+
+TSectionListBox::UpdateScope::~UpdateScope() {
+  if (!box_) return;
+  try {
+    box_->EndUpdate();
+  } catch (...) {
+    // Only a repaint can have failed here: the batch was closed and redraw restored first.
+  }
 }
 
 void TSectionListBox::ContractAll() {
-  BeginUpdate();
+  UpdateScope batch(this);
   SetItemIndex(0);
   for (int i = 0; i < sections_.Count(); ++i) sections_.Item(i).SetState(lssContracted);
-  EndUpdate();
 }
 
 void TSectionListBox::ScrollSectionToTop(int section_index) {
@@ -161,10 +177,9 @@ void TSectionListBox::ToggleSection(int row) {
   }
   if (one_expanded_) {
     // A click on the expanded section keeps it expanded and reports it again.
-    BeginUpdate();
+    UpdateScope batch(this);
     for (int i = 0; i < sections_.Count(); ++i)
       sections_.Item(i).SetState(i == index ? lssExpanded : lssContracted);
-    EndUpdate();
   } else {
     section->SetState(lssExpanded);
   }
@@ -179,12 +194,18 @@ void TSectionListBox::RepaintUnlessUpdating() {
 }
 
 void TSectionListBox::NoteChange() {
-  if (update_count_ > 0) changed_ = true;
+  if (update_count_ > 0) batch_change_ = BatchChange::kWhole;
+}
+
+void TSectionListBox::NoteRowChange(int row) {
+  if (update_count_ == 0 || batch_change_ == BatchChange::kWhole) return;
+  batch_change_ = BatchChange::kRows;
+  changed_rows_.push_back(row);
 }
 
 void TSectionListBox::RepaintRow(int row) {
   if (update_count_ > 0) {
-    NoteChange();
+    NoteRowChange(row);
     return;
   }
   if (!HasRows() || row < 0 || row >= rows_->Count()) return;

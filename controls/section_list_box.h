@@ -5,6 +5,7 @@
 // then, and after it goes, the list keeps its sections only.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/list_section_collection.h"
 #include "controls/markup.h"
@@ -111,7 +112,8 @@ class TSectionListBox : public ui::ListBox {
   int TopIndex() const;
   void SetTopIndex(int row);
 
-  // Bulk changes: the list repaints once, when the outermost EndUpdate comes.
+  // Bulk changes: the list repaints once, when the outermost EndUpdate comes: only the rows
+  // whose looks changed when no row came or went, else the whole list.
   void BeginUpdate();
   void EndUpdate();
   int UpdateCount() const { return update_count_; }
@@ -200,6 +202,22 @@ class TSectionListBox : public ui::ListBox {
     TSectionListBox& box_;
   };
   struct RowPainter;
+  // BeginUpdate for one scope inside the control: the batch ends on every path, a throw
+  // included, so the list never stays without redraw. A null box is no batch.
+  class UpdateScope {
+   public:
+    explicit UpdateScope(TSectionListBox* box) : box_(box) {
+      if (box_) box_->BeginUpdate();
+    }
+    ~UpdateScope();
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+   private:
+    TSectionListBox* box_;
+  };
+  // What the current update batch changed.
+  enum class BatchChange { kNone, kRows, kWhole };
 
   // A tab stop being dragged on a header row: armed by hovering, active while the button is down.
   struct TabDrag {
@@ -217,8 +235,11 @@ class TSectionListBox : public ui::ListBox {
     RepaintUnlessUpdating();
   }
   void RepaintUnlessUpdating();
-  // Notes, inside an update batch, that the batch changed what the list shows.
+  // Notes, inside an update batch, that the batch changed what the list shows: rows came, went
+  // or moved, or something every row shows changed.
   void NoteChange();
+  // Notes, inside an update batch, that only `row`'s looks changed.
+  void NoteRowChange(int row);
   void RepaintRow(int row);
   void RepaintHeaderRow(const TListSection& section);
   void TabsChanged();
@@ -297,9 +318,10 @@ class TSectionListBox : public ui::ListBox {
 
   ui::ListRows* rows_ = nullptr;
   int update_count_ = 0;
-  bool changed_ = false;     // the current update batch changed something
-  bool rebuilding_ = false;  // rows go in or out in bulk: nothing is painted
-  bool destroying_ = false;  // the sections being freed leave the rows alone
+  BatchChange batch_change_ = BatchChange::kNone;
+  std::vector<int> changed_rows_;  // with kRows: the rows to repaint when the batch ends
+  bool rebuilding_ = false;        // rows go in or out in bulk: nothing is painted
+  bool destroying_ = false;        // the sections being freed leave the rows alone
   TabDrag tab_drag_;
   std::string anchor_;                  // the markup anchor under the mouse
   mutable PictureCache picture_cache_;  // filled as pictures are first needed

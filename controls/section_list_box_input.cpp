@@ -179,9 +179,8 @@ bool TSectionListBox::HeaderClickEnds(int row, platform::Point at) {
     return false;
   TListSection* section = SectionAtRow(row);
   if (section && section->SortShow()) {
-    BeginUpdate();
+    UpdateScope batch(this);
     section->SetSortDirection(section->SortDirection() == sdAscending ? sdDescending : sdAscending);
-    EndUpdate();
   }
   return true;
 }

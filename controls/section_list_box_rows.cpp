@@ -76,10 +76,13 @@ void TSectionListBox::AppendHeaderRow(const TListSection& section) {
 void TSectionListBox::SetHeaderRow(const TListSection& section) {
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index());
-  if (rows_->Text(row) == section.Caption() && rows_->Height(row) == section_height_) return;
-  NoteChange();
+  if (rows_->Height(row) != section_height_) {
+    NoteChange();  // the rows below move
+    rows_->SetHeight(row, section_height_);
+  }
+  if (rows_->Text(row) == section.Caption()) return;
+  NoteRowChange(row);
   rows_->SetText(row, section.Caption());
-  rows_->SetHeight(row, section_height_);
 }
 
 void TSectionListBox::RemoveSectionRows(const TListSection& section) {
@@ -110,6 +113,8 @@ void TSectionListBox::ExpandRows(const TListSection& section) {
 }
 
 void TSectionListBox::ContractRows(const TListSection& section) {
+  // The header's node shows the new state even when no row goes.
+  NoteChange();
   DeleteSubItemRows(section, 0, section.SubItems().Count());
 }
 
@@ -134,7 +139,7 @@ void TSectionListBox::SyncSubItemRowText(const TListSection& section, int index)
   const int row = FirstRowOfSection(section.Index()) + 1 + index;
   const std::string& text = section.SubItems().Strings(index);
   if (rows_->Text(row) == text) return;
-  NoteChange();
+  NoteRowChange(row);
   rows_->SetText(row, text);
 }
 

@@ -45,7 +45,7 @@ TLanguagesettings::TLanguagesettings(ui::Form* owner, platform::IniFiles& ini, s
 
 void TLanguagesettings::Build() {
   SetText("Languagesettings");
-  SetBounds(platform::RectOfSize(0, 0, kWidth, kHeight));
+  SetClientSizeWanted(kClientWidth, kClientHeight);
   SetFixedSize(true);
   SetDialogFrame(true);
   SetDesktopCentred(true);

@@ -37,8 +37,9 @@ inline constexpr std::array<LanguageChoice, 7> kLanguageChoices = {{
 
 class TLanguagesettings : public ui::Form {
  public:
-  static constexpr int kWidth = 177;
-  static constexpr int kHeight = 251;
+  // 177 x 251 in the frame of the layout (ui::kLayoutFrame).
+  static constexpr int kClientWidth = 169;
+  static constexpr int kClientHeight = 224;
 
   // Ok writes the chosen code to `ini_path`.
   TLanguagesettings(ui::Form* owner, platform::IniFiles& ini, std::string ini_path);

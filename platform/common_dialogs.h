@@ -15,6 +15,7 @@ constexpr std::uint32_t kOpenFileNameSize2000 = 88;
 constexpr std::uint32_t kOfnExNoPlacesBar = 1;
 constexpr std::uint32_t kOfnOverwritePrompt = 0x2;
 constexpr std::uint32_t kOfnHideReadOnly = 0x4;
+constexpr std::uint32_t kOfnNoChangeDir = 0x8;
 constexpr std::uint32_t kOfnPathMustExist = 0x800;
 
 // What GetSaveFileNameA is given, and the name it gives back.

@@ -6,16 +6,24 @@
 namespace platform {
 
 constexpr std::uint32_t kMoveFileReplaceExisting = 0x1;
+constexpr std::uint32_t kErrorFileExists = 80;
 constexpr std::uint32_t kErrorCallNotImplemented = 120;
 constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
 constexpr std::uint32_t kFileAttributeReadOnly = 0x1;
 
+// What became of a file to be made new.
+enum class NewFile {
+  kWritten,
+  kNotCreated,  // no file was made; GetLastError says why (kErrorFileExists: one is there)
+  kNotWritten,  // the file was made but not written whole; it is left as it is
+};
+
 class Files {
  public:
   virtual ~Files() = default;
-  // CreateFileA (create always) and WriteFile of all `bytes`; false when the file cannot be
-  // created or written whole (a part may then be left behind).
-  virtual bool WriteNewFile(const std::string& path, const std::string& bytes) = 0;
+  // CreateFileA with CREATE_NEW, which never opens a file that is already there, and WriteFile
+  // of all `bytes`.
+  virtual NewFile WriteNewFile(const std::string& path, const std::string& bytes) = 0;
   // MoveFileExA, bound at run time: systems of the 9x family have only a stub, and where the
   // entry is missing the call fails with kErrorCallNotImplemented.
   virtual bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) = 0;

@@ -2,6 +2,37 @@
 
 namespace report {
 
+namespace {
+
+// Names tried for the temporary file: "<target>.tmp", then "<target>.1.tmp", "<target>.2.tmp"...
+constexpr int kTemporaryNames = 100;
+
+std::string TemporaryName(const std::string& path, int attempt) {
+  return attempt == 0 ? path + ".tmp" : path + "." + std::to_string(attempt) + ".tmp";
+}
+
+// Writes `bytes` to a file made new beside `path`: its name, or empty when none could be made
+// and written (none is left then).
+std::string WriteTemporaryFile(platform::Files& files, const std::string& path,
+                               const std::string& bytes) {
+  for (int attempt = 0; attempt < kTemporaryNames; ++attempt) {
+    const std::string name = TemporaryName(path, attempt);
+    switch (files.WriteNewFile(name, bytes)) {
+      case platform::NewFile::kWritten:
+        return name;
+      case platform::NewFile::kNotWritten:
+        files.DeleteFileA(name);  // made by this call: ours to remove
+        return {};
+      case platform::NewFile::kNotCreated:
+        if (files.GetLastError() != platform::kErrorFileExists) return {};
+        break;  // another file has the name: it is left alone
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
 std::string ReportFileBytes(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes.append(line).append("\r\n");
@@ -16,11 +47,8 @@ bool WriteReportFile(platform::Files& files, const std::string& path,
   if (attributes != platform::kInvalidFileAttributes &&
       (attributes & platform::kFileAttributeReadOnly))
     return false;
-  const std::string temporary = path + ".tmp";
-  if (!files.WriteNewFile(temporary, ReportFileBytes(lines))) {
-    files.DeleteFileA(temporary);
-    return false;
-  }
+  const std::string temporary = WriteTemporaryFile(files, path, ReportFileBytes(lines));
+  if (temporary.empty()) return false;
   if (files.MoveFileExA(temporary, path, platform::kMoveFileReplaceExisting)) return true;
   // The 9x family cannot replace in one step: the old file goes first. Only there, so that on
   // other systems a refused replace (a read-only target) leaves the old file alone.

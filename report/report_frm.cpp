@@ -36,7 +36,7 @@ TReportFrm::TReportFrm(ui::Form* owner, const i18n::TextSource& texts, sel& sele
 
 void TReportFrm::Build() {
   SetText("Report");
-  SetBounds(platform::RectOfSize(0, 0, kWidth, kHeight));
+  SetClientSizeWanted(kClientWidth, kClientHeight);
   SetFixedSize(true);
   SetDialogFrame(true);
   SetDesktopCentred(true);
@@ -61,7 +61,8 @@ void TReportFrm::Build() {
     ReportSectionListBoxMouseUp(s, b, shift, x, y);
   };
 
-  MenuPanel.SetBounds(platform::RectOfSize(kWidth - kMenuWidth, 0, kMenuWidth, kHeight));
+  MenuPanel.SetBounds(
+      platform::RectOfSize(kClientWidth - kMenuWidth, 0, kMenuWidth, kClientHeight));
   MenuPanel.SetColor(kMenuColor);
   MenuPanel.SetTile(MenuPanelTile());
   struct Command {

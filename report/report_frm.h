@@ -20,8 +20,9 @@ struct ReportListPictures {
 
 class TReportFrm : public ui::Form {
  public:
-  static constexpr int kWidth = 310;
-  static constexpr int kHeight = 375;
+  // 310 x 375 in the frame of the layout (ui::kLayoutFrame).
+  static constexpr int kClientWidth = 310 - ui::kLayoutFrame.cx;
+  static constexpr int kClientHeight = 375 - ui::kLayoutFrame.cy;
 
   // The outcome of Print, Send and Save goes to `selection`.
   TReportFrm(ui::Form* owner, const i18n::TextSource& texts, sel& selection);

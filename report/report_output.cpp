@@ -30,6 +30,13 @@ bool IsHtmlFileName(const std::string& file_name) {
   return extension == ".HTM" || extension == ".HTML";
 }
 
+std::string MailDirectory(const std::string& module_path) {
+  const std::size_t slash = module_path.find_last_of("\\/");
+  if (slash == std::string::npos) return kMailDirectory;
+  // ".." is left to the system: folding it by hand goes wrong at a drive or share root.
+  return module_path.substr(0, slash + 1) + kMailDirectory;
+}
+
 void ReportOutput::OutputReport(std::uint8_t mode, std::vector<std::string> lines) {
   if (lines.empty()) return;
   const platform::SystemTime now = platform_.clock.GetLocalTime();
@@ -69,15 +76,17 @@ void ReportOutput::Print(const std::vector<std::string>& lines) {
 }
 
 void ReportOutput::Send(const std::vector<std::string>& lines) {
+  const std::string folder = MailDirectory(platform_.kernel.GetModuleFileNameA()) + "\\";
   const std::vector<std::string> html = HtmForm(lines);
-  if (!Write(kMailHtml, html)) return;
+  if (!Write(folder + kMailHtml, html)) return;
   // The text form of the HTM file: its "<TABLE>" line becomes an empty line.
   std::vector<std::string> text{""};
   const std::vector<std::string> body = TxtForm(lines);
   text.insert(text.end(), body.begin(), body.end());
-  if (!Write(kMailText, text)) return;
-  platform_.shell.ShellExecuteA(0, "", kMailProgram, kMailParameters, kMailDirectory,
-                                platform::kSwShowNormal);
+  if (!Write(folder + kMailText, text)) return;
+  // Started in its own folder, where the relative names it is given lead to the two files.
+  platform_.shell.ShellExecuteA(0, "", folder + kMailProgram, kMailParameters,
+                                folder.substr(0, folder.size() - 1), platform::kSwShowNormal);
 }
 
 bool ReportOutput::Write(const std::string& path, const std::vector<std::string>& lines) {

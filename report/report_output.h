@@ -17,10 +17,13 @@
 namespace report {
 
 inline constexpr char kSaveFilter[] = "Text files|*.txt|HTML files|*.htm|All files|*.*";
+// The mail module lives in "Rvmail" beside this module's folder.
 inline constexpr char kMailDirectory[] = "..\\Rvmail";
-inline constexpr char kMailProgram[] = "..\\Rvmail\\RvIMail.exe";
-inline constexpr char kMailHtml[] = "..\\Rvmail\\report.htm";
-inline constexpr char kMailText[] = "..\\Rvmail\\report.txt";
+inline constexpr char kMailProgram[] = "RvIMail.exe";
+inline constexpr char kMailHtml[] = "report.htm";
+inline constexpr char kMailText[] = "report.txt";
+// What the mail module is told: the two files as seen from its own folder, which it is started
+// in.
 inline constexpr char kMailParameters[] =
     "-rvinfo \" \" \"..\\Rvmail\\report.txt\" \"..\\Rvmail\\report.htm\"";
 
@@ -42,6 +45,11 @@ std::vector<std::string> FrameReport(std::vector<std::string> body, const i18n::
 
 // True for names the HTM form is saved under: ".htm" or ".html" in any case.
 bool IsHtmlFileName(const std::string& file_name);
+
+// The mail module's folder for a module at `module_path`: kMailDirectory from the module's own
+// folder, never from the current directory, which a file dialog or a caller may have moved.
+// Without a folder in the path the relative form is all there is.
+std::string MailDirectory(const std::string& module_path);
 
 class ReportOutput {
  public:

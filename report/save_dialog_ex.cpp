@@ -8,7 +8,9 @@ bool TSaveDialogEx::Execute(platform::WindowHandle owner) {
   request.filter = Filter;
   request.filter_index = static_cast<std::uint32_t>(FilterIndex);
   request.default_ext = DefaultExt;
-  request.flags = platform::kOfnHideReadOnly;
+  // The chosen folder must not become the current directory: the program's own files are
+  // found from its path, and nothing else the process does should move with a save.
+  request.flags = platform::kOfnHideReadOnly | platform::kOfnNoChangeDir;
   request.file_name = FileName;
   platform::OsVersionInfo version;
   if (kernel_.GetVersionExA(version) && version.platform_id == platform::kVerPlatformWin32Nt &&

@@ -15,6 +15,10 @@ namespace ui {
 
 class Form;
 
+// The frame the forms' outer sizes were laid out with: a 4-pixel border on each side and a
+// 19-pixel caption. A form known by its outer size asks for the client area this frame left.
+inline constexpr platform::Size kLayoutFrame{8, 27};
+
 // Results of a modal form, with the system's ordinal values.
 enum TModalResult {
   mrNone = 0,
@@ -74,8 +78,8 @@ class Form : public Component {
   bool DesktopCentred() const { return desktop_centred_; }
   void SetDesktopCentred(bool centred) { desktop_centred_ = centred; }
 
-  // A form may be sized by its client area instead of its frame: the host then sizes the frame
-  // around it when it makes the window.
+  // A form is sized by its client area, where its layout lies: the host sizes the frame around
+  // it when it makes the window, so the layout fits whatever frame the system draws.
   const platform::Size& ClientSizeWanted() const { return client_size_wanted_; }
   void SetClientSizeWanted(int width, int height) { client_size_wanted_ = {width, height}; }
 

@@ -18,14 +18,15 @@ using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 
 }  // namespace
 
-bool Win32Files::WriteNewFile(const std::string& path, const std::string& bytes) {
+platform::NewFile Win32Files::WriteNewFile(const std::string& path, const std::string& bytes) {
   UniqueHandle<FileHandleTraits> file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
+                                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return platform::NewFile::kNotCreated;
   DWORD written = 0;
-  return ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                     nullptr) &&
-         written == bytes.size();
+  const bool whole =
+      ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
+  return whole ? platform::NewFile::kWritten : platform::NewFile::kNotWritten;
 }
 
 bool Win32Files::MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) {

@@ -6,7 +6,7 @@ namespace platform::win32 {
 
 class Win32Files : public platform::Files {
  public:
-  bool WriteNewFile(const std::string& path, const std::string& bytes) override;
+  platform::NewFile WriteNewFile(const std::string& path, const std::string& bytes) override;
   bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
   bool MoveFileA(const std::string& from, const std::string& to) override;
   bool DeleteFileA(const std::string& path) override;

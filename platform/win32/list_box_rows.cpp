@@ -1,6 +1,9 @@
 #include "platform/win32/list_box_rows.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
 
@@ -42,22 +45,48 @@ std::string ListBoxRows::Text(int index) const {
 
 void ListBoxRows::SetText(int index, const std::string& text) {
   if (!Has(index)) return;
-  // A list box item's text can only be replaced by deleting and inserting it again.
+  // A list box item's text can only be replaced by deleting and inserting it again, and the box
+  // repaints from there down each time: it does not redraw meanwhile, and afterwards, when it
+  // was redrawing, only the row is repainted. An owner-drawn row covers all of its rectangle,
+  // so nothing is erased under it.
   const int tag = Tag(index);
   const int height = Height(index);
   const bool selected = RowSelected(index);
   const bool was_current = Selected() == index;
   const int top = TopRow();
-  Send(WM_SETREDRAW, FALSE);
+  const bool redraw = redraw_;
+  SetRedraw(false);
   Send(LB_DELETESTRING, static_cast<WPARAM>(index));
   Insert(index, text, tag, height);
+  if (TopRow() != top) scrolled_ = true;
   if (selected) SetRowSelected(index, true);
   if (was_current && !MultiSelect()) SetSelected(index);
   SetTopRow(top);
-  Send(WM_SETREDRAW, TRUE);
+  if (!redraw) return;
+  SetRedraw(true);
   RECT rect;
   if (Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)) != LB_ERR)
-    ::InvalidateRect(list_, &rect, TRUE);
+    ::InvalidateRect(list_, &rect, FALSE);
+}
+
+void ListBoxRows::SetRedraw(bool redraw) {
+  if (!redraw) {
+    redraw_ = false;
+    Send(WM_SETREDRAW, FALSE);
+    return;
+  }
+  if (redraw_) return;
+  redraw_ = true;
+  UniqueRegion due(::CreateRectRgn(0, 0, 0, 0));
+  const int due_kind = due ? ::GetUpdateRgn(list_, due.Get(), FALSE) : ERROR;
+  Send(WM_SETREDRAW, TRUE);
+  if (std::exchange(scrolled_, false) || due_kind == ERROR) {
+    ::InvalidateRect(list_, nullptr, TRUE);
+    return;
+  }
+  ::ValidateRect(list_, nullptr);
+  // Whether what was due asked for an erase is not known: it gets one.
+  if (due_kind != NULLREGION) ::InvalidateRgn(list_, due.Get(), TRUE);
 }
 
 int ListBoxRows::Tag(int index) const {

@@ -14,6 +14,11 @@ class ListBoxRows : public ui::ListRows {
   // The height WM_MEASUREITEM answers for the row being inserted.
   int PendingHeight() const { return pending_height_; }
 
+  // WM_SETREDRAW. Turned back on, the box would repaint itself whole, erasing, after any change
+  // made meanwhile; the list repaints what it changed itself, so only what was already due
+  // stays due (unless the box scrolled meanwhile: then all of it is repainted).
+  void SetRedraw(bool redraw);
+
   int Count() const override;
   void Insert(int index, const std::string& text, int tag, int height) override;
   void Delete(int index) override;
@@ -44,6 +49,8 @@ class ListBoxRows : public ui::ListRows {
 
   HWND list_;
   int pending_height_ = 0;
+  bool redraw_ = true;
+  bool scrolled_ = false;  // the first visible row moved while redraw was off
 };
 
 }  // namespace platform::win32

@@ -59,6 +59,7 @@ using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 
 struct MemoryDcTraits {
   using Value = HDC;

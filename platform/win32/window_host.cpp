@@ -123,7 +123,10 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
   std::unique_ptr<platform::Canvas> MeasuringCanvas() override;
   void ComponentGone() override { component = nullptr; }
   void SetRedraw(bool redraw) override {
-    ::SendMessageA(window, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    if (rows)
+      rows->SetRedraw(redraw);  // a list box's rows keep track of it
+    else
+      ::SendMessageA(window, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
   }
   int VerticalScrollBarWidth() const override { return ::GetSystemMetrics(SM_CXVSCROLL); }
   void SetHint(const std::string& hint) override;
@@ -625,7 +628,9 @@ void Win32WindowHost::RunModal(ui::Form& form) {
   bool quit = false;
   WPARAM exit_code = 0;
   MSG message;
-  while (form.ModalResult() == ui::mrNone && ::IsWindow(dialog) && ::IsWindowVisible(dialog)) {
+  // Only the dialog's own close, OK or Cancel ends it: hidden it may be for a while, as the
+  // system hides owned windows while their owner is minimised and shows them with it again.
+  while (form.ModalResult() == ui::mrNone && ::IsWindow(dialog)) {
     const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
     if (got == 0) {
       quit = true;  // the application ends: leave, and let the outer loop see it too

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "app/main_window_pictures.h"
 #include "app/program.h"
 #include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_image_list.h"
@@ -69,11 +72,17 @@ TEST_F(MainWindowFixture, FrameIsFixedCentredAndCaptioned) {
   app::TProcesessFrm form(Services(), application, psapi);
   EXPECT_EQ(form.Text(), "Ravo Info Process");
   EXPECT_EQ(form.ClassName(), "TProcesessFrm");
-  EXPECT_EQ(form.Width(), 585);
-  EXPECT_EQ(form.Height(), 485);
+  EXPECT_EQ(form.ClientSizeWanted(), (platform::Size{577, 458}));
   EXPECT_TRUE(form.FixedSize());
   EXPECT_EQ(form.Font().name, "MS Sans Serif");
   EXPECT_EQ(form.Font().size, 8);
+}
+
+TEST(MainWindowPictures, NodeGlyphsLoseOnlyTheirCornersWhenDrawnTransparently) {
+  for (const bool expanded : {false, true}) {
+    const ui::Picture glyph = app::NodeGlyph(expanded);
+    EXPECT_EQ(std::count(glyph.pixels.begin(), glyph.pixels.end(), ui::TransparentColor(glyph)), 4);
+  }
 }
 
 TEST_F(MainWindowFixture, ButtonsSitAtTheirPlacesOnTheTopBar) {

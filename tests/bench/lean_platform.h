@@ -21,7 +21,7 @@ struct LeanProcess {
   std::string path;
   std::uint32_t priority;
   bool can_open;
-  std::uint64_t creation = 0;  // another program under the same id starts anew
+  platform::ProcessTimes times{};  // another program under the same id has another creation
 };
 
 struct LeanWindow {
@@ -49,7 +49,7 @@ inline LeanSystem::LeanSystem(int process_count, int window_count) {
     std::string path = i % 20 == 7 ? std::string()
                                    : "C:\\Program Files\\Vendor " + std::to_string(i % 37) +
                                          "\\Application\\program" + std::to_string(i) + ".exe";
-    processes.push_back({id, std::move(path), kClasses[i % 6], i % 10 != 3});
+    processes.push_back({id, std::move(path), kClasses[i % 6], i % 10 != 3, {}});
     pids.push_back(id);
   }
   for (int i = 0; i < window_count; ++i) {
@@ -93,8 +93,7 @@ class LeanKernel : public platform::Kernel {
   }
   bool GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) override {
     if (process == 0) return false;
-    times = {};
-    times.creation = system_.processes[process - 1].creation;
+    times = system_.processes[process - 1].times;
     return true;
   }
   bool TerminateProcess(platform::Handle, std::uint32_t) override { return false; }
@@ -209,7 +208,9 @@ class LeanNativeSystemInfo : public platform::NativeSystemInfo {
     for (std::size_t i = 0; i < processes.size(); ++i) {
       const LeanProcess& p = system_.processes[i];
       processes[i].id = p.id;
-      processes[i].creation = p.creation;
+      processes[i].creation = p.times.creation;
+      processes[i].user = p.times.user;
+      processes[i].kernel = p.times.kernel;
       processes[i].image_name.assign(p.path, p.path.rfind('\\') + 1);
     }
     return platform::kStatusSuccess;

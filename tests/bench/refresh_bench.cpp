@@ -1,7 +1,7 @@
 // Cost of one whole NT refresh tick on a lean fake platform: the snapshot, then both lists
 // brought in step, with the detail list showing the processes and one of them expanded. Beside
-// the time, the list edits and repaints a tick makes: a tick in which nothing changed must make
-// none.
+// the time, the list edits and repaints a tick makes and the rows they cover: a tick in which
+// nothing changed must make none, one in which the open process only ran its two time lines.
 #include <benchmark/benchmark.h>
 
 #include "browser/process_browser.h"
@@ -55,7 +55,7 @@ struct Viewer : Platform {
     psapi.Load();
     Tick();
     left.Sections().Item(1).SetState(controls::lssExpanded);
-    browser.SectionListBox1SubItemClick(1, 3);  // the processes, one of them open
+    browser.SectionListBox1SubItemClick(1, kOpenProcess);  // the processes, one of them open
   }
   void Tick() {
     processes.CollectNtProcessIds();
@@ -72,7 +72,20 @@ struct Viewer : Platform {
            static_cast<long>(left_view.invalidated_rects.size() +
                              detail_view.invalidated_rects.size());
   }
+  // Rows repainted: one per row rectangle, every row in sight for a whole list.
+  long RowsRepainted() const {
+    auto rows = [](const fakes::FakeView& view, const CountingRows& list) {
+      long in_sight = 0;
+      while (list.RowRect(list.top + in_sight).top < kListHeight &&
+             list.top + in_sight < list.Count())
+        ++in_sight;
+      return view.invalidations * in_sight + static_cast<long>(view.invalidated_rects.size());
+    };
+    return rows(left_view, left_rows) + rows(detail_view, detail_rows);
+  }
 
+  static constexpr int kOpenProcess = 4;
+  static constexpr int kListHeight = 329;
   NoShell shell;
   snapshot::PsapiBinding psapi{kernel, status};
   snapshot::ProcessSnapshot snapshot;
@@ -86,31 +99,41 @@ struct Viewer : Platform {
 };
 
 // state.range(0) processes; state.range(1) 0 for a quiet system, 1 for one process that
-// changes its program at every tick.
+// changes its program at every tick, 2 for the expanded process using the processor.
 void RefreshTick(benchmark::State& state) {
   Viewer v(static_cast<int>(state.range(0)), 200);
-  const bool changing = state.range(1) != 0;
   const std::string paths[] = {"C:\\bin\\one.exe", "C:\\bin\\other.exe"};
+  // The process the expanded section shows (process ids are 8, 12, 16, ...).
+  const std::uint32_t open_id = v.snapshot.processes()[Viewer::kOpenProcess].id;
+  platform::ProcessTimes& busy = v.system.processes[(open_id - 8) / 4].times;
   long ticks = 0;
   const long edits = v.Edits();
   const long repaints = v.Repaints();
+  const long rows = v.RowsRepainted();
   for (auto _ : state) {
-    if (changing) {
+    if (state.range(1) == 1) {
       v.system.processes[10].path = paths[ticks % 2];
-      ++v.system.processes[10].creation;
+      ++v.system.processes[10].times.creation;
+    }
+    if (state.range(1) == 2) {
+      busy.user += 6'000'000;  // 0.6 s of a 1 s tick
+      busy.kernel += 2'000'000;
     }
     v.Tick();
     ++ticks;
   }
   state.counters["edits/tick"] = static_cast<double>(v.Edits() - edits) / ticks;
   state.counters["repaints/tick"] = static_cast<double>(v.Repaints() - repaints) / ticks;
+  state.counters["rows repainted/tick"] = static_cast<double>(v.RowsRepainted() - rows) / ticks;
 }
 
 BENCHMARK(RefreshTick)
     ->Args({1000, 0})
     ->Args({1000, 1})
+    ->Args({1000, 2})
     ->Args({16383, 0})
     ->Args({16383, 1})
+    ->Args({16383, 2})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 #include <vector>
 
 #include "controls/section_list_box_error.h"
@@ -147,6 +148,76 @@ TEST(SectionListMeasure, RowsAreMeasuredOnceAndOneMarkRepaintsOneRow) {
   EXPECT_EQ(f.view.invalidations, whole);
   ASSERT_EQ(f.view.invalidated_rects.size(), 1u);
   EXPECT_EQ(f.view.invalidated_rects[0], f.rows.RowRect(2));
+}
+
+TEST(SectionListBatch, RewrittenRowsRepaintAloneAndRowsThatComeOrGoRepaintTheList) {
+  using Edit = std::function<void(controls::TSectionListStrings&, TSectionListBox&)>;
+  const struct {
+    const char* name;
+    Edit edit;  // of section "0"'s sub-items, rows 1 and 2
+    const char* repainted;
+  } cases[] = {
+      {"one line", [](auto& items, auto&) { items.SetString(1, "x"); }, "2"},
+      {"two lines, one twice",
+       [](auto& items, auto&) {
+         items.SetString(1, "x"), items.SetString(0, "y"), items.SetString(1, "z");
+       },
+       "1 2"},
+      {"caption", [](auto&, auto& l) { l.Sections().Item(1).SetCaption("one"); }, "3"},
+      {"line added", [](auto& items, auto&) { items.Add("0.2"); }, "list"},
+      {"rewritten, then a line gone",
+       [](auto& items, auto&) { items.SetString(1, "x"), items.Delete(0); }, "list"},
+      {"empty section contracted",
+       [](auto&, auto& l) { l.Sections().Item(2).SetState(controls::lssContracted); }, "list"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ListFixture f;
+    f.AddThree();
+    const int whole = f.view.invalidations;
+    f.view.invalidated_rects.clear();
+    f.list.BeginUpdate();
+    c.edit(f.list.Sections().Item(0).SubItems(), f.list);
+    f.list.EndUpdate();
+    std::string repainted = f.view.invalidations > whole ? "list" : "";
+    for (const platform::Rect& r : f.view.invalidated_rects)
+      repainted += (repainted.empty() ? "" : " ") + std::to_string(f.rows.RowAtPoint({0, r.top}));
+    EXPECT_EQ(repainted, c.repainted);
+    EXPECT_EQ(f.view.lost_invalidations, 0);  // all asked once redraw was back
+  }
+}
+
+// Rows whose insertion fails on demand, as an allocation can.
+struct FailingRows : fakes::VectorRows {
+  using VectorRows::VectorRows;
+  bool fail = false;
+  void Insert(int index, const std::string& text, int tag, int height) override {
+    if (fail) throw std::bad_alloc();
+    VectorRows::Insert(index, text, tag, height);
+  }
+};
+
+TEST(SectionListBatch, AThrowInsideTheListsOwnBatchLeavesTheListAlive) {
+  TSectionListBox other{"Other", nullptr};
+  other.Sections().Add().SetCaption("copy");
+  const std::function<void(TSectionListBox&)> edits[] = {
+      [](auto& l) { l.Sections().Item(1).SetState(controls::lssExpanded); },
+      [](auto& l) { l.Sections().Item(0).SetSortDirection(controls::sdDescending); },
+      [](auto& l) { l.ToggleSection(3); },
+      [&](auto& l) { l.Sections().Assign(other.Sections()); },
+  };
+  for (const auto& edit : edits) {
+    ListFixture f(false);
+    FailingRows rows(slb_test::kClientWidth);
+    f.list.AttachRows(&rows);
+    f.AddThree();
+    rows.fail = true;
+    EXPECT_THROW(edit(f.list), std::bad_alloc);
+    EXPECT_TRUE(f.view.redraw);
+    const int whole = f.view.invalidations;
+    f.list.Sections().Item(0).SetColor(platform::clRed);  // a later change repaints
+    EXPECT_EQ(f.view.invalidations, whole + 1);
+  }
 }
 
 // Clicks and keys, with every event written to a log.

@@ -77,6 +77,10 @@ TEST(LanguageDialog, GermanAndYesRestartsTheModuleStandAloneInGerman) {
   HWND dialog = run.Open("Language", "TLanguagesettings");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(e2e::WindowText(dialog), "Languagesettings");
+  RECT client;
+  ::GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, 169);
+  EXPECT_EQ(client.bottom, 224);
   ::Sleep(300);
   e2e::SaveScreenshot(dialog, run.suite + "language-dialog.bmp");
 

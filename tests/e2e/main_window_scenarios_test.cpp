@@ -69,10 +69,11 @@ TEST(MainWindow, ThroughTheBaseModuleShowsTheFixedWindowWithEnglishCaptions) {
   ASSERT_NE(window, nullptr);
 
   EXPECT_EQ(e2e::WindowText(window), "Ravo Info Process");
-  RECT r;
-  ::GetWindowRect(window, &r);
-  EXPECT_EQ(r.right - r.left, 585);
-  EXPECT_EQ(r.bottom - r.top, 485);
+  // 585 x 485 in the frame of the layout: this system's frame goes around the same client area.
+  RECT client;
+  ::GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 577);
+  EXPECT_EQ(client.bottom, 458);
   const LONG style = ::GetWindowLongA(window, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);

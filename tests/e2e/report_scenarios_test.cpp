@@ -148,7 +148,7 @@ TEST_F(ReportScenario, SavedAsTextAndHtmlThroughTheSaveDialog) {
   ::SetFileAttributesA(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST_F(ReportScenario, SentToTheMailModuleAndPrinted) {
+TEST_F(ReportScenario, SentToTheMailModuleAfterASaveElsewhereAndPrinted) {
   // The mail module lies beside the module's directory, as the suite installs it.
   ::CreateDirectoryA((suite + "Rvmail").c_str(), nullptr);
   ASSERT_TRUE(::CopyFileA((e2e::DistDirectory() + "Rvmail\\RvIMail.exe").c_str(),
@@ -156,6 +156,12 @@ TEST_F(ReportScenario, SentToTheMailModuleAndPrinted) {
   e2e::Program notepad(kNotepad, "", "");
   ASSERT_TRUE(notepad.Started());
   ::Sleep(1500);  // a refresh tick lists it
+  // A save into a folder at another depth first: the send must not follow it there.
+  const std::string elsewhere = suite + "saved\\deeper\\";
+  ::CreateDirectoryA((suite + "saved").c_str(), nullptr);
+  ::CreateDirectoryA(elsewhere.c_str(), nullptr);
+  Save(elsewhere + "first.txt");
+  ASSERT_TRUE(WaitFor([&] { return !FileBytes(elsewhere + "first.txt").empty(); }, 5000));
   Report("notepad.exe", "Send");
   HWND mail = e2e::WaitForWindow("TRvIMailFrm", 0, milliseconds(20000));
   ASSERT_NE(mail, nullptr);

@@ -111,12 +111,12 @@ class FakeFiles : public platform::Files {
   std::vector<std::string> unwritable_directories;  // prefixes where nothing can be created
   bool has_move_file_ex = true;                     // false: a 9x system's stub
 
-  bool WriteNewFile(const std::string& path, const std::string& bytes) override {
+  platform::NewFile WriteNewFile(const std::string& path, const std::string& bytes) override {
     for (const std::string& dir : unwritable_directories)
-      if (path.starts_with(dir)) return Fail(3);
-    if (IsReadOnly(path)) return Fail(5);
+      if (path.starts_with(dir)) return NotCreated(3);
+    if (files.count(path)) return NotCreated(platform::kErrorFileExists);
     files[path] = bytes;
-    return true;
+    return platform::NewFile::kWritten;
   }
   bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override {
     if (!has_move_file_ex) return Fail(platform::kErrorCallNotImplemented);
@@ -158,6 +158,10 @@ class FakeFiles : public platform::Files {
   bool Fail(std::uint32_t error) {
     last_error = error;
     return false;
+  }
+  platform::NewFile NotCreated(std::uint32_t error) {
+    last_error = error;
+    return platform::NewFile::kNotCreated;
   }
 };
 

@@ -12,6 +12,8 @@ class FakeView : public ui::ComponentView {
  public:
   int invalidations = 0;  // whole-component repaints
   std::vector<platform::Rect> invalidated_rects;
+  // Repaints asked for while redraw was off: a window that does not redraw drops them.
+  int lost_invalidations = 0;
   bool captured = false;
   bool focused = false;
   bool gone = false;
@@ -21,8 +23,13 @@ class FakeView : public ui::ComponentView {
   void SetText(const std::string&) override {}
   void SetBounds(const platform::Rect&) override {}
   void SetVisible(bool) override {}
-  void Invalidate() override { ++invalidations; }
-  void InvalidateRect(const platform::Rect& rect) override { invalidated_rects.push_back(rect); }
+  void Invalidate() override { ++(redraw ? invalidations : lost_invalidations); }
+  void InvalidateRect(const platform::Rect& rect) override {
+    if (redraw)
+      invalidated_rects.push_back(rect);
+    else
+      ++lost_invalidations;
+  }
   void SetCapture(bool capture) override { captured = capture; }
   void SetFocus() override { focused = true; }
   bool Focused() const override { return focused; }

@@ -63,8 +63,7 @@ TEST_F(ReportFrmFixture, ButtonsChooseTheModeAndCollectTheTicks) {
       EXPECT_EQ(frm.Text(), "T50200");
       EXPECT_EQ(frm.PrintBtn.Text() + frm.SendBtn.Text() + frm.SaveBtn.Text() + frm.CloseBtn.Text(),
                 "T50100T50102T50101T52");
-      EXPECT_EQ(frm.Width(), 310);
-      EXPECT_EQ(frm.Height(), 375);
+      EXPECT_EQ(frm.ClientSizeWanted(), (platform::Size{302, 348}));
       auto& sections = frm.ReportSectionListBox.Sections();
       EXPECT_EQ(sections.Item(1).ControlType(), controls::scCheckbox);
       EXPECT_EQ(sections.Item(1).State(), controls::lssContracted);

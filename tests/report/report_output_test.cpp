@@ -134,51 +134,61 @@ TEST_F(ReportFixture, SavedFormFollowsTheNameAndFramesTheBody) {
   EXPECT_EQ(asked.filter, "Text files|*.txt|HTML files|*.htm|All files|*.*");
   EXPECT_EQ(asked.default_ext, "txt");
   EXPECT_EQ(asked.filter_index, 1u);
+  // The folder chosen must not become the current directory.
+  EXPECT_TRUE(asked.flags & platform::kOfnNoChangeDir);
 }
 
-TEST_F(ReportFixture, SendWritesBothFilesThenStartsTheMailModule) {
+TEST_F(ReportFixture, SendWritesBothFilesBesideTheModuleThenStartsTheMailModuleThere) {
+  // Whatever the current directory is, the mail folder is found from the module's own path.
+  kernel.executable_path = "D:\\Suite\\Process\\RvProcesess.exe";
+  const std::string folder = "D:\\Suite\\Process\\..\\Rvmail";
   output.OutputReport(report::kModeSend, {"<FONT size=\"8\">a &&<Z></Z> b</FONT>"});
-  const std::string& txt = files.files["..\\Rvmail\\report.txt"];
+  EXPECT_EQ(files.files.size(), 2u);
+  const std::string& txt = files.files[folder + "\\report.txt"];
   EXPECT_EQ(txt.substr(0, 20), "\r\nRavo Info Report\r\n");
   EXPECT_NE(txt.find("\r\na & b\r\n"), std::string::npos);
-  EXPECT_NE(files.files["..\\Rvmail\\report.htm"].find("<TR><TD><FONT size=\"2\">a &amp; b</FONT>"),
+  EXPECT_NE(files.files[folder + "\\report.htm"].find("<TR><TD><FONT size=\"2\">a &amp; b</FONT>"),
             std::string::npos);
   ASSERT_EQ(shell.calls.size(), 1u);
   const fakes::FakeShell::Call& call = shell.calls[0];
   EXPECT_EQ(call.owner, 0u);
   EXPECT_EQ(call.verb, "");
-  EXPECT_EQ(call.file, "..\\Rvmail\\RvIMail.exe");
+  EXPECT_EQ(call.file, folder + "\\RvIMail.exe");
+  // The mail module reads the relative names from its own folder, where it is started.
   EXPECT_EQ(call.parameters, "-rvinfo \" \" \"..\\Rvmail\\report.txt\" \"..\\Rvmail\\report.htm\"");
-  EXPECT_EQ(call.directory, "..\\Rvmail");
+  EXPECT_EQ(call.directory, folder);
   EXPECT_EQ(call.show, platform::kSwShowNormal);
 }
 
-TEST_F(ReportFixture, AFailedWriteKeepsTheEarlierFileAndIsShown) {
+TEST_F(ReportFixture, AFailedWriteKeepsTheEarlierFileAndIsShownAndNoOtherFileIsTouched) {
+  // Files with the names a temporary file could take: none is written over or removed.
+  const std::map<std::string, std::string> beside = {{"C:\\r.txt.tmp", "x"},
+                                                     {"C:\\r.txt.1.tmp", "y"}};
   struct Case {
     const char* name;
     bool move_file_ex;  // false: the 9x family
     bool read_only;
-    const char* after;
-  } cases[] = {{"NT replaces", true, false, "new"},
-               {"NT, read-only target", true, true, "old"},
-               {"9x replaces", false, false, "new"},
-               {"9x, read-only target", false, true, "old"}};
+  } cases[] = {{"NT replaces", true, false},
+               {"NT, read-only target", true, true},
+               {"9x replaces", false, false},
+               {"9x, read-only target", false, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     files = {};
-    ui.messages.clear();
     files.has_move_file_ex = c.move_file_ex;
+    files.files = beside;
     files.files["C:\\r.txt"] = "old";
     if (c.read_only) files.read_only = {"C:\\r.txt"};
     EXPECT_EQ(report::WriteReportFile(files, "C:\\r.txt", {"new"}), !c.read_only);
-    EXPECT_EQ(files.files,
-              (std::map<std::string, std::string>{{"C:\\r.txt", c.read_only ? "old" : "new\r\n"}}));
+    std::map<std::string, std::string> expected = beside;
+    expected["C:\\r.txt"] = c.read_only ? "old" : "new\r\n";
+    EXPECT_EQ(files.files, expected);
   }
   files = {};
-  files.unwritable_directories = {"..\\Rvmail"};
+  files.unwritable_directories = {"C:\\Suite\\Process\\..\\Rvmail"};
   output.OutputReport(report::kModeSend, {"x"});
   ASSERT_EQ(ui.MessageTexts().size(), 1u);
-  EXPECT_EQ(ui.MessageTexts()[0], "Cannot create file ..\\Rvmail\\report.htm");
+  EXPECT_EQ(ui.MessageTexts()[0], "Cannot create file C:\\Suite\\Process\\..\\Rvmail\\report.htm");
   EXPECT_TRUE(shell.calls.empty());
 }
 

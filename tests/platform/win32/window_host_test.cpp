@@ -177,13 +177,13 @@ TEST(Win32WindowHost, FailingPaintTimerAndEnumerationAreReportedOnceAndTheProgra
   EXPECT_EQ(visited, 1);
 }
 
-TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsAndDrawnByTheComponent) {
+TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsDrawnByTheComponentAndRepaintedAlone) {
   struct List : ui::ListBox {
     using ui::ListBox::ListBox;
     ui::ListRows* rows = nullptr;
-    int drawn = 0;
+    int drawn = 0, erased = 0;
     void AttachRows(ui::ListRows* attached) override { rows = attached; }
-    void PaintBackground(platform::Canvas&, const platform::Rect&) override {}
+    void PaintBackground(platform::Canvas&, const platform::Rect&) override { ++erased; }
     void DrawRow(platform::Canvas&, const ui::RowPaint&) override { ++drawn; }
   };
   Win32WindowHost host(::GetModuleHandleA(nullptr));
@@ -208,9 +208,51 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsAndDrawnByTheComponent) {
   EXPECT_EQ(list.rows->Height(2), 26);
   EXPECT_EQ(list.rows->RowRect(1).top, 20);
   EXPECT_EQ(list.rows->RowAtPoint({5, 45}), 2);
+
+  // A rewritten row alone is repainted, without an erase, whatever the redraw state.
+  PumpUntil([] { return false; }, 300);
+  ::UpdateWindow(box);
+  auto due = [&] {  // the area the next repaint covers, and whether it erases
+    RECT r{};
+    const bool any = ::GetUpdateRect(box, &r, FALSE);
+    list.erased = 0;
+    ::UpdateWindow(box);
+    if (!any) return std::string("nothing");
+    return std::to_string(r.top) + ".." + std::to_string(r.bottom) + (list.erased ? " erased" : "");
+  };
   list.rows->SetText(1, "Calculator");
+  EXPECT_EQ(due(), "20..38");
   EXPECT_EQ(list.rows->Text(1), "Calculator");
   EXPECT_EQ(list.rows->Height(1), 18);
+  list.View()->SetRedraw(false);  // a batch: the list repaints what it changed at its end
+  list.rows->SetText(2, "Services");
+  EXPECT_EQ(due(), "nothing");
+  list.View()->SetRedraw(true);
+  EXPECT_EQ(due(), "nothing");
+}
+
+TEST(Win32WindowHost, AModalDialogHiddenWithItsMinimisedOwnerStaysOpenUntilItsOwnClose) {
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  Win32TimerService timers(host);
+  TestForm main;
+  ASSERT_TRUE(host.CreateWindows(main));
+  TestForm dialog(&main);
+  ui::Timer user(timers);
+  user.SetInterval(20);
+  int step = 0;
+  // A minimised window's owned windows are hidden and come back with it, as ShowOwnedPopups
+  // hides and shows them (Wine without a window manager leaves them be).
+  user.OnTimer = [&] {
+    if (step < 2)
+      ::ShowOwnedPopups(reinterpret_cast<HWND>(main.Handle()), step == 1);
+    else if (step == 2)
+      ::PostMessageA(reinterpret_cast<HWND>(dialog.Handle()), WM_CLOSE, 0, 0);
+    ++step;
+  };
+  user.SetEnabled(true);
+  EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+  user.SetEnabled(false);
+  EXPECT_GE(step, 3);  // open until its own close box
 }
 
 TEST(Win32WindowHost, AHintIsTheTipOfItsComponentsWindow) {
