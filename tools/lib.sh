@@ -48,7 +48,8 @@ ensure_packages() {
   fi
   case "$WINE_ARCH" in
     32)
-      install_packages libcups2:i386
+      # wine64 serves the 64-bit prefix that the shipped suite also runs in.
+      install_packages libcups2:i386 wine64
       WINE=/usr/lib/wine/wine
       TEST_BUILD="$BUILD/win32"
       DIST="$BUILD/dist"
@@ -75,12 +76,14 @@ announce_wine_arch() {
   echo "note: Wine tests run the 64-bit build under $WINE ($why); the shipped suite is build/dist"
 }
 
-wine_env() {
-  # A 64-bit prefix is a different kind of prefix, so each Wine keeps its own.
-  export WINEPREFIX="$BUILD/wineprefix"
-  [ "$WINE_ARCH" = 64 ] && WINEPREFIX="$BUILD/wineprefix64"
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+# prepare_prefix: makes $WINEPREFIX of the kind $WINEARCH with $WINE once, then sees that it has
+# what every run needs.
+prepare_prefix() {
+  # A prefix of the other kind (made before the kind was named) cannot serve: it is made anew.
+  if [ -f "$WINEPREFIX/system.reg" ] && ! grep -q "^#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
@@ -89,6 +92,52 @@ wine_env() {
   # Wine draws the window frames itself, so screenshots on a bare X server show the title bar.
   if ! grep -q '"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+  # Wine's own TrueType faces (Marlett draws the title-bar buttons, Tahoma the dialogs) are
+  # found in the prefix's Fonts folder, not where Debian installs them.
+  cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+wine_env() {
+  # A 64-bit prefix is a different kind of prefix, so each Wine keeps its own.
+  # The kind is named: where wine64 is installed beside it, the 32-bit loader makes a 64-bit
+  # prefix by default.
+  export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32
+  [ "$WINE_ARCH" = 64 ] && WINEPREFIX="$BUILD/wineprefix64" WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  prepare_prefix
+}
+
+# After wine_env: the shipped 32-bit suite in a 64-bit prefix, beside 64-bit processes as on
+# 64-bit Windows. Only where this kernel runs 32-bit code; false, saying so, elsewhere.
+wow64_env() {
+  if [ "$WINE_ARCH" != 32 ]; then
+    local why="this machine cannot run 32-bit code"
+    [ -n "${RV_WINE_ARCH:-}" ] && why="RV_WINE_ARCH=$RV_WINE_ARCH"
+    echo "note: no 64-bit prefix pass, which needs 32-bit Wine ($why)"
+    return 1
+  fi
+  export WINEPREFIX="$BUILD/wineprefix-wow64"
+  export WINEARCH=win64
+  WINE=/usr/lib/wine/wine64
+  prepare_prefix
+}
+
+# After wine_env: Wine presenting itself as Windows 98, in a prefix of its own, so that the module
+# takes its 9x paths. Where only 64-bit Wine runs, the 64-bit build takes them there.
+win98_env() {
+  if [ "$WINE_ARCH" = 32 ]; then
+    export WINEPREFIX="$BUILD/wineprefix-win98" WINEARCH=win32
+    WINE=/usr/lib/wine/wine
+  else
+    export WINEPREFIX="$BUILD/wineprefix64-win98" WINEARCH=win64
+    WINE=/usr/lib/wine/wine64
+  fi
+  prepare_prefix
+  if ! grep -q '^"Version"="win98"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >/dev/null 2>&1 || true
     wineserver -w || true
   fi
 }

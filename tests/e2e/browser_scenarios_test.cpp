@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <map>
 
 #include "tests/e2e/driver.h"
 
@@ -38,6 +40,54 @@ void ClickRow(HWND list, int row) {
 
 int RowStartingWith(HWND list, const std::string& text) {
   return e2e::ListRowWhere(list, [&](const std::string& row) { return row.rfind(text, 0) == 0; });
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The rows of the processes section: those below its header, as it is the list's last section.
+std::vector<std::string> ProcessRows(HWND left) {
+  const std::vector<std::string> rows = e2e::ListRows(left);
+  const auto header = std::find_if(rows.begin(), rows.end(), [](const std::string& row) {
+    return row.rfind("Processes", 0) == 0;
+  });
+  return header == rows.end() ? std::vector<std::string>{}
+                              : std::vector<std::string>(header + 1, rows.end());
+}
+
+// The processes section lists what tool help reports. Processes start and end between the
+// reads, so every process reported both before and after the list was read must be listed, and
+// no name may be listed more often than tool help reported it at either read.
+::testing::AssertionResult ListsEveryToolHelpProcess(HWND left) {
+  const std::vector<e2e::ProcessEntry> before = e2e::ToolHelpProcesses();
+  const std::vector<std::string> rows = ProcessRows(left);
+  const std::vector<e2e::ProcessEntry> after = e2e::ToolHelpProcesses();
+  std::map<DWORD, std::string> seen, earlier;
+  std::map<std::string, int> listed, stable, reported;
+  for (const e2e::ProcessEntry& p : before) seen[p.id] = earlier[p.id] = Lower(p.name);
+  for (const e2e::ProcessEntry& p : after) {
+    const std::string name = Lower(p.name);
+    if (earlier.count(p.id) && earlier[p.id] == name) ++stable[name];
+    seen.emplace(p.id, name);
+  }
+  for (const auto& entry : seen) ++reported[entry.second];
+  for (const std::string& row : rows) ++listed[Lower(row)];
+  std::string wrong;
+  for (const auto& [name, count] : stable)
+    if (listed[name] < count)
+      wrong += " " + name + " listed " + std::to_string(listed[name]) + " of " +
+               std::to_string(count) + ";";
+  for (const auto& [name, count] : listed)
+    if (count > reported[name])
+      wrong += " " + name + " listed " + std::to_string(count) + ", reported " +
+               std::to_string(reported[name]) + ";";
+  const std::string counts = std::to_string(rows.size()) + " listed, tool help " +
+                             std::to_string(before.size()) + " then " +
+                             std::to_string(after.size());
+  if (!wrong.empty()) return ::testing::AssertionFailure() << counts << ":" << wrong;
+  return ::testing::AssertionSuccess() << counts;
 }
 
 HWND WindowOf(DWORD process) {
@@ -81,7 +131,14 @@ struct BrowserScenario : ::testing::Test {
   // Clicks `item` in the left list, which opens its detail section; answers the detail row of
   // the section's first line, -1 when it did not open.
   int OpenDetail(const std::string& item) {
-    const int row = e2e::ListRowWhere(left, [&](const std::string& r) { return r == item; });
+    int row = -1;
+    // A refresh tick lists the item first.
+    WaitFor(
+        [&] {
+          row = e2e::ListRowWhere(left, [&](const std::string& r) { return r == item; });
+          return row >= 0;
+        },
+        4000);
     if (row < 0) return -1;
     ClickRow(left, row);
     int header = -1;
@@ -93,6 +150,43 @@ struct BrowserScenario : ::testing::Test {
         },
         5000);
     return header < 0 ? -1 : header + 1;
+  }
+  // Opens the detail of the one notepad running and checks its path (lower case) and id;
+  // answers its first line, -1 when it did not open.
+  int OpenNotepad(const std::string& path, const std::string& id_text) {
+    const int line = OpenDetail("notepad.exe");
+    if (line <= 0) return -1;
+    const std::vector<std::string> rows = e2e::ListRows(detail);
+    if (rows.size() < static_cast<std::size_t>(line + 9)) return -1;
+    EXPECT_NE(Lower(rows[line + 1]).find(path), std::string::npos) << rows[line + 1];
+    EXPECT_NE(rows[line + 2].find(id_text), std::string::npos) << rows[line + 2];
+    return line;
+  }
+  // Once a refresh tick has caught up, the processes section (expanded) lists every process.
+  void ExpectListsEveryToolHelpProcess() {
+    WaitFor([&] { return static_cast<bool>(ListsEveryToolHelpProcess(left)); }, 5000);
+    const ::testing::AssertionResult listed = ListsEveryToolHelpProcess(left);
+    EXPECT_TRUE(listed);
+    std::printf("processes: %s\n", listed.message());
+  }
+  // Chooses "Vysoka", the menu's third item and the high class, for the process whose detail
+  // lines start at `line`, then terminates it, answering Yes: it ends and leaves the list.
+  void RaisePriorityAndTerminate(e2e::Program& program, int line) {
+    ClickRow(detail, line + 8);
+    HWND menu = nullptr;
+    ASSERT_TRUE(
+        WaitFor([&] { return (menu = ::FindWindowA("#32768", nullptr)) != nullptr; }, 5000));
+    for (int i = 0; i < 3; ++i) ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, program.Id());
+    ASSERT_NE(process, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return ::GetPriorityClass(process) == HIGH_PRIORITY_CLASS; }, 5000));
+    ::CloseHandle(process);
+
+    ClickRow(detail, line + 6);
+    EXPECT_EQ(e2e::AnswerMessageBox(module, IDYES).rfind("notepad.exe :", 0), 0u);
+    EXPECT_TRUE(program.WaitForExit(milliseconds(10000)));
+    EXPECT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") < 0; }, 4000));
   }
 
   std::string suite;
@@ -111,12 +205,8 @@ TEST_F(BrowserScenario, AProcessAppearsShowsItsDetailsTakesAPriorityAndEndsWhenT
   ASSERT_TRUE(notepad.Started());
   ASSERT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") >= 0; }, 4000));
 
-  const int line = OpenDetail("notepad.exe");
+  const int line = OpenNotepad("notepad.exe", std::to_string(notepad.Id()));
   ASSERT_GT(line, 0);
-  const std::vector<std::string> rows = e2e::ListRows(detail);
-  ASSERT_GE(rows.size(), static_cast<std::size_t>(line + 9));
-  EXPECT_NE(rows[line + 1].find("notepad.exe"), std::string::npos) << rows[line + 1];
-  EXPECT_NE(rows[line + 2].find(std::to_string(notepad.Id())), std::string::npos) << rows[line + 2];
   // For a person to look at: build/screenshots/expanded-process.bmp, the module in front.
   const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   ::SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, keep);
@@ -124,22 +214,7 @@ TEST_F(BrowserScenario, AProcessAppearsShowsItsDetailsTakesAPriorityAndEndsWhenT
   e2e::SaveScreenshot(main, suite + "..\\..\\screenshots\\expanded-process.bmp");
   ::SetWindowPos(main, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
 
-  // The priority menu: its third item, "Vysoka", is the high class.
-  ClickRow(detail, line + 8);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (menu = ::FindWindowA("#32768", nullptr)) != nullptr; }, 5000));
-  for (int i = 0; i < 3; ++i) ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-  ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, notepad.Id());
-  ASSERT_NE(process, nullptr);
-  EXPECT_TRUE(WaitFor([&] { return ::GetPriorityClass(process) == HIGH_PRIORITY_CLASS; }, 5000));
-  ::CloseHandle(process);
-
-  // Terminate, answered Yes: the process ends for real and leaves the lists.
-  ClickRow(detail, line + 6);
-  EXPECT_EQ(e2e::AnswerMessageBox(module, IDYES).rfind("notepad.exe :", 0), 0u);
-  EXPECT_TRUE(notepad.WaitForExit(milliseconds(10000)));
-  EXPECT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") < 0; }, 4000));
+  RaisePriorityAndTerminate(notepad, line);
 }
 
 TEST_F(BrowserScenario, AnApplicationWindowIsListedAndItsActionsActOnIt) {
@@ -166,6 +241,120 @@ TEST_F(BrowserScenario, AnApplicationWindowIsListedAndItsActionsActOnIt) {
   }
   ClickRow(detail, line + 4);  // close
   EXPECT_TRUE(notepad.WaitForExit(milliseconds(10000)));
+}
+
+// A 32-bit module among 64-bit processes, as on 64-bit Windows: run in a 64-bit prefix only.
+struct Wow64BrowserScenario : BrowserScenario {
+  void SetUp() override {
+    if (!e2e::In64BitSystem()) GTEST_SKIP() << "a 32-bit program on a 64-bit system only";
+    BrowserScenario::SetUp();
+  }
+};
+
+TEST_F(Wow64BrowserScenario, ListsEveryProcessToolHelpReports) {
+  Expand("Processes");
+  ExpectListsEveryToolHelpProcess();
+}
+
+TEST_F(Wow64BrowserScenario, ASystemServiceShowsItsFullPath) {
+  Expand("Processes");
+  const int line = OpenDetail("services.exe");
+  ASSERT_GT(line, 0);
+  const std::vector<std::string> rows = e2e::ListRows(detail);
+  ASSERT_GT(rows.size(), static_cast<std::size_t>(line + 1));
+  EXPECT_NE(Lower(rows[line + 1]).find("c:\\windows\\system32\\services.exe"), std::string::npos)
+      << rows[line + 1];
+}
+
+TEST_F(Wow64BrowserScenario, A32BitProgramShowsItsPathUnderSysWow64) {
+  Expand("Processes");
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  EXPECT_GT(OpenNotepad("c:\\windows\\syswow64\\notepad.exe", std::to_string(notepad.Id())), 0);
+}
+
+TEST_F(Wow64BrowserScenario, A64BitProgramShowsItsPathTakesAPriorityAndEndsWhenTerminated) {
+  Expand("Processes");
+  // A 32-bit program reaches the 64-bit system folder by this name.
+  e2e::Program notepad("C:\\windows\\sysnative\\notepad.exe", "", "");
+  ASSERT_TRUE(notepad.Started());
+  const int line = OpenNotepad("c:\\windows\\system32\\notepad.exe", std::to_string(notepad.Id()));
+  ASSERT_GT(line, 0);
+  RaisePriorityAndTerminate(notepad, line);
+}
+
+// The module on a 9x-family system: processes from tool help, processor usage from the dynamic
+// performance statistics that the scenario writes.
+struct Win9xBrowserScenario : BrowserScenario {
+  void SetUp() override {
+    if (!e2e::OnWin9xFamily()) GTEST_SKIP() << "a 9x-family system only";
+    ASSERT_TRUE(e2e::WritePerfStats(42));
+    BrowserScenario::SetUp();
+  }
+};
+
+// The 9x family's id text: eight upper-case hexadecimal digits.
+std::string Hex8(DWORD id) {
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08lX", id);
+  return hex;
+}
+
+TEST_F(Win9xBrowserScenario, ListsToolHelpProcessesWithHexIds) {
+  Expand("Processes");
+  ExpectListsEveryToolHelpProcess();
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  EXPECT_GT(OpenNotepad("notepad.exe", Hex8(notepad.Id())), 0);
+}
+
+TEST_F(Win9xBrowserScenario, AProcessTakesAPriorityAndEndsWhenTerminated) {
+  Expand("Processes");
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  const int line = OpenNotepad("notepad.exe", Hex8(notepad.Id()));
+  ASSERT_GT(line, 0);
+  RaisePriorityAndTerminate(notepad, line);
+}
+
+// Filled rows at the bottom of the processor-usage indicator, read off the screen: a filled row
+// has none of the light ground's pixels, whatever of the figure's text crosses it.
+int IndicatorFilledRows(HWND indicator) {
+  const e2e::Pixels pixels = e2e::ScreenPixels(indicator);
+  const COLORREF ground = RGB(174, 187, 219);
+  int filled = 0;
+  for (int y = pixels.height - 2; y > 0; --y, ++filled)  // inside the one-pixel frame
+    for (int x = 1; x < pixels.width - 1; ++x)
+      if (pixels.At(x, y) == ground) return filled;
+  return filled;
+}
+
+TEST_F(Win9xBrowserScenario, TheUsageIndicatorShowsTheFigureTheStatisticsHold) {
+  // The indicator: the module's only child window of its size.
+  HWND indicator = nullptr;
+  for (HWND child : e2e::ChildWindows(main)) {
+    RECT r;
+    ::GetWindowRect(child, &r);
+    if (r.right - r.left == 25 && r.bottom - r.top == 49) indicator = child;
+  }
+  ASSERT_NE(indicator, nullptr);
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  ::SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, keep);
+  const int inner = 47;
+  for (DWORD usage : {42u, 73u}) {
+    ASSERT_TRUE(e2e::WritePerfStats(usage));
+    const int rows = static_cast<int>(inner * usage / 100);
+    int shown = -1;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+          shown = IndicatorFilledRows(indicator);
+          return shown >= rows && shown <= rows + 1;
+        },
+        5000))
+        << usage << "% shows " << shown << " of " << inner << " rows";
+  }
+  e2e::SaveScreenshot(main, suite + "..\\..\\screenshots\\win9x-main-window.bmp");
+  ::SetWindowPos(main, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
 }
 
 }  // namespace

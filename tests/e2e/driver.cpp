@@ -1,5 +1,7 @@
 #include "tests/e2e/driver.h"
 
+#include <tlhelp32.h>
+
 #include "tests/win32/bmp_file.h"
 
 #include <algorithm>
@@ -275,22 +277,126 @@ void Click(HWND window, int x, int y) {
   ::PostMessageA(window, WM_LBUTTONUP, 0, at);
 }
 
-bool SaveScreenshot(HWND window, const std::string& path) {
-  RECT r;
-  if (!::GetWindowRect(window, &r)) return false;
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  ::SelectObject(memory, old);
+namespace {
 
-  const bool saved = test_support::SaveBmp(memory, bitmap, w, h, path);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return saved;
+// A copy of what the screen shows under a window, in a bitmap of the screen's format.
+class ScreenCopy {
+ public:
+  explicit ScreenCopy(HWND window) {
+    RECT r;
+    if (!::GetWindowRect(window, &r)) return;
+    width = r.right - r.left;
+    height = r.bottom - r.top;
+    screen = ::GetDC(nullptr);
+    memory = ::CreateCompatibleDC(screen);
+    bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    ::SelectObject(memory, old);
+  }
+  ~ScreenCopy() {
+    if (bitmap) ::DeleteObject(bitmap);
+    if (memory) ::DeleteDC(memory);
+    if (screen) ::ReleaseDC(nullptr, screen);
+  }
+  ScreenCopy(const ScreenCopy&) = delete;
+  ScreenCopy& operator=(const ScreenCopy&) = delete;
+
+  int width = 0;
+  int height = 0;
+  HDC screen = nullptr;
+  HDC memory = nullptr;
+  HBITMAP bitmap = nullptr;
+};
+
+HKEY CreateVolatileKey(const char* path) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(HKEY_DYN_DATA, path, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return nullptr;
+  return key;
+}
+
+constexpr const char* kPerfStatsKeys[] = {"PerfStats\\StartStat", "PerfStats\\StatData",
+                                          "PerfStats\\StopStat"};
+
+}  // namespace
+
+bool SaveScreenshot(HWND window, const std::string& path) {
+  ScreenCopy copy(window);
+  return copy.bitmap &&
+         test_support::SaveBmp(copy.memory, copy.bitmap, copy.width, copy.height, path);
+}
+
+Pixels ScreenPixels(HWND window) {
+  ScreenCopy copy(window);
+  if (!copy.bitmap) return {};
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = copy.width;
+  info.biHeight = -copy.height;  // top row first
+  info.biPlanes = 1;
+  info.biBitCount = 32;
+  info.biCompression = BI_RGB;
+  std::vector<DWORD> bgr(static_cast<std::size_t>(copy.width * copy.height));
+  if (!::GetDIBits(copy.memory, copy.bitmap, 0, copy.height, bgr.data(),
+                   reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
+    return {};
+  Pixels pixels{copy.width, copy.height, {}};
+  pixels.colors.reserve(bgr.size());
+  for (DWORD p : bgr) pixels.colors.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+  return pixels;
+}
+
+bool In64BitSystem() {
+  // Bound by name: the oldest systems the suite runs on do not have it.
+  using IsWow64Process = BOOL(WINAPI*)(HANDLE, PBOOL);
+  auto is_wow64 = reinterpret_cast<IsWow64Process>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+  BOOL wow64 = FALSE;
+  return is_wow64 && is_wow64(::GetCurrentProcess(), &wow64) && wow64;
+}
+
+bool OnWin9xFamily() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
+std::vector<ProcessEntry> ToolHelpProcesses() {
+  std::vector<ProcessEntry> processes;
+  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return processes;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32First(snapshot, &entry); more;
+       more = ::Process32Next(snapshot, &entry)) {
+    // The 9x family gives the whole path.
+    const std::string path = entry.szExeFile;
+    processes.push_back({entry.th32ProcessID, path.substr(path.find_last_of("\\:") + 1)});
+  }
+  ::CloseHandle(snapshot);
+  return processes;
+}
+
+bool WritePerfStats(DWORD usage) {
+  // A binary value, least significant byte first, as the system keeps the statistic.
+  const BYTE bytes[4] = {static_cast<BYTE>(usage), static_cast<BYTE>(usage >> 8),
+                         static_cast<BYTE>(usage >> 16), static_cast<BYTE>(usage >> 24)};
+  bool written = true;
+  for (const char* path : kPerfStatsKeys) {
+    HKEY key = CreateVolatileKey(path);
+    written = written && key &&
+              ::RegSetValueExA(key, "KERNEL\\CPUUsage", 0, REG_BINARY, bytes, sizeof bytes) ==
+                  ERROR_SUCCESS;
+    if (key) ::RegCloseKey(key);
+  }
+  return written;
+}
+
+void RemovePerfStats() {
+  for (const char* path : kPerfStatsKeys) ::RegDeleteKeyA(HKEY_DYN_DATA, path);
+  ::RegDeleteKeyA(HKEY_DYN_DATA, "PerfStats");
 }
 
 }  // namespace e2e

@@ -79,4 +79,32 @@ void Click(HWND window, int x, int y);
 // Saves what the window shows as a 24-bit BMP file; false when that fails.
 bool SaveScreenshot(HWND window, const std::string& path);
 
+// What the window shows, row by row from the top, each pixel as a COLORREF; empty when the
+// screen cannot be read.
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<COLORREF> colors;
+  COLORREF At(int x, int y) const { return colors[static_cast<std::size_t>(y * width + x)]; }
+};
+Pixels ScreenPixels(HWND window);
+
+// The system the driver runs on: a 32-bit program on a 64-bit system (WoW64), or a 9x-family
+// system (as Wine presents itself with its version set to Windows 98).
+bool In64BitSystem();
+bool OnWin9xFamily();
+
+// The processes tool help reports now: id and executable file name.
+struct ProcessEntry {
+  DWORD id;
+  std::string name;
+};
+std::vector<ProcessEntry> ToolHelpProcesses();
+
+// The 9x family's dynamic performance statistics, as the module reads its processor usage:
+// PerfStats\StartStat, StatData and StopStat under HKEY_DYN_DATA, each with the 4-byte value
+// KERNEL\CPUUsage, StatData's holding `usage`. They live as long as the wineserver.
+bool WritePerfStats(DWORD usage);
+void RemovePerfStats();
+
 }  // namespace e2e

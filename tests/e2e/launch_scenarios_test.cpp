@@ -55,4 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// On the 9x family the processor usage comes from the dynamic performance statistics; where the
+// system keeps none, the module cannot start and says why.
+TEST(Win9xStartUp, WithoutThePerformanceStatisticsTheModuleSaysSoAndEnds) {
+  if (!e2e::OnWin9xFamily()) GTEST_SKIP() << "a 9x-family system only";
+  e2e::RemovePerfStats();
+  const std::string suite = e2e::CopySuite("win9x-no-statistics", true);
+  e2e::Program module(suite + "Process\\RvProcesess.exe", "-start", suite + "Process");
+  ASSERT_TRUE(module.Started());
+  const Texts texts = e2e::AnswerMessageBoxes(module.Id(), 1, milliseconds(20000));
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NE(texts[0].find("Unable to start performance monitoring"), std::string::npos) << texts[0];
+  EXPECT_TRUE(module.WaitForExit(milliseconds(10000)));
+  EXPECT_TRUE(e2e::TopLevelWindows("TProcesessFrm", module.Id()).empty());
+}
+
 }  // namespace
