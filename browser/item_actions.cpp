@@ -115,8 +115,10 @@ platform::KernelHandle ProcessBrowser::OpenShownProcess(const snapshot::ProcessI
                                                         std::uint32_t action_right) {
   platform::Kernel& kernel = platform_.kernel;
   platform::KernelHandle process = snapshot::OpenProcessToAct(kernel, action_right, shown.id);
-  // The id may belong to another process by now.
-  if (process && snapshot::ProcessCreationTime(kernel, process.get()) != shown.creation)
+  // The id may belong to another process by now. A row without a creation time (the 9x family
+  // keeps none) knows its process by the id alone.
+  if (process && shown.creation != 0 &&
+      snapshot::ProcessCreationTime(kernel, process.get()) != shown.creation)
     return platform::KernelHandle(kernel, 0);
   return process;
 }

@@ -54,13 +54,17 @@ struct BrowserFixture : ::testing::Test {
       menus.push_back(std::to_string(p.x) + "," + std::to_string(p.y));
     };
   }
-  // Processes as a tick lists them: name, id; the kernel knows them too.
+  // Processes as a tick lists them: name, id, a creation time; the kernel knows them too.
+  static constexpr std::uint64_t kCreation = 1000;
   void Processes(std::vector<std::pair<std::string, std::uint32_t>> list) {
     std::size_t i = 0;
     for (const auto& [name, id] : list) {
       snapshot::processinfos& p = processes.Slot(i++);
-      p = {name, "C:\\bin\\" + name, std::to_string(id), id};
-      if (!kernel.Process(id)) kernel.processes.push_back({id, "C:\\bin\\" + name});
+      p = {name, "C:\\bin\\" + name, std::to_string(id), id, kCreation + id};
+      if (!kernel.Process(id)) {
+        kernel.processes.push_back({id, "C:\\bin\\" + name});
+        kernel.processes.back().times.creation = kCreation + id;
+      }
     }
     processes.Truncate(i);
   }
@@ -390,31 +394,26 @@ TEST_F(BrowserFixture, TerminateEndsTheClickedSectionsProcessWhenSectionTextsAre
 }
 
 TEST_F(BrowserFixture, ActionsAskForTheNarrowestRightsThatDoTheJob) {
+  const std::vector<std::string> narrow = {"OpenProcess(4097,false,12)",
+                                           "OpenProcess(4608,false,12)"};
+  const std::vector<std::string> fallback = {
+      "OpenProcess(4097,false,12)", "OpenProcess(1025,false,12)", "OpenProcess(4608,false,12)",
+      "OpenProcess(1536,false,12)"};
   struct Case {
     const char* name;
     bool vista;
     std::uint32_t refused;
+    std::uint64_t row_creation;      // the process's is 42
     std::vector<std::string> opens;  // terminate's, then the priority's
     bool acted;
   } cases[] = {
-      {"today", true, 0, {"OpenProcess(4097,false,12)", "OpenProcess(4608,false,12)"}, true},
-      {"refuses memory reads",
-       true,
-       platform::kProcessVmRead,
-       {"OpenProcess(4097,false,12)", "OpenProcess(4608,false,12)"},
-       true},
-      {"before Vista",
-       false,
-       0,
-       {"OpenProcess(4097,false,12)", "OpenProcess(1025,false,12)", "OpenProcess(4608,false,12)",
-        "OpenProcess(1536,false,12)"},
-       true},
-      {"refuses both",
-       true,
-       platform::kProcessTerminate | platform::kProcessSetInformation,
-       {"OpenProcess(4097,false,12)", "OpenProcess(1025,false,12)", "OpenProcess(4608,false,12)",
-        "OpenProcess(1536,false,12)"},
-       false},
+      {"today", true, 0, 42, narrow, true},
+      {"refuses memory reads", true, platform::kProcessVmRead, 42, narrow, true},
+      {"before Vista", false, 0, 42, fallback, true},
+      {"refuses both", true, platform::kProcessTerminate | platform::kProcessSetInformation, 42,
+       fallback, false},
+      // The 9x family lists no creation times, though a system may give one at the action.
+      {"9x family", false, 0, 0, fallback, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -425,7 +424,7 @@ TEST_F(BrowserFixture, ActionsAskForTheNarrowestRightsThatDoTheJob) {
     kernel.knows_limited_query_right = c.vista;
     kernel.Process(12)->refused_access = c.refused;
     kernel.Process(12)->times.creation = 42;
-    processes.Slot(1).creation = 42;
+    processes.Slot(1).creation = c.row_creation;
     Tick();
     browser.SectionListBox1ExpandSection(1);
     kernel.calls.clear();
