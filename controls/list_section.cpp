@@ -22,6 +22,18 @@ void TListSection::Changed() {
   if (TSectionListBox* box = Box()) box->RepaintUnlessUpdating();
 }
 
+void TListSection::SetFont(const platform::Font& v) {
+  if (v == font_) return;
+  font_ = v;
+  if (TSectionListBox* box = Box()) box->SectionFontChanged(*this);
+}
+
+void TListSection::SetFontUsage(TFontUsage v) {
+  if (v == font_usage_) return;
+  font_usage_ = v;
+  if (TSectionListBox* box = Box()) box->SectionFontChanged(*this);
+}
+
 void TListSection::SetCaption(const std::string& caption) {
   caption_ = caption;
   if (TSectionListBox* box = Box()) box->SetHeaderRow(*this);

@@ -48,9 +48,9 @@ class TListSection {
   TSectionLines Lines() const { return lines_; }
   void SetLines(TSectionLines v) { Store(lines_, v); }
   const platform::Font& Font() const { return font_; }
-  void SetFont(const platform::Font& v) { Store(font_, v); }
+  void SetFont(const platform::Font& v);
   TFontUsage FontUsage() const { return font_usage_; }
-  void SetFontUsage(TFontUsage v) { Store(font_usage_, v); }
+  void SetFontUsage(TFontUsage v);
   bool EndEllipsis() const { return end_ellipsis_; }
   void SetEndEllipsis(bool v) { Store(end_ellipsis_, v); }
   TSectionControlType ControlType() const { return control_type_; }

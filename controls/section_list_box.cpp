@@ -23,6 +23,38 @@ void TSectionListBox::SetWordWrap(bool v) {
   UpdateHorizontalExtent();
 }
 
+void TSectionListBox::SetSectionFont(const platform::Font& v) {
+  if (v == section_font_) return;
+  section_font_ = v;
+  // Headers may be measured in it.
+  ForgetRowWidths(0, static_cast<int>(row_widths_.size()));
+  RepaintUnlessUpdating();
+  UpdateHorizontalExtent();
+}
+
+void TSectionListBox::SetSubItemIndent(int v) {
+  if (v == sub_item_indent_) return;
+  sub_item_indent_ = v;
+  RepaintUnlessUpdating();
+  UpdateHorizontalExtent();
+}
+
+void TSectionListBox::FontChanged() {
+  // Sub-items may be measured in it.
+  ForgetRowWidths(0, static_cast<int>(row_widths_.size()));
+  NoteChange();
+  UpdateHorizontalExtent();
+}
+
+void TSectionListBox::SectionFontChanged(const TListSection& section) {
+  if (HasRows()) {
+    const int count = 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
+    ForgetRowWidths(FirstRowOfSection(section.Index()), count);
+  }
+  RepaintUnlessUpdating();
+  UpdateHorizontalExtent();
+}
+
 void TSectionListBox::SetWallpaper(ui::Picture picture) {
   wallpaper_ = std::move(picture);
   wallpaper_bitmap_.reset();
@@ -222,6 +254,7 @@ void TSectionListBox::RepaintHeaderRow(const TListSection& section) {
 }
 
 void TSectionListBox::TabsChanged() {
+  ForgetRowWidths(0, static_cast<int>(row_widths_.size()));
   RepaintUnlessUpdating();
   UpdateHorizontalExtent();
 }

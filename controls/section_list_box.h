@@ -56,11 +56,11 @@ class TSectionListBox : public ui::ListBox {
   int SectionHeight() const { return section_height_; }
   void SetSectionHeight(int v);
   const platform::Font& SectionFont() const { return section_font_; }
-  void SetSectionFont(const platform::Font& v) { Store(section_font_, v); }
+  void SetSectionFont(const platform::Font& v);
   int SectionIndent() const { return section_indent_; }
   void SetSectionIndent(int v) { Store(section_indent_, v); }
   int SubItemIndent() const { return sub_item_indent_; }
-  void SetSubItemIndent(int v) { Store(sub_item_indent_, v); }
+  void SetSubItemIndent(int v);
   // Image lists are referenced, not owned.
   const platform::ImageList* SectionImages() const { return section_images_; }
   void SetSectionImages(const platform::ImageList* v) { Store(section_images_, v); }
@@ -183,6 +183,7 @@ class TSectionListBox : public ui::ListBox {
   // The text measured and drawn for `row`; a descendant may show another.
   virtual std::string RowText(const TListSection& section, int row) const;
   void BoundsChanged() override;
+  void FontChanged() override;
 
  private:
   friend class TListSection;
@@ -243,6 +244,8 @@ class TSectionListBox : public ui::ListBox {
   void RepaintRow(int row);
   void RepaintHeaderRow(const TListSection& section);
   void TabsChanged();
+  // A section's font or font usage changed: its rows are measured again.
+  void SectionFontChanged(const TListSection& section);
 
   // The row list kept in step with the sections (section_list_box_rows.cpp).
   bool HasRows() const { return rows_ != nullptr && !destroying_; }
@@ -251,6 +254,10 @@ class TSectionListBox : public ui::ListBox {
   void SetHeaderRow(const TListSection& section);
   void RemoveSectionRows(const TListSection& section);
   void ClearRows();
+  // Every change to the rows tells row_widths_, which follows them.
+  void RowsInserted(int index, int count);  // -1 appends
+  void RowsDeleted(int index, int count);
+  void ForgetRowWidths(int first, int count);
   void ExpandRows(const TListSection& section);
   void ContractRows(const TListSection& section);
   void InsertSubItemRow(const TListSection& section, int index);
@@ -332,6 +339,9 @@ class TSectionListBox : public ui::ListBox {
   // A measuring canvas kept while a bulk measurement runs (see MeasuringHold).
   std::unique_ptr<platform::Canvas> measuring_;
   int measuring_depth_ = 0;
+  // Each row's text width as the horizontal extent counts it, indent left out, -1 until
+  // measured: a change measures only the rows it touched.
+  std::vector<int> row_widths_;
   TSectionMemo memo_;
   int edit_row_ = -1;  // the row being edited, -1 while the editor is closed
 };

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kHeaderTag = 1;
 constexpr int kSubItemTag = 0;
+constexpr int kUnmeasured = -1;
 
 // Sets a flag for a scope and puts back what it was.
 class FlagScope {
@@ -49,6 +50,26 @@ const platform::Font& TSectionListBox::SubItemFont(const TListSection& section) 
   return section.FontUsage() == fuSection ? Font() : section.Font();
 }
 
+void TSectionListBox::RowsInserted(int index, int count) {
+  const auto size = static_cast<int>(row_widths_.size());
+  const int at = index < 0 || index > size ? size : index;
+  row_widths_.insert(row_widths_.begin() + at, static_cast<std::size_t>(std::max(count, 0)),
+                     kUnmeasured);
+}
+
+void TSectionListBox::RowsDeleted(int index, int count) {
+  const auto size = static_cast<int>(row_widths_.size());
+  if (index < 0 || index >= size || count <= 0) return;
+  row_widths_.erase(row_widths_.begin() + index,
+                    row_widths_.begin() + std::min(size, index + count));
+}
+
+void TSectionListBox::ForgetRowWidths(int first, int count) {
+  const int end = std::min(first + count, static_cast<int>(row_widths_.size()));
+  for (int row = std::max(first, 0); row < end; ++row)
+    row_widths_[static_cast<std::size_t>(row)] = kUnmeasured;
+}
+
 void TSectionListBox::FillRows() {
   MeasuringHold hold(*this);
   {
@@ -63,6 +84,7 @@ void TSectionListBox::FillRows() {
         rows_->Insert(-1, text, kSubItemTag, MeasureSubItem(section, text));
       }
     }
+    row_widths_.assign(static_cast<std::size_t>(rows_->Count()), kUnmeasured);
   }
   UpdateHorizontalExtent();
   Invalidate();
@@ -70,7 +92,9 @@ void TSectionListBox::FillRows() {
 
 void TSectionListBox::AppendHeaderRow(const TListSection& section) {
   NoteChange();
-  if (HasRows()) rows_->Insert(-1, section.Caption(), kHeaderTag, section_height_);
+  if (!HasRows()) return;
+  rows_->Insert(-1, section.Caption(), kHeaderTag, section_height_);
+  RowsInserted(-1, 1);
 }
 
 void TSectionListBox::SetHeaderRow(const TListSection& section) {
@@ -83,6 +107,7 @@ void TSectionListBox::SetHeaderRow(const TListSection& section) {
   if (rows_->Text(row) == section.Caption()) return;
   NoteRowChange(row);
   rows_->SetText(row, section.Caption());
+  ForgetRowWidths(row, 1);
 }
 
 void TSectionListBox::RemoveSectionRows(const TListSection& section) {
@@ -92,6 +117,7 @@ void TSectionListBox::RemoveSectionRows(const TListSection& section) {
   const int count = 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
   FlagScope rebuilding(rebuilding_);
   for (int k = 0; k < count; ++k) rows_->Delete(row);
+  RowsDeleted(row, count);
 }
 
 void TSectionListBox::ClearRows() {
@@ -99,6 +125,7 @@ void TSectionListBox::ClearRows() {
   if (!HasRows()) return;
   FlagScope rebuilding(rebuilding_);
   rows_->Clear();
+  row_widths_.clear();
 }
 
 void TSectionListBox::ExpandRows(const TListSection& section) {
@@ -110,6 +137,7 @@ void TSectionListBox::ExpandRows(const TListSection& section) {
     const std::string& text = section.SubItems().Strings(j);
     rows_->Insert(first + j, text, kSubItemTag, MeasureSubItem(section, text));
   }
+  RowsInserted(first, section.SubItems().Count());
 }
 
 void TSectionListBox::ContractRows(const TListSection& section) {
@@ -122,8 +150,9 @@ void TSectionListBox::InsertSubItemRow(const TListSection& section, int index) {
   NoteChange();
   if (!HasRows()) return;
   const std::string& text = section.SubItems().Strings(index);
-  rows_->Insert(FirstRowOfSection(section.Index()) + 1 + index, text, kSubItemTag,
-                MeasureSubItem(section, text));
+  const int row = FirstRowOfSection(section.Index()) + 1 + index;
+  rows_->Insert(row, text, kSubItemTag, MeasureSubItem(section, text));
+  RowsInserted(row, 1);
 }
 
 void TSectionListBox::DeleteSubItemRows(const TListSection& section, int index, int count) {
@@ -132,6 +161,7 @@ void TSectionListBox::DeleteSubItemRows(const TListSection& section, int index, 
   const int row = FirstRowOfSection(section.Index()) + 1 + index;
   FlagScope rebuilding(rebuilding_);
   for (int k = 0; k < count; ++k) rows_->Delete(row);
+  RowsDeleted(row, count);
 }
 
 void TSectionListBox::SyncSubItemRowText(const TListSection& section, int index) {
@@ -141,6 +171,7 @@ void TSectionListBox::SyncSubItemRowText(const TListSection& section, int index)
   if (rows_->Text(row) == text) return;
   NoteRowChange(row);
   rows_->SetText(row, text);
+  ForgetRowWidths(row, 1);
 }
 
 int TSectionListBox::MeasureSubItem(const TListSection& section, const std::string& text) {
@@ -204,26 +235,34 @@ void TSectionListBox::UpdateHorizontalExtent() {
     rows_->SetHorizontalExtent(0);
     return;
   }
+  // Rows that changed behind the list's back are all measured anew.
+  if (row_widths_.size() != static_cast<std::size_t>(rows_->Count()))
+    row_widths_.assign(static_cast<std::size_t>(rows_->Count()), kUnmeasured);
   MeasuringHold hold(*this);
   platform::Canvas* canvas = Measuring();
-  if (!canvas) return;
   const std::vector<int> stops = tab_positions_.Stops();
-  int widest = 0;
+  int widest = kUnmeasured;
   int row = 0;
-  for (int i = 0; i < sections_.Count(); ++i) {
+  for (int i = 0; i < sections_.Count() && row < static_cast<int>(row_widths_.size()); ++i) {
     const TListSection& section = sections_.Item(i);
     const int count = 1 + (section.State() == lssExpanded ? section.SubItems().Count() : 0);
     if (section.EndEllipsis()) {
       row += count;
       continue;
     }
-    for (int k = 0; k < count; ++k, ++row) {
-      canvas->SetFont(k == 0 ? HeaderFont(section) : SubItemFont(section));
-      const std::string text = ExtentText(RowText(section, row));
-      const int width = canvas->TabbedTextExtent(text, stops, 0).cx + sub_item_indent_;
+    const int end = std::min(row + count, static_cast<int>(row_widths_.size()));
+    for (int k = 0; row < end; ++k, ++row) {
+      int& width = row_widths_[static_cast<std::size_t>(row)];
+      if (width == kUnmeasured) {
+        if (!canvas) return;
+        canvas->SetFont(k == 0 ? HeaderFont(section) : SubItemFont(section));
+        width =
+            std::max(0, canvas->TabbedTextExtent(ExtentText(RowText(section, row)), stops, 0).cx);
+      }
       widest = std::max(widest, width);
     }
   }
+  widest = widest == kUnmeasured ? 0 : std::max(0, widest + sub_item_indent_);
   rows_->SetHorizontalExtent(widest < Width() ? 0 : widest);
 }
 

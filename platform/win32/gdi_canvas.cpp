@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/image_list.h"
 
 namespace platform::win32 {
@@ -34,6 +36,7 @@ GdiCanvas::~GdiCanvas() {
   if (original_font_) ::SelectObject(dc_, original_font_);
   if (original_pen_) ::SelectObject(dc_, original_pen_);
   if (original_brush_) ::SelectObject(dc_, original_brush_);
+  if (mask_dc_original_) ::SelectObject(mask_dc_.Get(), mask_dc_original_);
 }
 
 void GdiCanvas::SetFont(const Font& font) {
@@ -68,20 +71,56 @@ void GdiCanvas::SetFont(const Font& font) {
 
 void GdiCanvas::SetPenColor(Color color) {
   pen_color_ = color;
-  UniquePen created(::CreatePen(PS_SOLID, 1, Ref(color)));
+  // Painting sets the pen before every line; only another colour needs another pen.
+  const COLORREF ref = Ref(color);
+  if (pen_handle_ && ref == pen_ref_) return;
+  UniquePen created(::CreatePen(PS_SOLID, 1, ref));
   if (!created) return;
   HGDIOBJ previous = ::SelectObject(dc_, created.Get());
   if (!original_pen_) original_pen_ = previous;
-  pen_handle_ = std::move(created);
+  pen_handle_ = std::move(created);  // the old pen is deselected now, so it may go
+  pen_ref_ = ref;
 }
 
 void GdiCanvas::SetBrushColor(Color color) {
   brush_color_ = color;
-  UniqueBrush created(::CreateSolidBrush(Ref(color)));
+  const COLORREF ref = Ref(color);
+  if (brush_handle_ && ref == brush_ref_) return;
+  UniqueBrush created(::CreateSolidBrush(ref));
   if (!created) return;
   HGDIOBJ previous = ::SelectObject(dc_, created.Get());
   if (!original_brush_) original_brush_ = previous;
   brush_handle_ = std::move(created);
+  brush_ref_ = ref;
+}
+
+HBRUSH GdiCanvas::FillBrush(COLORREF color) {
+  // A row fills with the same few colours again and again: the last few brushes are kept.
+  for (FillBrushEntry& entry : fill_brushes_)
+    if (entry.brush && entry.color == color) return entry.brush.Get();
+  UniqueBrush created(::CreateSolidBrush(color));
+  if (!created) return nullptr;
+  FillBrushEntry& entry = fill_brushes_[next_fill_brush_];
+  next_fill_brush_ = (next_fill_brush_ + 1) % kFillBrushes;
+  entry.brush = std::move(created);
+  entry.color = color;
+  return entry.brush.Get();
+}
+
+HDC GdiCanvas::MaskDc(int w, int h) {
+  if (!mask_dc_) mask_dc_.Reset(::CreateCompatibleDC(dc_));
+  if (!mask_dc_) return nullptr;
+  // A larger mask serves: the copies read only its top-left w x h.
+  if (mask_ && w <= mask_width_ && h <= mask_height_) return mask_dc_.Get();
+  UniqueBitmap created(
+      ::CreateBitmap(std::max(w, mask_width_), std::max(h, mask_height_), 1, 1, nullptr));
+  if (!created) return nullptr;
+  HGDIOBJ previous = ::SelectObject(mask_dc_.Get(), created.Get());
+  if (!mask_dc_original_) mask_dc_original_ = previous;
+  mask_ = std::move(created);  // the old mask is deselected now, so it may go
+  mask_width_ = std::max(w, mask_width_);
+  mask_height_ = std::max(h, mask_height_);
+  return mask_dc_.Get();
 }
 
 void GdiCanvas::SetBkMode(BkMode mode) {
@@ -157,8 +196,7 @@ void GdiCanvas::Rectangle(const Rect& rect) {
 
 void GdiCanvas::FillRect(const Rect& rect, Color color) {
   const RECT r = ToRect(rect);
-  UniqueBrush brush(::CreateSolidBrush(Ref(color)));
-  if (brush) ::FillRect(dc_, &r, brush.Get());
+  if (HBRUSH brush = FillBrush(Ref(color))) ::FillRect(dc_, &r, brush);
 }
 
 void GdiCanvas::SetPixel(int x, int y, Color color) {
@@ -235,18 +273,16 @@ void GdiCanvas::DrawTransparent(int x, int y, Bitmap& bitmap, Color transparent)
   // A masked copy that every Windows version has: a monochrome mask, white where the source
   // holds the transparent colour, then XOR, AND with the mask, XOR. Where the mask is white the
   // two XORs cancel and the destination stays; elsewhere the AND clears it and the source lands.
-  UniqueMemoryDc mask_dc(::CreateCompatibleDC(dc_));
-  UniqueBitmap mask(::CreateBitmap(w, h, 1, 1, nullptr));
-  if (!mask_dc || !mask) return;
-  SelectedObject mask_selected(mask_dc.Get(), mask.Get());
+  HDC mask = MaskDc(w, h);
+  if (!mask) return;
   const COLORREF source_background = ::SetBkColor(source->Dc(), Ref(transparent));
-  ::BitBlt(mask_dc.Get(), 0, 0, w, h, source->Dc(), 0, 0, SRCCOPY);
+  ::BitBlt(mask, 0, 0, w, h, source->Dc(), 0, 0, SRCCOPY);
   ::SetBkColor(source->Dc(), source_background);
   // A monochrome source blits as the destination's text colour (0) and background colour (1).
   const COLORREF text = ::SetTextColor(dc_, RGB(0, 0, 0));
   const COLORREF background = ::SetBkColor(dc_, RGB(255, 255, 255));
   ::BitBlt(dc_, x, y, w, h, source->Dc(), 0, 0, SRCINVERT);
-  ::BitBlt(dc_, x, y, w, h, mask_dc.Get(), 0, 0, SRCAND);
+  ::BitBlt(dc_, x, y, w, h, mask, 0, 0, SRCAND);
   ::BitBlt(dc_, x, y, w, h, source->Dc(), 0, 0, SRCINVERT);
   ::SetTextColor(dc_, text);
   ::SetBkColor(dc_, background);

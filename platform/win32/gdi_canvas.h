@@ -1,7 +1,8 @@
 #pragma once
 // The canvas on a GDI device context, and off-screen bitmaps as 32-bit DIB sections in memory
 // DCs. Thin: every operation is one GDI or user32 call on the DC; the GDI objects the canvas
-// creates (font, pen, brush) are owned here and deselected before they are deleted.
+// creates (font, pen, brushes, the mask of transparent copies) are owned here, kept while their
+// colour or size still serves, and deselected before they are deleted.
 #include <windows.h>
 
 #include <memory>
@@ -70,6 +71,16 @@ class GdiCanvas : public platform::Canvas {
 
  private:
   COLORREF Ref(Color color) const { return ResolveColor(color) & 0xFFFFFF; }
+  // A solid brush of `color` for filling, null when none can be made.
+  HBRUSH FillBrush(COLORREF color);
+  // A memory DC holding a monochrome bitmap of at least w x h, null when none can be made.
+  HDC MaskDc(int w, int h);
+
+  struct FillBrushEntry {
+    COLORREF color = 0;
+    UniqueBrush brush;
+  };
+  static constexpr int kFillBrushes = 4;
 
   HDC dc_;
   FontCache* fonts_;
@@ -80,7 +91,16 @@ class GdiCanvas : public platform::Canvas {
   UniqueFont font_handle_;
   bool shared_font_ = false;  // the selected font is the cache's
   UniquePen pen_handle_;
+  COLORREF pen_ref_ = 0;  // the colour of pen_handle_
   UniqueBrush brush_handle_;
+  COLORREF brush_ref_ = 0;  // the colour of brush_handle_
+  FillBrushEntry fill_brushes_[kFillBrushes];
+  int next_fill_brush_ = 0;  // the entry a new colour replaces
+  UniqueBitmap mask_;
+  UniqueMemoryDc mask_dc_;  // holds mask_ while the canvas lives
+  HGDIOBJ mask_dc_original_ = nullptr;
+  int mask_width_ = 0;
+  int mask_height_ = 0;
   HGDIOBJ original_font_ = nullptr;
   HGDIOBJ original_pen_ = nullptr;
   HGDIOBJ original_brush_ = nullptr;

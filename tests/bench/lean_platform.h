@@ -1,6 +1,6 @@
 #pragma once
-// A fake platform for timing: the system as arrays, every call O(1) with no logging, so that a
-// benchmark measures the logic and not the test fakes' bookkeeping.
+// A fake platform for timing: the system as arrays, every call O(1) with no logging but a count,
+// so that a benchmark measures the logic and not the test fakes' bookkeeping.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -64,53 +64,103 @@ inline LeanSystem::LeanSystem(int process_count, int window_count) {
 
 class LeanKernel : public platform::Kernel {
  public:
-  explicit LeanKernel(const LeanSystem& system) : system_(system) {}
-  bool GetVersionExA(platform::OsVersionInfo&) override { return false; }
-  std::uint16_t GetSystemDefaultLangID() override { return 0x409; }
-  platform::Handle OpenMutexA(std::uint32_t, bool, const std::string&) override { return 0; }
-  std::uint32_t GetLastError() override { return 0; }
-  bool CloseHandle(platform::Handle handle) override { return handle != 0; }
-  bool FileExists(const std::string&) override { return false; }
-  std::string GetModuleFileNameA() override { return {}; }
-  std::vector<std::string> CommandLineArguments() override { return {}; }
-  std::string GetSystemDirectoryA() override { return "C:\\windows\\system32"; }
+  LeanKernel(const LeanSystem& system, long& calls) : system_(system), calls_(calls) {}
+  bool GetVersionExA(platform::OsVersionInfo&) override {
+    ++calls_;
+    return false;
+  }
+  std::uint16_t GetSystemDefaultLangID() override {
+    ++calls_;
+    return 0x409;
+  }
+  platform::Handle OpenMutexA(std::uint32_t, bool, const std::string&) override {
+    ++calls_;
+    return 0;
+  }
+  std::uint32_t GetLastError() override {
+    ++calls_;
+    return 0;
+  }
+  bool CloseHandle(platform::Handle handle) override {
+    ++calls_;
+    return handle != 0;
+  }
+  bool FileExists(const std::string&) override {
+    ++calls_;
+    return false;
+  }
+  std::string GetModuleFileNameA() override {
+    ++calls_;
+    return {};
+  }
+  std::vector<std::string> CommandLineArguments() override {
+    ++calls_;
+    return {};
+  }
+  std::string GetSystemDirectoryA() override {
+    ++calls_;
+    return "C:\\windows\\system32";
+  }
   platform::Handle GetModuleHandleA(const std::string& name) override {
+    ++calls_;
     return name == "NTDLL.DLL" ? 0x1000 : 0;
   }
-  platform::Handle LoadLibraryA(const std::string&) override { return 0x1000; }
-  platform::Handle LoadLibraryExA(const std::string&, std::uint32_t) override { return 0; }
-  bool FreeLibrary(platform::Handle) override { return true; }
+  platform::Handle LoadLibraryA(const std::string&) override {
+    ++calls_;
+    return 0x1000;
+  }
+  platform::Handle LoadLibraryExA(const std::string&, std::uint32_t) override {
+    ++calls_;
+    return 0;
+  }
+  bool FreeLibrary(platform::Handle) override {
+    ++calls_;
+    return true;
+  }
   platform::ProcAddress GetProcAddress(platform::Handle, const std::string& name) override {
+    ++calls_;
     return name == "EnumProcesses" ? 0x2000 : 0x3000;
   }
   platform::Handle OpenProcess(std::uint32_t, bool, std::uint32_t id) override {
+    ++calls_;
     const std::size_t index = (id - 8) / 4;
     if (id < 8 || index >= system_.processes.size() || !system_.processes[index].can_open) return 0;
     return index + 1;
   }
   std::uint32_t GetPriorityClass(platform::Handle process) override {
+    ++calls_;
     return process == 0 ? 0 : system_.processes[process - 1].priority;
   }
   bool GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) override {
+    ++calls_;
     if (process == 0) return false;
     times = system_.processes[process - 1].times;
     return true;
   }
-  bool TerminateProcess(platform::Handle, std::uint32_t) override { return false; }
-  bool SetPriorityClass(platform::Handle, std::uint32_t) override { return false; }
+  bool TerminateProcess(platform::Handle, std::uint32_t) override {
+    ++calls_;
+    return false;
+  }
+  bool SetPriorityClass(platform::Handle, std::uint32_t) override {
+    ++calls_;
+    return false;
+  }
   int QueryFullProcessImageNameA(platform::ProcAddress, platform::Handle, char*, int) override {
+    ++calls_;
     return 0;
   }
 
  private:
   const LeanSystem& system_;
+  long& calls_;
 };
 
 class LeanProcessStatus : public platform::ProcessStatus {
  public:
-  explicit LeanProcessStatus(const LeanSystem& system) : system_(system) {}
+  LeanProcessStatus(const LeanSystem& system, long& calls) : system_(system), calls_(calls) {}
   bool EnumProcesses(platform::ProcAddress fn, std::uint32_t* buffer, std::uint32_t bytes,
                      std::uint32_t& bytes_returned) override {
+    ++calls_;
     if (fn == 0) return false;
     const std::size_t n = std::min<std::size_t>(system_.pids.size(), bytes / 4);
     std::memcpy(buffer, system_.pids.data(), n * 4);
@@ -119,6 +169,7 @@ class LeanProcessStatus : public platform::ProcessStatus {
   }
   int GetModuleFileNameExA(platform::ProcAddress fn, platform::Handle process, platform::Handle,
                            char* buffer, int size) override {
+    ++calls_;
     if (fn == 0 || process == 0) return 0;
     const std::string& path = system_.processes[process - 1].path;
     if (path.empty()) return 0;
@@ -130,60 +181,106 @@ class LeanProcessStatus : public platform::ProcessStatus {
 
  private:
   const LeanSystem& system_;
+  long& calls_;
 };
 
 class LeanUserInterface : public platform::UserInterface {
  public:
-  explicit LeanUserInterface(const LeanSystem& system) : system_(system) {}
-  int LoadStringA(platform::Handle, std::uint32_t, char*, int) override { return 0; }
+  LeanUserInterface(const LeanSystem& system, long& calls) : system_(system), calls_(calls) {}
+  int LoadStringA(platform::Handle, std::uint32_t, char*, int) override {
+    ++calls_;
+    return 0;
+  }
   int MessageBoxA(platform::WindowHandle, const std::string&, const std::string&,
                   std::uint32_t) override {
+    ++calls_;
     return platform::kIdOk;
   }
   void EnumWindows(const std::function<bool(platform::WindowHandle)>& callback) override {
+    ++calls_;
     for (std::size_t i = 0; i < system_.windows.size(); ++i)
       if (!callback(i + 1)) break;
   }
-  bool IsWindowVisible(platform::WindowHandle w) override { return At(w).visible; }
+  bool IsWindowVisible(platform::WindowHandle w) override {
+    ++calls_;
+    return At(w).visible;
+  }
   std::intptr_t GetWindowLongA(platform::WindowHandle w, int index) override {
+    ++calls_;
     return index == platform::kGwlHwndParent ? static_cast<std::intptr_t>(At(w).owner)
                                              : static_cast<std::intptr_t>(At(w).ex_style);
   }
-  platform::WindowHandle GetDesktopWindow() override { return 0x10010; }
+  platform::WindowHandle GetDesktopWindow() override {
+    ++calls_;
+    return 0x10010;
+  }
   int GetWindowTextA(platform::WindowHandle w, char* buffer, int size) override {
+    ++calls_;
     const std::string& title = At(w).title;
     const int n = std::min<int>(static_cast<int>(title.size()), size - 1);
     std::memcpy(buffer, title.data(), static_cast<std::size_t>(n));
     buffer[n] = '\0';
     return n;
   }
-  std::uintptr_t GetClassLongA(platform::WindowHandle w, int) override { return At(w).icon; }
-  bool ShowWindowAsync(platform::WindowHandle, int) override { return true; }
-  bool SetForegroundWindow(platform::WindowHandle) override { return true; }
-  bool PostMessageA(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) override {
+  std::uintptr_t GetClassLongA(platform::WindowHandle w, int) override {
+    ++calls_;
+    return At(w).icon;
+  }
+  bool ShowWindowAsync(platform::WindowHandle, int) override {
+    ++calls_;
     return true;
   }
-  platform::Point GetCursorPos() override { return {}; }
+  bool SetForegroundWindow(platform::WindowHandle) override {
+    ++calls_;
+    return true;
+  }
+  bool PostMessageA(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) override {
+    ++calls_;
+    return true;
+  }
+  platform::Point GetCursorPos() override {
+    ++calls_;
+    return {};
+  }
 
  private:
   const LeanWindow& At(platform::WindowHandle w) const { return system_.windows[w - 1]; }
   const LeanSystem& system_;
+  long& calls_;
 };
 
 class LeanImageList : public platform::ImageList {
  public:
-  int Count() const override { return count_; }
-  int Width() const override { return 16; }
-  int Height() const override { return 16; }
+  explicit LeanImageList(long& calls) : calls_(calls) {}
+  int Count() const override {
+    ++calls_;
+    return count_;
+  }
+  int Width() const override {
+    ++calls_;
+    return 16;
+  }
+  int Height() const override {
+    ++calls_;
+    return 16;
+  }
   bool Delete(int index) override {
+    ++calls_;
     if (index < 0 || index >= count_) return false;
     --count_;
     return true;
   }
-  int AddIcon(platform::IconHandle icon) override { return icon == 0 ? -1 : count_++; }
-  int AddMasked(const std::vector<platform::Color>&, platform::Color) override { return count_++; }
+  int AddIcon(platform::IconHandle icon) override {
+    ++calls_;
+    return icon == 0 ? -1 : count_++;
+  }
+  int AddMasked(const std::vector<platform::Color>&, platform::Color) override {
+    ++calls_;
+    return count_++;
+  }
 
  private:
+  long& calls_;
   int count_ = 3;
 };
 
@@ -192,17 +289,18 @@ class LeanTexts : public i18n::TextSource {
   std::string TextById(int id) const override { return "priority text " + std::to_string(id); }
 };
 
-// The lean platform of one system.
 // The system's own process snapshot: every process, with its creation time.
 class LeanNativeSystemInfo : public platform::NativeSystemInfo {
  public:
-  explicit LeanNativeSystemInfo(const LeanSystem& system) : system_(system) {}
+  LeanNativeSystemInfo(const LeanSystem& system, long& calls) : system_(system), calls_(calls) {}
   std::uint32_t ZwQuerySystemInformation(platform::ProcAddress, std::uint32_t, void*,
                                          std::uint32_t) override {
+    ++calls_;
     return platform::kStatusProcedureNotFound;
   }
   std::uint32_t QuerySystemProcesses(platform::ProcAddress fn,
                                      std::vector<platform::NativeProcess>& processes) override {
+    ++calls_;
     if (fn == 0) return platform::kStatusProcedureNotFound;
     processes.resize(system_.processes.size());
     for (std::size_t i = 0; i < processes.size(); ++i) {
@@ -218,11 +316,19 @@ class LeanNativeSystemInfo : public platform::NativeSystemInfo {
 
  private:
   const LeanSystem& system_;
+  long& calls_;
 };
 
+// The lean platform of one system; `calls` counts every call made of it.
 struct Platform {
   Platform(int processes, int windows)
-      : system(processes, windows), kernel(system), status(system), native(system), ui(system) {}
+      : system(processes, windows),
+        kernel(system, calls),
+        status(system, calls),
+        native(system, calls),
+        ui(system, calls),
+        images(calls) {}
+  long calls = 0;
   LeanSystem system;
   LeanKernel kernel;
   LeanProcessStatus status;

@@ -20,13 +20,17 @@ void NtTickLogic(benchmark::State& state) {
   snapshot::ProcessSnapshot result;
   snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.native, result);
   snapshot::AppWindowList windows(p.ui, p.images, snapshot::Family::kNt);
+  const long calls = p.calls;
+  long ticks = 0;
   for (auto _ : state) {
+    ++ticks;
     processes.CollectNtProcessIds();
     processes.BuildNtProcessList();
     windows.EnumerateAppWindows();
     benchmark::DoNotOptimize(result.processes().data());
     benchmark::DoNotOptimize(windows.windows().data());
   }
+  state.counters["platform calls/tick"] = static_cast<double>(p.calls - calls) / ticks;
   state.counters["processes"] = static_cast<double>(result.processes().size());
   state.counters["windows"] = static_cast<double>(windows.windows().size());
 }
@@ -44,7 +48,9 @@ void NtTickPlatformCallsOnly(benchmark::State& state) {
   auto buffer = std::make_unique<std::uint32_t[]>(snapshot::kMaxPids);
   char path[snapshot::kPathBufferSize];
   char title[snapshot::kTitleBufferSize];
+  long ticks = 0;
   for (auto _ : state) {
+    ++ticks;
     std::uint32_t bytes = 0;
     status.EnumProcesses(0x2000, buffer.get(), snapshot::kPidBufferBytes, bytes);
     for (std::uint32_t i = 0; i < bytes / 4; ++i) {
@@ -68,6 +74,7 @@ void NtTickPlatformCallsOnly(benchmark::State& state) {
     });
     benchmark::ClobberMemory();
   }
+  state.counters["platform calls/tick"] = static_cast<double>(p.calls) / ticks;
 }
 
 BENCHMARK(NtTickLogic)->Arg(1000)->Arg(16383)->Unit(benchmark::kMicrosecond);

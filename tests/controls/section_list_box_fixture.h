@@ -15,24 +15,31 @@ namespace slb_test {
 constexpr int kClientWidth = 200;
 constexpr int kScrollBar = controls::TSectionListBox::kDefaultScrollBarWidth;
 
-// Counts the text layouts made for measuring.
+// Counts the text layouts made for measuring heights, and the widths measured.
 class CountingCanvas : public fakes::RecordingCanvas {
  public:
-  explicit CountingCanvas(int& measures) : measures_(measures) {}
+  CountingCanvas(int& measures, int& widths) : measures_(measures), widths_(widths) {}
   int DrawText(const std::string& text, platform::Rect& rect, std::uint32_t flags) override {
     if (flags & platform::kDtCalcRect) ++measures_;
     return RecordingCanvas::DrawText(text, rect, flags);
   }
+  platform::Size TabbedTextExtent(const std::string& text, const std::vector<int>& stops,
+                                  int tab_origin) override {
+    ++widths_;
+    return RecordingCanvas::TabbedTextExtent(text, stops, tab_origin);
+  }
 
  private:
   int& measures_;
+  int& widths_;
 };
 
 class CountingView : public fakes::FakeView {
  public:
   int measures = 0;
+  int widths = 0;
   std::unique_ptr<platform::Canvas> MeasuringCanvas() override {
-    return std::make_unique<CountingCanvas>(measures);
+    return std::make_unique<CountingCanvas>(measures, widths);
   }
 };
 

@@ -150,6 +150,56 @@ TEST(SectionListMeasure, RowsAreMeasuredOnceAndOneMarkRepaintsOneRow) {
   EXPECT_EQ(f.view.invalidated_rects[0], f.rows.RowRect(2));
 }
 
+TEST(SectionListExtent, FollowsTheWidestRowAndMeasuresOnlyTheRowsAChangeTouched) {
+  // Six pixels a character and the sub-item indent of 14; the list is 216 wide, so a row of 34
+  // characters or more makes it scroll across.
+  const std::string a(40, 'a'), b(10, 'b'), c(50, 'c'), d(36, 'd');
+  const struct {
+    const char* name;
+    std::function<void(TSectionListBox&)> change;
+    int extent;
+    int measured;
+  } cases[] = {
+      {"widest rewritten narrower",
+       [](auto& l) { l.Sections().Item(0).SubItems().SetString(0, "a"); }, 36 * 6 + 14, 1},
+      {"one rewritten wider",
+       [](auto& l) { l.Sections().Item(0).SubItems().SetString(1, std::string(60, 'x')); },
+       60 * 6 + 14, 1},
+      {"widest deleted", [](auto& l) { l.Sections().Item(0).SubItems().Delete(0); }, 36 * 6 + 14,
+       0},
+      {"one inserted", [](auto& l) { l.Sections().Item(2).SubItems().Insert(0, "e"); }, 40 * 6 + 14,
+       1},
+      {"section expanded", [](auto& l) { l.Sections().Item(1).SetState(controls::lssExpanded); },
+       50 * 6 + 14, 1},
+      {"all narrow",
+       [](auto& l) {
+         l.Sections().Item(0).SubItems().Delete(0);
+         l.Sections().Item(2).SubItems().Clear();
+       },
+       0, 0},
+      {"indent", [](auto& l) { l.SetSubItemIndent(30); }, 40 * 6 + 30, 0},
+      {"tab stop", [](auto& l) { l.TabPositions().Add(); }, 40 * 6 + 14, 6},
+      {"list font", [](auto& l) { l.SetFont({.name = "Arial", .size = 10}); }, 40 * 6 + 14, 6},
+      {"section font", [](auto& l) { l.Sections().Item(2).SetFont({.name = "Arial", .size = 10}); },
+       40 * 6 + 14, 2},
+      {"word wrap", [](auto& l) { l.SetWordWrap(true); }, 0, 0},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    ListFixture f;
+    f.Add("0", {a, b}, true);
+    f.Add("1", {c}, false);
+    f.Add("2", {d}, true);
+    ASSERT_EQ(f.rows.HorizontalExtent(), 40 * 6 + 14);
+    f.view.widths = 0;
+    f.list.BeginUpdate();
+    k.change(f.list);
+    f.list.EndUpdate();
+    EXPECT_EQ(f.rows.HorizontalExtent(), k.extent);
+    EXPECT_EQ(f.view.widths, k.measured);
+  }
+}
+
 TEST(SectionListBatch, RewrittenRowsRepaintAloneAndRowsThatComeOrGoRepaintTheList) {
   using Edit = std::function<void(controls::TSectionListStrings&, TSectionListBox&)>;
   const struct {

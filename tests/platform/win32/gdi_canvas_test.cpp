@@ -111,6 +111,44 @@ TEST(GdiCanvas, BitmapsCopyStretchAndReplaceAColour) {
   EXPECT_EQ(tile->Height(), 6);
 }
 
+TEST(GdiCanvas, PensBrushesAndMasksKeptBetweenCallsDrawWhatEachCallAsks) {
+  Surface s(80, 20);
+  const HDC dc = s.bitmap.Dc();
+  s.canvas.SetPenColor(platform::clBlue);
+  const HGDIOBJ blue = ::GetCurrentObject(dc, OBJ_PEN);
+  s.canvas.SetPenColor(platform::clBlue);
+  EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), blue);  // the same colour keeps its pen
+  s.canvas.SetPenColor(platform::clRed);
+  s.canvas.MoveTo(0, 19);
+  s.canvas.LineTo(10, 19);
+  EXPECT_EQ(s.canvas.GetPixel(5, 19), platform::clRed);
+
+  // More fill colours than the canvas keeps brushes for, then the first ones again.
+  const platform::Color fills[] = {platform::clRed, platform::clGreen, 0x102030,       0x405060,
+                                   0x708090,        platform::clGreen, platform::clRed};
+  for (int i = 0; i < 7; ++i) s.canvas.FillRect({i * 10, 0, i * 10 + 10, 4}, fills[i]);
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(s.canvas.GetPixel(i * 10 + 5, 2), fills[i]) << i;
+
+  // Transparent copies of a small, a larger and the small bitmap again: each leaves out its
+  // own transparent colour and nothing outside its size.
+  std::unique_ptr<platform::Bitmap> small = s.canvas.CreateBitmap(2, 2);
+  small->GetCanvas().FillRect({0, 0, 2, 2}, platform::clGreen);
+  small->GetCanvas().FillRect({1, 0, 2, 2}, platform::clBlue);
+  std::unique_ptr<platform::Bitmap> large = s.canvas.CreateBitmap(4, 6);
+  large->GetCanvas().FillRect({0, 0, 4, 6}, platform::clBlue);
+  large->GetCanvas().FillRect({0, 0, 4, 3}, platform::clRed);
+  s.canvas.DrawTransparent(0, 8, *small, platform::clGreen);
+  s.canvas.DrawTransparent(10, 8, *large, platform::clBlue);
+  s.canvas.DrawTransparent(20, 8, *small, platform::clBlue);
+  EXPECT_EQ(s.canvas.GetPixel(0, 8), kWhite);
+  EXPECT_EQ(s.canvas.GetPixel(1, 9), platform::clBlue);
+  EXPECT_EQ(s.canvas.GetPixel(13, 10), platform::clRed);
+  EXPECT_EQ(s.canvas.GetPixel(13, 11), kWhite);
+  EXPECT_EQ(s.canvas.GetPixel(20, 9), platform::clGreen);
+  EXPECT_EQ(s.canvas.GetPixel(21, 8), kWhite);
+  EXPECT_EQ(s.canvas.GetPixel(22, 8), kWhite);
+}
+
 TEST(GdiCanvas, MainWindowGaugeStripPaintsToThePixel) {
   controls::TGaugeBar bar("GaugeBar1", nullptr);
   controls::ConfigureAsMainWindowStrip(bar);
