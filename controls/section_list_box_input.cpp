@@ -385,8 +385,11 @@ void TSectionListBox::SpacePressed(int row) {
 bool TSectionListBox::StartEdit(int row) {
   TListSection* section = SectionAtRow(row);
   const int sub_item = SubItemIndexOfRow(row);
-  if (!HasRows() || !section || sub_item < 0 || sub_item >= section->SubItems().Count() ||
-      section->ReadOnly() || section->ControlType() != scText)
+  // A row past the last would read as a sub-item of the last section even when that section
+  // shows none: only a row the list has can be edited.
+  if (!HasRows() || row < 0 || row >= rows_->Count() || !section || sub_item < 0 ||
+      sub_item >= section->SubItems().Count() || section->ReadOnly() ||
+      section->ControlType() != scText)
     return false;
   std::string text = section->SubItems().Strings(sub_item);
   if (OnStartEdit) OnStartEdit(*this, SectionIndexOfRow(row), sub_item + 1, text);

@@ -27,6 +27,7 @@ struct NativeProcess {
   std::uint64_t user = 0;
   std::uint64_t kernel = 0;
   std::string image_name;  // in the ANSI code page; empty for the idle process
+  std::uint32_t handle_count = 0;
 };
 
 // SYSTEM_BASIC_INFORMATION: exactly its size is accepted, and the processor count is its last

@@ -23,8 +23,9 @@ std::string PageNumberText(int page) {
 }
 
 bool printtext(platform::PrinterDevice& device, std::vector<std::string> lines) {
-  if (!device.StartDocA(kPrintDocumentName)) return false;
-  device.StartPage();
+  // A page the printer refuses ends the job there: the device aborts the open document when it
+  // goes, so no half-printed report is left spooled.
+  if (!device.StartDocA(kPrintDocumentName) || !device.StartPage()) return false;
   platform::Canvas& canvas = device.PageCanvas();
   canvas.SetFont(platform::Font{"MS Sans Serif", kPrintTextSize, platform::clBlack, 0});
   canvas.SetBkMode(platform::BkMode::kTransparent);
@@ -52,8 +53,7 @@ bool printtext(platform::PrinterDevice& device, std::vector<std::string> lines) 
     const int h = canvas.TextHeight("X");
     if (y + gap + 2 * h > limit && y > 0) {
       draw_page_number();
-      device.EndPage();
-      device.StartPage();
+      if (!device.EndPage() || !device.StartPage()) return false;
       ++page;
       y = 0;
       SetFontSize(canvas, size > 0 ? size : kPrintTextSize);
@@ -62,8 +62,7 @@ bool printtext(platform::PrinterDevice& device, std::vector<std::string> lines) 
     canvas.TextOut(margin, y, PlainText(line));
   }
   draw_page_number();
-  device.EndPage();
-  return device.EndDoc();
+  return device.EndPage() && device.EndDoc();
 }
 
 }  // namespace report

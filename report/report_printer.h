@@ -19,7 +19,8 @@ constexpr int kPageNumberSize = 8;
 // "-1.-" for page 1.
 std::string PageNumberText(int page);
 
-// Prints `lines` as a document on `device`; false when the printer refused the document.
+// Prints `lines` as a document on `device`; false when the printer refused the document or one
+// of its pages, the document then left open for the device to abort.
 bool printtext(platform::PrinterDevice& device, std::vector<std::string> lines);
 
 }  // namespace report

@@ -8,19 +8,13 @@ namespace platform::win32 {
 
 namespace {
 
-struct FileHandleTraits {
-  using Value = HANDLE;
-  static Value None() { return INVALID_HANDLE_VALUE; }
-  static void Close(Value h) { ::CloseHandle(h); }
-};
-
 using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 
 }  // namespace
 
 platform::NewFile Win32Files::WriteNewFile(const std::string& path, const std::string& bytes) {
-  UniqueHandle<FileHandleTraits> file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return platform::NewFile::kNotCreated;
   DWORD written = 0;
   const bool whole =

@@ -39,8 +39,14 @@ HFONT CreateFontFor(const platform::Font& font, int pixels_per_inch);
 // BeginPaint/EndPaint of one WM_PAINT.
 class PaintDc {
  public:
-  explicit PaintDc(HWND window) : window_(window) { dc_ = ::BeginPaint(window_, &paint_); }
-  ~PaintDc() { ::EndPaint(window_, &paint_); }
+  explicit PaintDc(HWND window) : window_(window) {
+    dc_ = ::BeginPaint(window_, &paint_);
+    if (dc_) handle_count::Add(HandleKind::kWindowDc, 1);
+  }
+  ~PaintDc() {
+    ::EndPaint(window_, &paint_);
+    if (dc_) handle_count::Add(HandleKind::kWindowDc, -1);
+  }
   PaintDc(const PaintDc&) = delete;
   PaintDc& operator=(const PaintDc&) = delete;
   HDC Dc() const { return dc_; }
@@ -54,9 +60,13 @@ class PaintDc {
 // GetDC/ReleaseDC of a window's client area.
 class WindowDc {
  public:
-  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {
+    if (dc_) handle_count::Add(HandleKind::kWindowDc, 1);
+  }
   ~WindowDc() {
-    if (dc_) ::ReleaseDC(window_, dc_);
+    if (!dc_) return;
+    ::ReleaseDC(window_, dc_);
+    handle_count::Add(HandleKind::kWindowDc, -1);
   }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;

@@ -1,7 +1,5 @@
 #include "platform/win32/image_list.h"
 
-#include "platform/win32/unique_handle.h"
-
 namespace platform::win32 {
 
 Win32ImageList::Win32ImageList(int width, int height)
@@ -9,23 +7,19 @@ Win32ImageList::Win32ImageList(int width, int height)
       height_(height),
       list_(::ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 8, 8)) {}
 
-Win32ImageList::~Win32ImageList() {
-  if (list_) ::ImageList_Destroy(list_);
-}
-
 int Win32ImageList::Count() const {
-  return list_ ? ::ImageList_GetImageCount(list_) : 0;
+  return list_ ? ::ImageList_GetImageCount(list_.Get()) : 0;
 }
 
 bool Win32ImageList::Delete(int index) {
   // ImageList_Remove takes -1 as "all"; an index out of range is refused here instead.
   if (!list_ || index < 0 || index >= Count()) return false;
-  return ::ImageList_Remove(list_, index) != FALSE;
+  return ::ImageList_Remove(list_.Get(), index) != FALSE;
 }
 
 int Win32ImageList::AddIcon(IconHandle icon) {
   if (!list_ || icon == 0) return -1;
-  return ::ImageList_AddIcon(list_, ToHandle<HICON>(icon));
+  return ::ImageList_AddIcon(list_.Get(), ToHandle<HICON>(icon));
 }
 
 int Win32ImageList::AddMasked(const std::vector<Color>& pixels, Color mask) {
@@ -45,7 +39,7 @@ int Win32ImageList::AddMasked(const std::vector<Color>& pixels, Color mask) {
     const Color c = pixels[i];  // 0x00BBGGRR to a DIB's 0x00RRGGBB
     out[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
   }
-  return ::ImageList_AddMasked(list_, bitmap.Get(), static_cast<COLORREF>(mask & 0xFFFFFF));
+  return ::ImageList_AddMasked(list_.Get(), bitmap.Get(), static_cast<COLORREF>(mask & 0xFFFFFF));
 }
 
 }  // namespace platform::win32

@@ -9,6 +9,17 @@
 
 namespace platform::win32 {
 
+namespace {
+
+// The logic owns the kernel handles handed to it and closes them through CloseHandle below:
+// they are counted there, as the layer's own owners count theirs.
+Handle HandedOut(HANDLE handle) {
+  if (handle) handle_count::Add(HandleKind::kKernel, 1);
+  return FromHandle(handle);
+}
+
+}  // namespace
+
 bool Win32Kernel::GetVersionExA(OsVersionInfo& info) {
   OSVERSIONINFOA v;
   std::memset(&v, 0, sizeof v);
@@ -30,7 +41,7 @@ std::uint16_t Win32Kernel::GetSystemDefaultLangID() {
 }
 
 Handle Win32Kernel::OpenMutexA(std::uint32_t access, bool inherit, const std::string& name) {
-  return FromHandle(::OpenMutexA(access, inherit ? TRUE : FALSE, name.c_str()));
+  return HandedOut(::OpenMutexA(access, inherit ? TRUE : FALSE, name.c_str()));
 }
 
 std::uint32_t Win32Kernel::GetLastError() {
@@ -38,7 +49,9 @@ std::uint32_t Win32Kernel::GetLastError() {
 }
 
 bool Win32Kernel::CloseHandle(Handle handle) {
-  return ::CloseHandle(ToHandle<HANDLE>(handle)) != FALSE;
+  if (!::CloseHandle(ToHandle<HANDLE>(handle))) return false;
+  handle_count::Add(HandleKind::kKernel, -1);
+  return true;
 }
 
 bool Win32Kernel::FileExists(const std::string& path) {
@@ -87,7 +100,7 @@ ProcAddress Win32Kernel::GetProcAddress(Handle module, const std::string& name) 
 }
 
 Handle Win32Kernel::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t process_id) {
-  return FromHandle(::OpenProcess(access, inherit ? TRUE : FALSE, process_id));
+  return HandedOut(::OpenProcess(access, inherit ? TRUE : FALSE, process_id));
 }
 
 std::uint32_t Win32Kernel::GetPriorityClass(Handle process) {

@@ -25,10 +25,13 @@ struct ProcessRecordHead {
   PWSTR image_name_buffer;  // inside the buffer the query filled
   LONG base_priority;
   HANDLE unique_process_id;
+  HANDLE inherited_from_unique_process_id;
+  ULONG handle_count;
 };
 static_assert(offsetof(ProcessRecordHead, create_time) == 32);
 static_assert(offsetof(ProcessRecordHead, image_name_buffer) == (sizeof(void*) == 8 ? 64 : 60));
 static_assert(offsetof(ProcessRecordHead, unique_process_id) == (sizeof(void*) == 8 ? 80 : 68));
+static_assert(offsetof(ProcessRecordHead, handle_count) == (sizeof(void*) == 8 ? 96 : 76));
 
 constexpr std::size_t kFirstBufferBytes = 256 * 1024;
 constexpr std::size_t kLargestBufferBytes = 64 * 1024 * 1024;
@@ -97,6 +100,7 @@ std::uint32_t Win32NativeSystemInfo::QuerySystemProcesses(ProcAddress fn,
     process.user = Count(head.user_time);
     process.kernel = Count(head.kernel_time);
     process.image_name = ImageName(head, begin, end);
+    process.handle_count = head.handle_count;
     if (head.next_entry_offset == 0) break;
     offset += head.next_entry_offset;
   }

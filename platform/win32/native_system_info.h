@@ -6,6 +6,11 @@
 
 namespace platform::win32 {
 
+// The kernel handles this process holds, as the system's process snapshot counts them (under
+// Wine 8 the size of its handle table, which grows with the handles in use); -1 when the
+// snapshot cannot be taken.
+long SystemHandleCount();
+
 class Win32NativeSystemInfo : public platform::NativeSystemInfo {
  public:
   std::uint32_t ZwQuerySystemInformation(ProcAddress fn, std::uint32_t info_class, void* buffer,

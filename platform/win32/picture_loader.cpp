@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/gdi_canvas.h"
+#include "platform/win32/gdi_resources.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -55,12 +56,12 @@ std::unique_ptr<platform::Bitmap> Decode(const void* data, DWORD size) {
   if (FAILED(picture.Get()->get_Width(&width)) || FAILED(picture.Get()->get_Height(&height)))
     return nullptr;
 
-  HDC screen = ::GetDC(nullptr);
-  const int ppi_x = ::GetDeviceCaps(screen, LOGPIXELSX);
-  const int ppi_y = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  const int w = ToPixels(width, ppi_x);
-  const int h = ToPixels(height, ppi_y);
+  int w = 0, h = 0;
+  {
+    const WindowDc screen(nullptr);
+    w = ToPixels(width, ::GetDeviceCaps(screen.Dc(), LOGPIXELSX));
+    h = ToPixels(height, ::GetDeviceCaps(screen.Dc(), LOGPIXELSY));
+  }
   if (w <= 0 || h <= 0) return nullptr;
   auto bitmap = std::make_unique<GdiBitmap>(w, h);
   // Pictures render bottom-up in HIMETRIC: start at the height and go up.
@@ -80,10 +81,9 @@ std::unique_ptr<platform::Bitmap> Win32PictureLoader::LoadResource(const std::st
 }
 
 std::unique_ptr<platform::Bitmap> Win32PictureLoader::LoadFile(const std::string& path) {
-  HANDLE opened = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (opened == INVALID_HANDLE_VALUE) return nullptr;
-  UniqueKernelHandle file(opened);
+  UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return nullptr;
   const DWORD size = ::GetFileSize(file.Get(), nullptr);
   if (size == INVALID_FILE_SIZE || size == 0) return nullptr;
   std::vector<char> data(size);

@@ -5,6 +5,7 @@
 
 #include "platform/printing.h"
 #include "platform/win32/gdi_canvas.h"
+#include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
 
@@ -23,13 +24,9 @@ class Win32PrinterDevice : public platform::PrinterDevice {
   platform::Canvas& PageCanvas() override { return canvas_; }
 
  private:
-  struct DeleteDc {
-    HDC dc;
-    ~DeleteDc() { ::DeleteDC(dc); }
-  };
   HDC dc_;
   // Before the canvas: the canvas gives the DC its objects back before the DC is deleted.
-  DeleteDc dc_owner_{dc_};
+  UniquePrinterDc dc_owner_{dc_};
   GdiCanvas canvas_;
   bool document_open_ = false;
 };

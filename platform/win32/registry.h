@@ -8,6 +8,7 @@ namespace platform::win32 {
 
 struct RegistryKeyTraits {
   using Value = HKEY;
+  static constexpr HandleKind kKind = HandleKind::kKernel;
   static Value None() { return nullptr; }
   static void Close(Value h) { ::RegCloseKey(h); }
 };

@@ -36,7 +36,10 @@ bool Win32Shell::ShellExecuteExA(WindowHandle owner, std::uint32_t mask, const s
   info.lpVerb = verb.c_str();
   info.lpFile = file.c_str();
   info.nShow = show;
-  return ::ShellExecuteExA(&info) != FALSE;
+  const bool started = ::ShellExecuteExA(&info) != FALSE;
+  // The started process's handle, when the mask asks for one, is this layer's to close.
+  const UniqueKernelHandle process(info.hProcess);
+  return started;
 }
 
 }  // namespace platform::win32

@@ -63,7 +63,10 @@ Handle Win32ToolHelp::CreateToolhelp32Snapshot(ProcAddress fn, std::uint32_t fla
                                                std::uint32_t process_id) {
   if (fn == 0) return 0;
   HANDLE snapshot = reinterpret_cast<CreateSnapshotFn>(fn)(flags, process_id);
-  return snapshot == INVALID_HANDLE_VALUE ? 0 : FromHandle(snapshot);
+  if (snapshot == INVALID_HANDLE_VALUE || snapshot == nullptr) return 0;
+  // Closed by the logic through the kernel's CloseHandle, which counts it out.
+  handle_count::Add(HandleKind::kKernel, 1);
+  return FromHandle(snapshot);
 }
 
 bool Win32ToolHelp::Process32First(ProcAddress fn, Handle snapshot, ToolHelpEntry& entry) {

@@ -673,12 +673,7 @@ int Win32WindowHost::TrackPopupMenu(ui::Form& form, const std::vector<std::strin
                                     platform::Point screen) {
   HWND owner = WindowOf(form);
   if (!owner || items.empty()) return -1;
-  struct MenuTraits {
-    using Value = HMENU;
-    static Value None() { return nullptr; }
-    static void Close(Value menu) { ::DestroyMenu(menu); }
-  };
-  UniqueHandle<MenuTraits> menu(::CreatePopupMenu());
+  UniqueMenu menu(::CreatePopupMenu());
   if (!menu) return -1;
   for (std::size_t i = 0; i < items.size(); ++i) {
     const bool separator = items[i] == "-";

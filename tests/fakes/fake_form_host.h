@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "platform/window_host.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
-class FakeFormHost : public platform::WindowHost {
+class FakeFormHost : public platform::WindowHost, public Failable {
  public:
   struct FakeWindow : ui::FormWindow {};
 
@@ -23,7 +24,7 @@ class FakeFormHost : public platform::WindowHost {
 
   bool CreateWindows(ui::Form& form) override {
     Log("CreateWindows", form);
-    if (fail_create) return false;
+    if (fail_create || Fails("CreateWindows")) return false;
     form.AttachHost(this);
     form.AttachWindow(std::make_unique<FakeWindow>());
     return true;
@@ -41,6 +42,7 @@ class FakeFormHost : public platform::WindowHost {
   int TrackPopupMenu(ui::Form& form, const std::vector<std::string>& items,
                      platform::Point screen) override {
     Log("TrackPopupMenu", form);
+    if (Fails("TrackPopupMenu")) return -1;
     popup_items = items;
     popup_at = screen;
     return popup_choice;

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "platform/image_list.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
-class FakeImageList : public platform::ImageList {
+class FakeImageList : public platform::ImageList, public Failable {
  public:
   explicit FakeImageList(int fixed_images = 3, int width = 16, int height = 16);
 

@@ -15,6 +15,7 @@ std::string FakeIniFiles::Value(const std::string& path, const std::string& sect
 bool FakeIniFiles::GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                             const std::string& default_value, std::string& value,
                                             const std::string& path) {
+  if (Fails("GetPrivateProfileStringA")) return false;
   if (!readable) return false;
   value = default_value;
   auto f = files.find(path);
@@ -28,6 +29,7 @@ bool FakeIniFiles::GetPrivateProfileStringA(const std::string& section, const st
 
 bool FakeIniFiles::WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                               const std::string& value, const std::string& path) {
+  if (Fails("WritePrivateProfileStringA")) return false;
   writes.push_back(section + "/" + key + "=" + value);
   if (!writable) return false;
   files[path][section][key] = value;

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "platform/ini_files.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
-class FakeIniFiles : public platform::IniFiles {
+class FakeIniFiles : public platform::IniFiles, public Failable {
  public:
   std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> files;
   bool readable = true;

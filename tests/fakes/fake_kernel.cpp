@@ -54,6 +54,7 @@ bool FakeKernel::Called(const std::string& call_prefix) const {
 }
 
 bool FakeKernel::GetVersionExA(platform::OsVersionInfo& info) {
+  if (Fails("GetVersionExA")) return false;
   calls.push_back("GetVersionExA");
   if (!version_ok) return false;
   info = version;
@@ -67,6 +68,7 @@ std::uint16_t FakeKernel::GetSystemDefaultLangID() {
 
 platform::Handle FakeKernel::OpenMutexA(std::uint32_t access, bool inherit,
                                         const std::string& name) {
+  if (Fails("OpenMutexA")) return 0;
   calls.push_back("OpenMutexA(" + name + "," + std::to_string(access) + "," +
                   (inherit ? "true" : "false") + ")");
   if (!mutexes.contains(name)) {
@@ -77,7 +79,7 @@ platform::Handle FakeKernel::OpenMutexA(std::uint32_t access, bool inherit,
 }
 
 std::uint32_t FakeKernel::GetLastError() {
-  return last_error_;
+  return LastError(last_error_);
 }
 
 bool FakeKernel::CloseHandle(platform::Handle handle) {
@@ -86,11 +88,13 @@ bool FakeKernel::CloseHandle(platform::Handle handle) {
 }
 
 bool FakeKernel::FileExists(const std::string& path) {
+  if (Fails("FileExists")) return false;
   calls.push_back("FileExists(" + path + ")");
   return files.contains(path);
 }
 
 std::string FakeKernel::GetModuleFileNameA() {
+  if (Fails("GetModuleFileNameA")) return {};
   return executable_path;
 }
 
@@ -99,10 +103,12 @@ std::vector<std::string> FakeKernel::CommandLineArguments() {
 }
 
 std::string FakeKernel::GetSystemDirectoryA() {
+  if (Fails("GetSystemDirectoryA")) return {};
   return system_directory;
 }
 
 platform::Handle FakeKernel::GetModuleHandleA(const std::string& name) {
+  if (Fails("GetModuleHandleA")) return 0;
   calls.push_back("GetModuleHandleA(" + name + ")");
   auto it = resident_modules.find(Lower(name));
   return it == resident_modules.end() ? 0 : it->second;
@@ -111,22 +117,28 @@ platform::Handle FakeKernel::GetModuleHandleA(const std::string& name) {
 platform::Handle FakeKernel::LoadLibraryA(const std::string& name) {
   calls.push_back("LoadLibraryA(" + name + ")");
   auto it = loadable_modules.find(Lower(name));
-  return it == loadable_modules.end() ? 0 : it->second;
+  if (Fails("LoadLibraryA") || it == loadable_modules.end()) return 0;
+  ++loaded_modules[it->second];
+  return it->second;
 }
 
 platform::Handle FakeKernel::LoadLibraryExA(const std::string& path, std::uint32_t flags) {
   calls.push_back("LoadLibraryExA(" + path + "," + std::to_string(flags) + ")");
   auto it = loadable_modules.find(Lower(path));
-  return it == loadable_modules.end() ? 0 : it->second;
+  if (Fails("LoadLibraryExA") || it == loadable_modules.end()) return 0;
+  ++loaded_modules[it->second];
+  return it->second;
 }
 
 bool FakeKernel::FreeLibrary(platform::Handle module) {
   calls.push_back("FreeLibrary(" + std::to_string(module) + ")");
   freed_modules.push_back(module);
+  if (--loaded_modules[module] == 0) loaded_modules.erase(module);
   return free_library_succeeds;
 }
 
 platform::ProcAddress FakeKernel::GetProcAddress(platform::Handle module, const std::string& name) {
+  if (Fails("GetProcAddress")) return 0;
   calls.push_back("GetProcAddress(" + name + ")");
   auto it = exports.find({module, name});
   return it == exports.end() ? 0 : it->second;
@@ -134,6 +146,7 @@ platform::ProcAddress FakeKernel::GetProcAddress(platform::Handle module, const 
 
 platform::Handle FakeKernel::OpenProcess(std::uint32_t access, bool inherit,
                                          std::uint32_t process_id) {
+  if (Fails("OpenProcess")) return 0;
   calls.push_back("OpenProcess(" + std::to_string(access) + "," + (inherit ? "true" : "false") +
                   "," + std::to_string(process_id) + ")");
   auto it = std::find_if(processes.begin(), processes.end(),
@@ -151,12 +164,14 @@ platform::Handle FakeKernel::OpenProcess(std::uint32_t access, bool inherit,
 }
 
 std::uint32_t FakeKernel::GetPriorityClass(platform::Handle process) {
+  if (Fails("GetPriorityClass")) return 0;
   calls.push_back("GetPriorityClass(" + std::to_string(process) + ")");
   const FakeProcess* p = QueryableProcess(process);
   return p ? p->priority : 0;
 }
 
 bool FakeKernel::GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) {
+  if (Fails("GetProcessTimes")) return false;
   calls.push_back("GetProcessTimes(" + std::to_string(process) + ")");
   const FakeProcess* p = QueryableProcess(process);
   if (!p || !p->times_readable) return false;
@@ -165,6 +180,7 @@ bool FakeKernel::GetProcessTimes(platform::Handle process, platform::ProcessTime
 }
 
 bool FakeKernel::TerminateProcess(platform::Handle process, std::uint32_t exit_code) {
+  if (Fails("TerminateProcess")) return false;
   calls.push_back("TerminateProcess(" + std::to_string(process) + "," + std::to_string(exit_code) +
                   ")");
   const FakeProcess* p = ProcessWithRights(process, platform::kProcessTerminate);
@@ -174,6 +190,7 @@ bool FakeKernel::TerminateProcess(platform::Handle process, std::uint32_t exit_c
 }
 
 bool FakeKernel::SetPriorityClass(platform::Handle process, std::uint32_t priority_class) {
+  if (Fails("SetPriorityClass")) return false;
   calls.push_back("SetPriorityClass(" + std::to_string(process) + "," +
                   std::to_string(priority_class) + ")");
   const FakeProcess* p = ProcessWithRights(process, platform::kProcessSetInformation);
@@ -184,6 +201,7 @@ bool FakeKernel::SetPriorityClass(platform::Handle process, std::uint32_t priori
 
 int FakeKernel::QueryFullProcessImageNameA(platform::ProcAddress fn, platform::Handle process,
                                            char* buffer, int size) {
+  if (Fails("QueryFullProcessImageNameA")) return 0;
   calls.push_back("QueryFullProcessImageNameA(" + std::to_string(process) + ")");
   const FakeProcess* p = fn == kQueryFullProcessImageNameA ? QueryableProcess(process) : nullptr;
   if (!p || p->path.empty() || static_cast<int>(p->path.size()) >= size) return 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/kernel.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
@@ -28,7 +29,7 @@ struct FakeProcess {
   std::string image_name = {};
 };
 
-class FakeKernel : public platform::Kernel {
+class FakeKernel : public platform::Kernel, public Failable {
  public:
   FakeKernel();
 
@@ -56,6 +57,7 @@ class FakeKernel : public platform::Kernel {
   std::vector<std::string> calls;  // "OpenMutexA(Ravo Info running)", ...
   std::set<platform::Handle> open_handles;
   std::vector<platform::Handle> freed_modules;
+  std::map<platform::Handle, int> loaded_modules;  // loads not yet freed, by module
 
   // The process a handle from OpenProcess stands for, or nullptr.
   const FakeProcess* ProcessOfHandle(platform::Handle handle) const;

@@ -15,6 +15,7 @@ std::vector<std::uint32_t> FakeNativeSystemInfo::PerformanceQuerySizes() const {
 std::uint32_t FakeNativeSystemInfo::ZwQuerySystemInformation(platform::ProcAddress fn,
                                                              std::uint32_t info_class, void* buffer,
                                                              std::uint32_t size) {
+  if (Fails("ZwQuerySystemInformation")) return kStatusUnsuccessful;
   queries.push_back({fn, info_class, size});
   if (fn == 0 || fn != entry) return platform::kStatusProcedureNotFound;
   auto* bytes = static_cast<std::uint8_t*>(buffer);
@@ -50,6 +51,7 @@ std::uint32_t FakeNativeSystemInfo::ZwQuerySystemInformation(platform::ProcAddre
 
 std::uint32_t FakeNativeSystemInfo::QuerySystemProcesses(
     platform::ProcAddress fn, std::vector<platform::NativeProcess>& processes) {
+  if (Fails("QuerySystemProcesses")) return kStatusUnsuccessful;
   queries.push_back({fn, platform::kSystemProcessInformation, 0});
   if (fn == 0 || fn != entry || process_table == nullptr) return platform::kStatusProcedureNotFound;
   processes.clear();

@@ -6,11 +6,15 @@
 #include <vector>
 
 #include "platform/native_system_info.h"
+#include "tests/fakes/call_failer.h"
 #include "tests/fakes/fake_kernel.h"
 
 namespace fakes {
 
-class FakeNativeSystemInfo : public platform::NativeSystemInfo {
+// What a failed query answers.
+constexpr std::uint32_t kStatusUnsuccessful = 0xC0000001;
+
+class FakeNativeSystemInfo : public platform::NativeSystemInfo, public Failable {
  public:
   struct Query {
     platform::ProcAddress fn;

@@ -17,6 +17,7 @@ void FakeProcessStatus::Install(bool enum_processes, bool get_module_file_name) 
 
 bool FakeProcessStatus::EnumProcesses(platform::ProcAddress fn, std::uint32_t* buffer,
                                       std::uint32_t bytes, std::uint32_t& bytes_returned) {
+  if (Fails("EnumProcesses")) return false;
   if (fn == 0) null_calls.push_back(fn);
   if (fn != kEnumProcesses) return false;
   ++enum_calls;
@@ -37,6 +38,7 @@ bool FakeProcessStatus::EnumProcesses(platform::ProcAddress fn, std::uint32_t* b
 
 int FakeProcessStatus::GetModuleFileNameExA(platform::ProcAddress fn, platform::Handle process,
                                             platform::Handle module, char* buffer, int size) {
+  if (Fails("GetModuleFileNameExA")) return 0;
   if (fn == 0) null_calls.push_back(fn);
   if (fn != kGetModuleFileNameExA) return 0;
   ++module_file_name_calls;

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "platform/process_status.h"
+#include "tests/fakes/call_failer.h"
 #include "tests/fakes/fake_kernel.h"
 
 namespace fakes {
 
-class FakeProcessStatus : public platform::ProcessStatus {
+class FakeProcessStatus : public platform::ProcessStatus, public Failable {
  public:
   static constexpr platform::Handle kPsapiModule = 0x76B00000;
   static constexpr platform::ProcAddress kEnumProcesses = 0x76B01000;

@@ -10,12 +10,13 @@
 #include "platform/common_dialogs.h"
 #include "platform/date_time.h"
 #include "platform/files.h"
+#include "tests/fakes/call_failer.h"
 #include "tests/fakes/recording_canvas.h"
 
 namespace fakes {
 
 // A printer whose pages are recorded: every text drawn, with the page it is on.
-class FakePrinter : public platform::PrinterDevice {
+class FakePrinter : public platform::PrinterDevice, public Failable {
  public:
   struct Text {
     int page;
@@ -29,23 +30,24 @@ class FakePrinter : public platform::PrinterDevice {
 
   bool StartDocA(const std::string& name) override {
     calls.push_back("StartDoc(" + name + ")");
-    return !refuse_document;
+    return !refuse_document && !Fails("StartDocA");
   }
   bool StartPage() override {
     calls.push_back("StartPage");
     ++page_;
-    return true;
+    return !Fails("StartPage");
   }
   bool EndPage() override {
     Collect();
     calls.push_back("EndPage");
-    return true;
+    return !Fails("EndPage");
   }
   bool EndDoc() override {
     calls.push_back("EndDoc");
-    return true;
+    return !Fails("EndDoc");
   }
   int GetDeviceCaps(int index) override {
+    if (Fails("GetDeviceCaps")) return 0;
     return index == platform::kHorzRes   ? width
            : index == platform::kVertRes ? height
                                          : pixels_per_inch;
@@ -62,7 +64,7 @@ class FakePrinter : public platform::PrinterDevice {
   int page_ = 0;
 };
 
-class FakeCommonDialogs : public platform::CommonDialogs {
+class FakeCommonDialogs : public platform::CommonDialogs, public Failable {
  public:
   std::deque<std::string> save_answers;  // names the user confirms; cancelled once they run out
   std::vector<platform::SaveFileName> save_requests;
@@ -72,14 +74,14 @@ class FakeCommonDialogs : public platform::CommonDialogs {
 
   bool GetSaveFileNameA(platform::SaveFileName& request) override {
     save_requests.push_back(request);
-    if (save_answers.empty()) return false;
+    if (save_answers.empty() || Fails("GetSaveFileNameA")) return false;
     request.file_name = save_answers.front();
     save_answers.pop_front();
     return true;
   }
   std::unique_ptr<platform::PrinterDevice> PrintDlgA(platform::WindowHandle) override {
     ++print_dialogs;
-    if (!printer_chosen) return nullptr;
+    if (!printer_chosen || Fails("PrintDlgA")) return nullptr;
     auto printer = std::make_unique<Forwarder>(*this);
     return printer;
   }
@@ -91,6 +93,7 @@ class FakeCommonDialogs : public platform::CommonDialogs {
     explicit Forwarder(FakeCommonDialogs& dialogs) {
       dialogs.printers.push_back(std::make_unique<FakePrinter>());
       printer = dialogs.printers.back().get();
+      printer->failer = dialogs.failer;
       dialogs.last_printer = printer;
     }
     bool StartDocA(const std::string& n) override { return printer->StartDocA(n); }
@@ -104,21 +107,23 @@ class FakeCommonDialogs : public platform::CommonDialogs {
 };
 
 // Files in memory; a path in `read_only` refuses to be replaced or deleted.
-class FakeFiles : public platform::Files {
+class FakeFiles : public platform::Files, public Failable {
  public:
   std::map<std::string, std::string> files;
   std::vector<std::string> read_only;
   std::vector<std::string> unwritable_directories;  // prefixes where nothing can be created
   bool has_move_file_ex = true;                     // false: a 9x system's stub
 
+  // A write that fails leaves the half it wrote, as a full disk does.
   platform::NewFile WriteNewFile(const std::string& path, const std::string& bytes) override {
-    for (const std::string& dir : unwritable_directories)
-      if (path.starts_with(dir)) return NotCreated(3);
-    if (files.count(path)) return NotCreated(platform::kErrorFileExists);
-    files[path] = bytes;
-    return platform::NewFile::kWritten;
+    if (!Fails("WriteNewFile")) return Create(path, bytes);
+    if (Create(path, bytes.substr(0, bytes.size() / 2)) != platform::NewFile::kWritten)
+      return platform::NewFile::kNotCreated;
+    last_error = kErrorNoSystemResources;
+    return platform::NewFile::kNotWritten;
   }
   bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override {
+    if (Fails("MoveFileExA")) return Fail(kErrorNoSystemResources);
     if (!has_move_file_ex) return Fail(platform::kErrorCallNotImplemented);
     if (!files.count(from)) return Fail(2);
     if (files.count(to) && (IsReadOnly(to) || !(flags & platform::kMoveFileReplaceExisting)))
@@ -128,22 +133,31 @@ class FakeFiles : public platform::Files {
     return true;
   }
   bool MoveFileA(const std::string& from, const std::string& to) override {
+    if (Fails("MoveFileA")) return Fail(kErrorNoSystemResources);
     return MoveNoReplace(from, to);
   }
   bool DeleteFileA(const std::string& path) override {
+    if (Fails("DeleteFileA")) return Fail(kErrorNoSystemResources);
     if (!files.count(path)) return Fail(2);
     if (IsReadOnly(path)) return Fail(5);
     files.erase(path);
     return true;
   }
   std::uint32_t GetFileAttributesA(const std::string& path) override {
-    if (!files.count(path)) return platform::kInvalidFileAttributes;
+    if (Fails("GetFileAttributesA") || !files.count(path)) return platform::kInvalidFileAttributes;
     return IsReadOnly(path) ? platform::kFileAttributeReadOnly : 0;
   }
   std::uint32_t GetLastError() override { return last_error; }
   std::uint32_t last_error = 0;
 
  private:
+  platform::NewFile Create(const std::string& path, const std::string& bytes) {
+    for (const std::string& dir : unwritable_directories)
+      if (path.starts_with(dir)) return NotCreated(3);
+    if (files.count(path)) return NotCreated(platform::kErrorFileExists);
+    files[path] = bytes;
+    return platform::NewFile::kWritten;
+  }
   bool MoveNoReplace(const std::string& from, const std::string& to) {
     if (!files.count(from) || files.count(to)) return Fail(5);
     files[to] = files[from];
@@ -165,11 +179,15 @@ class FakeFiles : public platform::Files {
   }
 };
 
-class FakeDateTime : public platform::DateTime {
+class FakeDateTime : public platform::DateTime, public Failable {
  public:
   platform::SystemTime GetLocalTime() override { return {2024, 3, 2, 5, 14, 7, 9, 0}; }
-  std::string GetDateFormatA(const platform::SystemTime&) override { return "05.03.2024"; }
-  std::string GetTimeFormatA(const platform::SystemTime&) override { return "14:07:09"; }
+  std::string GetDateFormatA(const platform::SystemTime&) override {
+    return Fails("GetDateFormatA") ? "" : "05.03.2024";
+  }
+  std::string GetTimeFormatA(const platform::SystemTime&) override {
+    return Fails("GetTimeFormatA") ? "" : "14:07:09";
+  }
 };
 
 }  // namespace fakes

@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "platform/shell.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
-class FakeShell : public platform::Shell {
+class FakeShell : public platform::Shell, public Failable {
  public:
   struct Call {
     platform::WindowHandle owner;
@@ -22,11 +23,13 @@ class FakeShell : public platform::Shell {
   std::intptr_t ShellExecuteA(platform::WindowHandle owner, const std::string& verb,
                               const std::string& file, const std::string& parameters,
                               const std::string& directory, int show) override {
+    if (Fails("ShellExecuteA")) return 0;
     calls.push_back({owner, verb, file, parameters, directory, show});
     return result;
   }
   bool ShellExecuteExA(platform::WindowHandle owner, std::uint32_t mask, const std::string& verb,
                        const std::string& file, int show) override {
+    if (Fails("ShellExecuteExA")) return false;
     ex_calls.push_back(std::to_string(owner) + "," + std::to_string(mask) + "," + verb + "," +
                        file + "," + std::to_string(show));
     return true;

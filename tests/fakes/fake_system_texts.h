@@ -4,14 +4,17 @@
 #include <string>
 
 #include "platform/system_texts.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
-class FakeSystemTexts : public platform::SystemTexts {
+class FakeSystemTexts : public platform::SystemTexts, public Failable {
  public:
   std::map<std::uint32_t, std::string> messages;
 
-  std::string FormatMessageA(std::uint32_t code) override { return messages[code]; }
+  std::string FormatMessageA(std::uint32_t code) override {
+    return Fails("FormatMessageA") ? std::string() : messages[code];
+  }
   bool GetFileLastWriteTime(const std::string&, platform::SystemTime&) override { return false; }
   std::string GetDateFormatA(const platform::SystemTime&) override { return ""; }
 };

@@ -13,6 +13,7 @@ std::vector<std::string> FakeUserInterface::MessageTexts() const {
 
 int FakeUserInterface::LoadStringA(platform::Handle module, std::uint32_t id, char* buffer,
                                    int size) {
+  if (Fails("LoadStringA")) return 0;
   auto it = strings.find({module, id});
   if (it == strings.end() || it->second.empty() || size <= 0) return 0;
   int n = std::min<int>(static_cast<int>(it->second.size()), size - 1);
@@ -23,6 +24,7 @@ int FakeUserInterface::LoadStringA(platform::Handle module, std::uint32_t id, ch
 
 int FakeUserInterface::MessageBoxA(platform::WindowHandle, const std::string& text,
                                    const std::string& caption, std::uint32_t type) {
+  if (Fails("MessageBoxA")) return 0;
   messages.push_back({text, caption, type});
   if (on_message_box) on_message_box();
   if (answers.empty()) return platform::kIdOk;
@@ -32,17 +34,20 @@ int FakeUserInterface::MessageBoxA(platform::WindowHandle, const std::string& te
 }
 
 void FakeUserInterface::EnumWindows(const std::function<bool(platform::WindowHandle)>& callback) {
+  if (Fails("EnumWindows")) return;
   ++enum_windows_calls;
   for (const FakeWindow& w : windows)
     if (!callback(w.handle)) break;
 }
 
 bool FakeUserInterface::IsWindowVisible(platform::WindowHandle window) {
+  if (Fails("IsWindowVisible")) return false;
   const FakeWindow* w = Find(window);
   return w && w->visible;
 }
 
 std::intptr_t FakeUserInterface::GetWindowLongA(platform::WindowHandle window, int index) {
+  if (Fails("GetWindowLongA")) return 0;
   const FakeWindow* w = Find(window);
   if (!w) return 0;
   if (index == platform::kGwlHwndParent) return static_cast<std::intptr_t>(w->owner);
@@ -55,6 +60,7 @@ platform::WindowHandle FakeUserInterface::GetDesktopWindow() {
 }
 
 int FakeUserInterface::GetWindowTextA(platform::WindowHandle window, char* buffer, int size) {
+  if (Fails("GetWindowTextA")) return 0;
   const FakeWindow* w = Find(window);
   if (!w || size <= 0) return 0;
   int n = std::min<int>(static_cast<int>(w->title.size()), size - 1);
@@ -64,6 +70,7 @@ int FakeUserInterface::GetWindowTextA(platform::WindowHandle window, char* buffe
 }
 
 std::uintptr_t FakeUserInterface::GetClassLongA(platform::WindowHandle window, int index) {
+  if (Fails("GetClassLongA")) return 0;
   const FakeWindow* w = Find(window);
   if (!w || index != platform::kGclHIcon) return 0;
   return w->class_icon;
@@ -76,18 +83,21 @@ const FakeWindow* FakeUserInterface::Find(platform::WindowHandle window) const {
 }
 
 bool FakeUserInterface::ShowWindowAsync(platform::WindowHandle window, int command) {
+  if (Fails("ShowWindowAsync")) return false;
   window_calls.push_back("ShowWindowAsync(" + std::to_string(window) + "," +
                          std::to_string(command) + ")");
   return true;
 }
 
 bool FakeUserInterface::SetForegroundWindow(platform::WindowHandle window) {
+  if (Fails("SetForegroundWindow")) return false;
   window_calls.push_back("SetForegroundWindow(" + std::to_string(window) + ")");
   return true;
 }
 
 bool FakeUserInterface::PostMessageA(platform::WindowHandle window, std::uint32_t message,
                                      std::uintptr_t, std::intptr_t) {
+  if (Fails("PostMessageA")) return false;
   window_calls.push_back("PostMessageA(" + std::to_string(window) + "," + std::to_string(message) +
                          ")");
   return true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/user_interface.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
@@ -28,7 +29,7 @@ struct FakeWindow {
   platform::IconHandle class_icon = 0;
 };
 
-class FakeUserInterface : public platform::UserInterface {
+class FakeUserInterface : public platform::UserInterface, public Failable {
  public:
   static constexpr platform::WindowHandle kDesktop = 0x10010;
 

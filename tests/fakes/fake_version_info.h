@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "platform/version_info.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
-class FakeVersionInfo : public platform::VersionInfo {
+class FakeVersionInfo : public platform::VersionInfo, public Failable {
  public:
   std::map<std::string, std::map<std::string, std::vector<std::uint8_t>>> files;
 
@@ -23,14 +24,16 @@ class FakeVersionInfo : public platform::VersionInfo {
   }
 
   std::uint32_t GetFileVersionInfoSizeA(const std::string& file) override {
-    return files.contains(file) ? 64 : 0;
+    return !Fails("GetFileVersionInfoSizeA") && files.contains(file) ? 64 : 0;
   }
   bool GetFileVersionInfoA(const std::string& file, std::vector<std::uint8_t>&) override {
+    if (Fails("GetFileVersionInfoA")) return false;
     read_ = file;
     return files.contains(file);
   }
   bool VerQueryValueA(std::vector<std::uint8_t>&, const std::string& sub_block,
                       std::vector<std::uint8_t>& value) override {
+    if (Fails("VerQueryValueA")) return false;
     auto block = files[read_].find(sub_block);
     if (block == files[read_].end()) return false;
     value = block->second;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/kernel.h"
+#include "platform/win32/unique_handle.h"
 
 namespace {
 
@@ -70,6 +71,27 @@ TEST(Win32NativeSystemInfo, ProcessorRecordsHoldGrowingIdleTimes) {
     EXPECT_GT(IdleOf(before, p), 0);
     EXPECT_GE(IdleOf(after, p), IdleOf(before, p));
   }
+}
+
+TEST(Win32NativeSystemInfo, TheSnapshotCountsThisProcesssKernelHandles) {
+  using platform::win32::HandleKind;
+  using platform::win32::LiveHandles;
+  const long before = platform::win32::SystemHandleCount();
+  const long live = LiveHandles(HandleKind::kKernel);
+  ASSERT_GT(before, 0);
+  long open = 0;
+  {
+    std::vector<platform::win32::UniqueKernelHandle> events;
+    for (int i = 0; i < 100; ++i)
+      events.emplace_back(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    EXPECT_EQ(LiveHandles(HandleKind::kKernel), live + 100);
+    // Wine's handle table doubles as it fills, so 100 more handles add at least 64 there.
+    open = platform::win32::SystemHandleCount();
+    EXPECT_GE(open, before + 64);
+  }
+  EXPECT_EQ(LiveHandles(HandleKind::kKernel), live);
+  // The table halves again once less than a quarter of it is in use.
+  EXPECT_LT(platform::win32::SystemHandleCount(), open);
 }
 
 }  // namespace
