@@ -28,6 +28,13 @@ inline constexpr std::string_view kEscapedAmpersand = "&&";
 inline constexpr std::string_view kEntityBreak = "<Z></Z>";
 inline constexpr std::string_view kEscapedLess = "&lt;";
 std::string EscapeMarkupValue(std::string_view value);
+// The escape at the start of `rest`, if any: the character it shows and its length. The entity
+// break reads as an escape of length kEntityBreak.size() that shows nothing ('\0').
+struct Escape {
+  char shows = 0;
+  std::size_t length = 0;
+};
+Escape EscapeAt(std::string_view rest);
 
 // A name or title as a list caption that shows it as written. A text the lists would read as
 // markup (it holds "</") or as rich text (it starts with "{\") is escaped, and marked as markup

@@ -97,11 +97,23 @@ struct Module {
     versions.SetString(kernel.executable_path, "040904E4", "ProductName", "Ravo Info Process");
 
     psapi.Load();
-    form = std::make_unique<app::TProcesessFrm>(
-        app::Services{kernel, ui, ini, timers, native, registry, process_status, tool_help,
-                      window_icons, shell, versions, system_texts, section_images, dialogs, files,
-                      clock},
-        application, psapi);
+    form = std::make_unique<app::TProcesessFrm>(app::Services{.kernel = kernel,
+                                                              .ui = ui,
+                                                              .ini = ini,
+                                                              .timers = timers,
+                                                              .native = native,
+                                                              .registry = registry,
+                                                              .process_status = process_status,
+                                                              .tool_help = tool_help,
+                                                              .window_icons = window_icons,
+                                                              .shell = shell,
+                                                              .versions = versions,
+                                                              .system_texts = system_texts,
+                                                              .section_images = section_images,
+                                                              .dialogs = dialogs,
+                                                              .files = files,
+                                                              .clock = clock},
+                                                application, psapi);
     host.CreateWindows(*form);
     form->FormCreate();
     form->TimerNTTimer();

@@ -62,9 +62,22 @@ struct MainWindowFixture : ::testing::Test {
     for (auto [id, text] : texts) ui.strings[{kEnglish, static_cast<std::uint32_t>(id)}] = text;
   }
   app::Services Services() {
-    return {kernel,         ui,        ini,          timers, native,   registry,
-            process_status, tool_help, window_icons, shell,  versions, system_texts,
-            section_images, dialogs,   files,        clock};
+    return {.kernel = kernel,
+            .ui = ui,
+            .ini = ini,
+            .timers = timers,
+            .native = native,
+            .registry = registry,
+            .process_status = process_status,
+            .tool_help = tool_help,
+            .window_icons = window_icons,
+            .shell = shell,
+            .versions = versions,
+            .system_texts = system_texts,
+            .section_images = section_images,
+            .dialogs = dialogs,
+            .files = files,
+            .clock = clock};
   }
 };
 
