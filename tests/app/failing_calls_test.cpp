@@ -18,19 +18,7 @@
 #include "report/report_lines.h"
 #include "tests/fakes/call_failer.h"
 #include "tests/fakes/fake_form_host.h"
-#include "tests/fakes/fake_image_list.h"
-#include "tests/fakes/fake_ini_files.h"
-#include "tests/fakes/fake_kernel.h"
-#include "tests/fakes/fake_native_system_info.h"
-#include "tests/fakes/fake_process_status.h"
-#include "tests/fakes/fake_registry.h"
-#include "tests/fakes/fake_report_platform.h"
-#include "tests/fakes/fake_shell.h"
-#include "tests/fakes/fake_system_texts.h"
-#include "tests/fakes/fake_timer_service.h"
-#include "tests/fakes/fake_tool_help.h"
-#include "tests/fakes/fake_user_interface.h"
-#include "tests/fakes/fake_version_info.h"
+#include "tests/fakes/fake_services.h"
 
 namespace {
 
@@ -43,23 +31,7 @@ constexpr char kOld[] = "an earlier report\r\n";
 // The module on a small system, its lists filled by two ticks with the processes shown in the
 // detail list and one of them expanded; the next tick will find a process gone, one new and a
 // window retitled and one new.
-struct Module {
-  fakes::FakeKernel kernel;
-  fakes::FakeUserInterface ui;
-  fakes::FakeIniFiles ini;
-  fakes::FakeTimerService timers;
-  fakes::FakeNativeSystemInfo native;
-  fakes::FakeRegistry registry;
-  fakes::FakeProcessStatus process_status{kernel};
-  fakes::FakeToolHelp tool_help{kernel};
-  fakes::FakeImageList window_icons{0};
-  fakes::FakeShell shell;
-  fakes::FakeImageList section_images{0};
-  fakes::FakeVersionInfo versions;
-  fakes::FakeSystemTexts system_texts;
-  fakes::FakeCommonDialogs dialogs;
-  fakes::FakeFiles files;
-  fakes::FakeDateTime clock;
+struct Module : fakes::FakeServices {
   fakes::FakeFormHost host;
   fakes::CallFailer failer;
   snapshot::PsapiBinding psapi{kernel, process_status};
@@ -71,16 +43,11 @@ struct Module {
              &kernel, &ui, &ini, &native, &process_status, &window_icons, &shell, &versions,
              &system_texts, &section_images, &dialogs, &files, &clock, &host})
       fake->failer = &failer;
-    kernel.arguments = {"-rvinfo"};
-    kernel.mutexes.insert("Ravo Info running");
-    kernel.files = {"C:\\Suite\\RvInfo.exe", "C:\\Suite\\Process\\RvProcesessEN.dll",
-                    "C:\\Suite\\Process\\RvProcesessDE.dll"};
-    kernel.loadable_modules["c:\\suite\\process\\rvprocesessen.dll"] = kEnglish;
+    StartFromBaseModule(kEnglish);
+    kernel.InstallLanguageLibrary("DE");
     const std::pair<std::uint32_t, const char*> texts[] = {
         {100, "Applications"}, {101, "Processes"}, {102, "File"}, {103, "Path"}, {151, "Normal"}};
     for (auto [id, text] : texts) ui.strings[{kEnglish, id}] = text;
-    kernel.resident_modules["ntdll.dll"] = 0x7000;
-    kernel.exports[{0x7000, "ZwQuerySystemInformation"}] = native.entry;
     kernel.ExportImageNameQuery();
     native.process_table = &kernel.processes;
     process_status.Install();
@@ -97,23 +64,7 @@ struct Module {
     versions.SetString(kernel.executable_path, "040904E4", "ProductName", "Ravo Info Process");
 
     psapi.Load();
-    form = std::make_unique<app::TProcesessFrm>(app::Services{.kernel = kernel,
-                                                              .ui = ui,
-                                                              .ini = ini,
-                                                              .timers = timers,
-                                                              .native = native,
-                                                              .registry = registry,
-                                                              .process_status = process_status,
-                                                              .tool_help = tool_help,
-                                                              .window_icons = window_icons,
-                                                              .shell = shell,
-                                                              .versions = versions,
-                                                              .system_texts = system_texts,
-                                                              .section_images = section_images,
-                                                              .dialogs = dialogs,
-                                                              .files = files,
-                                                              .clock = clock},
-                                                application, psapi);
+    form = std::make_unique<app::TProcesessFrm>(Services(), application, psapi);
     host.CreateWindows(*form);
     form->FormCreate();
     form->TimerNTTimer();
