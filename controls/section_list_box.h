@@ -331,7 +331,9 @@ class TSectionListBox : public ui::ListBox {
   bool destroying_ = false;        // the sections being freed leave the rows alone
   TabDrag tab_drag_;
   std::string anchor_;                  // the markup anchor under the mouse
-  mutable PictureCache picture_cache_;  // filled as pictures are first needed
+  // Without a loader: this program's captions show only image-list pictures ("idx:"), and every
+  // text from outside is escaped, so no row can name a file, a resource or a shell icon.
+  mutable PictureCache picture_cache_;
   // Device bitmaps of the pictures, made at the first paint after a picture changes.
   std::unique_ptr<platform::Bitmap> wallpaper_bitmap_;
   std::unique_ptr<platform::Bitmap> expand_bitmap_;
