@@ -3,6 +3,9 @@
 // as they are (markup, entities, rich-text prefixes, 300 characters).
 //   rv_churn.exe [SECONDS]        churns for SECONDS (an hour by default), then exits
 //   rv_churn.exe child MILLIS     one of the started processes: a window of its own for MILLIS
+//   rv_churn.exe windows COUNT TITLE HANG_MS
+//                                 COUNT windows titled TITLE that answer their messages for
+//                                 HANG_MS, then never again (never stop when HANG_MS is -1)
 #include <windows.h>
 
 #include <cstdlib>
@@ -84,11 +87,23 @@ int Child(HINSTANCE instance, int millis) {
   return 0;
 }
 
+int Windows(HINSTANCE instance, int count, const std::string& title, int hang_ms) {
+  RegisterWindowClass(instance);
+  for (int i = 0; i < count; ++i) OpenWindow(instance, title, i);
+  if (hang_ms < 0)
+    for (;;) PumpUntil(::GetTickCount() + 60000);
+  PumpUntil(::GetTickCount() + static_cast<DWORD>(hang_ms));
+  ::Sleep(INFINITE);  // a thread that no longer takes its messages: its windows hang
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
   if (argc > 2 && std::string(argv[1]) == "child") return Child(instance, std::atoi(argv[2]));
+  if (argc > 4 && std::string(argv[1]) == "windows")
+    return Windows(instance, std::atoi(argv[2]), argv[3], std::atoi(argv[4]));
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 3600;
   char self[MAX_PATH];
   ::GetModuleFileNameA(nullptr, self, MAX_PATH);
