@@ -62,15 +62,23 @@ struct Module {
   fakes::FakeDateTime clock;
   fakes::FakeFormHost host;
   fakes::CallFailer failer;
+  bool nine_x;
   snapshot::PsapiBinding psapi{kernel, process_status};
   ui::Application application;
   std::unique_ptr<app::TProcesessFrm> form;
 
-  Module() {
+  // On the 9x family the ticks read tool help and the dynamic performance statistics.
+  explicit Module(bool nine_x = false) : nine_x(nine_x) {
     for (fakes::Failable* fake : std::initializer_list<fakes::Failable*>{
              &kernel, &ui, &ini, &native, &process_status, &window_icons, &shell, &versions,
-             &system_texts, &section_images, &dialogs, &files, &clock, &host})
+             &system_texts, &section_images, &dialogs, &files, &clock, &host, &registry,
+             &tool_help})
       fake->failer = &failer;
+    if (nine_x) {
+      kernel.version = {1, 4, 10, 0, ""};
+      registry.AddPerformanceStatistics(25);
+      tool_help.Install();
+    }
     kernel.arguments = {"-rvinfo"};
     kernel.mutexes.insert("Ravo Info running");
     kernel.files = {"C:\\Suite\\RvInfo.exe", "C:\\Suite\\Process\\RvProcesessEN.dll",
@@ -104,10 +112,10 @@ struct Module {
         application, psapi);
     host.CreateWindows(*form);
     form->FormCreate();
-    form->TimerNTTimer();
+    Tick();
     form->SectionListBox1.ToggleSection(form->SectionListBox1.FirstRowOfSection(1));
     form->SectionListBox2SectionClick(form->SectionListBox2, 1);
-    form->TimerNTTimer();
+    Tick();
     kernel.processes.erase(kernel.processes.begin() + 2);
     kernel.processes.push_back({1500, "C:\\Apps\\new.exe"});
     ui.windows[1].title = "Calculator - 2";
@@ -139,13 +147,20 @@ struct Module {
     return out;
   }
 
+  void Tick() {
+    if (nine_x)
+      form->Timer9xTimer();
+    else
+      form->TimerNTTimer();
+  }
+
   // The next tick, and one more with every detail section expanded: what the lists show then.
   std::string Recovered() {
-    form->TimerNTTimer();
+    Tick();
     std::string lists = Lists(false);
     for (int i = 0; i < form->SectionListBox2.Sections().Count(); ++i)
       form->SectionListBox2.Sections().Item(i).SetState(controls::lssExpanded);
-    form->TimerNTTimer();
+    Tick();
     return lists + "\n" + Lists(true);
   }
 };
@@ -156,6 +171,7 @@ struct Scenario {
   // The errors the program names, by the call whose failure it names: the message's start.
   std::multimap<std::string, std::string> errors;
   std::vector<std::string> report_files;  // written whole or left as they were
+  bool nine_x = false;
 };
 
 void ClickButton(ui::TSpeedButton& button) {
@@ -193,14 +209,14 @@ bool Whole(const std::string& bytes) {
 void Sweep(const Scenario& s) {
   SCOPED_TRACE(s.name);
   // The run with nothing failing: the lists every other run comes back to, and its messages.
-  Module clean;
+  Module clean(s.nine_x);
   s.act(clean);
   const std::vector<std::string> clean_messages = Texts(clean.ui.messages);
   const std::string lists = clean.Recovered();
 
   int n = 1;
   for (;; ++n) {
-    Module m;
+    Module m(s.nine_x);
     const std::set<platform::Handle> handles = m.kernel.open_handles;
     const std::map<platform::Handle, int> modules = m.kernel.loaded_modules;
     const std::size_t messages_before = m.ui.messages.size();
@@ -210,7 +226,11 @@ void Sweep(const Scenario& s) {
     m.failer.fail_at = 0;
     SCOPED_TRACE("call " + std::to_string(n) + " failing: " + (failed.empty() ? "none" : failed));
 
-    EXPECT_EQ(m.kernel.open_handles, handles);
+    // The 9x list keeps its latest tool-help snapshot open until the next tick replaces it.
+    if (s.nine_x)
+      EXPECT_LE(m.kernel.open_handles.size(), handles.size());
+    else
+      EXPECT_EQ(m.kernel.open_handles, handles);
     EXPECT_EQ(m.kernel.loaded_modules, modules);
     std::vector<std::string> shown = Texts(m.ui.messages);
     shown.erase(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(messages_before));
@@ -250,6 +270,7 @@ void Sweep(const Scenario& s) {
 TEST(FailingCalls, EachCallOfATickReportsAndDialogsMayFail) {
   const Scenario scenarios[] = {
       {"refresh tick", [](Module& m) { m.form->TimerNTTimer(); }, {{"EnumProcesses", "Chyba"}}, {}},
+      {"9x refresh tick", [](Module& m) { m.Tick(); }, {}, {}, true},
       {"print",
        Report(&report::TReportFrm::PrintBtnClick),
        {{"StartDocA", "Printing failed"},

@@ -18,6 +18,7 @@ void FakeRegistry::AddPerformanceStatistics(std::uint32_t cpu_usage) {
 
 bool FakeRegistry::OpenKey(platform::RegistryRoot root, const std::string& path) {
   calls.push_back("OpenKey(" + path + ")");
+  if (Fails("OpenKey")) return false;
   if (!keys.contains({root, path})) return false;
   if (has_current_) --open_keys;
   has_current_ = true;
@@ -28,6 +29,7 @@ bool FakeRegistry::OpenKey(platform::RegistryRoot root, const std::string& path)
 
 bool FakeRegistry::QueryValueType(const std::string& name, std::uint32_t& type) {
   calls.push_back("QueryValueType(" + name + ")");
+  if (Fails("QueryValueType")) return false;
   const Values* values = Current();
   if (!values || !values->contains(name)) return false;
   type = platform::kRegBinary;
@@ -37,6 +39,7 @@ bool FakeRegistry::QueryValueType(const std::string& name, std::uint32_t& type) 
 std::int32_t FakeRegistry::ReadBinaryValue(const std::string& name, void* buffer,
                                            std::uint32_t size) {
   calls.push_back("ReadBinaryValue(" + name + "," + std::to_string(size) + ")");
+  if (Fails("ReadBinaryValue")) return -1;
   const Values* values = Current();
   if (!values) return -1;
   auto it = values->find(name);

@@ -21,7 +21,8 @@ platform::Handle FakeToolHelp::CreateToolhelp32Snapshot(platform::ProcAddress fn
   if (fn != kCreateSnapshot) return 0;
   kernel_.calls.push_back("CreateToolhelp32Snapshot(" + std::to_string(flags) + "," +
                           std::to_string(process_id) + ")");
-  if (snapshot_fails || flags != platform::kTh32csSnapProcess) return 0;
+  if (Fails("CreateToolhelp32Snapshot") || snapshot_fails || flags != platform::kTh32csSnapProcess)
+    return 0;
   const platform::Handle h = next_handle_;
   next_handle_ += 4;
   kernel_.open_handles.insert(h);
@@ -47,6 +48,7 @@ bool FakeToolHelp::Write(platform::Handle snapshot, platform::ToolHelpEntry& ent
   kernel_.calls.push_back(std::string(first ? "Process32First(" : "Process32Next(") +
                           std::to_string(snapshot) + ")");
   entry_sizes.push_back(entry.size);
+  if (Fails(first ? "Process32First" : "Process32Next")) return false;
   auto it = snapshots_.find(snapshot);
   // A closed snapshot handle no longer reads.
   if (it == snapshots_.end() || !kernel_.open_handles.contains(snapshot)) return false;
