@@ -11,6 +11,7 @@
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/list_box_rows.h"
 #include "platform/win32/pointer_tracking.h"
+#include "platform/win32/unique_handle.h"
 #include "ui/edit_box.h"
 #include "ui/list_box.h"
 
@@ -371,6 +372,11 @@ LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     host->ShowReportedFailures();
     return 0;
   }
+  static const UINT live_handles_message = ::RegisterWindowMessageA(kLiveHandlesMessage);
+  if (message == live_handles_message && live_handles_message != 0)
+    return wparam < static_cast<WPARAM>(HandleKind::kCount)
+               ? LiveHandles(static_cast<HandleKind>(wparam))
+               : 0;
   if (message == WM_DESTROY && window == w->form_window && w->component &&
       !static_cast<ui::Form*>(w->component)->Owner()) {
     ::PostQuitMessage(0);  // the main form's window ends the application
