@@ -258,6 +258,12 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsDrawnByTheComponentAndRepainte
   EXPECT_EQ(due(), "nothing");
   list.View()->SetRedraw(true);
   EXPECT_EQ(due(), "nothing");
+  // A batch that changes nothing leaves the box alone: what was due stays due, unerased.
+  RECT first{0, 0, 100, 20};
+  ::InvalidateRect(box, &first, FALSE);
+  list.View()->SetRedraw(false);
+  list.View()->SetRedraw(true);
+  EXPECT_EQ(due(), "0..20 drew 1");
 }
 
 TEST(Win32WindowHost, AModalDialogHiddenWithItsMinimisedOwnerStaysOpenUntilItsOwnClose) {
