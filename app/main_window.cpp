@@ -265,6 +265,11 @@ void TProcesessFrm::FormCreate() {
   SetCaptions();
 }
 
+void TProcesessFrm::FormShow() {
+  if (TimerNT.Enabled()) TimerNTTimer();
+  if (Timer9x.Enabled()) Timer9xTimer();
+}
+
 void TProcesessFrm::SetCaptions() {
   const i18n::TextSource& texts = language_;
   ReportBtn.SetText(texts.TextById(i18n::kTextReportButton));

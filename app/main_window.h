@@ -38,6 +38,8 @@ class TProcesessFrm : public ui::Form {
 
   // The start-up sequence; on a failed launch rule the application is asked to quit.
   void FormCreate();
+  // The window has just shown: its lists fill at once, not a tick later.
+  void FormShow();
   void ClientSizeChanged(int width, int height) override;
 
   const i18n::LanguageLibrary& Language() const { return language_; }

@@ -24,6 +24,7 @@ int RunProgram(Services services, platform::WindowHost& host) {
   // A failed launch rule has shown its messages: end without ever showing the window.
   if (application.Terminated()) return 0;
   host.Show(form);
+  form.FormShow();
   return host.RunMessageLoop();
 }
 

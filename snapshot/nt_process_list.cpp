@@ -20,7 +20,16 @@ NtProcessList::NtProcessList(platform::Kernel& kernel, platform::UserInterface& 
       buffer_(new std::uint32_t[kMaxPids]) {}
 
 void NtProcessList::CollectNtProcessIds() {
+  BindEntryPoints();
   pids_.clear();
+  // The system's own snapshot holds the very ids the enumeration gives, in its order, and
+  // everything else the tick reads: where the library is bound, one system call a tick, not two.
+  from_system_ = psapi_.loaded() && TakeSystemSnapshot();
+  if (from_system_) {
+    const std::size_t count = std::min<std::size_t>(system_processes_.size(), kMaxPids);
+    for (std::size_t i = 0; i < count; ++i) pids_.push_back(system_processes_[i].id);
+    return;
+  }
   std::uint32_t bytes = 0;
   if (!psapi_.EnumProcesses(buffer_.get(), kPidBufferBytes, bytes)) {
     ui_.MessageBoxA(0, kEnumFailedText, kMessageCaption, platform::kMbOk | platform::kMbTaskModal);
@@ -43,12 +52,16 @@ void NtProcessList::BindEntryPoints() {
 void NtProcessList::BuildNtProcessList() {
   BindEntryPoints();
   ++tick_;
-  const bool from_system = TakeSystemSnapshot();
   snapshot_.Reserve(pids_.size());
   std::size_t filled = 0;
-  for (const std::uint32_t id : pids_) {
+  for (std::size_t i = 0; i < pids_.size(); ++i) {
+    const std::uint32_t id = pids_[i];
     processinfos& record = snapshot_.Slot(filled);
-    if (!(from_system ? FillFromSystemSnapshot(id, record) : FillByOpening(id, record))) continue;
+    // The ids were taken from the system's snapshot in its order: entry i is process i.
+    if (from_system_)
+      FillFromSystemSnapshot(system_processes_[i], record);
+    else if (!FillByOpening(id, record))
+      continue;
     AssignDecimal(record.id_text, id);
     record.id = id;
     ++filled;
@@ -65,30 +78,17 @@ bool NtProcessList::TakeSystemSnapshot() {
     system_processes_.clear();
     return false;
   }
-  std::sort(system_processes_.begin(), system_processes_.end(),
-            [](const platform::NativeProcess& a, const platform::NativeProcess& b) {
-              return a.id < b.id;
-            });
   return true;
 }
 
-const platform::NativeProcess* NtProcessList::SystemProcess(std::uint32_t id) const {
-  const auto found =
-      std::lower_bound(system_processes_.begin(), system_processes_.end(), id,
-                       [](const platform::NativeProcess& p, std::uint32_t v) { return p.id < v; });
-  return found != system_processes_.end() && found->id == id ? &*found : nullptr;
-}
-
-bool NtProcessList::FillFromSystemSnapshot(std::uint32_t id, processinfos& record) {
-  const platform::NativeProcess* listed = SystemProcess(id);
-  if (listed == nullptr) return false;  // ended since the ids were read
-  const KnownProcess& known = Known(id, listed->creation, 0, listed);
+void NtProcessList::FillFromSystemSnapshot(const platform::NativeProcess& listed,
+                                           processinfos& record) {
+  const KnownProcess& known = Known(listed.id, listed.creation, 0, &listed);
   record.path.assign(known.path);
   record.name.assign(known.name);
-  record.creation = listed->creation;
-  record.user_time = listed->user;
-  record.kernel_time = listed->kernel;
-  return true;
+  record.creation = listed.creation;
+  record.user_time = listed.user;
+  record.kernel_time = listed.kernel;
 }
 
 bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {

@@ -1,10 +1,11 @@
 #pragma once
-// The NT-family tick: process ids from EnumProcesses, then one record per process, in the
-// order of the ids. Where the system gives its own process snapshot (NT 4.0 and later), one call
-// per tick gives every process's creation time and processor times, and a process is opened only
-// when it is new. A process's path is read once in its lifetime: the old way (module path), else
-// as its image name (Vista and later, with the limited query right); where no path can be read
-// at all, its name comes from the system's snapshot and its path stays empty.
+// The NT-family tick: process ids, then one record per process, in the order of the ids. Where
+// the system gives its own process snapshot (NT 4.0 and later), that one call per tick gives the
+// ids, in the order EnumProcesses would, and every process's creation time and processor times,
+// and a process is opened only when it is new; elsewhere the ids come from EnumProcesses. A
+// process's path is read once in its lifetime: the old way (module path), else as its image name
+// (Vista and later, with the limited query right); where no path can be read at all, its name comes
+// from the system's snapshot and its path stays empty.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -35,7 +36,7 @@ class NtProcessList {
   NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui, PsapiBinding& psapi,
                 platform::NativeSystemInfo& native, ProcessSnapshot& snapshot);
 
-  // Refills the pid list; on failure shows "Chyba" and leaves it empty.
+  // Refills the pid list; when the enumeration fails shows "Chyba" and leaves it empty.
   void CollectNtProcessIds();
   // Rebuilds the process list from the pid list. Every handle opened is closed again here.
   void BuildNtProcessList();
@@ -58,11 +59,10 @@ class NtProcessList {
 
   // Resolves the entry points newer systems have, once, on the first tick.
   void BindEntryPoints();
-  // This tick's system snapshot, sorted by id; false when the system gives none.
+  // This tick's system snapshot, in the system's order; false when the system gives none.
   bool TakeSystemSnapshot();
-  const platform::NativeProcess* SystemProcess(std::uint32_t id) const;
-  // Fills `record` for process `id` from the system's snapshot; false when it is gone.
-  bool FillFromSystemSnapshot(std::uint32_t id, processinfos& record);
+  // Fills `record` for the process `listed` in the system's snapshot.
+  void FillFromSystemSnapshot(const platform::NativeProcess& listed, processinfos& record);
   // Fills `record` for process `id` by opening it; false when it cannot be opened.
   bool FillByOpening(std::uint32_t id, processinfos& record);
   // The kept path and name of a process, read when it is new.
@@ -81,7 +81,8 @@ class NtProcessList {
   bool bound_ = false;
   platform::ProcAddress image_name_entry_ = 0;             // QueryFullProcessImageNameA
   platform::ProcAddress system_query_entry_ = 0;           // ZwQuerySystemInformation
-  std::vector<platform::NativeProcess> system_processes_;  // this tick's, by id
+  std::vector<platform::NativeProcess> system_processes_;  // this tick's, in the system's order
+  bool from_system_ = false;  // this tick's ids came from the system's snapshot
   std::unordered_map<std::uint32_t, KnownProcess> known_;  // by id
   std::uint64_t tick_ = 0;
 };

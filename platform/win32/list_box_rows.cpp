@@ -14,6 +14,7 @@ int ListBoxRows::Count() const {
 
 void ListBoxRows::Insert(int index, const std::string& text, int tag, int height) {
   if (index < 0 || index > Count()) index = -1;
+  HoldRedraw();
   // An owner-drawn box of variable heights asks for the new row's height while inserting it.
   pending_height_ = std::clamp(height, 1, 255);
   const LRESULT at =
@@ -25,10 +26,13 @@ void ListBoxRows::Insert(int index, const std::string& text, int tag, int height
 }
 
 void ListBoxRows::Delete(int index) {
-  if (Has(index)) Send(LB_DELETESTRING, static_cast<WPARAM>(index));
+  if (!Has(index)) return;
+  HoldRedraw();
+  Send(LB_DELETESTRING, static_cast<WPARAM>(index));
 }
 
 void ListBoxRows::Clear() {
+  HoldRedraw();
   Send(LB_RESETCONTENT);
 }
 
@@ -56,6 +60,7 @@ void ListBoxRows::SetText(int index, const std::string& text) {
   const int top = TopRow();
   const bool redraw = redraw_;
   SetRedraw(false);
+  HoldRedraw();
   Send(LB_DELETESTRING, static_cast<WPARAM>(index));
   Insert(index, text, tag, height);
   if (TopRow() != top) scrolled_ = true;
@@ -71,12 +76,14 @@ void ListBoxRows::SetText(int index, const std::string& text) {
 
 void ListBoxRows::SetRedraw(bool redraw) {
   if (!redraw) {
-    redraw_ = false;
-    Send(WM_SETREDRAW, FALSE);
+    redraw_ = false;  // the box is told at the first change
     return;
   }
   if (redraw_) return;
   redraw_ = true;
+  // A batch that changed nothing leaves the box as it was: the refresh runs one every second.
+  if (!held_) return;
+  held_ = false;
   UniqueRegion due(::CreateRectRgn(0, 0, 0, 0));
   const int due_kind = due ? ::GetUpdateRgn(list_, due.Get(), FALSE) : ERROR;
   Send(WM_SETREDRAW, TRUE);
@@ -94,8 +101,16 @@ int ListBoxRows::Tag(int index) const {
   return static_cast<int>(Send(LB_GETITEMDATA, static_cast<WPARAM>(index)));
 }
 
+void ListBoxRows::HoldRedraw() {
+  if (redraw_ || held_) return;
+  held_ = true;
+  Send(WM_SETREDRAW, FALSE);
+}
+
 void ListBoxRows::SetTag(int index, int tag) {
-  if (Has(index)) Send(LB_SETITEMDATA, static_cast<WPARAM>(index), tag);
+  if (!Has(index)) return;
+  HoldRedraw();
+  Send(LB_SETITEMDATA, static_cast<WPARAM>(index), tag);
 }
 
 int ListBoxRows::Height(int index) const {
@@ -105,8 +120,9 @@ int ListBoxRows::Height(int index) const {
 }
 
 void ListBoxRows::SetHeight(int index, int height) {
-  if (Has(index))
-    Send(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(std::clamp(height, 1, 255), 0));
+  if (!Has(index)) return;
+  HoldRedraw();
+  Send(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(std::clamp(height, 1, 255), 0));
 }
 
 bool ListBoxRows::MultiSelect() const {
@@ -125,6 +141,7 @@ int ListBoxRows::Selected() const {
 }
 
 void ListBoxRows::SetSelected(int index) {
+  HoldRedraw();
   if (MultiSelect()) {
     Send(LB_SETSEL, FALSE, -1);
     if (Has(index)) {
@@ -149,7 +166,9 @@ void ListBoxRows::SetRowSelected(int index, bool selected) {
       SetSelected(-1);
     return;
   }
-  if (index == -1 || Has(index)) Send(LB_SETSEL, selected ? TRUE : FALSE, index);
+  if (index != -1 && !Has(index)) return;
+  HoldRedraw();
+  Send(LB_SETSEL, selected ? TRUE : FALSE, index);
 }
 
 int ListBoxRows::TopRow() const {
@@ -158,7 +177,9 @@ int ListBoxRows::TopRow() const {
 }
 
 void ListBoxRows::SetTopRow(int index) {
-  if (Has(index)) Send(LB_SETTOPINDEX, static_cast<WPARAM>(index));
+  if (!Has(index)) return;
+  HoldRedraw();
+  Send(LB_SETTOPINDEX, static_cast<WPARAM>(index));
 }
 
 platform::Rect ListBoxRows::RowRect(int index) const {
@@ -180,6 +201,7 @@ int ListBoxRows::HorizontalExtent() const {
 }
 
 void ListBoxRows::SetHorizontalExtent(int pixels) {
+  HoldRedraw();
   Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(std::max(pixels, 0)));
 }
 

@@ -16,7 +16,8 @@ class ListBoxRows : public ui::ListRows {
 
   // WM_SETREDRAW. Turned back on, the box would repaint itself whole, erasing, after any change
   // made meanwhile; the list repaints what it changed itself, so only what was already due
-  // stays due (unless the box scrolled meanwhile: then all of it is repainted).
+  // stays due (unless the box scrolled meanwhile: then all of it is repainted). Turned off, the
+  // box is told only when a change comes, so a batch without one costs the box nothing.
   void SetRedraw(bool redraw);
 
   int Count() const override;
@@ -46,10 +47,13 @@ class ListBoxRows : public ui::ListRows {
   }
   bool Has(int index) const { return index >= 0 && index < Count(); }
   bool MultiSelect() const;
+  // Before a change while redraw is off: the box stops redrawing, once.
+  void HoldRedraw();
 
   HWND list_;
   int pending_height_ = 0;
   bool redraw_ = true;
+  bool held_ = false;      // WM_SETREDRAW FALSE was sent and not yet undone
   bool scrolled_ = false;  // the first visible row moved while redraw was off
 };
 

@@ -40,23 +40,24 @@ std::uint64_t Count(const LARGE_INTEGER& value) {
   return static_cast<std::uint64_t>(value.QuadPart);
 }
 
-// The image name in the ANSI code page; empty when the name does not lie inside the buffer.
-std::string ImageName(const ProcessRecordHead& head, const std::uint8_t* begin,
-                      const std::uint8_t* end) {
+// The image name in the ANSI code page into `text`; empty when the name does not lie inside the
+// buffer. Both strings keep their capacity from one snapshot to the next.
+void ImageName(const ProcessRecordHead& head, const std::uint8_t* begin, const std::uint8_t* end,
+               std::wstring& wide, std::string& text) {
+  text.clear();
   const auto* name = reinterpret_cast<const std::uint8_t*>(head.image_name_buffer);
   const std::size_t bytes = head.image_name_length & ~1u;
   if (name == nullptr || bytes == 0 || name < begin || name > end ||
       static_cast<std::size_t>(end - name) < bytes)
-    return {};
-  std::wstring wide(bytes / 2, L'\0');
+    return;
+  wide.resize(bytes / 2);
   std::memcpy(wide.data(), name, bytes);
   const int wide_length = static_cast<int>(wide.size());
   const int length =
       ::WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length), '\0');
+  if (length <= 0) return;
+  text.resize(static_cast<std::size_t>(length));
   ::WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, text.data(), length, nullptr, nullptr);
-  return text;
 }
 
 }  // namespace
@@ -89,21 +90,26 @@ std::uint32_t Win32NativeSystemInfo::QuerySystemProcesses(ProcAddress fn,
 
   const auto* begin = reinterpret_cast<const std::uint8_t*>(process_buffer_.data());
   const std::uint8_t* end = begin + process_buffer_.size() * 8;
-  processes.clear();
+  // The records of the last snapshot are refilled in place: a tick allocates nothing new
+  // unless processes were added.
+  std::size_t count = 0;
+  std::wstring& wide = image_name_scratch_;
   for (std::size_t offset = 0; offset + sizeof(ProcessRecordHead) <= process_buffer_.size() * 8;) {
     ProcessRecordHead head;
     std::memcpy(&head, begin + offset, sizeof head);
-    NativeProcess& process = processes.emplace_back();
+    if (count == processes.size()) processes.emplace_back();
+    NativeProcess& process = processes[count++];
     process.id =
         static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(head.unique_process_id));
     process.creation = Count(head.create_time);
     process.user = Count(head.user_time);
     process.kernel = Count(head.kernel_time);
-    process.image_name = ImageName(head, begin, end);
+    ImageName(head, begin, end, wide, process.image_name);
     process.handle_count = head.handle_count;
     if (head.next_entry_offset == 0) break;
     offset += head.next_entry_offset;
   }
+  processes.resize(count);
   return kStatusSuccess;
 }
 

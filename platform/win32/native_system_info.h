@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/native_system_info.h"
@@ -21,6 +22,7 @@ class Win32NativeSystemInfo : public platform::NativeSystemInfo {
  private:
   // Kept from call to call: the snapshot of one tick is about the size of the last one.
   std::vector<std::uint64_t> process_buffer_;
+  std::wstring image_name_scratch_;
 };
 
 }  // namespace platform::win32

@@ -299,6 +299,9 @@ bool ForwardToChild(ComponentWindow& parent, UINT message, WPARAM wparam, LPARAM
       if (!list) return false;
       result = TRUE;
       if (item->itemID == static_cast<UINT>(-1)) return true;  // an empty box's focus only
+      // The box asks for every row in sight at each paint; one outside the area being painted
+      // would be drawn for nothing.
+      if (!::RectVisible(item->hDC, &item->rcItem)) return true;
       GdiCanvas canvas(item->hDC, &parent.host->Fonts());
       list->DrawRow(canvas,
                     {static_cast<int>(item->itemID),

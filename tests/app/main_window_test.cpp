@@ -246,6 +246,28 @@ TEST_F(MainWindowFixture, ProgramShowsTheWindowOnlyWhenTheRulesPass) {
   EXPECT_EQ(failing.calls, (std::vector<std::string>{"CreateWindows(ProcesessFrm)", "Quit(0)"}));
 }
 
+TEST_F(MainWindowFixture, ProgramFillsTheListsAsTheWindowShowsNotATickLater) {
+  struct Case {
+    const char* family;
+    platform::OsVersionInfo version;
+    const char* refresh_call;
+  } cases[] = {{"NT", kernel.version, "EnumProcesses"},
+               {"9x", {1, 4, 10, 0, ""}, "CreateToolhelp32Snapshot"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.family);
+    kernel.version = c.version;
+    for (const char* key : {"PerfStats\\StartStat", "PerfStats\\StatData", "PerfStats\\StopStat"})
+      registry.SetUInt32(platform::kHkeyDynData, key, "KERNEL\\CPUUsage", 0);
+    process_status.Install();
+    tool_help.Install();
+    kernel.calls.clear();
+    fakes::FakeFormHost host;
+    app::RunProgram(Services(), host);
+    // No timer fired: the refresh ran as the window showed.
+    EXPECT_TRUE(kernel.Called(c.refresh_call));
+  }
+}
+
 TEST_F(MainWindowFixture, ProgramBindsTheProcessStatusLibraryForTheWholeRun) {
   process_status.Install();
   fakes::FakeFormHost host;

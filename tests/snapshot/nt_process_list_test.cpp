@@ -52,6 +52,7 @@ TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
   const Case cases[] = {
       {0, {}, 0}, {5, 12u, 3}, {5, 14u, 3}, {5, 3u, 0}, {16383, {}, 16383}, {20000, {}, 16383},
   };
+  native.process_table = nullptr;  // no system snapshot: the ids come from the enumeration
   for (const Case& c : cases) {
     SCOPED_TRACE(c.processes);
     std::vector<std::uint32_t> ids;
@@ -64,6 +65,23 @@ TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
   }
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_TRUE(kernel.Called("EnumProcesses(65532)"));
+}
+
+TEST_F(NtFixture, IdsComeFromTheSystemSnapshotInItsOrderAndTheEnumerationOnlyWithoutIt) {
+  AddProcess(300, "C:\\c.exe");
+  AddProcess(8, "C:\\a.exe");
+  AddProcess(12, "C:\\b.exe");
+  for (const bool snapshot_answers : {true, false}) {
+    SCOPED_TRACE(snapshot_answers);
+    native.process_table = snapshot_answers ? &kernel.processes : nullptr;
+    native.queries.clear();
+    kernel.calls.clear();
+    Tick();
+    EXPECT_EQ(list.pid_list(), (std::vector<std::uint32_t>{300, 8, 12}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"c.exe", "a.exe", "b.exe"}));
+    EXPECT_EQ(kernel.Called("EnumProcesses"), !snapshot_answers);
+    EXPECT_EQ(native.queries.size(), 1u);  // asked once a tick, answered or not
+  }
 }
 
 TEST_F(NtFixture, EveryListedProcessGetsItsRowWithThePathTheSystemGives) {
@@ -213,6 +231,8 @@ TEST_F(NtFixture, EnumFailureShowsChybaOncePerTickAndEmptiesTheLists) {
   AddProcess(10, "C:\\first.exe");
   Tick();
   ASSERT_EQ(snapshot.processes().size(), 1u);
+  // The enumeration is asked only when the system's snapshot gives nothing.
+  native.process_table = nullptr;
   status.enum_fails = true;
   Tick();
   Tick();
@@ -231,7 +251,11 @@ TEST(NtProcessListUnbound, EveryTickShowsChybaAndFindsNothing) {
   EXPECT_FALSE(psapi.Load());
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
+  // The system's snapshot answers, yet without the library nothing is listed.
   fakes::FakeNativeSystemInfo native;
+  native.process_table = &kernel.processes;
+  kernel.resident_modules["ntdll.dll"] = 0x77000000;
+  kernel.exports[{0x77000000, "ZwQuerySystemInformation"}] = native.entry;
   NtProcessList list(kernel, ui, psapi, native, snapshot);
   for (int i = 0; i < 2; ++i) {
     list.CollectNtProcessIds();

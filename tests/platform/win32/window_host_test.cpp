@@ -235,19 +235,22 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsDrawnByTheComponentAndRepainte
   EXPECT_EQ(list.rows->RowRect(1).top, 20);
   EXPECT_EQ(list.rows->RowAtPoint({5, 45}), 2);
 
-  // A rewritten row alone is repainted, without an erase, whatever the redraw state.
+  // A rewritten row alone is repainted, without an erase, whatever the redraw state; the other
+  // rows are not drawn again.
   PumpUntil([] { return false; }, 300);
   ::UpdateWindow(box);
-  auto due = [&] {  // the area the next repaint covers, and whether it erases
+  auto due = [&] {  // the area the next repaint covers, whether it erases, the rows it draws
     RECT r{};
     const bool any = ::GetUpdateRect(box, &r, FALSE);
     list.erased = 0;
+    list.drawn = 0;
     ::UpdateWindow(box);
     if (!any) return std::string("nothing");
-    return std::to_string(r.top) + ".." + std::to_string(r.bottom) + (list.erased ? " erased" : "");
+    return std::to_string(r.top) + ".." + std::to_string(r.bottom) +
+           (list.erased ? " erased" : "") + " drew " + std::to_string(list.drawn);
   };
   list.rows->SetText(1, "Calculator");
-  EXPECT_EQ(due(), "20..38");
+  EXPECT_EQ(due(), "20..38 drew 1");
   EXPECT_EQ(list.rows->Text(1), "Calculator");
   EXPECT_EQ(list.rows->Height(1), 18);
   list.View()->SetRedraw(false);  // a batch: the list repaints what it changed at its end
@@ -255,6 +258,12 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsDrawnByTheComponentAndRepainte
   EXPECT_EQ(due(), "nothing");
   list.View()->SetRedraw(true);
   EXPECT_EQ(due(), "nothing");
+  // A batch that changes nothing leaves the box alone: what was due stays due, unerased.
+  RECT first{0, 0, 100, 20};
+  ::InvalidateRect(box, &first, FALSE);
+  list.View()->SetRedraw(false);
+  list.View()->SetRedraw(true);
+  EXPECT_EQ(due(), "0..20 drew 1");
 }
 
 TEST(Win32WindowHost, AModalDialogHiddenWithItsMinimisedOwnerStaysOpenUntilItsOwnClose) {
