@@ -126,6 +126,9 @@ class Component {
   void AttachView(ComponentView* view);
   ComponentView* View() const { return view_; }
 
+  // A tab stop takes the focus from Tab and Shift+Tab.
+  virtual bool TabStop() const { return false; }
+
   // A transparent component is painted over whatever lies behind it.
   virtual bool Transparent() const { return false; }
   virtual void Paint(platform::Canvas& canvas);
@@ -168,5 +171,10 @@ class Component {
   platform::Font font_;
   ComponentView* view_ = nullptr;
 };
+
+// The tab stop after `from` (before it when `backwards`) among the visible, enabled tab stops
+// under `root`, in the order the components were made, wrapping around; `from` may be `root`
+// itself or any component that is no tab stop. Null when there is none.
+Component* NextTabStop(Component& root, const Component* from, bool backwards);
 
 }  // namespace ui
