@@ -37,7 +37,7 @@ bool Win32WindowHost::CreateWindows(ui::Form& form) {
   if (form.HasWindow()) return true;
   if (!RegisterClasses(form)) return false;
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  DWORD ex_style = 0;
+  DWORD ex_style = WS_EX_CONTROLPARENT;
   if (form.DialogFrame())
     ex_style |= WS_EX_DLGMODALFRAME;
   else
@@ -93,19 +93,21 @@ bool Win32WindowHost::CreateChildren(FormWindows& windows, ui::Component& parent
     w->form_window = windows.window;
     const platform::Rect b = child->Bounds();
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (child->Visible() ? WS_VISIBLE : 0) |
-                  (child->Enabled() ? 0 : WS_DISABLED);
+                  (child->Enabled() ? 0 : WS_DISABLED) | (child->TabStop() ? WS_TABSTOP : 0);
+    // A panel's tab stops are its form's: the dialog manager walks into it.
+    const DWORD ex_style = child->Children().empty() ? 0 : WS_EX_CONTROLPARENT;
     const char* window_class = kComponentClass;
     switch (child->Kind()) {
       case ui::ComponentKind::kListBox:
         window_class = "LISTBOX";
-        style |= WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS |
-                 LBS_NOTIFY | LBS_OWNERDRAWVARIABLE;
+        style |= WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_NOTIFY |
+                 LBS_OWNERDRAWVARIABLE;
         if (static_cast<ui::ListBox*>(child)->MultiSelect()) style |= LBS_EXTENDEDSEL;
         break;
       case ui::ComponentKind::kEdit: {
         auto* edit = static_cast<ui::EditBox*>(child);
         window_class = "EDIT";
-        style |= WS_TABSTOP | ES_AUTOHSCROLL;
+        style |= ES_AUTOHSCROLL;
         if (edit->Multiline()) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
         if (edit->Border()) style |= WS_BORDER;
         break;
@@ -116,7 +118,7 @@ bool Win32WindowHost::CreateChildren(FormWindows& windows, ui::Component& parent
     }
     const int id = windows.next_child_id++;
     w->window = ::CreateWindowExA(
-        0, window_class, child->Text().c_str(), style, b.left, b.top, b.Width(), b.Height(),
+        ex_style, window_class, child->Text().c_str(), style, b.left, b.top, b.Width(), b.Height(),
         parent_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     if (!w->window) return false;
     // Later components lie over earlier ones, as on the form.
@@ -173,7 +175,7 @@ void Win32WindowHost::RunModal(ui::Form& form) {
       break;
     }
     if (got < 0) break;
-    if (!::IsDialogMessageA(dialog, &message)) {
+    if (!TabKey(message) && !::IsDialogMessageA(dialog, &message)) {
       ::TranslateMessage(&message);
       ::DispatchMessageA(&message);
     }
@@ -206,10 +208,24 @@ void Win32WindowHost::Quit(int exit_code) {
   ::PostQuitMessage(exit_code);
 }
 
+bool Win32WindowHost::TabKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || ::GetKeyState(VK_CONTROL) < 0)
+    return false;
+  ComponentWindow* w = OurWindow(message.hwnd);
+  if (!w || !w->component) return false;
+  ui::Component* root = w->component;
+  while (root->Parent()) root = root->Parent();
+  // The order is the components', the order their forms made them in.
+  ui::Component* next = ui::NextTabStop(*root, w->component, ::GetKeyState(VK_SHIFT) < 0);
+  if (next && next->View()) next->View()->SetFocus();
+  return true;
+}
+
 int Win32WindowHost::RunMessageLoop() {
   MSG message;
   BOOL got;
   while ((got = ::GetMessageA(&message, nullptr, 0, 0)) > 0) {
+    if (TabKey(message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }

@@ -58,6 +58,12 @@ ComponentWindow* WindowData(HWND window) {
   return reinterpret_cast<ComponentWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+ComponentWindow* OurWindow(HWND window) {
+  if (!window) return nullptr;
+  const auto proc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+  return proc == ComponentProc || proc == NativeProc ? WindowData(window) : nullptr;
+}
+
 void ComponentWindow::ApplyCursor() const {
   HCURSOR shape = ::LoadCursorA(nullptr, CursorResource(cursor));
   // Older systems lack the hand: the arrow stands in.

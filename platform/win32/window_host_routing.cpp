@@ -75,6 +75,9 @@ bool RouteInput(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM lparam) 
     }
     case WM_KEYDOWN:
       return c.KeyDown(static_cast<int>(wparam), KeyShift());
+    case WM_SYSKEYDOWN:
+      // Shift+F10 comes as a system key; it stands for the context-menu key.
+      return wparam == VK_F10 && c.KeyDown(VK_F10, KeyShift());
     case WM_CHAR:
       return c.KeyPress(static_cast<char>(wparam));
     case WM_SETFOCUS:
@@ -94,6 +97,14 @@ bool RouteInput(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM lparam) 
       return false;
   }
   return false;
+}
+
+// What the dialog manager may leave to a focused component: arrows and characters always, and
+// Enter, which it would otherwise take as the form's default command.
+LRESULT DialogCode(LPARAM lparam) {
+  const auto* key = reinterpret_cast<const MSG*>(lparam);
+  const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+  return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
 }
 
 // What a parent does for its native children: their item sizes and paint, notifications and
@@ -179,10 +190,13 @@ bool HandleFormMessage(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM l
 }  // namespace
 
 // The route of a message to one of our windows, in this order, the first taker ending it:
+//  0. in the message loops, before dispatch: Tab and Shift+Tab move the focus (TabKey), and in
+//     a modal form the dialog manager takes Escape;
 //  1. the window's own end (WM_NCDESTROY detaches), the host's failure box, the main form's end;
-//  2. inside the guard: erase and paint; what a parent does for its native children (item sizes
-//     and paint, notifications, colours); what only a form does (size limits, close, Escape);
-//     then the input every component shares (mouse, keys, focus, capture, cursor);
+//  2. inside the guard: erase and paint; the keys the dialog manager leaves to the window; what
+//     a parent does for its native children (item sizes and paint, notifications, colours); what
+//     only a form does (size limits, close, Escape); then the input every component shares
+//     (mouse, keys, focus, capture, cursor);
 //  3. whatever is left goes to DefWindowProc.
 // A native control's messages take NativeProc below: its component first, then its own procedure.
 LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -212,6 +226,9 @@ LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM 
       handled = true;
     } else if (message == WM_PAINT) {
       Paint(*w);
+      handled = true;
+    } else if (message == WM_GETDLGCODE) {
+      result = DialogCode(lparam);
       handled = true;
     } else if (ForwardToChild(*w, message, wparam, lparam, result)) {
       handled = true;
@@ -262,6 +279,7 @@ LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   });
   if (handled) return result;
   result = ::CallWindowProcA(native, window, message, wparam, lparam);
+  if (message == WM_GETDLGCODE) result |= DialogCode(lparam);
   if (message == WM_VSCROLL || message == WM_MOUSEWHEEL) {
     Guarded(w->host, [&] {
       if (ui::ListBox* list = ListOf(w)) list->Scrolled();

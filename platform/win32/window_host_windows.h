@@ -99,6 +99,9 @@ using ComponentWindow = Win32WindowHost::ComponentWindow;
 
 // The component window a window of ours stands for; null before it is attached or after.
 ComponentWindow* WindowData(HWND window);
+// The same for any window: null unless it is one of ours (our class, or a native control we
+// subclassed).
+ComponentWindow* OurWindow(HWND window);
 // The list box component of a window, when it is one.
 ui::ListBox* ListOf(ComponentWindow* w);
 // Paints our own window whole, off-screen first.
