@@ -72,25 +72,8 @@ std::string CaptionOf(std::string_view text) {
 }
 
 std::string TextOfCaption(std::string_view caption) {
-  if (caption.find("</") == std::string_view::npos) return std::string(caption);
   // Every "<" and "&" of the text was escaped, so each escape reads back one way only.
-  std::string text;
-  text.reserve(caption.size());
-  for (std::size_t i = 0; i < caption.size();) {
-    const std::string_view rest = caption.substr(i);
-    if (rest.starts_with(kEntityBreak)) {
-      i += kEntityBreak.size();
-    } else if (rest.starts_with(kEscapedAmpersand)) {
-      text += '&';
-      i += kEscapedAmpersand.size();
-    } else if (rest.starts_with(kEscapedLess)) {
-      text += '<';
-      i += kEscapedLess.size();
-    } else {
-      text += caption[i++];
-    }
-  }
-  return text;
+  return controls::PlainTextOf(caption);
 }
 
 std::string TimeValue(std::uint64_t count) {

@@ -127,6 +127,8 @@ class TSectionListBox : public ui::ListBox {
   int SubItemIndexOfRow(int row) const;
   TListSection* SectionAtRow(int row) const;
   TListSection* SelectedSection() const;
+  // What `row` reads as: its text without tags, escapes decoded, leading blanks dropped.
+  std::string RowPlainText(int row) const;
 
   // Expands or contracts the section of `row` as a user's click would, firing the event.
   void ToggleSection(int row);
@@ -163,6 +165,7 @@ class TSectionListBox : public ui::ListBox {
   TAnchorEvent OnAnchorEnter;
   TAnchorEvent OnAnchorExit;
   TMouseEvent OnMouseUp;
+  TContextKeyEvent OnContextKey;
 
   // ui::ListBox
   void AttachRows(ui::ListRows* rows) override;
@@ -280,6 +283,11 @@ class TSectionListBox : public ui::ListBox {
   bool LeftDown(platform::Point at, ui::ShiftState shift);
   bool HeaderClickEnds(int row, platform::Point at);
   void ToggleCheck(int row);
+  // Keys (section_list_box_keys.cpp).
+  void ExpandKey(int row, bool expand);
+  void EnterKey(int row);
+  void ContextKey(int row);
+  void TypeAhead(char key);
   void InsertKey(int row);
   void DeleteKey(int row);
   void SpacePressed(int row);
@@ -344,6 +352,7 @@ class TSectionListBox : public ui::ListBox {
   std::vector<int> row_widths_;
   TSectionMemo memo_;
   int edit_row_ = -1;  // the row being edited, -1 while the editor is closed
+  std::string typed_;  // the first letters of a row typed so far
 };
 
 }  // namespace controls

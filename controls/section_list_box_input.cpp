@@ -1,5 +1,5 @@
-// Mouse and keys: clicks on nodes, check marks, anchors and sort arrows, the editing keys, tab
-// stops dragged on header rows, and the in-place editor.
+// The mouse: clicks on nodes, check marks, anchors and sort arrows, tab stops dragged on header
+// rows, and the in-place editor.
 #include <cstdlib>
 
 #include "controls/section_list_box.h"
@@ -293,93 +293,6 @@ void TSectionListBox::MoveTabDrag(int x) {
   if (tab_drag_.x >= 0) InvalidateRect(TabDragLine(tab_drag_.x));
   tab_drag_.x = x;
   InvalidateRect(TabDragLine(x));
-}
-
-bool TSectionListBox::KeyDown(int key, ui::ShiftState) {
-  if (!HasRows()) return false;
-  const int row = ItemIndex();
-  switch (key) {
-    case ui::kVkEscape:
-      ClearSelection();
-      return true;
-    case ui::kVkSpace:
-      if (row >= 0 && SubItemIndexOfRow(row) >= 0) StartEdit(row);
-      return true;
-    case ui::kVkInsert:
-      if (row >= 0) InsertKey(row);
-      return true;
-    case ui::kVkDelete:
-      if (row >= 0) DeleteKey(row);
-      return true;
-    default:
-      return false;
-  }
-}
-
-void TSectionListBox::InsertKey(int row) {
-  TListSection* section = SectionAtRow(row);
-  const int index = SectionIndexOfRow(row);
-  const int sub_item = SubItemIndexOfRow(row);
-  if (!section) return;
-  if (sub_item < 0 && section->SubItems().Count() > 0) {
-    if (OnInsertSection) OnInsertSection(*this, index, sections_.Add());
-    return;
-  }
-  if (!OnInsertSubItem) return;
-  std::string text;
-  OnInsertSubItem(*this, index, sub_item, text);
-  if (!text.empty() && index < sections_.Count()) {
-    TSectionListStrings& items = sections_.Item(index).SubItems();
-    if (sub_item < 0)
-      items.Add(text);
-    else
-      items.Insert(sub_item, text);
-  }
-  SetItemIndex(row);
-}
-
-void TSectionListBox::DeleteKey(int row) {
-  const int index = SectionIndexOfRow(row);
-  const int sub_item = SubItemIndexOfRow(row);
-  if (index < 0) return;
-  bool allow = false;
-  if (sub_item < 0) {
-    if (!OnDeleteSection) return;
-    OnDeleteSection(*this, index, allow);
-    if (allow && index < sections_.Count()) sections_.Delete(index);
-  } else {
-    if (!OnDeleteSubItem) return;
-    OnDeleteSubItem(*this, index, sub_item, allow);
-    if (allow && index < sections_.Count()) sections_.Item(index).SubItems().Delete(sub_item);
-  }
-  if (allow) SetItemIndex(row);
-}
-
-bool TSectionListBox::KeyPress(char key) {
-  if (key != ' ' || !HasRows()) return false;
-  const int row = ItemIndex();
-  if (row >= 0) SpacePressed(row);
-  return true;
-}
-
-void TSectionListBox::SpacePressed(int row) {
-  TListSection* section = SectionAtRow(row);
-  const int index = SectionIndexOfRow(row);
-  const int sub_item = SubItemIndexOfRow(row);
-  if (!section) return;
-  if (sub_item < 0) {
-    if (ToggleAllowed(*section) && !section->Fixed()) ToggleSection(row);
-    return;
-  }
-  if (!section->ReadOnly() && section->ControlType() == scCheckbox) {
-    section->SetSubItemChecked(sub_item, !section->SubItemChecked(sub_item));
-    SetItemIndex(row);
-    if (OnCheckBoxClick) OnCheckBoxClick(*this, index, sub_item);
-  } else if (!section->ReadOnly() && section->ControlType() == scRadiobutton) {
-    section->SetRadioIndex(sub_item);
-    if (OnRadioClick) OnRadioClick(*this, index, sub_item);
-  }
-  if (OnSubItemClick) OnSubItemClick(*this, index, sub_item);
 }
 
 bool TSectionListBox::StartEdit(int row) {

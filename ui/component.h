@@ -80,6 +80,10 @@ constexpr int kVkRight = 0x27;
 constexpr int kVkDown = 0x28;
 constexpr int kVkInsert = 0x2D;
 constexpr int kVkDelete = 0x2E;
+constexpr int kVkApps = 0x5D;
+constexpr int kVkAdd = 0x6B;
+constexpr int kVkSubtract = 0x6D;
+constexpr int kVkF10 = 0x79;
 
 class Component {
  public:
