@@ -181,6 +181,10 @@ class TSectionListBox : public ui::ListBox {
   bool KeyDown(int key, ui::ShiftState shift) override;
   bool KeyPress(char key) override;
   void CaptureLost() override;
+  ui::AccessibleInfo Accessible() const override;
+  int AccessibleChildCount() const override;
+  ui::AccessibleInfo AccessibleChild(int row) const override;
+  int AccessibleFocusChild() const override;
 
  protected:
   // The text measured and drawn for `row`; a descendant may show another.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "controls/plain_text.h"
 #include "controls/section_list_box.h"
 
 namespace controls {
@@ -21,16 +20,6 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 }  // namespace
-
-std::string TSectionListBox::RowPlainText(int row) const {
-  const TListSection* section = SectionAtRow(row);
-  if (!HasRows() || row < 0 || row >= rows_->Count() || !section) return {};
-  std::string text = PlainTextOf(RowText(*section, row));
-  // Tabs and the blanks that place the text are layout, not words.
-  std::replace(text.begin(), text.end(), '\t', ' ');
-  const std::size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first);
-}
 
 bool TSectionListBox::KeyDown(int key, ui::ShiftState shift) {
   if (!HasRows()) return false;

@@ -72,6 +72,10 @@ void Component::AttachView(ComponentView* view) {
   view_ = view;
 }
 
+AccessibleInfo Component::Accessible() const {
+  return {text_, AccessibleRole::kClient, enabled_ ? 0 : kAccUnavailable};
+}
+
 void Component::Paint(platform::Canvas&) {}
 bool Component::MouseDown(MouseButton, platform::Point, ShiftState) {
   return false;

@@ -11,6 +11,7 @@
 #include "platform/color.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "ui/accessible.h"
 
 namespace platform {
 class Canvas;
@@ -132,6 +133,13 @@ class Component {
 
   // A tab stop takes the focus from Tab and Shift+Tab.
   virtual bool TabStop() const { return false; }
+
+  // What screen readers are told of the component: by default its caption, and whether it is
+  // enabled. A list tells of its rows as children, counted from 0; -1 when none has the focus.
+  virtual AccessibleInfo Accessible() const;
+  virtual int AccessibleChildCount() const { return 0; }
+  virtual AccessibleInfo AccessibleChild(int) const { return {}; }
+  virtual int AccessibleFocusChild() const { return -1; }
 
   // A transparent component is painted over whatever lies behind it.
   virtual bool Transparent() const { return false; }

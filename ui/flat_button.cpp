@@ -67,6 +67,14 @@ void FlatButton::EnabledChanged() {
   Invalidate();
 }
 
+AccessibleInfo FlatButton::Accessible() const {
+  AccessibleStates states = kAccFocusable;
+  if (!Enabled()) states |= kAccUnavailable;
+  if (pressed_ && hot_) states |= kAccPressed;
+  if (focused_) states |= kAccFocused;
+  return {Text(), AccessibleRole::kPushButton, states};
+}
+
 void FlatButton::PaintFocusMark(platform::Canvas& canvas) const {
   if (!focused_) return;
   const platform::Rect all = ClientRect();

@@ -18,6 +18,7 @@ class FlatButton : public Component {
   bool HasFocus() const { return focused_; }
 
   bool TabStop() const override { return true; }
+  AccessibleInfo Accessible() const override;
   bool MouseDown(MouseButton button, platform::Point at, ShiftState shift) override;
   bool MouseUp(MouseButton button, platform::Point at, ShiftState shift) override;
   bool MouseMove(platform::Point at, ShiftState shift) override;

@@ -29,6 +29,11 @@ class TSpeedButton : public FlatButton {
   void Click();
 
   bool Transparent() const override { return true; }
+  AccessibleInfo Accessible() const override {
+    AccessibleInfo info = FlatButton::Accessible();
+    if (down_) info.states |= kAccPressed;
+    return info;
+  }
   void Paint(platform::Canvas& canvas) override;
 
   static constexpr int kGlyphSpacing = 4;

@@ -448,6 +448,36 @@ TEST(SectionListInput, TypedLettersSelectTheNextRowThatReadsSo) {
   EXPECT_EQ(f.list.RowPlainText(0), "& <Processes>");
 }
 
+TEST(SectionListAccessible, RowsReadAsShownWithTheirStates) {
+  ListFixture f;
+  f.Add("<Z></Z>Tom &&<Z></Z> Jerry", {"<B>Full path:</B><IND x=\"150\">C:\\a&lt;b"}, true);
+  controls::TListSection& ticks = f.Add("Report", {"notepad", "calc"}, true);
+  ticks.SetControlType(controls::scCheckbox);
+  ticks.SetSubItemChecked(1, true);
+  f.Add("Closed", {"hidden"}, false);
+  f.list.SetItemIndex(3);
+  using ui::AccessibleRole;
+  const ui::AccessibleInfo want[] = {
+      {"Tom & Jerry", AccessibleRole::kListItem, ui::kAccSelectable | ui::kAccExpanded},
+      {"Full path:C:\\a<b", AccessibleRole::kListItem, ui::kAccSelectable},
+      {"Report", AccessibleRole::kListItem, ui::kAccSelectable | ui::kAccExpanded},
+      {"notepad", AccessibleRole::kCheckButton,
+       ui::kAccSelectable | ui::kAccSelected | ui::kAccFocused},
+      {"calc", AccessibleRole::kCheckButton, ui::kAccSelectable | ui::kAccChecked},
+      {"Closed", AccessibleRole::kListItem, ui::kAccSelectable | ui::kAccCollapsed},
+  };
+  ASSERT_EQ(f.list.AccessibleChildCount(), 6);
+  for (int row = 0; row < 6; ++row) {
+    SCOPED_TRACE(row);
+    const ui::AccessibleInfo got = f.list.AccessibleChild(row);
+    EXPECT_EQ(got.name, want[row].name);
+    EXPECT_EQ(got.role, want[row].role);
+    EXPECT_EQ(got.states, want[row].states);
+  }
+  EXPECT_EQ(f.list.AccessibleFocusChild(), 3);
+  EXPECT_EQ(f.list.AccessibleChild(6), ui::AccessibleInfo{});
+}
+
 TEST(SectionListEditor, CountsSubItemsFromOneAndStoresTheTrimmedText) {
   ListFixture f;
   TListSection& s = f.Add("0", {"first", "second"}, true);

@@ -71,6 +71,26 @@ TEST(FlatButton, ClicksOnlyForAReleaseOverItOrAKey) {
   }
 }
 
+TEST(FlatButton, TellsScreenReadersItsCaptionAndState) {
+  ui::TSpeedButton language("SpeedButton3", nullptr);
+  language.SetBounds(platform::RectOfSize(0, 0, 20, 20));
+  language.SetText("Deutsch");
+  const auto states = [&] { return language.Accessible().states; };
+  EXPECT_EQ(language.Accessible().name, "Deutsch");
+  EXPECT_EQ(language.Accessible().role, ui::AccessibleRole::kPushButton);
+  EXPECT_EQ(states(), ui::kAccFocusable);
+  language.MouseDown(ui::MouseButton::kLeft, {5, 5}, 0);
+  EXPECT_EQ(states(), ui::kAccFocusable | ui::kAccPressed);
+  language.MouseUp(ui::MouseButton::kLeft, {50, 5}, 0);
+  language.SetGroupIndex(1);
+  language.SetDown(true);  // a language chosen stays down
+  language.FocusChanged(true);
+  EXPECT_EQ(states(), ui::kAccFocusable | ui::kAccPressed | ui::kAccFocused);
+  language.SetDown(false);
+  language.SetEnabled(false);
+  EXPECT_EQ(states(), ui::kAccFocusable | ui::kAccUnavailable | ui::kAccFocused);
+}
+
 TEST(FlatButton, FocusedButtonShowsAFocusMark) {
   ui::TSpeedButton speed("SpeedButton8", nullptr);
   ui::TExplBtn expl("ReportBtn", nullptr);
