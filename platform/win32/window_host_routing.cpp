@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/accessible.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/pointer_tracking.h"
 
@@ -193,10 +194,10 @@ bool HandleFormMessage(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM l
 //  0. in the message loops, before dispatch: Tab and Shift+Tab move the focus (TabKey), and in
 //     a modal form the dialog manager takes Escape;
 //  1. the window's own end (WM_NCDESTROY detaches), the host's failure box, the main form's end;
-//  2. inside the guard: erase and paint; the keys the dialog manager leaves to the window; what
-//     a parent does for its native children (item sizes and paint, notifications, colours); what
-//     only a form does (size limits, close, Escape); then the input every component shares
-//     (mouse, keys, focus, capture, cursor);
+//  2. inside the guard: erase and paint; the keys the dialog manager leaves to the window; our
+//     accessible object (WM_GETOBJECT); what a parent does for its native children (item sizes
+//     and paint, notifications, colours); what only a form does (size limits, close, Escape);
+//     then the input every component shares (mouse, keys, focus, capture, cursor);
 //  3. whatever is left goes to DefWindowProc.
 // A native control's messages take NativeProc below: its component first, then its own procedure.
 LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -229,6 +230,8 @@ LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM 
       handled = true;
     } else if (message == WM_GETDLGCODE) {
       result = DialogCode(lparam);
+      handled = true;
+    } else if (message == WM_GETOBJECT && AnswerGetObject(window, wparam, lparam, result)) {
       handled = true;
     } else if (ForwardToChild(*w, message, wparam, lparam, result)) {
       handled = true;
@@ -268,6 +271,8 @@ LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
       GdiCanvas canvas(reinterpret_cast<HDC>(wparam), &w->host->Fonts());
       list->PaintBackground(canvas, {client.left, client.top, client.right, client.bottom});
       result = 1;
+      handled = true;
+    } else if (list && message == WM_GETOBJECT && AnswerGetObject(window, wparam, lparam, result)) {
       handled = true;
     } else if (list && message == WM_VSCROLL &&
                list->VerticalScroll(LOWORD(wparam) == SB_THUMBTRACK)) {
