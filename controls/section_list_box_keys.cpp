@@ -1,7 +1,6 @@
 // The keys: moving the selection, expanding and contracting, running a row as a click would,
 // the context-menu key, the editing keys, and typing the first letters of a row.
 #include <algorithm>
-#include <cctype>
 
 #include "controls/section_list_box.h"
 
@@ -9,13 +8,15 @@ namespace controls {
 
 namespace {
 
+// Letters compared without the locale, as the rows' names are.
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   if (prefix.size() > text.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(text[i])) !=
-        std::tolower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  }
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (AsciiLower(text[i]) != AsciiLower(prefix[i])) return false;
   return true;
 }
 
@@ -25,9 +26,13 @@ bool TSectionListBox::KeyDown(int key, ui::ShiftState shift) {
   if (!HasRows()) return false;
   const int row = ItemIndex();
   const int last = rows_->Count() - 1;
-  // Letters arrive as characters (KeyPress); any other key ends the word being typed.
-  const bool character = (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
-  if (!character) typed_.clear();
+  // The keys below end the word being typed; the others arrive again as characters.
+  const int ends_word[] = {ui::kVkEscape, ui::kVkSpace, ui::kVkInsert, ui::kVkDelete,
+                           ui::kVkUp,     ui::kVkDown,  ui::kVkHome,   ui::kVkEnd,
+                           ui::kVkRight,  ui::kVkAdd,   ui::kVkLeft,   ui::kVkSubtract,
+                           ui::kVkReturn, ui::kVkApps,  ui::kVkF10};
+  if (std::find(std::begin(ends_word), std::end(ends_word), key) != std::end(ends_word))
+    typed_.clear();
   switch (key) {
     case ui::kVkEscape:
       ClearSelection();

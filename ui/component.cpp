@@ -73,7 +73,7 @@ void Component::AttachView(ComponentView* view) {
 }
 
 AccessibleInfo Component::Accessible() const {
-  return {text_, AccessibleRole::kClient, enabled_ ? 0 : kAccUnavailable};
+  return {AccessibleName(), AccessibleRole::kClient, enabled_ ? 0 : kAccUnavailable};
 }
 
 void Component::Paint(platform::Canvas&) {}

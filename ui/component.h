@@ -137,6 +137,11 @@ class Component {
   // What screen readers are told of the component: by default its caption, and whether it is
   // enabled. A list tells of its rows as children, counted from 0; -1 when none has the focus.
   virtual AccessibleInfo Accessible() const;
+  // The name screen readers say; the caption unless another is set (a picture-only button's).
+  const std::string& AccessibleName() const {
+    return accessible_name_.empty() ? text_ : accessible_name_;
+  }
+  void SetAccessibleName(const std::string& name) { accessible_name_ = name; }
   virtual int AccessibleChildCount() const { return 0; }
   virtual AccessibleInfo AccessibleChild(int) const { return {}; }
   virtual int AccessibleFocusChild() const { return -1; }
@@ -177,6 +182,7 @@ class Component {
   platform::Rect bounds_;
   std::string text_;
   std::string hint_;
+  std::string accessible_name_;
   bool visible_ = true;
   bool enabled_ = true;
   platform::Color color_ = platform::clBtnFace;

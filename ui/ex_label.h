@@ -31,7 +31,7 @@ class TExLabel : public Component {
 
   void Paint(platform::Canvas& canvas) override;
   AccessibleInfo Accessible() const override {
-    return {Text(), AccessibleRole::kStaticText, Enabled() ? 0 : kAccUnavailable};
+    return {AccessibleName(), AccessibleRole::kStaticText, Enabled() ? 0 : kAccUnavailable};
   }
   bool MouseDown(MouseButton button, platform::Point at, ShiftState shift) override;
   bool MouseUp(MouseButton button, platform::Point at, ShiftState shift) override;

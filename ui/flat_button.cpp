@@ -72,7 +72,7 @@ AccessibleInfo FlatButton::Accessible() const {
   if (!Enabled()) states |= kAccUnavailable;
   if (pressed_ && hot_) states |= kAccPressed;
   if (focused_) states |= kAccFocused;
-  return {Text(), AccessibleRole::kPushButton, states};
+  return {AccessibleName(), AccessibleRole::kPushButton, states};
 }
 
 void FlatButton::PaintFocusMark(platform::Canvas& canvas) const {

@@ -13,7 +13,7 @@ class Label : public Component {
 
   void Paint(platform::Canvas& canvas) override;
   AccessibleInfo Accessible() const override {
-    return {Text(), AccessibleRole::kStaticText, Enabled() ? 0 : kAccUnavailable};
+    return {AccessibleName(), AccessibleRole::kStaticText, Enabled() ? 0 : kAccUnavailable};
   }
 
  private:

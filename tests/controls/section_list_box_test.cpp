@@ -440,7 +440,11 @@ TEST(SectionListInput, TypedLettersSelectTheNextRowThatReadsSo) {
           {"<IMG src=\"idx:0\"></IMG> <B>notepad.exe</B>", "\tNotepad", "<Z></Z>Nizka"}, true);
     f.Add("<Z></Z>&&<Z></Z> &lt;Processes>", {}, false);
     f.list.SetItemIndex(c.selected);
-    for (const char* k = c.typed; *k; ++k) f.list.KeyPress(*k);
+    // Each key comes down before its character, as the system sends them.
+    for (const char* k = c.typed; *k; ++k) {
+      f.list.KeyDown(static_cast<unsigned char>(*k) | 0x80, 0);
+      f.list.KeyPress(*k);
+    }
     EXPECT_EQ(f.list.ItemIndex(), c.after);
   }
   ListFixture f;
