@@ -105,6 +105,7 @@ void Detach(ComponentWindow& w) {
       static_cast<ui::EditBox*>(w.component)->AttachEdit(nullptr);
     w.component->AttachView(nullptr);
   }
+  if (w.windows && w.windows->last_focus == w.window) w.windows->last_focus = nullptr;
   ::SetWindowLongPtrA(w.window, GWLP_USERDATA, 0);
 }
 

@@ -82,6 +82,7 @@ bool RouteInput(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_CHAR:
       return c.KeyPress(static_cast<char>(wparam));
     case WM_SETFOCUS:
+      if (w.windows && w.window != w.form_window) w.windows->last_focus = w.window;
       c.FocusChanged(true);
       return false;
     case WM_KILLFOCUS:
@@ -168,6 +169,16 @@ bool HandleFormMessage(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM l
         return true;
       }
       return false;
+    case WM_ACTIVATE: {
+      // Only the form's own component windows are noted, so the one noted lies in this form.
+      HWND focus = w.windows ? w.windows->last_focus : nullptr;
+      if (LOWORD(wparam) == WA_INACTIVE || HIWORD(wparam) || !focus || !::IsWindow(focus) ||
+          !::IsWindowVisible(focus) || !::IsWindowEnabled(focus))
+        return false;
+      ::SetFocus(focus);
+      result = 0;
+      return true;
+    }
     case WM_CLOSE:
       form->FormClose();
       if (form->Owner())
@@ -196,8 +207,9 @@ bool HandleFormMessage(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM l
 //  1. the window's own end (WM_NCDESTROY detaches), the host's failure box, the main form's end;
 //  2. inside the guard: erase and paint; the keys the dialog manager leaves to the window; our
 //     accessible object (WM_GETOBJECT); what a parent does for its native children (item sizes
-//     and paint, notifications, colours); what only a form does (size limits, close, Escape);
-//     then the input every component shares (mouse, keys, focus, capture, cursor);
+//     and paint, notifications, colours); what only a form does (size limits, the focus given
+//     back on activation, close, Escape); then the input every component shares (mouse, keys,
+//     focus, capture, cursor);
 //  3. whatever is left goes to DefWindowProc.
 // A native control's messages take NativeProc below: its component first, then its own procedure.
 LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -88,6 +88,9 @@ struct Win32WindowHost::FormWindows : ui::FormWindow {
   HWND window = nullptr;
   HWND tips = nullptr;  // the form's tooltip window, made for its first hint; owned by the form
   int next_child_id = kFirstChildId;
+  // The component window that last had the focus: it gets it back when the form is activated,
+  // so a keyboard user returns to the button or list that opened a dialog.
+  HWND last_focus = nullptr;
   std::vector<std::unique_ptr<ComponentWindow>> components;  // the form's own first
 
   ~FormWindows() override {

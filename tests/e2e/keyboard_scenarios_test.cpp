@@ -173,7 +173,10 @@ TEST(KeyboardScenario, KeysAloneRaiseNotepadsPriorityAndSaveAReportWithIt) {
       },
       10000))
       << text;
+  // Closed, the report window hands the focus back to the button that opened it.
   ::PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return e2e::FocusOf(main) == report_button; }, 5000))
+      << e2e::ClassName(e2e::FocusOf(main)) << " " << e2e::WindowText(e2e::FocusOf(main));
   ::PostMessageA(main, WM_CLOSE, 0, 0);
   module.WaitForExit(milliseconds(10000));
   notepad.Kill();
