@@ -2,6 +2,7 @@
 // What the About dialog needs of the program around it.
 #include <string>
 
+#include "platform/date_time.h"
 #include "platform/ini_files.h"
 #include "platform/kernel.h"
 #include "platform/shell.h"
@@ -18,6 +19,7 @@ struct AboutServices {
   platform::Shell& shell;
   platform::VersionInfo& versions;
   platform::SystemTexts& texts;
+  platform::DateTime& clock;  // the file date in the user's format
   // Captions the dialog's message boxes.
   std::string message_caption;
 };

@@ -22,7 +22,7 @@ std::string GetVersionInfoItem(const AboutServices& services, const std::string&
     platform::SystemTime written;
     const std::string file = file_name.empty() ? services.kernel.GetModuleFileNameA() : file_name;
     if (!services.texts.GetFileLastWriteTime(file, written)) return "";
-    return services.texts.GetDateFormatA(written);
+    return services.clock.GetDateFormatA(written);
   }
   if (item < 0 || item >= static_cast<int>(std::size(kItemKeys))) return "";
   return version.Value(kItemKeys[item]);

@@ -286,8 +286,14 @@ void TProcesessFrm::SetCaptions() {
 }
 
 void TProcesessFrm::AboutBtnClick() {
-  about::TRvInfoAbout about(*this, {services_.kernel, services_.ui, services_.ini, services_.shell,
-                                    services_.versions, services_.system_texts, kApplicationTitle});
+  about::TRvInfoAbout about(*this, {.kernel = services_.kernel,
+                                    .ui = services_.ui,
+                                    .ini = services_.ini,
+                                    .shell = services_.shell,
+                                    .versions = services_.versions,
+                                    .texts = services_.system_texts,
+                                    .clock = services_.clock,
+                                    .message_caption = kApplicationTitle});
   about.Execute();
 }
 
@@ -295,8 +301,12 @@ void TProcesessFrm::LangBtnClick() {
   // The launch rules let only a known switch through; it is the first argument.
   const std::vector<std::string> arguments = services_.kernel.CommandLineArguments();
   i18n::ShowLanguageDialog(
-      *this, {services_.kernel, services_.ui, services_.ini, services_.shell, application_,
-              arguments.empty() ? kSwitchFromBaseModule : arguments.front()});
+      *this, {.kernel = services_.kernel,
+              .ui = services_.ui,
+              .ini = services_.ini,
+              .shell = services_.shell,
+              .application = application_,
+              .start_switch = arguments.empty() ? kSwitchFromBaseModule : arguments.front()});
 }
 
 void TProcesessFrm::ReportBtnClick() {
@@ -310,8 +320,12 @@ void TProcesessFrm::ReportBtnClick() {
   const browser::DetailTexts texts(language_);
   std::vector<std::string> body = report::BuildReportBody(
       report_selection_, {texts, processes_.processes(), app_windows_.windows(), services_.kernel});
-  report::ReportOutput output({services_.kernel, services_.ui, services_.shell, services_.dialogs,
-                               services_.files, services_.clock},
+  report::ReportOutput output({.kernel = services_.kernel,
+                               .ui = services_.ui,
+                               .shell = services_.shell,
+                               .dialogs = services_.dialogs,
+                               .files = services_.files,
+                               .clock = services_.clock},
                               language_, kApplicationTitle);
   output.OwnerWindow = [this] { return Handle(); };
   output.OutputReport(report_selection_.Mode, std::move(body));

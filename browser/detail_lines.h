@@ -29,6 +29,8 @@ using controls::kEntityBreak;
 using controls::kEscapedAmpersand;
 using controls::kEscapedLess;
 std::string EscapeMarkupValue(std::string_view value);
+using controls::Escape;
+using controls::EscapeAt;
 
 // A name or title as a list caption that shows it as written. A text the lists would read as
 // markup (it holds "</") or as rich text (it starts with "{\") is escaped, and marked as markup

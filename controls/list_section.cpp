@@ -1,8 +1,8 @@
 #include "controls/list_section.h"
 
 #include "controls/list_section_collection.h"
-#include "controls/section_list_box.h"
 #include "controls/section_list_box_error.h"
+#include "controls/section_list_view.h"
 
 namespace controls {
 
@@ -10,8 +10,8 @@ TListSection::TListSection(TListSectionCollection& collection, platform::Color c
                            int item_height)
     : collection_(collection), color_(color), item_height_(item_height) {}
 
-TSectionListBox* TListSection::Box() const {
-  return collection_.Owner();
+SectionListView* TListSection::View() const {
+  return collection_.View();
 }
 
 int TListSection::Index() const {
@@ -19,34 +19,34 @@ int TListSection::Index() const {
 }
 
 void TListSection::Changed() {
-  if (TSectionListBox* box = Box()) box->RepaintUnlessUpdating();
+  if (SectionListView* view = View()) view->LooksChanged();
 }
 
 void TListSection::SetFont(const platform::Font& v) {
   if (v == font_) return;
   font_ = v;
-  if (TSectionListBox* box = Box()) box->SectionFontChanged(*this);
+  if (SectionListView* view = View()) view->SectionFontChanged(*this);
 }
 
 void TListSection::SetFontUsage(TFontUsage v) {
   if (v == font_usage_) return;
   font_usage_ = v;
-  if (TSectionListBox* box = Box()) box->SectionFontChanged(*this);
+  if (SectionListView* view = View()) view->SectionFontChanged(*this);
 }
 
 void TListSection::SetCaption(const std::string& caption) {
   caption_ = caption;
-  if (TSectionListBox* box = Box()) box->SetHeaderRow(*this);
+  if (SectionListView* view = View()) view->CaptionChanged(*this);
 }
 
 void TListSection::SetState(TListSectionState state) {
   if (state == state_) return;
   // The rows go in or out before the state is stored (their place follows from the sections
   // before this one), and the list repaints once the state matches them again.
-  TSectionListBox* box = Box();
-  TSectionListBox::UpdateScope batch(box);
-  if (box && state == lssExpanded) box->ExpandRows(*this);
-  if (box && state == lssContracted) box->ContractRows(*this);
+  SectionListView* view = View();
+  SectionListView::Batch batch(view);
+  if (view && state == lssExpanded) view->Expanding(*this);
+  if (view && state == lssContracted) view->Contracting(*this);
   state_ = state;
 }
 
@@ -60,7 +60,7 @@ void TListSection::SetItemHeight(int height) {
 void TListSection::SetSortDirection(TSortDirection direction) {
   sort_direction_ = direction;
   if (direction == sdNone || sub_items_.Count() == 0) return;
-  TSectionListBox::UpdateScope batch(Box());
+  SectionListView::Batch batch(View());
   const TListSectionState state = state_;
   SetState(lssContracted);
   sub_items_.Sort(direction);
@@ -90,8 +90,8 @@ void TListSection::SetSubItemChecked(int index, bool checked) {
 }
 
 void TListSection::RepaintSubItem(int index) {
-  TSectionListBox* box = Box();
-  if (box && state_ == lssExpanded) box->RepaintRow(box->FirstRowOfSection(Index()) + 1 + index);
+  SectionListView* view = View();
+  if (view && state_ == lssExpanded) view->SubItemLooksChanged(*this, index);
 }
 
 void TListSection::Assign(const TListSection& from) {

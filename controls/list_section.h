@@ -11,7 +11,7 @@
 namespace controls {
 
 class TListSectionCollection;
-class TSectionListBox;
+class SectionListView;
 
 class TListSection {
  public:
@@ -20,7 +20,8 @@ class TListSection {
   TListSection(const TListSection&) = delete;
   TListSection& operator=(const TListSection&) = delete;
 
-  TSectionListBox* Box() const;
+  // The list that shows the section; null for a section of no list.
+  SectionListView* View() const;
   int Index() const;
 
   TAlignment Alignment() const { return alignment_; }

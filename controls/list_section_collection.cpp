@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "controls/section_list_box.h"
-
 namespace controls {
 
 namespace {
@@ -12,11 +10,11 @@ constexpr int kDefaultItemHeight = 13;
 }  // namespace
 
 TListSection& TListSectionCollection::Add() {
-  const platform::Color color = owner_ ? owner_->Color() : platform::clWindow;
-  const int item_height = owner_ ? owner_->SubItemHeight() : kDefaultItemHeight;
+  const platform::Color color = view_ ? view_->NewSectionColor() : platform::clWindow;
+  const int item_height = view_ ? view_->NewSectionItemHeight() : kDefaultItemHeight;
   sections_.push_back(std::make_unique<TListSection>(*this, color, item_height));
   TListSection& section = *sections_.back();
-  if (owner_) owner_->AppendHeaderRow(section);
+  if (view_) view_->SectionAdded(section);
   return section;
 }
 
@@ -32,20 +30,20 @@ int TListSectionCollection::IndexOf(const TListSection* section) const {
 
 void TListSectionCollection::Delete(int index) {
   if (index < 0 || index >= Count()) return;
-  if (owner_) owner_->RemoveSectionRows(*sections_[static_cast<std::size_t>(index)]);
+  if (view_) view_->SectionRemoving(*sections_[static_cast<std::size_t>(index)]);
   sections_.erase(sections_.begin() + index);
-  if (owner_) owner_->UpdateHorizontalExtent();
+  if (view_) view_->WidthsChanged();
 }
 
 void TListSectionCollection::Clear() {
-  if (owner_) owner_->ClearRows();
+  if (view_) view_->SectionsClearing();
   sections_.clear();
-  if (owner_) owner_->UpdateHorizontalExtent();
+  if (view_) view_->WidthsChanged();
 }
 
 void TListSectionCollection::Assign(const TListSectionCollection& from) {
   if (&from == this) return;
-  TSectionListBox::UpdateScope batch(owner_);
+  SectionListView::Batch batch(view_);
   Clear();
   for (const auto& section : from.sections_) Add().Assign(*section);
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "controls/list_section.h"
+#include "controls/section_list_view.h"
 
 namespace controls {
 
@@ -10,12 +11,12 @@ namespace controls {
 // list from its creation to its removal.
 class TListSectionCollection {
  public:
-  // `owner` may be null for a collection that belongs to no list.
-  explicit TListSectionCollection(TSectionListBox* owner) : owner_(owner) {}
+  // `view` may be null for a collection that belongs to no list.
+  explicit TListSectionCollection(SectionListView* view) : view_(view) {}
   TListSectionCollection(const TListSectionCollection&) = delete;
   TListSectionCollection& operator=(const TListSectionCollection&) = delete;
 
-  TSectionListBox* Owner() const { return owner_; }
+  SectionListView* View() const { return view_; }
 
   // A new section with the initial values, its (empty) header row appended to the rows.
   TListSection& Add();
@@ -30,7 +31,7 @@ class TListSectionCollection {
   void Assign(const TListSectionCollection& from);
 
  private:
-  TSectionListBox* owner_;
+  SectionListView* view_;
   std::vector<std::unique_ptr<TListSection>> sections_;
 };
 

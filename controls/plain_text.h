@@ -13,6 +13,14 @@ inline constexpr std::string_view kEscapedAmpersand = "&&";
 inline constexpr std::string_view kEntityBreak = "<Z></Z>";
 inline constexpr std::string_view kEscapedLess = "&lt;";
 
+// The escape at the start of `rest`, if any: the character it shows and its length. The entity
+// break reads as an escape of length kEntityBreak.size() that shows nothing ('\0').
+struct Escape {
+  char shows = 0;
+  std::size_t length = 0;
+};
+Escape EscapeAt(std::string_view rest);
+
 // Tags removed and the escapes above turned back into the characters they stand for. Unlike
 // removing tags alone it keeps a ">" outside any tag, which a value may hold.
 std::string PlainText(std::string_view line);

@@ -6,7 +6,7 @@
 namespace controls {
 
 TSectionListBox::TSectionListBox(std::string name, ui::Component* parent)
-    : ui::ListBox(std::move(name), parent), memo_(*this) {
+    : ui::ListBox(std::move(name), parent) {
   SetColor(platform::clWindow);
 }
 
@@ -76,7 +76,7 @@ void TSectionListBox::SetContractGlyph(ui::Picture picture) {
 void TSectionListBox::SetOneExpanded(bool v) {
   one_expanded_ = v;
   if (!v) return;
-  UpdateScope batch(this);
+  SectionListView::Batch batch(this);
   for (int i = 0; i < sections_.Count(); ++i)
     sections_.Item(i).SetState(i == 0 ? lssExpanded : lssContracted);
 }
@@ -145,17 +145,8 @@ void TSectionListBox::EndUpdate() {
   if (change != BatchChange::kNone) UpdateHorizontalExtent();
 }
 
-TSectionListBox::UpdateScope::~UpdateScope() {
-  if (!box_) return;
-  try {
-    box_->EndUpdate();
-  } catch (...) {
-    // Only a repaint can have failed here: the batch was closed and redraw restored first.
-  }
-}
-
 void TSectionListBox::ContractAll() {
-  UpdateScope batch(this);
+  SectionListView::Batch batch(this);
   SetItemIndex(0);
   for (int i = 0; i < sections_.Count(); ++i) sections_.Item(i).SetState(lssContracted);
 }
@@ -209,7 +200,7 @@ void TSectionListBox::ToggleSection(int row) {
   }
   if (one_expanded_) {
     // A click on the expanded section keeps it expanded and reports it again.
-    UpdateScope batch(this);
+    SectionListView::Batch batch(this);
     for (int i = 0; i < sections_.Count(); ++i)
       sections_.Item(i).SetState(i == index ? lssExpanded : lssContracted);
   } else {
@@ -244,13 +235,17 @@ void TSectionListBox::RepaintRow(int row) {
   InvalidateRect(rows_->RowRect(row));
 }
 
-void TSectionListBox::RepaintHeaderRow(const TListSection& section) {
+void TSectionListBox::HeaderLooksChanged(const TListSection& section) {
   // Inside a batch the row's place is not needed: the batch repaints.
   if (update_count_ > 0) {
     NoteChange();
     return;
   }
   RepaintRow(FirstRowOfSection(section.Index()));
+}
+
+void TSectionListBox::SubItemLooksChanged(const TListSection& section, int index) {
+  RepaintRow(FirstRowOfSection(section.Index()) + 1 + index);
 }
 
 void TSectionListBox::TabsChanged() {

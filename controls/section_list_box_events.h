@@ -41,4 +41,33 @@ using TContextKeyEvent = std::function<void(TSectionListBox& Sender, int Section
 using TAnchorEvent =
     std::function<void(TSectionListBox& Sender, int index, const std::string& anchor)>;
 
+// The events a section list fires, each empty until the form sets it.
+struct TSectionListEvents {
+  TSectionEvent OnExpandSection;
+  TSectionEvent OnContractSection;
+  TSectionEvent OnSectionClick;
+  TSectionEvent OnSectionRClick;
+  TSectionEvent OnSectionDblClk;
+  TSubItemEvent OnSubItemClick;
+  TSubItemEvent OnCheckBoxClick;
+  TSubItemEvent OnRadioClick;
+  TSubItemEvent OnSubItemRClick;
+  TSubItemEvent OnSubItemDblClk;
+  TSubItemEvent OnSubItemRDblClk;
+  TSubItemEvent OnChange;
+  TInsertSectionEvent OnInsertSection;
+  TInsertSubItemEvent OnInsertSubItem;
+  TDeleteSectionEvent OnDeleteSection;
+  TDeleteSubItemEvent OnDeleteSubItem;
+  TDrawItemEvent OnDrawItem;
+  TDrawItemPropEvent OnDrawItemProp;
+  TEditEvent OnStartEdit;
+  TEditEvent OnEndEdit;
+  TAnchorEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TMouseEvent OnMouseUp;
+  TContextKeyEvent OnContextKey;
+};
+
 }  // namespace controls

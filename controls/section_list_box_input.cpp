@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "controls/section_list_box.h"
+#include "controls/section_list_box_measuring.h"
 
 namespace controls {
 
@@ -179,7 +180,7 @@ bool TSectionListBox::HeaderClickEnds(int row, platform::Point at) {
     return false;
   TListSection* section = SectionAtRow(row);
   if (section && section->SortShow()) {
-    UpdateScope batch(this);
+    SectionListView::Batch batch(this);
     section->SetSortDirection(section->SortDirection() == sdAscending ? sdDescending : sdAscending);
   }
   return true;
@@ -311,7 +312,7 @@ bool TSectionListBox::StartEdit(int row) {
   return true;
 }
 
-void TSectionListBox::FinishEdit() {
+void TSectionListBox::EditFinished() {
   if (edit_row_ < 0) return;
   // Cleared first: hiding the editor takes its focus, which ends the edit once more.
   const int row = edit_row_;

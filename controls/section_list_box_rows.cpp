@@ -4,6 +4,7 @@
 
 #include "controls/rich_text.h"
 #include "controls/section_list_box.h"
+#include "controls/section_list_box_measuring.h"
 
 namespace controls {
 
@@ -90,14 +91,14 @@ void TSectionListBox::FillRows() {
   Invalidate();
 }
 
-void TSectionListBox::AppendHeaderRow(const TListSection& section) {
+void TSectionListBox::SectionAdded(const TListSection& section) {
   NoteChange();
   if (!HasRows()) return;
   rows_->Insert(-1, section.Caption(), kHeaderTag, section_height_);
   RowsInserted(-1, 1);
 }
 
-void TSectionListBox::SetHeaderRow(const TListSection& section) {
+void TSectionListBox::CaptionChanged(const TListSection& section) {
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index());
   if (rows_->Height(row) != section_height_) {
@@ -110,7 +111,7 @@ void TSectionListBox::SetHeaderRow(const TListSection& section) {
   ForgetRowWidths(row, 1);
 }
 
-void TSectionListBox::RemoveSectionRows(const TListSection& section) {
+void TSectionListBox::SectionRemoving(const TListSection& section) {
   NoteChange();
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index());
@@ -120,7 +121,7 @@ void TSectionListBox::RemoveSectionRows(const TListSection& section) {
   RowsDeleted(row, count);
 }
 
-void TSectionListBox::ClearRows() {
+void TSectionListBox::SectionsClearing() {
   NoteChange();
   if (!HasRows()) return;
   FlagScope rebuilding(rebuilding_);
@@ -128,7 +129,7 @@ void TSectionListBox::ClearRows() {
   row_widths_.clear();
 }
 
-void TSectionListBox::ExpandRows(const TListSection& section) {
+void TSectionListBox::Expanding(const TListSection& section) {
   NoteChange();
   if (!HasRows()) return;
   const int first = FirstRowOfSection(section.Index()) + 1;
@@ -140,13 +141,13 @@ void TSectionListBox::ExpandRows(const TListSection& section) {
   RowsInserted(first, section.SubItems().Count());
 }
 
-void TSectionListBox::ContractRows(const TListSection& section) {
+void TSectionListBox::Contracting(const TListSection& section) {
   // The header's node shows the new state even when no row goes.
   NoteChange();
-  DeleteSubItemRows(section, 0, section.SubItems().Count());
+  SubItemsDeleting(section, 0, section.SubItems().Count());
 }
 
-void TSectionListBox::InsertSubItemRow(const TListSection& section, int index) {
+void TSectionListBox::SubItemInserted(const TListSection& section, int index) {
   NoteChange();
   if (!HasRows()) return;
   const std::string& text = section.SubItems().Strings(index);
@@ -155,7 +156,7 @@ void TSectionListBox::InsertSubItemRow(const TListSection& section, int index) {
   RowsInserted(row, 1);
 }
 
-void TSectionListBox::DeleteSubItemRows(const TListSection& section, int index, int count) {
+void TSectionListBox::SubItemsDeleting(const TListSection& section, int index, int count) {
   if (!HasRows() || count <= 0) return;
   NoteChange();
   const int row = FirstRowOfSection(section.Index()) + 1 + index;
@@ -164,7 +165,7 @@ void TSectionListBox::DeleteSubItemRows(const TListSection& section, int index, 
   RowsDeleted(row, count);
 }
 
-void TSectionListBox::SyncSubItemRowText(const TListSection& section, int index) {
+void TSectionListBox::SubItemTextChanged(const TListSection& section, int index) {
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index()) + 1 + index;
   const std::string& text = section.SubItems().Strings(index);

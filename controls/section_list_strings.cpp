@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "controls/list_section.h"
-#include "controls/section_list_box.h"
+#include "controls/section_list_view.h"
 
 namespace controls {
 
@@ -23,30 +23,30 @@ void TSectionListStrings::Insert(int index, const std::string& text, const TItem
 
 void TSectionListStrings::InsertItem(int index, const TSubItem& item) {
   items_.insert(items_.begin() + index, item);
-  TSectionListBox* box = section_ ? section_->Box() : nullptr;
-  if (!box) return;
-  if (section_->State() == lssExpanded) box->InsertSubItemRow(*section_, index);
+  SectionListView* view = section_ ? section_->View() : nullptr;
+  if (!view) return;
+  if (section_->State() == lssExpanded) view->SubItemInserted(*section_, index);
   // A first sub-item turns the header's empty node into a full one.
-  if (Count() == 1) box->RepaintHeaderRow(*section_);
-  box->UpdateHorizontalExtent();
+  if (Count() == 1) view->HeaderLooksChanged(*section_);
+  view->WidthsChanged();
 }
 
 void TSectionListStrings::Delete(int index) {
   if (index < 0 || index >= Count()) return;
-  TSectionListBox* box = section_ ? section_->Box() : nullptr;
-  if (box && section_->State() == lssExpanded) box->DeleteSubItemRows(*section_, index, 1);
+  SectionListView* view = section_ ? section_->View() : nullptr;
+  if (view && section_->State() == lssExpanded) view->SubItemsDeleting(*section_, index, 1);
   items_.erase(items_.begin() + index);
-  if (box && items_.empty()) box->RepaintHeaderRow(*section_);
-  if (box) box->UpdateHorizontalExtent();
+  if (view && items_.empty()) view->HeaderLooksChanged(*section_);
+  if (view) view->WidthsChanged();
 }
 
 void TSectionListStrings::Clear() {
-  TSectionListBox* box = section_ ? section_->Box() : nullptr;
-  if (box && section_->State() == lssExpanded) box->DeleteSubItemRows(*section_, 0, Count());
+  SectionListView* view = section_ ? section_->View() : nullptr;
+  if (view && section_->State() == lssExpanded) view->SubItemsDeleting(*section_, 0, Count());
   const bool had_items = !items_.empty();
   items_.clear();
-  if (box && had_items) box->RepaintHeaderRow(*section_);
-  if (box) box->UpdateHorizontalExtent();
+  if (view && had_items) view->HeaderLooksChanged(*section_);
+  if (view) view->WidthsChanged();
 }
 
 void TSectionListStrings::SetString(int index, const std::string& text) {
@@ -69,7 +69,7 @@ void TSectionListStrings::Assign(const std::vector<TSubItem>& items) {
   section_->SetState(lssContracted);
   items_ = items;
   section_->SetState(state);
-  if (TSectionListBox* box = section_->Box()) box->UpdateHorizontalExtent();
+  if (SectionListView* view = section_->View()) view->WidthsChanged();
 }
 
 void TSectionListStrings::Sort(TSortDirection direction) {
@@ -84,9 +84,9 @@ void TSectionListStrings::Sort(TSortDirection direction) {
 }
 
 void TSectionListStrings::SyncRows() {
-  TSectionListBox* box = section_ ? section_->Box() : nullptr;
-  if (!box || section_->State() != lssExpanded) return;
-  for (int j = 0; j < Count(); ++j) box->SyncSubItemRowText(*section_, j);
+  SectionListView* view = section_ ? section_->View() : nullptr;
+  if (!view || section_->State() != lssExpanded) return;
+  for (int j = 0; j < Count(); ++j) view->SubItemTextChanged(*section_, j);
 }
 
 }  // namespace controls

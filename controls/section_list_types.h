@@ -43,4 +43,13 @@ struct TOwnerDrawState {
   bool focused = false;
 };
 
+// A tab stop being dragged on a header row: armed by hovering, active while the button is down.
+struct TabDrag {
+  bool armed = false;
+  bool active = false;
+  int stop = -1;
+  int section = -1;
+  int x = -1;  // where the drag line stands, -1 before the first move
+};
+
 }  // namespace controls

@@ -1,11 +1,9 @@
 #include "controls/section_memo.h"
 
-#include "controls/section_list_box.h"
-
 namespace controls {
 
-TSectionMemo::TSectionMemo(TSectionListBox& list)
-    : ui::EditBox(list.Name() + "Memo", &list), list_(list) {
+TSectionMemo::TSectionMemo(ui::Component& list, SectionListView& view)
+    : ui::EditBox(list.Name() + "Memo", &list), view_(view) {
   SetMultiline(true);
   SetBorder(false);
   SetVisible(false);
@@ -37,14 +35,14 @@ bool TSectionMemo::KeyDown(int key, ui::ShiftState shift) {
   const bool one_line = !Edit() || Edit()->LineCount() <= 1;
   if ((key == ui::kVkReturn && (shift & ui::kShiftControl) == 0) ||
       ((key == ui::kVkUp || key == ui::kVkDown) && one_line)) {
-    list_.FinishEdit();
+    view_.EditFinished();
     return true;
   }
   return false;
 }
 
 void TSectionMemo::FocusChanged(bool focused) {
-  if (!focused) list_.FinishEdit();
+  if (!focused) view_.EditFinished();
 }
 
 }  // namespace controls

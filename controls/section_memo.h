@@ -3,15 +3,15 @@
 // that stays hidden and zero-sized until a sub-item is edited.
 #include <string>
 
+#include "controls/section_list_view.h"
 #include "ui/edit_box.h"
 
 namespace controls {
 
-class TSectionListBox;
-
 class TSectionMemo : public ui::EditBox {
  public:
-  explicit TSectionMemo(TSectionListBox& list);
+  // A child of `list`, which `view` tells when an edit ends.
+  TSectionMemo(ui::Component& list, SectionListView& view);
 
   // Shows the editor over `bounds` holding `text`, all of it selected, and focuses it.
   void Open(const platform::Rect& bounds, platform::Color color, const std::string& text);
@@ -24,7 +24,7 @@ class TSectionMemo : public ui::EditBox {
   void FocusChanged(bool focused) override;
 
  private:
-  TSectionListBox& list_;
+  SectionListView& view_;
 };
 
 }  // namespace controls

@@ -1,6 +1,6 @@
 #include "controls/tab_position_collection.h"
 
-#include "controls/section_list_box.h"
+#include "controls/section_list_view.h"
 
 namespace controls {
 
@@ -12,18 +12,18 @@ constexpr int kMaxTabStops = 19;
 void TTabPositionItem::SetTabPosition(int position) {
   if (position == position_) return;
   position_ = position;
-  if (owner_) owner_->TabsChanged();
+  if (view_) view_->TabsChanged();
 }
 
 void TTabPositionItem::SetTabType(TTabType type) {
   if (type == type_) return;
   type_ = type;
-  if (owner_) owner_->TabsChanged();
+  if (view_) view_->TabsChanged();
 }
 
 TTabPositionItem& TTabPositionCollection::Add() {
-  items_.push_back(std::make_unique<TTabPositionItem>(owner_));
-  if (owner_) owner_->TabsChanged();
+  items_.push_back(std::make_unique<TTabPositionItem>(view_));
+  if (view_) view_->TabsChanged();
   return *items_.back();
 }
 
@@ -34,13 +34,13 @@ TTabPositionItem& TTabPositionCollection::Item(int index) const {
 void TTabPositionCollection::Delete(int index) {
   if (index < 0 || index >= Count()) return;
   items_.erase(items_.begin() + index);
-  if (owner_) owner_->TabsChanged();
+  if (view_) view_->TabsChanged();
 }
 
 void TTabPositionCollection::Clear() {
   if (items_.empty()) return;
   items_.clear();
-  if (owner_) owner_->TabsChanged();
+  if (view_) view_->TabsChanged();
 }
 
 std::vector<int> TTabPositionCollection::Stops() const {

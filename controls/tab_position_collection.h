@@ -9,7 +9,7 @@ namespace controls {
 // The tab stops of a section list, owned by it.
 class TTabPositionCollection {
  public:
-  explicit TTabPositionCollection(TSectionListBox* owner) : owner_(owner) {}
+  explicit TTabPositionCollection(SectionListView* view) : view_(view) {}
 
   TTabPositionItem& Add();
   // An index outside 0..Count()-1 throws std::out_of_range.
@@ -21,7 +21,7 @@ class TTabPositionCollection {
   std::vector<int> Stops() const;
 
  private:
-  TSectionListBox* owner_;
+  SectionListView* view_;
   std::vector<std::unique_ptr<TTabPositionItem>> items_;
 };
 

@@ -3,13 +3,13 @@
 
 namespace controls {
 
-class TSectionListBox;
+class SectionListView;
 
 // One tab stop of a section list's plain text, in pixels from the list's left edge. A change
 // repaints the list and recomputes how far it scrolls sideways.
 class TTabPositionItem {
  public:
-  explicit TTabPositionItem(TSectionListBox* owner) : owner_(owner) {}
+  explicit TTabPositionItem(SectionListView* view) : view_(view) {}
 
   int TabPosition() const { return position_; }
   void SetTabPosition(int position);
@@ -19,7 +19,7 @@ class TTabPositionItem {
   int Stop() const { return type_ == tabright ? -position_ : position_; }
 
  private:
-  TSectionListBox* owner_;
+  SectionListView* view_;
   int position_ = 0;
   TTabType type_ = tableft;
 };

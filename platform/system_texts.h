@@ -1,6 +1,5 @@
 #pragma once
-// Texts the system composes for the user: an error code's message and a file's date in the
-// user's own date format.
+// What the system tells of an error code and of a file's last write time.
 #include <cstdint>
 #include <string>
 
@@ -27,8 +26,6 @@ class SystemTexts {
   virtual std::string FormatMessageA(std::uint32_t code) = 0;
   // The file's last write time in local time; false when the file cannot be read.
   virtual bool GetFileLastWriteTime(const std::string& path, SystemTime& local) = 0;
-  // GetDateFormatA of `date` in the user's short date format; "" on failure.
-  virtual std::string GetDateFormatA(const SystemTime& date) = 0;
 };
 
 }  // namespace platform

@@ -64,10 +64,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::win32::Win32Files files;
   platform::win32::Win32DateTime clock;
   try {
-    return app::RunProgram(
-        {kernel, ui, ini, timers, native, registry, process_status, tool_help, window_icons, shell,
-         versions, system_texts, section_images, dialogs, files, clock},
-        host);
+    return app::RunProgram({.kernel = kernel,
+                            .ui = ui,
+                            .ini = ini,
+                            .timers = timers,
+                            .native = native,
+                            .registry = registry,
+                            .process_status = process_status,
+                            .tool_help = tool_help,
+                            .window_icons = window_icons,
+                            .shell = shell,
+                            .versions = versions,
+                            .system_texts = system_texts,
+                            .section_images = section_images,
+                            .dialogs = dialogs,
+                            .files = files,
+                            .clock = clock},
+                           host);
   } catch (...) {
     const std::string what = platform::win32::DescribeFailure(std::current_exception());
     ::MessageBoxA(nullptr, what.c_str(), "Ravo Info Process", MB_OK | MB_ICONERROR);

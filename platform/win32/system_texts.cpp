@@ -24,13 +24,4 @@ bool Win32SystemTexts::GetFileLastWriteTime(const std::string& path, SystemTime&
   return true;
 }
 
-std::string Win32SystemTexts::GetDateFormatA(const SystemTime& date) {
-  const SYSTEMTIME t{date.year, date.month,  date.day_of_week, date.day,
-                     date.hour, date.minute, date.second,      date.milliseconds};
-  char text[128];
-  const int n =
-      ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, text, sizeof text);
-  return n > 1 ? std::string(text, static_cast<std::size_t>(n - 1)) : std::string();
-}
-
 }  // namespace platform::win32

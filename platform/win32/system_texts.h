@@ -7,7 +7,6 @@ class Win32SystemTexts : public platform::SystemTexts {
  public:
   std::string FormatMessageA(std::uint32_t code) override;
   bool GetFileLastWriteTime(const std::string& path, SystemTime& local) override;
-  std::string GetDateFormatA(const SystemTime& date) override;
 };
 
 }  // namespace platform::win32

@@ -7,6 +7,7 @@
 #include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_ini_files.h"
 #include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_report_platform.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/fakes/fake_system_texts.h"
 #include "tests/fakes/fake_user_interface.h"
@@ -26,7 +27,15 @@ struct AboutFixture : ::testing::Test {
   fakes::FakeSystemTexts texts;
   fakes::FakeFormHost host;
   ui::Form main{"ProcesessFrm", "TProcesessFrm"};
-  about::AboutServices services{kernel, ui, ini, shell, versions, texts, "Ravo Info Process"};
+  fakes::FakeDateTime clock;
+  about::AboutServices services{.kernel = kernel,
+                                .ui = ui,
+                                .ini = ini,
+                                .shell = shell,
+                                .versions = versions,
+                                .texts = texts,
+                                .clock = clock,
+                                .message_caption = "Ravo Info Process"};
 
   void SetUp() override { host.CreateWindows(main); }
   void SetStrings(const std::string& translation, const std::string& internal_name) {

@@ -18,19 +18,7 @@
 #include "report/report_lines.h"
 #include "tests/fakes/call_failer.h"
 #include "tests/fakes/fake_form_host.h"
-#include "tests/fakes/fake_image_list.h"
-#include "tests/fakes/fake_ini_files.h"
-#include "tests/fakes/fake_kernel.h"
-#include "tests/fakes/fake_native_system_info.h"
-#include "tests/fakes/fake_process_status.h"
-#include "tests/fakes/fake_registry.h"
-#include "tests/fakes/fake_report_platform.h"
-#include "tests/fakes/fake_shell.h"
-#include "tests/fakes/fake_system_texts.h"
-#include "tests/fakes/fake_timer_service.h"
-#include "tests/fakes/fake_tool_help.h"
-#include "tests/fakes/fake_user_interface.h"
-#include "tests/fakes/fake_version_info.h"
+#include "tests/fakes/fake_services.h"
 
 namespace {
 
@@ -43,44 +31,29 @@ constexpr char kOld[] = "an earlier report\r\n";
 // The module on a small system, its lists filled by two ticks with the processes shown in the
 // detail list and one of them expanded; the next tick will find a process gone, one new and a
 // window retitled and one new.
-struct Module {
-  fakes::FakeKernel kernel;
-  fakes::FakeUserInterface ui;
-  fakes::FakeIniFiles ini;
-  fakes::FakeTimerService timers;
-  fakes::FakeNativeSystemInfo native;
-  fakes::FakeRegistry registry;
-  fakes::FakeProcessStatus process_status{kernel};
-  fakes::FakeToolHelp tool_help{kernel};
-  fakes::FakeImageList window_icons{0};
-  fakes::FakeShell shell;
-  fakes::FakeImageList section_images{0};
-  fakes::FakeVersionInfo versions;
-  fakes::FakeSystemTexts system_texts;
-  fakes::FakeCommonDialogs dialogs;
-  fakes::FakeFiles files;
-  fakes::FakeDateTime clock;
+struct Module : fakes::FakeServices {
   fakes::FakeFormHost host;
   fakes::CallFailer failer;
   snapshot::PsapiBinding psapi{kernel, process_status};
   ui::Application application;
   std::unique_ptr<app::TProcesessFrm> form;
+  snapshot::Family family;
 
-  Module() {
+  explicit Module(snapshot::Family family = snapshot::Family::kNt) : family(family) {
     for (fakes::Failable* fake : std::initializer_list<fakes::Failable*>{
-             &kernel, &ui, &ini, &native, &process_status, &window_icons, &shell, &versions,
-             &system_texts, &section_images, &dialogs, &files, &clock, &host})
+             &kernel, &ui, &ini, &native, &registry, &process_status, &tool_help, &window_icons,
+             &shell, &versions, &system_texts, &section_images, &dialogs, &files, &clock, &host})
       fake->failer = &failer;
-    kernel.arguments = {"-rvinfo"};
-    kernel.mutexes.insert("Ravo Info running");
-    kernel.files = {"C:\\Suite\\RvInfo.exe", "C:\\Suite\\Process\\RvProcesessEN.dll",
-                    "C:\\Suite\\Process\\RvProcesessDE.dll"};
-    kernel.loadable_modules["c:\\suite\\process\\rvprocesessen.dll"] = kEnglish;
+    StartFromBaseModule(kEnglish);
+    if (family == snapshot::Family::k9x) {
+      kernel.version = {1, 4, 10, 0, ""};  // Windows 98
+      registry.AddPerformanceStatistics(73);
+      tool_help.Install();
+    }
+    kernel.InstallLanguageLibrary("DE");
     const std::pair<std::uint32_t, const char*> texts[] = {
         {100, "Applications"}, {101, "Processes"}, {102, "File"}, {103, "Path"}, {151, "Normal"}};
     for (auto [id, text] : texts) ui.strings[{kEnglish, id}] = text;
-    kernel.resident_modules["ntdll.dll"] = 0x7000;
-    kernel.exports[{0x7000, "ZwQuerySystemInformation"}] = native.entry;
     kernel.ExportImageNameQuery();
     native.process_table = &kernel.processes;
     process_status.Install();
@@ -97,21 +70,24 @@ struct Module {
     versions.SetString(kernel.executable_path, "040904E4", "ProductName", "Ravo Info Process");
 
     psapi.Load();
-    form = std::make_unique<app::TProcesessFrm>(
-        app::Services{kernel, ui, ini, timers, native, registry, process_status, tool_help,
-                      window_icons, shell, versions, system_texts, section_images, dialogs, files,
-                      clock},
-        application, psapi);
+    form = std::make_unique<app::TProcesessFrm>(Services(), application, psapi);
     host.CreateWindows(*form);
     form->FormCreate();
-    form->TimerNTTimer();
+    Tick();
     form->SectionListBox1.ToggleSection(form->SectionListBox1.FirstRowOfSection(1));
     form->SectionListBox2SectionClick(form->SectionListBox2, 1);
-    form->TimerNTTimer();
+    Tick();
     kernel.processes.erase(kernel.processes.begin() + 2);
     kernel.processes.push_back({1500, "C:\\Apps\\new.exe"});
     ui.windows[1].title = "Calculator - 2";
     ui.windows.push_back({0x300, "Paint", true, 0, 0, 0x503});
+  }
+
+  void Tick() {
+    if (family == snapshot::Family::kNt)
+      form->TimerNTTimer();
+    else
+      form->Timer9xTimer();
   }
 
   // What the lists show: the applications in any order (a window missed for one tick comes
@@ -141,11 +117,11 @@ struct Module {
 
   // The next tick, and one more with every detail section expanded: what the lists show then.
   std::string Recovered() {
-    form->TimerNTTimer();
+    Tick();
     std::string lists = Lists(false);
     for (int i = 0; i < form->SectionListBox2.Sections().Count(); ++i)
       form->SectionListBox2.Sections().Item(i).SetState(controls::lssExpanded);
-    form->TimerNTTimer();
+    Tick();
     return lists + "\n" + Lists(true);
   }
 };
@@ -156,6 +132,7 @@ struct Scenario {
   // The errors the program names, by the call whose failure it names: the message's start.
   std::multimap<std::string, std::string> errors;
   std::vector<std::string> report_files;  // written whole or left as they were
+  snapshot::Family family = snapshot::Family::kNt;
 };
 
 void ClickButton(ui::TSpeedButton& button) {
@@ -193,14 +170,14 @@ bool Whole(const std::string& bytes) {
 void Sweep(const Scenario& s) {
   SCOPED_TRACE(s.name);
   // The run with nothing failing: the lists every other run comes back to, and its messages.
-  Module clean;
+  Module clean(s.family);
   s.act(clean);
   const std::vector<std::string> clean_messages = Texts(clean.ui.messages);
   const std::string lists = clean.Recovered();
 
   int n = 1;
   for (;; ++n) {
-    Module m;
+    Module m(s.family);
     const std::set<platform::Handle> handles = m.kernel.open_handles;
     const std::map<platform::Handle, int> modules = m.kernel.loaded_modules;
     const std::size_t messages_before = m.ui.messages.size();
@@ -210,7 +187,8 @@ void Sweep(const Scenario& s) {
     m.failer.fail_at = 0;
     SCOPED_TRACE("call " + std::to_string(n) + " failing: " + (failed.empty() ? "none" : failed));
 
-    EXPECT_EQ(m.kernel.open_handles, handles);
+    // The 9x list holds its last snapshot between ticks: a new one may stand for the old.
+    EXPECT_LE(m.kernel.open_handles.size(), handles.size());
     EXPECT_EQ(m.kernel.loaded_modules, modules);
     std::vector<std::string> shown = Texts(m.ui.messages);
     shown.erase(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(messages_before));
@@ -249,7 +227,9 @@ void Sweep(const Scenario& s) {
 
 TEST(FailingCalls, EachCallOfATickReportsAndDialogsMayFail) {
   const Scenario scenarios[] = {
-      {"refresh tick", [](Module& m) { m.form->TimerNTTimer(); }, {{"EnumProcesses", "Chyba"}}, {}},
+      {"refresh tick", [](Module& m) { m.Tick(); }, {{"EnumProcesses", "Chyba"}}, {}},
+      // The refresh tick and the usage sampler of the 9x family, both on their timers.
+      {"9x timers", [](Module& m) { m.timers.FireAll(); }, {}, {}, snapshot::Family::k9x},
       {"print",
        Report(&report::TReportFrm::PrintBtnClick),
        {{"StartDocA", "Printing failed"},

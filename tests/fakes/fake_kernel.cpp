@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 namespace fakes {
 namespace {
@@ -46,6 +47,17 @@ void FakeKernel::ExportImageNameQuery() {
   kernel32_module = 0x7C800000;
   resident_modules["kernel32.dll"] = kernel32_module;
   exports[{kernel32_module, "QueryFullProcessImageNameA"}] = kQueryFullProcessImageNameA;
+}
+
+void FakeKernel::InstallLanguageLibrary(const std::string& code, platform::Handle loads_as) {
+  const std::string path =
+      executable_path.substr(0, executable_path.size() - std::string_view(".exe").size()) + code +
+      ".dll";
+  files.insert(path);
+  if (loads_as == 0) return;
+  std::string lower = path;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  loadable_modules[lower] = loads_as;
 }
 
 bool FakeKernel::Called(const std::string& call_prefix) const {

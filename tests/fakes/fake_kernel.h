@@ -67,6 +67,9 @@ class FakeKernel : public platform::Kernel, public Failable {
   const FakeProcess* QueryableProcess(platform::Handle handle) const;
   // Makes kernel32 resident with QueryFullProcessImageNameA, as on Vista and later.
   void ExportImageNameQuery();
+  // Puts the language library of `code` ("EN", "DE", ...) beside the program; one given a
+  // module handle also loads, as that module.
+  void InstallLanguageLibrary(const std::string& code, platform::Handle loads_as = 0);
   bool Called(const std::string& call_prefix) const;
 
   // platform::Kernel

@@ -18,7 +18,7 @@ void FakeRegistry::AddPerformanceStatistics(std::uint32_t cpu_usage) {
 
 bool FakeRegistry::OpenKey(platform::RegistryRoot root, const std::string& path) {
   calls.push_back("OpenKey(" + path + ")");
-  if (!keys.contains({root, path})) return false;
+  if (!keys.contains({root, path}) || Fails("RegOpenKeyExA")) return false;
   if (has_current_) --open_keys;
   has_current_ = true;
   current_ = {root, path};
@@ -29,7 +29,7 @@ bool FakeRegistry::OpenKey(platform::RegistryRoot root, const std::string& path)
 bool FakeRegistry::QueryValueType(const std::string& name, std::uint32_t& type) {
   calls.push_back("QueryValueType(" + name + ")");
   const Values* values = Current();
-  if (!values || !values->contains(name)) return false;
+  if (!values || !values->contains(name) || Fails("RegQueryValueExA")) return false;
   type = platform::kRegBinary;
   return true;
 }
@@ -38,7 +38,7 @@ std::int32_t FakeRegistry::ReadBinaryValue(const std::string& name, void* buffer
                                            std::uint32_t size) {
   calls.push_back("ReadBinaryValue(" + name + "," + std::to_string(size) + ")");
   const Values* values = Current();
-  if (!values) return -1;
+  if (!values || Fails("RegQueryValueExA")) return -1;
   auto it = values->find(name);
   if (it == values->end() || it->second.size() > size) return -1;
   std::memcpy(buffer, it->second.data(), it->second.size());

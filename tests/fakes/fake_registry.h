@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "platform/registry.h"
+#include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
-class FakeRegistry : public platform::Registry {
+class FakeRegistry : public platform::Registry, public Failable {
  public:
   using Values = std::map<std::string, std::vector<std::uint8_t>>;
 

@@ -16,7 +16,6 @@ class FakeSystemTexts : public platform::SystemTexts, public Failable {
     return Fails("FormatMessageA") ? std::string() : messages[code];
   }
   bool GetFileLastWriteTime(const std::string&, platform::SystemTime&) override { return false; }
-  std::string GetDateFormatA(const platform::SystemTime&) override { return ""; }
 };
 
 }  // namespace fakes

@@ -21,7 +21,8 @@ platform::Handle FakeToolHelp::CreateToolhelp32Snapshot(platform::ProcAddress fn
   if (fn != kCreateSnapshot) return 0;
   kernel_.calls.push_back("CreateToolhelp32Snapshot(" + std::to_string(flags) + "," +
                           std::to_string(process_id) + ")");
-  if (snapshot_fails || flags != platform::kTh32csSnapProcess) return 0;
+  if (snapshot_fails || flags != platform::kTh32csSnapProcess || Fails("CreateToolhelp32Snapshot"))
+    return 0;
   const platform::Handle h = next_handle_;
   next_handle_ += 4;
   kernel_.open_handles.insert(h);
@@ -44,13 +45,13 @@ bool FakeToolHelp::Process32Next(platform::ProcAddress fn, platform::Handle snap
 }
 
 bool FakeToolHelp::Write(platform::Handle snapshot, platform::ToolHelpEntry& entry, bool first) {
-  kernel_.calls.push_back(std::string(first ? "Process32First(" : "Process32Next(") +
-                          std::to_string(snapshot) + ")");
+  const char* call = first ? "Process32First" : "Process32Next";
+  kernel_.calls.push_back(std::string(call) + "(" + std::to_string(snapshot) + ")");
   entry_sizes.push_back(entry.size);
   auto it = snapshots_.find(snapshot);
   // A closed snapshot handle no longer reads.
   if (it == snapshots_.end() || !kernel_.open_handles.contains(snapshot)) return false;
-  if (entry.size != platform::kProcessEntrySize) return false;
+  if (entry.size != platform::kProcessEntrySize || Fails(call)) return false;
   Snapshot& s = it->second;
   if (first) s.next = 0;
   if (s.next >= s.processes.size()) return false;

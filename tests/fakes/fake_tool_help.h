@@ -12,7 +12,7 @@
 
 namespace fakes {
 
-class FakeToolHelp : public platform::ToolHelp {
+class FakeToolHelp : public platform::ToolHelp, public Failable {
  public:
   static constexpr platform::Handle kKernel32Module = 0x7C800000;
   static constexpr platform::ProcAddress kCreateSnapshot = 0x7C801000;

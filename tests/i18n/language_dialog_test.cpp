@@ -7,6 +7,7 @@
 #include "tests/fakes/fake_kernel.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/fakes/fake_user_interface.h"
+#include "tests/ui/layout_faults.h"
 
 namespace {
 
@@ -25,9 +26,6 @@ struct LanguageDialogFixture : ::testing::Test {
   void SetUp() override {
     application.AttachHost(&host);
     host.CreateWindows(main);
-  }
-  void Install(const std::string& code) {
-    kernel.files.insert("C:\\Suite\\Process\\RvProcesess" + code + ".dll");
   }
   bool Show(const std::string& start_switch = "-rvinfo") {
     return i18n::ShowLanguageDialog(main, {kernel, ui, ini, shell, application, start_switch});
@@ -66,12 +64,15 @@ TEST_F(LanguageDialogFixture, OpensWithInstalledLanguagesAndStoresTheChoiceOnOk)
     SCOPED_TRACE(c.name);
     kernel.files.clear();
     ini.files.clear();
-    for (const std::string& code : c.installed) Install(code);
+    for (const std::string& code : c.installed) kernel.InstallLanguageLibrary(code);
     if (c.stored) ini.files[kIni]["Options"]["Language"] = c.stored;
     ui.answers = {platform::kIdNo};
     host.while_modal = [&](ui::Form& form) {
       auto& dialog = static_cast<i18n::TLanguagesettings&>(form);
       EXPECT_EQ(Shown(dialog), c.shown);
+      // The two commands share one pixel column, as they always have.
+      EXPECT_EQ(testing_layout::LayoutFaults(dialog, {"SpeedButton8/SpeedButton9"}),
+                std::vector<std::string>{});
       EXPECT_EQ(ini.Value(kIni, "Options", "Language"), c.stored ? c.stored : "EN");
       EXPECT_FALSE(Show()) << "a second dialog while one is open";
       // Twice: the second click must leave a down button down.
@@ -89,7 +90,7 @@ TEST_F(LanguageDialogFixture, OpensWithInstalledLanguagesAndStoresTheChoiceOnOk)
 }
 
 TEST_F(LanguageDialogFixture, YesRestartsWithTheSwitchThisInstanceWasStartedWith) {
-  Install("DE");
+  kernel.InstallLanguageLibrary("DE");
   for (const char* start_switch : {"-start", "-rvinfo"}) {
     SCOPED_TRACE(start_switch);
     shell.calls.clear();

@@ -17,13 +17,6 @@ struct LanguageFixture : ::testing::Test {
   fakes::FakeIniFiles ini;
   i18n::LanguageLibrary library{kernel, ui, ini, "Ravo Info Process"};
 
-  void Install(const std::string& code, platform::Handle handle) {
-    std::string path = std::string(kBase) + code + ".dll";
-    kernel.files.insert(path);
-    std::string lower = path;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    kernel.loadable_modules[lower] = handle;
-  }
   std::string Ini(const std::string& key) { return ini.Value(kIni, "Options", key); }
 };
 
@@ -44,7 +37,7 @@ TEST(LanguageCodeOf, MapsPrimaryLanguagesAndFallsBackToEnglish) {
 
 TEST_F(LanguageFixture, FirstStartOnAGermanSystemWritesBothKeysAndLoadsGerman) {
   kernel.system_lang_id = 0x0407;
-  Install("DE", 0x5000);
+  kernel.InstallLanguageLibrary("DE", 0x5000);
   ASSERT_TRUE(library.LoadLanguageLibrary());
   EXPECT_EQ(library.Handle(), 0x5000u);
   EXPECT_EQ(Ini("Language"), "DE");
@@ -55,7 +48,7 @@ TEST_F(LanguageFixture, FirstStartOnAGermanSystemWritesBothKeysAndLoadsGerman) {
 
 TEST_F(LanguageFixture, MissingChosenLibraryShowsOneMessageAndRepairsTheIniToEnglish) {
   ini.files[kIni]["Options"]["Language"] = "FR";
-  Install("EN", 0x6000);
+  kernel.InstallLanguageLibrary("EN", 0x6000);
   EXPECT_EQ(library.ResolveLanguageLibraryPath(), std::string(kBase) + "EN.dll");
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Jazykov\xE1 mutace FR modulu neexistuje!");
@@ -75,7 +68,7 @@ TEST_F(LanguageFixture, EmptyLanguageValueIsTakenAsTheCode) {
 TEST_F(LanguageFixture, ErrorMarkerInTheIniCountsAsAbsent) {
   ini.files[kIni]["Options"]["Language"] = "<Error>";
   kernel.system_lang_id = 0x0410;
-  Install("IT", 0x7000);
+  kernel.InstallLanguageLibrary("IT", 0x7000);
   library.LoadLanguageLibrary();
   EXPECT_EQ(Ini("Language"), "IT");
   EXPECT_EQ(library.Handle(), 0x7000u);
@@ -91,12 +84,12 @@ TEST_F(LanguageFixture, EnglishMissingTooGivesTheMarkerEverywhere) {
 
 TEST_F(LanguageFixture, FailedIniWritesAreIgnored) {
   ini.writable = false;
-  Install("EN", 0x6000);
+  kernel.InstallLanguageLibrary("EN", 0x6000);
   EXPECT_EQ(library.ResolveLanguageLibraryPath(), std::string(kBase) + "EN.dll");
 }
 
 TEST_F(LanguageFixture, TextByIdReadsTheLoadedLibrary) {
-  Install("EN", 0x6000);
+  kernel.InstallLanguageLibrary("EN", 0x6000);
   library.LoadLanguageLibrary();
   ui.strings[{0x6000, 10}] = "Report";
   ui.strings[{0x6000, 11}] = std::string("Ab\0out", 6);
@@ -111,7 +104,7 @@ TEST_F(LanguageFixture, TextByIdReadsTheLoadedLibrary) {
 }
 
 TEST_F(LanguageFixture, ReloadingFreesTheEarlierLibrary) {
-  Install("EN", 0x6000);
+  kernel.InstallLanguageLibrary("EN", 0x6000);
   library.LoadLanguageLibrary();
   library.LoadLanguageLibrary();
   ASSERT_EQ(kernel.freed_modules.size(), 1u);

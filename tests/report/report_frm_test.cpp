@@ -7,6 +7,7 @@
 #include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_view.h"
 #include "tests/fakes/vector_rows.h"
+#include "tests/ui/layout_faults.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ TEST_F(ReportFrmFixture, ButtonsChooseTheModeAndCollectTheTicks) {
       EXPECT_EQ(frm.Text(), "T50200");
       EXPECT_EQ(frm.PrintBtn.Text() + frm.SendBtn.Text() + frm.SaveBtn.Text() + frm.CloseBtn.Text(),
                 "T50100T50102T50101T52");
-      EXPECT_EQ(frm.ClientSizeWanted(), (platform::Size{302, 348}));
+      EXPECT_EQ(testing_layout::LayoutFaults(frm), std::vector<std::string>{});
       auto& sections = frm.ReportSectionListBox.Sections();
       EXPECT_EQ(sections.Item(1).ControlType(), controls::scCheckbox);
       EXPECT_EQ(sections.Item(1).State(), controls::lssContracted);

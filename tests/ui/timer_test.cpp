@@ -8,14 +8,6 @@
 
 namespace {
 
-TEST(Timer, CreatedDisabledWithOneSecondInterval) {
-  fakes::FakeTimerService service;
-  ui::Timer timer(service);
-  EXPECT_FALSE(timer.Enabled());
-  EXPECT_EQ(timer.Interval(), 1000u);
-  EXPECT_TRUE(service.running.empty());
-}
-
 TEST(Timer, RunsOnlyWhileEnabled) {
   fakes::FakeTimerService service;
   ui::Timer timer(service);
