@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "tests/e2e/assistive.h"
 #include "tests/e2e/driver.h"
@@ -39,20 +39,6 @@ std::string Shown(const std::string& row) {
   return first == std::string::npos ? "" : out.substr(first);
 }
 
-HWND ListOf(HWND window, int index) {
-  std::vector<HWND> lists;
-  for (HWND child : e2e::ChildWindows(window))
-    if (_stricmp(e2e::ClassName(child).c_str(), "ListBox") == 0 && ::IsWindowVisible(child))
-      lists.push_back(child);
-  std::sort(lists.begin(), lists.end(), [](HWND a, HWND b) {
-    RECT ra, rb;
-    ::GetWindowRect(a, &ra);
-    ::GetWindowRect(b, &rb);
-    return ra.left < rb.left;
-  });
-  return index < static_cast<int>(lists.size()) ? lists[index] : nullptr;
-}
-
 int Selected(HWND list) {
   return static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
 }
@@ -76,8 +62,9 @@ TEST(KeyboardScenario, KeysAloneRaiseNotepadsPriorityAndSaveAReportWithIt) {
   e2e::Program module(suite + "Process\\RvProcesess.exe", "-start", suite + "Process");
   HWND main = e2e::WaitForWindow("TProcesessFrm", module.Id(), milliseconds(30000));
   ASSERT_NE(main, nullptr);
-  HWND left = ListOf(main, 0), detail = ListOf(main, 1);
-  ASSERT_NE(detail, nullptr);
+  const std::vector<HWND> lists = e2e::VisibleLists(main);
+  ASSERT_EQ(lists.size(), 2u);
+  HWND left = lists[0], detail = lists[1];
 
   // The processes section of the left list, opened from the keyboard.
   ASSERT_TRUE(e2e::TabTo(main, left));
@@ -126,7 +113,8 @@ TEST(KeyboardScenario, KeysAloneRaiseNotepadsPriorityAndSaveAReportWithIt) {
   e2e::PressKey(main, VK_RETURN);
   HWND window = e2e::WaitForWindow("TReportFrm", module.Id(), milliseconds(15000));
   ASSERT_NE(window, nullptr);
-  HWND list = ListOf(window, 0);
+  ASSERT_TRUE(WaitFor([&] { return e2e::VisibleLists(window).size() == 1; }, 5000));
+  HWND list = e2e::VisibleLists(window)[0];
   ASSERT_TRUE(e2e::TabTo(window, list));
   SelectRow(list, 1);
   e2e::PressKey(window, VK_RIGHT);
@@ -148,30 +136,16 @@ TEST(KeyboardScenario, KeysAloneRaiseNotepadsPriorityAndSaveAReportWithIt) {
   // Saved through the save dialog, opened with Enter on the Save button.
   ASSERT_TRUE(e2e::TabTo(window, e2e::ChildWithText(window, "Save")));
   e2e::PressKey(window, VK_RETURN);
-  HWND dialog = nullptr;
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        for (HWND w : e2e::TopLevelWindows("#32770", module.Id()))
-          if (::IsWindowVisible(w)) dialog = w;
-        return dialog != nullptr;
-      },
-      15000));
-  HWND name_box = ::GetDlgItem(dialog, 0x47C);  // cmb13, the file name
-  if (!name_box) name_box = ::GetDlgItem(dialog, 0x480);
-  ASSERT_NE(name_box, nullptr);
   const std::string saved = suite + "keyboard.txt";
-  ::SendMessageA(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(saved.c_str()));
-  e2e::PressKey(name_box, VK_RETURN);
+  ASSERT_TRUE(e2e::SaveAs(module.Id(), saved));
   std::string text;
   EXPECT_TRUE(WaitFor(
       [&] {
         std::ifstream in(saved, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        text = bytes.str();
+        text.assign(std::istreambuf_iterator<char>(in), {});
         return text.find("Processes - notepad.exe") != std::string::npos;
       },
-      10000))
+      5000))
       << text;
   // Closed, the report window hands the focus back to the button that opened it.
   ::PostMessageA(window, WM_CLOSE, 0, 0);

@@ -1,8 +1,6 @@
 // The press, hover and key behaviour both flat buttons share.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "tests/fakes/recording_canvas.h"
 #include "ui/explorer_button.h"
 #include "ui/speed_button.h"
@@ -86,33 +84,13 @@ TEST(FlatButton, TellsScreenReadersItsCaptionAndState) {
   language.SetDown(true);  // a language chosen stays down
   language.FocusChanged(true);
   EXPECT_EQ(states(), ui::kAccFocusable | ui::kAccPressed | ui::kAccFocused);
+  fakes::RecordingCanvas canvas(20, 20);
+  language.Paint(canvas);
+  EXPECT_EQ(canvas.Calls("DrawFocusRect").size(), 1u);  // and the eye sees the focus
   language.SetDown(false);
   language.SetEnabled(false);
   EXPECT_EQ(states(), ui::kAccFocusable | ui::kAccUnavailable | ui::kAccFocused);
 }
-
-TEST(FlatButton, FocusedButtonShowsAFocusMark) {
-  ui::TSpeedButton speed("SpeedButton8", nullptr);
-  ui::TExplBtn expl("ReportBtn", nullptr);
-  for (ui::FlatButton* button :
-       {static_cast<ui::FlatButton*>(&speed), static_cast<ui::FlatButton*>(&expl)}) {
-    button->SetBounds(platform::RectOfSize(0, 0, 40, 20));
-    auto marks = [&] {
-      fakes::RecordingCanvas canvas(40, 20);
-      button->Paint(canvas);
-      return canvas.Calls("DrawFocusRect").size();
-    };
-    EXPECT_EQ(marks(), 0u);
-    button->FocusChanged(true);
-    EXPECT_EQ(marks(), 1u);
-    button->FocusChanged(false);
-    EXPECT_EQ(marks(), 0u);
-  }
-}
-
-}  // namespace
-
-namespace {
 
 // A form's top bar of two buttons in a panel, a hidden button, a disabled one, and a list.
 TEST(NextTabStop, WalksVisibleEnabledStopsInTheOrderTheyWereMadeAndWraps) {
