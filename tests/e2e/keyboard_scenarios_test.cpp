@@ -116,6 +116,12 @@ TEST(KeyboardScenario, KeysAloneRaiseNotepadsPriorityAndSaveAReportWithIt) {
   // The report window from its top-bar button; notepad ticked with Space.
   HWND report_button = e2e::ChildWithText(main, "Report");
   ASSERT_TRUE(e2e::TabTo(main, report_button));
+  // The focus mark, for a person to see, with notepad out of the way.
+  for (HWND w : e2e::TopLevelWindows("", notepad.Id()))
+    ::SetWindowPos(w, nullptr, 700, 500, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  ::Sleep(500);
+  e2e::SaveScreenshot(main, suite + "focus-on-report.bmp");
   e2e::PressKey(main, VK_RETURN);
   HWND window = e2e::WaitForWindow("TReportFrm", module.Id(), milliseconds(15000));
   ASSERT_NE(window, nullptr);
