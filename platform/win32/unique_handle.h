@@ -42,6 +42,11 @@ inline long LiveHandles(HandleKind kind) {
   return handle_count::live[static_cast<int>(kind)].load(std::memory_order_relaxed);
 }
 
+// Registered window message that every window of the host answers with
+// LiveHandles(HandleKind(wparam)), 0 for a kind out of range: how a program outside reads the
+// counts (the soak samples them once a minute; GetGuiResources answers 0 under Wine).
+inline constexpr char kLiveHandlesMessage[] = "RavoInfo.LiveHandles";
+
 template <typename Traits>
 class UniqueHandle {
  public:

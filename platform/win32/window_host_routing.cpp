@@ -9,6 +9,7 @@
 #include "platform/win32/accessible.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/pointer_tracking.h"
+#include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
 
@@ -204,7 +205,8 @@ bool HandleFormMessage(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM l
 // The route of a message to one of our windows, in this order, the first taker ending it:
 //  0. in the message loops, before dispatch: Tab and Shift+Tab move the focus (TabKey), and in
 //     a modal form the dialog manager takes Escape;
-//  1. the window's own end (WM_NCDESTROY detaches), the host's failure box, the main form's end;
+//  1. the window's own end (WM_NCDESTROY detaches), the host's failure box, the live handle
+//     counts asked for from outside, the main form's end;
 //  2. inside the guard: erase and paint; the keys the dialog manager leaves to the window; our
 //     accessible object (WM_GETOBJECT); what a parent does for its native children (item sizes
 //     and paint, notifications, colours); what only a form does (size limits, the focus given
@@ -225,6 +227,11 @@ LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     host->ShowReportedFailures();
     return 0;
   }
+  static const UINT live_handles_message = ::RegisterWindowMessageA(kLiveHandlesMessage);
+  if (message == live_handles_message && live_handles_message != 0)
+    return wparam < static_cast<WPARAM>(HandleKind::kCount)
+               ? LiveHandles(static_cast<HandleKind>(wparam))
+               : 0;
   if (message == WM_DESTROY && window == w->form_window && w->component &&
       !static_cast<ui::Form*>(w->component)->Owner()) {
     ::PostQuitMessage(0);  // the main form's window ends the application

@@ -227,6 +227,102 @@ TEST_F(BrowserScenario, AnApplicationWindowIsListedAndItsActionsActOnIt) {
   EXPECT_TRUE(notepad.WaitForExit(milliseconds(10000)));
 }
 
+// Windows of rv_churn.exe: `count` of them titled `title`, which stop answering their messages
+// after `hang_ms` (never when -1).
+std::unique_ptr<e2e::Program> ChurnWindows(int count, const std::string& title, int hang_ms) {
+  return std::make_unique<e2e::Program>(
+      e2e::TestsDirectory() + "rv_churn.exe",
+      "windows " + std::to_string(count) + " \"" + title + "\" " + std::to_string(hang_ms), "");
+}
+
+// The slowest answer of the module's window to an empty message, asked every 50 ms for
+// `duration_ms`: a refresh tick or an action blocked on another program shows here.
+long SlowestAnswerMs(HWND main, int duration_ms) {
+  long slowest = 0;
+  for (const DWORD end = ::GetTickCount() + duration_ms; ::GetTickCount() < end; ::Sleep(50)) {
+    const DWORD before = ::GetTickCount();
+    DWORD_PTR answer = 0;
+    if (!::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer)) return 10000;
+    slowest = std::max(slowest, static_cast<long>(::GetTickCount() - before));
+  }
+  return slowest;
+}
+
+TEST_F(BrowserScenario, AHundredWindowsOfOneTitleAreListedEachAndActedOnAlone) {
+  const std::string title = "One title";
+  const auto program = ChurnWindows(100, title, -1);
+  ASSERT_TRUE(program->Started());
+  Expand("Applications");
+  auto rows_of_title = [&] {
+    std::vector<int> rows;
+    const std::vector<std::string> all = e2e::ListRows(left);
+    for (std::size_t i = 0; i < all.size(); ++i)
+      if (all[i] == title) rows.push_back(static_cast<int>(i));
+    return rows;
+  };
+  std::vector<int> rows;
+  ASSERT_TRUE(WaitFor([&] { return (rows = rows_of_title()).size() == 100; }, 10000))
+      << rows.size() << " listed";
+  // The 50th row's detail section, and its minimise line: one window, no other.
+  ClickRow(left, rows[49]);
+  int header = -1;
+  // Every window's header is in the detail list too; the chosen one's lines follow it.
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        const std::vector<std::string> all = e2e::ListRows(detail);
+        for (std::size_t i = 0; i + 1 < all.size(); ++i)
+          if (all[i] == title && all[i + 1].find("Restore") != std::string::npos)
+            header = static_cast<int>(i);
+        return header >= 0;
+      },
+      5000));
+  ClickRow(detail, header + 1 + 2);
+  const std::vector<HWND> windows = e2e::TopLevelWindows("RvChurnWindow", program->Id());
+  ASSERT_EQ(windows.size(), 100u);
+  auto minimised = [&] {
+    return std::count_if(windows.begin(), windows.end(),
+                         [](HWND w) { return ::IsIconic(w) != FALSE; });
+  };
+  EXPECT_TRUE(WaitFor([&] { return minimised() > 0; }, 5000));
+  ::Sleep(500);
+  EXPECT_EQ(minimised(), 1);
+  EXPECT_LT(SlowestAnswerMs(main, 2000), 500);
+}
+
+// Restore, minimise and close chosen for a window that no longer answers: the module asks
+// without waiting, goes on refreshing, and lists a window that opens meanwhile within a tick.
+TEST_F(BrowserScenario, AWindowThatStopsAnsweringLeavesTheViewerResponsive) {
+  const std::string title = "Not answering";
+  const auto program = ChurnWindows(1, title, 2000);
+  ASSERT_TRUE(program->Started());
+  Expand("Applications");
+  const int line = OpenDetail(title);
+  ASSERT_GT(line, 0);
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        for (HWND w : e2e::TopLevelWindows("RvChurnWindow", program->Id())) window = w;
+        DWORD_PTR answer = 0;
+        return window &&
+               !::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &answer);
+      },
+      10000));
+  long slowest = 0;
+  for (int offset : {0, 2, 4}) {  // restore, minimise, close
+    ClickRow(detail, line + offset);
+    slowest = std::max(slowest, SlowestAnswerMs(main, 1500));
+  }
+  const auto later = ChurnWindows(1, "Arrives later", -1);
+  const DWORD opened = ::GetTickCount();
+  ASSERT_TRUE(WaitFor([&] { return RowStartingWith(left, "Arrives later") >= 0; }, 10000));
+  const long listed_after = static_cast<long>(::GetTickCount() - opened);
+  std::printf("window not answering: slowest answer %ld ms, a new window listed after %ld ms\n",
+              slowest, listed_after);
+  EXPECT_LT(slowest, 500);
+  EXPECT_LT(listed_after, 2500);
+  EXPECT_TRUE(::IsWindow(window));  // it takes no message, so it cannot close
+}
+
 // A 32-bit module among 64-bit processes, as on 64-bit Windows: run in a 64-bit prefix only.
 struct Wow64BrowserScenario : BrowserScenario {
   void SetUp() override {

@@ -111,6 +111,10 @@ void Program::Kill() {
   }
 }
 
+std::string TestsDirectory() {
+  return OwnDirectory();
+}
+
 std::string DistDirectory() {
   // The build folder's sibling: dist for the 32-bit build, dist64 for the 64-bit one.
   return OwnDirectory() + "..\\..\\" RV_DIST_NAME "\\";

@@ -31,6 +31,8 @@ class Program {
   PROCESS_INFORMATION process_{};
 };
 
+// The directory of the test programs (this one, rv_churn.exe), with a trailing separator.
+std::string TestsDirectory();
 // The directory the suite is laid out in (build/dist), with a trailing separator.
 std::string DistDirectory();
 // A fresh copy of the suite under build/e2e/<name>/, for scenarios that change files.

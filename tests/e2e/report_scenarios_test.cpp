@@ -128,6 +128,30 @@ TEST_F(ReportScenario, SavedAsTextAndHtmlThroughTheSaveDialog) {
   ::SetFileAttributesA(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST_F(ReportScenario, SentWithoutTheMailFolderSaysSoOnceAndLeavesNoFile) {
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  ::Sleep(1500);  // a refresh tick lists it
+  // No Rvmail folder beside the module's (an earlier send scenario leaves one): nothing can be
+  // handed over.
+  const std::string mail = suite + "Rvmail\\";
+  for (const char* file : {"RvIMail.exe", "report.txt", "report.htm"})
+    ::DeleteFileA((mail + file).c_str());
+  ASSERT_TRUE(::RemoveDirectoryA(mail.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND ||
+              ::GetLastError() == ERROR_PATH_NOT_FOUND);
+  Report("notepad.exe", "Send");
+  const std::vector<std::string> boxes =
+      e2e::AnswerMessageBoxes(module->Id(), 1, milliseconds(10000));
+  ASSERT_EQ(boxes.size(), 1u) << e2e::OpenMessageBoxes();
+  EXPECT_EQ(boxes[0].rfind("Cannot create file ", 0), 0u) << boxes[0];
+  EXPECT_NE(boxes[0].find("\\Rvmail\\report.htm"), std::string::npos) << boxes[0];
+  EXPECT_TRUE(e2e::AnswerMessageBoxes(module->Id(), 1, milliseconds(1500)).empty());
+  EXPECT_EQ(::GetFileAttributesA((suite + "Rvmail").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(e2e::WaitForWindow("TRvIMailFrm", 0, milliseconds(1000)), nullptr);
+  DWORD_PTR answer = 0;
+  EXPECT_TRUE(::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+}
+
 TEST_F(ReportScenario, SentToTheMailModuleAfterASaveElsewhereAndPrinted) {
   // The mail module lies beside the module's directory, as the suite installs it.
   ::CreateDirectoryA((suite + "Rvmail").c_str(), nullptr);
