@@ -218,6 +218,10 @@ void TProcesessFrm::BuildLists() {
   SectionListBox2.OnSubItemClick = [this](controls::TSectionListBox& s, int i, int j) {
     SectionListBox2SubItemClick(s, i, j);
   };
+  SectionListBox2.OnContextKey = [this](controls::TSectionListBox&, int i, int,
+                                        platform::Point at) {
+    browser_.SectionListBox2ContextKey(i, at);
+  };
 
   // The report's staging list: never shown, filled and read by the report.
   ReportListBox.SetBounds(platform::RectOfSize(433, 33, 64, 48));

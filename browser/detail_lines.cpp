@@ -71,28 +71,9 @@ std::string CaptionOf(std::string_view text) {
   return std::string(kEntityBreak) + EscapeMarkupValue(text);
 }
 
-Escape EscapeAt(std::string_view rest) {
-  if (rest.starts_with(kEntityBreak)) return {'\0', kEntityBreak.size()};
-  if (rest.starts_with(kEscapedAmpersand)) return {'&', kEscapedAmpersand.size()};
-  if (rest.starts_with(kEscapedLess)) return {'<', kEscapedLess.size()};
-  return {};
-}
-
 std::string TextOfCaption(std::string_view caption) {
-  if (caption.find("</") == std::string_view::npos) return std::string(caption);
   // Every "<" and "&" of the text was escaped, so each escape reads back one way only.
-  std::string text;
-  text.reserve(caption.size());
-  for (std::size_t i = 0; i < caption.size();) {
-    const Escape escape = EscapeAt(caption.substr(i));
-    if (escape.length == 0) {
-      text += caption[i++];
-      continue;
-    }
-    if (escape.shows != '\0') text += escape.shows;
-    i += escape.length;
-  }
-  return text;
+  return controls::PlainTextOf(caption);
 }
 
 std::string TimeValue(std::uint64_t count) {

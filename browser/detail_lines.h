@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/plain_text.h"
 #include "i18n/text_source.h"
 #include "snapshot/process_info.h"
 
@@ -24,17 +25,12 @@ std::string ActionLine(ActionColor color, std::string_view text);
 // it. "&" becomes "&&" (one "&" on screen) closed by an empty hidden span, which keeps any
 // entity from forming across it; "<" becomes "&lt;", which only ever shows as "<". The report
 // reads values back through the same pieces.
-inline constexpr std::string_view kEscapedAmpersand = "&&";
-inline constexpr std::string_view kEntityBreak = "<Z></Z>";
-inline constexpr std::string_view kEscapedLess = "&lt;";
+using controls::kEntityBreak;
+using controls::kEscapedAmpersand;
+using controls::kEscapedLess;
 std::string EscapeMarkupValue(std::string_view value);
-// The escape at the start of `rest`, if any: the character it shows and its length. The entity
-// break reads as an escape of length kEntityBreak.size() that shows nothing ('\0').
-struct Escape {
-  char shows = 0;
-  std::size_t length = 0;
-};
-Escape EscapeAt(std::string_view rest);
+using controls::Escape;
+using controls::EscapeAt;
 
 // A name or title as a list caption that shows it as written. A text the lists would read as
 // markup (it holds "</") or as rich text (it starts with "{\") is escaped, and marked as markup

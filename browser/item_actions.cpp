@@ -59,16 +59,9 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
       case kMaximize:
         RunWindowAction(order, caption);
         break;
-      case kPriorityMenu: {
-        // The menu's choice is for the process shown when the menu opened.
-        priority_target_ = ProcessOfSection(section_index);
-        struct Forget {
-          std::optional<snapshot::ProcessIdentity>& target;
-          ~Forget() { target.reset(); }
-        } forget{priority_target_};
-        if (PopupPriorityMenu) PopupPriorityMenu(platform_.ui.GetCursorPos());
+      case kPriorityMenu:
+        OpenPriorityMenu(section_index, platform_.ui.GetCursorPos());
         break;
-      }
       case kProperties:
         ShowFileProperties(section_index);
         break;
@@ -77,6 +70,23 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
         break;
     }
   }
+}
+
+void ProcessBrowser::SectionListBox2ContextKey(int section_index, platform::Point screen) {
+  // Of the detail sections only a process has a menu: its priority.
+  if (!ProcessOfSection(section_index)) return;
+  last_clicked_section_ = section_index;
+  OpenPriorityMenu(section_index, screen);
+}
+
+void ProcessBrowser::OpenPriorityMenu(int section_index, platform::Point screen) {
+  // The menu's choice is for the process shown when the menu opened.
+  priority_target_ = ProcessOfSection(section_index);
+  struct Forget {
+    std::optional<snapshot::ProcessIdentity>& target;
+    ~Forget() { target.reset(); }
+  } forget{priority_target_};
+  if (PopupPriorityMenu) PopupPriorityMenu(screen);
 }
 
 void ProcessBrowser::RunWindowAction(int order, const std::string& caption) {

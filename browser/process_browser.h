@@ -79,6 +79,8 @@ class ProcessBrowser {
 
   // --- actions ---
   void SectionListBox2SubItemClick(int section_index, int subitem_index);
+  // The context-menu key on a detail row: a process's priority menu opens at `screen`.
+  void SectionListBox2ContextKey(int section_index, platform::Point screen);
   // The priority menu's choice, for the process of the click that opened it.
   void SetPriority(std::uint32_t priority_class);
   int LastClickedSection() const { return last_clicked_section_; }
@@ -93,6 +95,7 @@ class ProcessBrowser {
   void AddProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
   void RefreshProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
   void RunWindowAction(int order, const std::string& caption);
+  void OpenPriorityMenu(int section_index, platform::Point screen);
   // The process detail section `section_index` stands for, as it was filled.
   std::optional<snapshot::ProcessIdentity> ProcessOfSection(int section_index) const;
   // Opens `shown` for `action_right` when the process running under its id is still the one

@@ -68,6 +68,8 @@ class TSectionListBox : public ui::ListBox,
   int SubItemIndexOfRow(int row) const;
   TListSection* SectionAtRow(int row) const;
   TListSection* SelectedSection() const;
+  // What `row` reads as: its text without tags, escapes decoded, leading blanks dropped.
+  std::string RowPlainText(int row) const;
 
   // Expands or contracts the section of `row` as a user's click would, firing the event.
   void ToggleSection(int row);
@@ -94,6 +96,10 @@ class TSectionListBox : public ui::ListBox,
   bool KeyDown(int key, ui::ShiftState shift) override;
   bool KeyPress(char key) override;
   void CaptureLost() override;
+  ui::AccessibleInfo Accessible() const override;
+  int AccessibleChildCount() const override;
+  ui::AccessibleInfo AccessibleChild(int row) const override;
+  int AccessibleFocusChild() const override;
 
  protected:
   // The text measured and drawn for `row`; a descendant may show another.
@@ -124,11 +130,9 @@ class TSectionListBox : public ui::ListBox,
   void BeginChanges() override { BeginUpdate(); }
   void EndChanges() override { EndUpdate(); }
 
-  // Keeps one measuring canvas while rows are measured (section_list_box_measuring.h).
-  struct MeasuringHold;
+  struct MeasuringHold;  // keeps one measuring canvas (section_list_box_parts.h)
   struct RowPainter;
-  // What the current update batch changed.
-  enum class BatchChange { kNone, kRows, kWhole };
+  enum class BatchChange { kNone, kRows, kWhole };  // what the running update batch changed
 
   void RepaintUnlessUpdating();
   // Notes, inside an update batch, that the batch changed what the list shows: rows came, went
@@ -146,22 +150,20 @@ class TSectionListBox : public ui::ListBox,
   void RowsDeleted(int index, int count);
   void ForgetRowWidths(int first, int count);
   int MeasureSubItem(const TListSection& section, const std::string& text);
-  const platform::Font& HeaderFont(const TListSection& section) const;
-  const platform::Font& SubItemFont(const TListSection& section) const;
   platform::Canvas* Measuring();
 
   // Input (section_list_box_input.cpp).
-  void ClearSelection();
-  void MoveSelection(int row);
-  void FireChange();
-  bool InCheckZone(int x) const;
-  bool ToggleAllowed(const TListSection& section) const;
   bool OpenIfAddress(const std::string& target);
   MarkupResult HitTestMarkup(int row, int indent, platform::Point at);
   MarkupOptions RowMarkupOptions(MarkupMode mode) const;
   bool LeftDown(platform::Point at, ui::ShiftState shift);
   bool HeaderClickEnds(int row, platform::Point at);
   void ToggleCheck(int row);
+  // Keys (section_list_box_keys.cpp).
+  void ExpandKey(int row, bool expand);
+  void EnterKey(int row);
+  void ContextKey(int row);
+  void TypeAhead(char key);
   void InsertKey(int row);
   void DeleteKey(int row);
   void SpacePressed(int row);
@@ -175,26 +177,24 @@ class TSectionListBox : public ui::ListBox,
   ui::ListRows* rows_ = nullptr;
   int update_count_ = 0;
   BatchChange batch_change_ = BatchChange::kNone;
-  std::vector<int> changed_rows_;  // with kRows: the rows to repaint when the batch ends
-  bool rebuilding_ = false;        // rows go in or out in bulk: nothing is painted
-  bool destroying_ = false;        // the sections being freed leave the rows alone
-  TabDrag tab_drag_;               // a tab stop being dragged on a header row
-  std::string anchor_;             // the markup anchor under the mouse
-  // Without a loader: this program's captions show only image-list pictures ("idx:"), and every
-  // text from outside is escaped, so no row can name a file, a resource or a shell icon.
-  mutable PictureCache picture_cache_;
+  std::vector<int> changed_rows_;       // with kRows: the rows to repaint when the batch ends
+  bool rebuilding_ = false;             // rows go in or out in bulk: nothing is painted
+  bool destroying_ = false;             // the sections being freed leave the rows alone
+  TabDrag tab_drag_;                    // a tab stop being dragged on a header row
+  std::string anchor_;                  // the markup anchor under the mouse
+  mutable PictureCache picture_cache_;  // without a loader (RowMarkupOptions says why)
   // Device bitmaps of the pictures, made at the first paint after a picture changes.
   std::unique_ptr<platform::Bitmap> wallpaper_bitmap_;
   std::unique_ptr<platform::Bitmap> expand_bitmap_;
   std::unique_ptr<platform::Bitmap> contract_bitmap_;
-  // A measuring canvas kept while a bulk measurement runs (see MeasuringHold).
-  std::unique_ptr<platform::Canvas> measuring_;
+  std::unique_ptr<platform::Canvas> measuring_;  // kept while a MeasuringHold lasts
   int measuring_depth_ = 0;
   // Each row's text width as the horizontal extent counts it, indent left out, -1 until
   // measured: a change measures only the rows it touched.
   std::vector<int> row_widths_;
   TSectionMemo memo_{*this, *this};
   int edit_row_ = -1;  // the row being edited, -1 while the editor is closed
+  std::string typed_;  // the first letters of a row typed so far
 };
 
 }  // namespace controls

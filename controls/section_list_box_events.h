@@ -35,6 +35,9 @@ using TEditEvent =
 // The inherited mouse-button event, after the list's own handling.
 using TMouseEvent = std::function<void(TSectionListBox& Sender, ui::MouseButton Button,
                                        ui::ShiftState Shift, int X, int Y)>;
+// The context-menu key (or Shift+F10) on a row; `screen` is where a menu for it opens.
+using TContextKeyEvent = std::function<void(TSectionListBox& Sender, int SectionIdx, int subitemidx,
+                                            platform::Point screen)>;
 using TAnchorEvent =
     std::function<void(TSectionListBox& Sender, int index, const std::string& anchor)>;
 
@@ -64,6 +67,7 @@ struct TSectionListEvents {
   TAnchorEvent OnAnchorEnter;
   TAnchorEvent OnAnchorExit;
   TMouseEvent OnMouseUp;
+  TContextKeyEvent OnContextKey;
 };
 
 }  // namespace controls

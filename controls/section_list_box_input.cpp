@@ -1,9 +1,9 @@
-// Mouse and keys: clicks on nodes, check marks, anchors and sort arrows, the editing keys, tab
-// stops dragged on header rows, and the in-place editor.
+// The mouse: clicks on nodes, check marks, anchors and sort arrows, tab stops dragged on header
+// rows, and the in-place editor.
 #include <cstdlib>
 
 #include "controls/section_list_box.h"
-#include "controls/section_list_box_measuring.h"
+#include "controls/section_list_box_parts.h"
 
 namespace controls {
 
@@ -30,37 +30,38 @@ bool IsAddress(const std::string& text) {
 
 }  // namespace
 
-void TSectionListBox::ClearSelection() {
-  if (!HasRows()) return;
-  if (MultiSelect())
-    rows_->SetRowSelected(-1, false);
+void ClearSelection(TSectionListBox& box) {
+  ui::ListRows* rows = box.Rows();
+  if (!rows) return;
+  if (box.MultiSelect())
+    rows->SetRowSelected(-1, false);
   else
-    rows_->SetSelected(-1);
+    rows->SetSelected(-1);
 }
 
-void TSectionListBox::FireChange() {
-  const int row = ItemIndex();
-  if (update_count_ > 0 || row < 0 || !OnChange) return;
-  OnChange(*this, SectionIndexOfRow(row), SubItemIndexOfRow(row));
+void FireChange(TSectionListBox& box) {
+  const int row = box.ItemIndex();
+  if (box.UpdateCount() > 0 || row < 0 || !box.OnChange) return;
+  box.OnChange(box, box.SectionIndexOfRow(row), box.SubItemIndexOfRow(row));
 }
 
-void TSectionListBox::MoveSelection(int row) {
-  const int before = ItemIndex();
-  rows_->SetSelected(row);
-  if (View()) View()->SetFocus();
-  if (ItemIndex() != before) FireChange();
+void MoveSelection(TSectionListBox& box, int row) {
+  const int before = box.ItemIndex();
+  box.SetItemIndex(row);
+  if (box.View()) box.View()->SetFocus();
+  if (box.ItemIndex() != before) FireChange(box);
 }
 
 void TSectionListBox::SelectionChanged() {
-  FireChange();
+  FireChange(*this);
 }
 
-bool TSectionListBox::InCheckZone(int x) const {
-  return section_indent_ < x && x < section_indent_ + kCheckZoneWidth;
+bool InCheckZone(const TSectionListBox& box, int x) {
+  return box.SectionIndent() < x && x < box.SectionIndent() + kCheckZoneWidth;
 }
 
-bool TSectionListBox::ToggleAllowed(const TListSection& section) const {
-  return section.State() == lssExpanded ? !contract_disable_ : !expand_disable_;
+bool ToggleAllowed(const TSectionListBox& box, const TListSection& section) {
+  return section.State() == lssExpanded ? !box.ContractDisable() : !box.ExpandDisable();
 }
 
 bool TSectionListBox::OpenIfAddress(const std::string& target) {
@@ -74,7 +75,8 @@ MarkupResult TSectionListBox::HitTestMarkup(int row, int indent, platform::Point
   platform::Canvas* canvas = Measuring();
   const TListSection* section = SectionAtRow(row);
   if (!canvas || !section) return {};
-  canvas->SetFont(SubItemIndexOfRow(row) < 0 ? HeaderFont(*section) : SubItemFont(*section));
+  canvas->SetFont(SubItemIndexOfRow(row) < 0 ? HeaderFont(*this, *section)
+                                             : SubItemFont(*this, *section));
   platform::Rect box = rows_->RowRect(row);
   box.left += indent;
   MarkupOptions options = RowMarkupOptions(MarkupMode::kHitTest);
@@ -117,7 +119,7 @@ bool TSectionListBox::MouseDown(ui::MouseButton button, platform::Point at, ui::
 bool TSectionListBox::LeftDown(platform::Point at, ui::ShiftState) {
   const int row = rows_->RowAtPoint(at);
   if (row < 0 || !rows_->RowRect(row).Contains(at)) {
-    ClearSelection();
+    ClearSelection(*this);
     return true;
   }
   if (tab_drag_.armed) {
@@ -140,10 +142,10 @@ bool TSectionListBox::LeftDown(platform::Point at, ui::ShiftState) {
       return true;
     }
   }
-  if (InCheckZone(at.x)) ToggleCheck(row);
+  if (InCheckZone(*this, at.x)) ToggleCheck(row);
   if (row == ItemIndex() && SubItemIndexOfRow(row) >= 0 && StartEdit(row)) return true;
 
-  MoveSelection(row);
+  MoveSelection(*this, row);
   const int selected = ItemIndex();
   if (selected < 0) return true;
   platform::Rect rect = rows_->RowRect(selected);
@@ -164,7 +166,7 @@ bool TSectionListBox::LeftDown(platform::Point at, ui::ShiftState) {
     if (OnSubItemClick) OnSubItemClick(*this, index, sub_item);
     return true;
   }
-  if (!ToggleAllowed(*target)) return true;
+  if (!ToggleAllowed(*this, *target)) return true;
   if (!target->Fixed()) ToggleSection(selected);
   if (index < sections_.Count() && sections_.Item(index).State() == lssExpanded &&
       sections_.Item(index).AutoEdit())
@@ -210,7 +212,8 @@ bool TSectionListBox::MouseDoubleClick(ui::MouseButton button, platform::Point a
   if (!HasRows()) return false;
   if (button == ui::MouseButton::kLeft) {
     const int hit = rows_->RowAtPoint(at);
-    if (hit >= 0 && rows_->RowRect(hit).Contains(at) && hit != ItemIndex()) MoveSelection(hit);
+    if (hit >= 0 && rows_->RowRect(hit).Contains(at) && hit != ItemIndex())
+      MoveSelection(*this, hit);
   }
   const int row = ItemIndex();
   if (row < 0) return button == ui::MouseButton::kLeft;
@@ -294,93 +297,6 @@ void TSectionListBox::MoveTabDrag(int x) {
   if (tab_drag_.x >= 0) InvalidateRect(TabDragLine(tab_drag_.x));
   tab_drag_.x = x;
   InvalidateRect(TabDragLine(x));
-}
-
-bool TSectionListBox::KeyDown(int key, ui::ShiftState) {
-  if (!HasRows()) return false;
-  const int row = ItemIndex();
-  switch (key) {
-    case ui::kVkEscape:
-      ClearSelection();
-      return true;
-    case ui::kVkSpace:
-      if (row >= 0 && SubItemIndexOfRow(row) >= 0) StartEdit(row);
-      return true;
-    case ui::kVkInsert:
-      if (row >= 0) InsertKey(row);
-      return true;
-    case ui::kVkDelete:
-      if (row >= 0) DeleteKey(row);
-      return true;
-    default:
-      return false;
-  }
-}
-
-void TSectionListBox::InsertKey(int row) {
-  TListSection* section = SectionAtRow(row);
-  const int index = SectionIndexOfRow(row);
-  const int sub_item = SubItemIndexOfRow(row);
-  if (!section) return;
-  if (sub_item < 0 && section->SubItems().Count() > 0) {
-    if (OnInsertSection) OnInsertSection(*this, index, sections_.Add());
-    return;
-  }
-  if (!OnInsertSubItem) return;
-  std::string text;
-  OnInsertSubItem(*this, index, sub_item, text);
-  if (!text.empty() && index < sections_.Count()) {
-    TSectionListStrings& items = sections_.Item(index).SubItems();
-    if (sub_item < 0)
-      items.Add(text);
-    else
-      items.Insert(sub_item, text);
-  }
-  SetItemIndex(row);
-}
-
-void TSectionListBox::DeleteKey(int row) {
-  const int index = SectionIndexOfRow(row);
-  const int sub_item = SubItemIndexOfRow(row);
-  if (index < 0) return;
-  bool allow = false;
-  if (sub_item < 0) {
-    if (!OnDeleteSection) return;
-    OnDeleteSection(*this, index, allow);
-    if (allow && index < sections_.Count()) sections_.Delete(index);
-  } else {
-    if (!OnDeleteSubItem) return;
-    OnDeleteSubItem(*this, index, sub_item, allow);
-    if (allow && index < sections_.Count()) sections_.Item(index).SubItems().Delete(sub_item);
-  }
-  if (allow) SetItemIndex(row);
-}
-
-bool TSectionListBox::KeyPress(char key) {
-  if (key != ' ' || !HasRows()) return false;
-  const int row = ItemIndex();
-  if (row >= 0) SpacePressed(row);
-  return true;
-}
-
-void TSectionListBox::SpacePressed(int row) {
-  TListSection* section = SectionAtRow(row);
-  const int index = SectionIndexOfRow(row);
-  const int sub_item = SubItemIndexOfRow(row);
-  if (!section) return;
-  if (sub_item < 0) {
-    if (ToggleAllowed(*section) && !section->Fixed()) ToggleSection(row);
-    return;
-  }
-  if (!section->ReadOnly() && section->ControlType() == scCheckbox) {
-    section->SetSubItemChecked(sub_item, !section->SubItemChecked(sub_item));
-    SetItemIndex(row);
-    if (OnCheckBoxClick) OnCheckBoxClick(*this, index, sub_item);
-  } else if (!section->ReadOnly() && section->ControlType() == scRadiobutton) {
-    section->SetRadioIndex(sub_item);
-    if (OnRadioClick) OnRadioClick(*this, index, sub_item);
-  }
-  if (OnSubItemClick) OnSubItemClick(*this, index, sub_item);
 }
 
 bool TSectionListBox::StartEdit(int row) {

@@ -5,6 +5,7 @@
 
 #include "controls/rich_text.h"
 #include "controls/section_list_box.h"
+#include "controls/section_list_box_parts.h"
 
 namespace controls {
 
@@ -116,10 +117,10 @@ struct TSectionListBox::RowPainter {
   void ChooseColours(platform::Color& background, platform::Font& font) const {
     if (Header()) {
       background = box.section_color_;
-      font = box.HeaderFont(section);
+      font = HeaderFont(box, section);
       return;
     }
-    font = box.SubItemFont(section);
+    font = SubItemFont(box, section);
     background = section.Color();
     if (paint.selected) {
       if (box.full_focus_) background = box.selection_color_;

@@ -4,7 +4,7 @@
 
 #include "controls/rich_text.h"
 #include "controls/section_list_box.h"
-#include "controls/section_list_box_measuring.h"
+#include "controls/section_list_box_parts.h"
 
 namespace controls {
 
@@ -43,12 +43,12 @@ platform::Canvas* TSectionListBox::Measuring() {
   return measuring_.get();
 }
 
-const platform::Font& TSectionListBox::HeaderFont(const TListSection& section) const {
-  return section.FontUsage() == fuSubItems ? section_font_ : section.Font();
+const platform::Font& HeaderFont(const TSectionListBox& box, const TListSection& section) {
+  return section.FontUsage() == fuSubItems ? box.SectionFont() : section.Font();
 }
 
-const platform::Font& TSectionListBox::SubItemFont(const TListSection& section) const {
-  return section.FontUsage() == fuSection ? Font() : section.Font();
+const platform::Font& SubItemFont(const TSectionListBox& box, const TListSection& section) {
+  return section.FontUsage() == fuSection ? box.Font() : section.Font();
 }
 
 void TSectionListBox::RowsInserted(int index, int count) {
@@ -177,7 +177,7 @@ void TSectionListBox::SubItemTextChanged(const TListSection& section, int index)
 
 int TSectionListBox::MeasureSubItem(const TListSection& section, const std::string& text) {
   MeasuringHold hold(*this);
-  if (platform::Canvas* canvas = Measuring()) canvas->SetFont(SubItemFont(section));
+  if (platform::Canvas* canvas = Measuring()) canvas->SetFont(SubItemFont(*this, section));
   return MeasureRow(text, section.AutoSize(), section.ItemHeight());
 }
 
@@ -212,6 +212,8 @@ MarkupOptions TSectionListBox::RowMarkupOptions(MarkupMode mode) const {
   options.word_wrap = word_wrap_;
   options.images = sub_item_images_;
   options.pictures = pictures_;
+  // The cache has no loader: this program's captions show only image-list pictures ("idx:"),
+  // and every text from outside is escaped, so no row can name a file, a resource or an icon.
   options.cache = &picture_cache_;
   return options;
 }
@@ -256,7 +258,7 @@ void TSectionListBox::UpdateHorizontalExtent() {
       int& width = row_widths_[static_cast<std::size_t>(row)];
       if (width == kUnmeasured) {
         if (!canvas) return;
-        canvas->SetFont(k == 0 ? HeaderFont(section) : SubItemFont(section));
+        canvas->SetFont(k == 0 ? HeaderFont(*this, section) : SubItemFont(*this, section));
         width =
             std::max(0, canvas->TabbedTextExtent(ExtentText(RowText(section, row)), stops, 0).cx);
       }

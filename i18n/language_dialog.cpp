@@ -64,6 +64,8 @@ void TLanguagesettings::Build() {
     labels[i]->SetBounds(platform::RectOfSize(48, top + 8, 24, 13));
     labels[i]->SetTransparent(true);
     labels[i]->SetText(kLanguageChoices[i].label);
+    // The flag is the button's only face: screen readers name it by its label.
+    button.SetAccessibleName(kLanguageChoices[i].label);
   }
 
   platform::Font bold = Font();

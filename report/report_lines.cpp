@@ -90,27 +90,6 @@ int LineFontSize(std::string_view s) {
   return value;
 }
 
-std::string PlainText(std::string_view line) {
-  std::string out;
-  out.reserve(line.size());
-  for (std::size_t i = 0; i < line.size();) {
-    if (line[i] == '<') {
-      const std::size_t end = line.find('>', i);
-      if (end == std::string_view::npos) break;  // an unclosed tag hides the rest
-      i = end + 1;
-      continue;
-    }
-    const browser::Escape escape = browser::EscapeAt(line.substr(i));
-    if (escape.length == 0) {
-      out += line[i++];
-      continue;
-    }
-    out += escape.shows;  // never the entity break: it starts with "<", a tag
-    i += escape.length;
-  }
-  return out;
-}
-
 std::string HtmlEscapedText(std::string_view line) {
   std::string out;
   out.reserve(line.size() + line.size() / 4);

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/plain_text.h"
+
 namespace report {
 
 // Upper case of ASCII letters only: names and tags are compared without the locale.
@@ -21,10 +23,8 @@ std::string MapFontSizes(std::string_view s);
 // The point size of the first size="NN" attribute; 0 when it has none or no digits.
 int LineFontSize(std::string_view s);
 
-// The text a reader sees: tags removed, and the escapes values carry on screen ("&&" followed
-// by an empty hidden span, "&lt;") turned back into the characters they stand for. Unlike
-// StripTags it keeps a ">" outside any tag, which a value may hold.
-std::string PlainText(std::string_view line);
+// The text a reader sees: tags removed, the escapes values carry on screen decoded.
+using controls::PlainText;
 // The same line with its text (not its tags) in HTML entities, so no value can form a tag.
 std::string HtmlEscapedText(std::string_view line);
 

@@ -1,6 +1,7 @@
 #include "ui/component.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace ui {
 
@@ -71,6 +72,10 @@ void Component::AttachView(ComponentView* view) {
   view_ = view;
 }
 
+AccessibleInfo Component::Accessible() const {
+  return {AccessibleName(), AccessibleRole::kClient, enabled_ ? 0 : kAccUnavailable};
+}
+
 void Component::Paint(platform::Canvas&) {}
 bool Component::MouseDown(MouseButton, platform::Point, ShiftState) {
   return false;
@@ -96,6 +101,34 @@ bool Component::KeyPress(char) {
 }
 void Component::FocusChanged(bool) {}
 void Component::CaptureLost() {}
+
+namespace {
+
+// Tab stops under `c` that can take the focus, in the order they were made; where `from`
+// stands among them goes to `index_of_from`.
+void CollectTabStops(Component& c, const Component* from, std::vector<Component*>& stops,
+                     std::size_t& index_of_from) {
+  for (Component* child : c.Children()) {
+    if (child == from) index_of_from = stops.size();
+    if (!child->Visible() || !child->Enabled()) continue;
+    if (child->TabStop()) stops.push_back(child);
+    CollectTabStops(*child, from, stops, index_of_from);
+  }
+}
+
+}  // namespace
+
+Component* NextTabStop(Component& root, const Component* from, bool backwards) {
+  std::vector<Component*> stops;
+  std::size_t at = SIZE_MAX;  // where `from` stands among the stops: before stops[at]
+  CollectTabStops(root, from, stops, at);
+  if (stops.empty()) return nullptr;
+  const std::size_t n = stops.size();
+  if (at == SIZE_MAX) return backwards ? stops[n - 1] : stops[0];
+  const bool from_is_stop = at < n && stops[at] == from;
+  if (backwards) return stops[(at + n - 1) % n];
+  return stops[(at + (from_is_stop ? 1 : 0)) % n];
+}
 
 void Component::Invalidate() {
   if (view_) view_->Invalidate();

@@ -11,6 +11,7 @@
 #include "platform/color.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "ui/accessible.h"
 
 namespace platform {
 class Canvas;
@@ -80,6 +81,10 @@ constexpr int kVkRight = 0x27;
 constexpr int kVkDown = 0x28;
 constexpr int kVkInsert = 0x2D;
 constexpr int kVkDelete = 0x2E;
+constexpr int kVkApps = 0x5D;
+constexpr int kVkAdd = 0x6B;
+constexpr int kVkSubtract = 0x6D;
+constexpr int kVkF10 = 0x79;
 
 class Component {
  public:
@@ -126,6 +131,21 @@ class Component {
   void AttachView(ComponentView* view);
   ComponentView* View() const { return view_; }
 
+  // A tab stop takes the focus from Tab and Shift+Tab.
+  virtual bool TabStop() const { return false; }
+
+  // What screen readers are told of the component: by default its caption, and whether it is
+  // enabled. A list tells of its rows as children, counted from 0; -1 when none has the focus.
+  virtual AccessibleInfo Accessible() const;
+  // The name screen readers say; the caption unless another is set (a picture-only button's).
+  const std::string& AccessibleName() const {
+    return accessible_name_.empty() ? text_ : accessible_name_;
+  }
+  void SetAccessibleName(const std::string& name) { accessible_name_ = name; }
+  virtual int AccessibleChildCount() const { return 0; }
+  virtual AccessibleInfo AccessibleChild(int) const { return {}; }
+  virtual int AccessibleFocusChild() const { return -1; }
+
   // A transparent component is painted over whatever lies behind it.
   virtual bool Transparent() const { return false; }
   virtual void Paint(platform::Canvas& canvas);
@@ -162,11 +182,17 @@ class Component {
   platform::Rect bounds_;
   std::string text_;
   std::string hint_;
+  std::string accessible_name_;
   bool visible_ = true;
   bool enabled_ = true;
   platform::Color color_ = platform::clBtnFace;
   platform::Font font_;
   ComponentView* view_ = nullptr;
 };
+
+// The tab stop after `from` (before it when `backwards`) among the visible, enabled tab stops
+// under `root`, in the order the components were made, wrapping around; `from` may be `root`
+// itself or any component that is no tab stop. Null when there is none.
+Component* NextTabStop(Component& root, const Component* from, bool backwards);
 
 }  // namespace ui

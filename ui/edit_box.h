@@ -23,6 +23,7 @@ class EditBox : public Component {
   using Component::Component;
 
   ComponentKind Kind() const override { return ComponentKind::kEdit; }
+  bool TabStop() const override { return true; }
 
   // Read when the host creates the box.
   bool Multiline() const { return multiline_; }

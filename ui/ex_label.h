@@ -30,6 +30,9 @@ class TExLabel : public Component {
   std::function<void(TExLabel&)> OnDblClick;
 
   void Paint(platform::Canvas& canvas) override;
+  AccessibleInfo Accessible() const override {
+    return {AccessibleName(), AccessibleRole::kStaticText, Enabled() ? 0 : kAccUnavailable};
+  }
   bool MouseDown(MouseButton button, platform::Point at, ShiftState shift) override;
   bool MouseUp(MouseButton button, platform::Point at, ShiftState shift) override;
   bool MouseDoubleClick(MouseButton button, platform::Point at, ShiftState shift) override;

@@ -4,12 +4,12 @@
 // image in the button's pointer events.
 #include <functional>
 
-#include "ui/component.h"
+#include "ui/flat_button.h"
 #include "ui/picture.h"
 
 namespace ui {
 
-class TExplBtn : public Component {
+class TExplBtn : public FlatButton {
  public:
   TExplBtn(std::string name, Component* parent);
 
@@ -24,24 +24,27 @@ class TExplBtn : public Component {
   // Fires when the pointer leaves the button.
   std::function<void(TExplBtn&)> OnExit;
 
-  bool Hot() const { return hot_; }
   // The top bar's tile shows around the picture and the caption.
   bool Transparent() const override { return true; }
   void Paint(platform::Canvas& canvas) override;
-  bool MouseDown(MouseButton button, platform::Point at, ShiftState shift) override;
-  bool MouseUp(MouseButton button, platform::Point at, ShiftState shift) override;
-  bool MouseMove(platform::Point at, ShiftState shift) override;
-  void MouseLeave() override;
-  void CaptureLost() override;
 
   static constexpr platform::Color kIdleCaptionColor = platform::clSilver;
   static constexpr int kGlyphSpacing = 4;
 
+ protected:
+  void Clicked() override {
+    if (OnClick) OnClick(*this);
+  }
+  void PointerMoved() override {
+    if (OnMouseMove) OnMouseMove(*this);
+  }
+  void PointerLeft() override {
+    if (OnExit) OnExit(*this);
+  }
+
  private:
   Picture bitmap_;
   std::unique_ptr<platform::Bitmap> glyph_;  // bitmap_ on the device, made when first painted
-  bool hot_ = false;
-  bool pressed_ = false;
 };
 
 }  // namespace ui

@@ -12,6 +12,9 @@ class Label : public Component {
   void SetTransparent(bool transparent) { transparent_ = transparent; }
 
   void Paint(platform::Canvas& canvas) override;
+  AccessibleInfo Accessible() const override {
+    return {AccessibleName(), AccessibleRole::kStaticText, Enabled() ? 0 : kAccUnavailable};
+  }
 
  private:
   bool transparent_ = false;

@@ -21,6 +21,7 @@ class ListBox : public Component {
   using Component::Component;
 
   ComponentKind Kind() const override { return ComponentKind::kListBox; }
+  bool TabStop() const override { return true; }
 
   // Read when the host creates the box.
   bool MultiSelect() const { return multi_select_; }

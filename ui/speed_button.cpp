@@ -19,7 +19,7 @@ Picture GreyedPicture(const Picture& picture) {
 }
 
 TSpeedButton::TSpeedButton(std::string name, Component* parent)
-    : Component(std::move(name), parent) {}
+    : FlatButton(std::move(name), parent) {}
 
 void TSpeedButton::SetGlyph(Picture glyph) {
   glyph_ = std::move(glyph);
@@ -40,11 +40,6 @@ void TSpeedButton::SetDown(bool down) {
   Invalidate();
 }
 
-void TSpeedButton::EnabledChanged() {
-  hot_ = pressed_ = false;
-  Invalidate();
-}
-
 void TSpeedButton::Click() {
   if (group_index_ != 0) SetDown(true);
   if (OnClick) OnClick(*this);
@@ -52,7 +47,7 @@ void TSpeedButton::Click() {
 
 void TSpeedButton::Paint(platform::Canvas& canvas) {
   const platform::Rect all = ClientRect();
-  const bool sunk = down_ || (pressed_ && hot_);
+  const bool sunk = down_ || (Pressed() && Hot());
   if (down_) {
     // A button that is down shows a lighter face than the surface it sits on.
     const platform::Color ground =
@@ -62,14 +57,15 @@ void TSpeedButton::Paint(platform::Canvas& canvas) {
   }
   if (sunk)
     canvas.Frame3D(all, platform::clGray, platform::clWhite, 1);
-  else if (hot_ && Enabled())
+  else if (Hot() && Enabled())
     canvas.Frame3D(all, platform::clWhite, platform::clGray, 1);
   PaintFace(canvas);
+  PaintFocusMark(canvas);
 }
 
 void TSpeedButton::PaintFace(platform::Canvas& canvas) {
   const platform::Rect all = ClientRect();
-  const int shift = down_ || (pressed_ && hot_) ? 1 : 0;
+  const int shift = down_ || (Pressed() && Hot()) ? 1 : 0;
   platform::Font font = Font();
   if (!Enabled()) font.color = platform::clGrayText;
   canvas.SetFont(font);
@@ -92,46 +88,6 @@ void TSpeedButton::PaintFace(platform::Canvas& canvas) {
         Text(), text,
         platform::kDtLeft | platform::kDtVCenter | platform::kDtSingleLine | platform::kDtNoPrefix);
   }
-}
-
-bool TSpeedButton::MouseDown(MouseButton button, platform::Point, ShiftState) {
-  if (button != MouseButton::kLeft || !Enabled()) return false;
-  pressed_ = hot_ = true;
-  if (View()) View()->SetCapture(true);
-  Invalidate();
-  return true;
-}
-
-bool TSpeedButton::MouseUp(MouseButton button, platform::Point at, ShiftState) {
-  if (button != MouseButton::kLeft || !pressed_) return false;
-  pressed_ = false;
-  if (View()) View()->SetCapture(false);
-  Invalidate();
-  if (Enabled() && ClientRect().Contains(at)) Click();
-  return true;
-}
-
-bool TSpeedButton::MouseMove(platform::Point at, ShiftState) {
-  if (!Enabled()) return false;
-  // While pressed the button follows the pointer in and out of it.
-  const bool inside = ClientRect().Contains(at);
-  if (inside != hot_) {
-    hot_ = inside;
-    Invalidate();
-  }
-  return true;
-}
-
-void TSpeedButton::MouseLeave() {
-  if (!hot_ || pressed_) return;
-  hot_ = false;
-  Invalidate();
-}
-
-void TSpeedButton::CaptureLost() {
-  if (!pressed_) return;
-  pressed_ = hot_ = false;
-  Invalidate();
 }
 
 }  // namespace ui

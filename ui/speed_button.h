@@ -6,12 +6,12 @@
 #include <functional>
 #include <memory>
 
-#include "ui/component.h"
+#include "ui/flat_button.h"
 #include "ui/picture.h"
 
 namespace ui {
 
-class TSpeedButton : public Component {
+class TSpeedButton : public FlatButton {
  public:
   TSpeedButton(std::string name, Component* parent);
 
@@ -29,17 +29,17 @@ class TSpeedButton : public Component {
   void Click();
 
   bool Transparent() const override { return true; }
+  AccessibleInfo Accessible() const override {
+    AccessibleInfo info = FlatButton::Accessible();
+    if (down_) info.states |= kAccPressed;
+    return info;
+  }
   void Paint(platform::Canvas& canvas) override;
-  bool MouseDown(MouseButton button, platform::Point at, ShiftState shift) override;
-  bool MouseUp(MouseButton button, platform::Point at, ShiftState shift) override;
-  bool MouseMove(platform::Point at, ShiftState shift) override;
-  void MouseLeave() override;
-  void CaptureLost() override;
 
   static constexpr int kGlyphSpacing = 4;
 
  protected:
-  void EnabledChanged() override;
+  void Clicked() override { Click(); }
 
  private:
   void PaintFace(platform::Canvas& canvas);
@@ -49,8 +49,6 @@ class TSpeedButton : public Component {
   std::unique_ptr<platform::Bitmap> disabled_bitmap_;  // the greyed glyph, likewise
   int group_index_ = 0;
   bool down_ = false;
-  bool hot_ = false;
-  bool pressed_ = false;
 };
 
 // `picture` in light greys, its transparent colour kept: how a disabled glyph looks.

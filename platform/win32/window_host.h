@@ -53,6 +53,9 @@ class Win32WindowHost : public platform::WindowHost, public FailureReporter {
   bool RegisterClasses(const ui::Form& form);
   bool CreateChildren(FormWindows& windows, ui::Component& parent, HWND parent_window);
   static HWND WindowOf(const ui::Form& form);
+  // Tab and Shift+Tab on one of our windows move the focus to the next or previous tab stop of
+  // its form; true when the message was such a key.
+  static bool TabKey(const MSG& message);
   // The form window a failure box belongs to: the active one of ours, else the first shown.
   HWND FailureOwner() const;
 

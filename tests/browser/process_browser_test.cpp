@@ -328,6 +328,22 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
   EXPECT_TRUE(kernel.open_handles.empty());
 }
 
+TEST_F(BrowserFixture, ContextKeyOpensTheMenuAtTheRowForProcessesOnly) {
+  Processes({{"A", 8}, {"B", 12}});
+  Tick();
+  browser.SectionListBox2ContextKey(0, {5, 5});  // the heading section: no process
+  browser.SectionListBox1ExpandSection(1);
+  browser.SectionListBox2ContextKey(0, {5, 5});
+  browser.PopupPriorityMenu = [this](platform::Point p) {
+    menus.push_back(std::to_string(p.x) + "," + std::to_string(p.y));
+    browser.SetPriority(platform::kHighPriorityClass);
+  };
+  browser.SectionListBox2ContextKey(1, {40, 90});
+  EXPECT_EQ(menus, (std::vector<std::string>{"40,90"}));
+  EXPECT_EQ(kernel.Process(8)->priority, platform::kHighPriorityClass);
+  EXPECT_EQ(kernel.Process(12)->priority, 0x20u);
+}
+
 }  // namespace
 
 namespace {

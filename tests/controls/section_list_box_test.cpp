@@ -282,6 +282,9 @@ struct EventLog {
     l.OnSubItemClick = [this, at](auto&, int i, int j) { Put("sub" + at(i, j)); };
     l.OnCheckBoxClick = [this, at](auto&, int i, int j) { Put("check" + at(i, j)); };
     l.OnChange = [this, at](auto&, int i, int j) { Put("change" + at(i, j)); };
+    l.OnContextKey = [this, at](auto&, int i, int j, platform::Point p) {
+      Put("menu" + at(i, j) + "@" + std::to_string(p.x) + "," + std::to_string(p.y));
+    };
     l.OnInsertSubItem = [this, at](auto&, int i, int j, std::string& s) {
       Put("insert" + at(i, j));
       s = "new";
@@ -298,10 +301,10 @@ TEST(SectionListInput, ClicksAndKeysFireTheirEventsAndChangeTheRows) {
   auto click = [](int x, int y) {
     return [=](ListFixture& f) { f.list.MouseDown(ui::MouseButton::kLeft, {x, y}, 0); };
   };
-  auto key = [](int vk, int row) {
+  auto key = [](int vk, int row, ui::ShiftState shift = 0) {
     return [=](ListFixture& f) {
       f.list.SetItemIndex(row);
-      f.list.KeyDown(vk, 0);
+      f.list.KeyDown(vk, shift);
     };
   };
   auto space = [](int row) {
@@ -370,6 +373,29 @@ TEST(SectionListInput, ClicksAndKeysFireTheirEventsAndChangeTheRows) {
        "H0 S0.0 S0.1 H1 H2 Snew"},
       {"insert on a sub-item", none, key(ui::kVkInsert, 2), "insert0.1", "H0 S0.0 Snew S0.1 H1 H2"},
       {"delete a sub-item", none, key(ui::kVkDelete, 1), "delete0.0", "H0 S0.1 H1 H2"},
+      // The keyboard's way through the list.
+      {"down from no selection", none, key(ui::kVkDown, -1), "change0.-1", "H0 S0.0 S0.1 H1 H2", 0},
+      {"down", none, key(ui::kVkDown, 1), "change0.1", "H0 S0.0 S0.1 H1 H2", 2},
+      {"down on the last row", none, key(ui::kVkDown, 4), "", "H0 S0.0 S0.1 H1 H2", 4},
+      {"up on the first row", none, key(ui::kVkUp, 0), "", "H0 S0.0 S0.1 H1 H2", 0},
+      {"up", none, key(ui::kVkUp, 3), "change0.1", "H0 S0.0 S0.1 H1 H2", 2},
+      {"end", none, key(ui::kVkEnd, 0), "change2.-1", "H0 S0.0 S0.1 H1 H2", 4},
+      {"right on a contracted header", none, key(ui::kVkRight, 3), "section1 expand1",
+       "H0 S0.0 S0.1 H1 S1.0 H2", 3},
+      {"plus on an expanded header", none, key(ui::kVkAdd, 0), "", "H0 S0.0 S0.1 H1 H2", 0},
+      {"left on an expanded header", none, key(ui::kVkLeft, 0), "section0 contract0", "H0 H1 H2",
+       0},
+      {"minus on a sub-item goes to its header", none, key(ui::kVkSubtract, 2), "change0.-1",
+       "H0 S0.0 S0.1 H1 H2", 0},
+      {"right where the owner opens sections", [](auto& l) { l.SetExpandDisable(true); },
+       key(ui::kVkRight, 3), "section1", "H0 S0.0 S0.1 H1 H2", 3},
+      {"enter on a sub-item", none, key(ui::kVkReturn, 2), "sub0.1", "H0 S0.0 S0.1 H1 H2", 2},
+      {"enter on a header", none, key(ui::kVkReturn, 0), "section0 contract0", "H0 H1 H2", 0},
+      {"context-menu key opens under the row", none, key(ui::kVkApps, 1), "menu0.0@114,240",
+       "H0 S0.0 S0.1 H1 H2", 1},
+      {"shift+F10", none, key(ui::kVkF10, 3, ui::kShiftShift), "menu1.-1@114,280",
+       "H0 S0.0 S0.1 H1 H2", 3},
+      {"F10 alone", none, key(ui::kVkF10, 3), "", "H0 S0.0 S0.1 H1 H2", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -396,6 +422,65 @@ class FakeEditText : public ui::EditText {
   void SelectAll() override {}
   int LineCount() const override { return 1; }
 };
+
+TEST(SectionListInput, TypedLettersSelectTheNextRowThatReadsSo) {
+  struct Case {
+    int selected;
+    const char* typed;
+    int after;
+  } cases[] = {
+      {-1, "n", 1}, {1, "n", 2}, {2, "n", 3}, {3, "n", 1}, {0, "ni", 3}, {1, "no", 2},
+      {1, "nz", 2}, {3, "a", 0}, {1, "x", 1}, {4, "&", 4}, {0, "-", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ListFixture f;
+    // The rows read "Applications", "notepad.exe", "Notepad", "Nizka", "& <Processes>".
+    f.Add("Applications",
+          {"<IMG src=\"idx:0\"></IMG> <B>notepad.exe</B>", "\tNotepad", "<Z></Z>Nizka"}, true);
+    f.Add("<Z></Z>&&<Z></Z> &lt;Processes>", {}, false);
+    f.list.SetItemIndex(c.selected);
+    // Each key comes down before its character, as the system sends them.
+    for (const char* k = c.typed; *k; ++k) {
+      f.list.KeyDown(static_cast<unsigned char>(*k) | 0x80, 0);
+      f.list.KeyPress(*k);
+    }
+    EXPECT_EQ(f.list.ItemIndex(), c.after);
+  }
+  ListFixture f;
+  f.Add("<Z></Z>&&<Z></Z> &lt;Processes>", {}, false);
+  EXPECT_EQ(f.list.RowPlainText(0), "& <Processes>");
+}
+
+TEST(SectionListAccessible, RowsReadAsShownWithTheirStates) {
+  ListFixture f;
+  f.Add("<Z></Z>Tom &&<Z></Z> Jerry", {"<B>Full path:</B><IND x=\"150\">C:\\a&lt;b"}, true);
+  controls::TListSection& ticks = f.Add("Report", {"notepad", "calc"}, true);
+  ticks.SetControlType(controls::scCheckbox);
+  ticks.SetSubItemChecked(1, true);
+  f.Add("Closed", {"hidden"}, false);
+  f.list.SetItemIndex(3);
+  using ui::AccessibleRole;
+  const ui::AccessibleInfo want[] = {
+      {"Tom & Jerry", AccessibleRole::kListItem, ui::kAccSelectable | ui::kAccExpanded},
+      {"Full path:C:\\a<b", AccessibleRole::kListItem, ui::kAccSelectable},
+      {"Report", AccessibleRole::kListItem, ui::kAccSelectable | ui::kAccExpanded},
+      {"notepad", AccessibleRole::kCheckButton,
+       ui::kAccSelectable | ui::kAccSelected | ui::kAccFocused},
+      {"calc", AccessibleRole::kCheckButton, ui::kAccSelectable | ui::kAccChecked},
+      {"Closed", AccessibleRole::kListItem, ui::kAccSelectable | ui::kAccCollapsed},
+  };
+  ASSERT_EQ(f.list.AccessibleChildCount(), 6);
+  for (int row = 0; row < 6; ++row) {
+    SCOPED_TRACE(row);
+    const ui::AccessibleInfo got = f.list.AccessibleChild(row);
+    EXPECT_EQ(got.name, want[row].name);
+    EXPECT_EQ(got.role, want[row].role);
+    EXPECT_EQ(got.states, want[row].states);
+  }
+  EXPECT_EQ(f.list.AccessibleFocusChild(), 3);
+  EXPECT_EQ(f.list.AccessibleChild(6), ui::AccessibleInfo{});
+}
 
 TEST(SectionListEditor, CountsSubItemsFromOneAndStoresTheTrimmedText) {
   ListFixture f;

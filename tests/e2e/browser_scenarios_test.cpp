@@ -18,22 +18,6 @@ using e2e::milliseconds;
 using e2e::kNotepad;
 using e2e::WaitFor;
 
-// The module's visible list boxes, left to right: the browser list and the detail list.
-std::vector<HWND> Lists(HWND main) {
-  std::vector<HWND> lists;
-  for (HWND child : e2e::ChildWindows(main))
-    if (_stricmp(e2e::ClassName(child).c_str(), "ListBox") == 0 && ::IsWindowVisible(child))
-      lists.push_back(child);
-  auto left_edge = [](HWND w) {
-    RECT r;
-    ::GetWindowRect(w, &r);
-    return r.left;
-  };
-  std::sort(lists.begin(), lists.end(),
-            [&](HWND a, HWND b) { return left_edge(a) < left_edge(b); });
-  return lists;
-}
-
 void ClickRow(HWND list, int row) {
   e2e::ClickListRow(list, row, 120);
 }
@@ -112,7 +96,7 @@ struct BrowserScenario : ::testing::Test {
     main = e2e::WaitForWindow("TProcesessFrm", 0, milliseconds(30000));
     ASSERT_NE(main, nullptr);
     ::GetWindowThreadProcessId(main, &module);
-    const std::vector<HWND> lists = Lists(main);
+    const std::vector<HWND> lists = e2e::VisibleLists(main);
     ASSERT_EQ(lists.size(), 2u);
     left = lists[0];
     detail = lists[1];

@@ -274,6 +274,44 @@ std::string OpenMessageBoxes() {
   return texts.empty() ? " (no message box open)" : texts;
 }
 
+std::vector<HWND> VisibleLists(HWND window) {
+  std::vector<HWND> lists;
+  for (HWND child : ChildWindows(window))
+    if (_stricmp(ClassName(child).c_str(), "ListBox") == 0 && ::IsWindowVisible(child))
+      lists.push_back(child);
+  auto left_edge = [](HWND w) {
+    RECT r;
+    ::GetWindowRect(w, &r);
+    return r.left;
+  };
+  std::sort(lists.begin(), lists.end(),
+            [&](HWND a, HWND b) { return left_edge(a) < left_edge(b); });
+  return lists;
+}
+
+HWND VisibleDialog(DWORD process) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : TopLevelWindows("#32770", process))
+          if (::IsWindowVisible(w)) found = w;
+        return found != nullptr;
+      },
+      15000);
+  return found;
+}
+
+bool SaveAs(DWORD process, const std::string& path) {
+  HWND dialog = VisibleDialog(process);
+  if (!dialog) return false;
+  HWND name_box = ::GetDlgItem(dialog, 0x47C);  // cmb13, the file name
+  if (!name_box) name_box = ::GetDlgItem(dialog, 0x480);
+  if (!name_box) return false;
+  ::SendMessageA(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  return WaitFor([&] { return !::IsWindow(dialog); }, 10000);
+}
+
 void Click(HWND window, int x, int y) {
   const LPARAM at = MAKELPARAM(x, y);
   ::PostMessageA(window, WM_MOUSEMOVE, 0, at);

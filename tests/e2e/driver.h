@@ -49,6 +49,13 @@ std::string ControlText(HWND control);
 std::string ClassName(HWND window);
 std::vector<HWND> ChildWindows(HWND parent);
 HWND ChildWithText(HWND parent, const std::string& text);
+// The visible list boxes of a window, left to right.
+std::vector<HWND> VisibleLists(HWND window);
+// The next visible common dialog of `process` (save, print); null when none came in 15 s.
+HWND VisibleDialog(DWORD process);
+// `path` typed as the file name of the save dialog of `process`, and the dialog confirmed;
+// false when no dialog came or it did not close.
+bool SaveAs(DWORD process, const std::string& path);
 // Rows of a list box in another process, read through the wide message and turned into the
 // ANSI code page (the narrow message does not arrive intact across processes).
 std::vector<std::string> ListRows(HWND list);

@@ -35,19 +35,6 @@ int RowOf(HWND list, const std::string& text) {
   return e2e::ListRowWhere(list, [&](const std::string& row) { return row == text; });
 }
 
-// The next visible common dialog of `process`.
-HWND WaitForDialog(DWORD process) {
-  HWND found = nullptr;
-  WaitFor(
-      [&] {
-        for (HWND w : e2e::TopLevelWindows("#32770", process))
-          if (::IsWindowVisible(w)) found = w;
-        return found != nullptr;
-      },
-      15000);
-  return found;
-}
-
 struct ReportScenario : ::testing::Test {
   void SetUp() override {
     suite = e2e::CopySuite("report", true);
@@ -87,14 +74,7 @@ struct ReportScenario : ::testing::Test {
   // Saves the report under `name` through the save dialog.
   void Save(const std::string& name) {
     Report("notepad.exe", "Save");
-    HWND dialog = WaitForDialog(module->Id());
-    ASSERT_NE(dialog, nullptr);
-    HWND name_box = ::GetDlgItem(dialog, 0x47C);  // cmb13, the file name
-    if (!name_box) name_box = ::GetDlgItem(dialog, 0x480);
-    ASSERT_NE(name_box, nullptr);
-    ::SendMessageA(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    WaitFor([&] { return !::IsWindow(dialog); }, 10000);
+    EXPECT_TRUE(e2e::SaveAs(module->Id(), name));
   }
 
   std::string suite;
@@ -202,7 +182,7 @@ TEST_F(ReportScenario, SentToTheMailModuleAfterASaveElsewhereAndPrinted) {
   DWORD size = sizeof(printer);
   if (!::GetDefaultPrinterA(printer, &size)) GTEST_SKIP() << "no default printer";
   Report("notepad.exe", "Print");
-  HWND dialog = WaitForDialog(module->Id());
+  HWND dialog = e2e::VisibleDialog(module->Id());
   ASSERT_NE(dialog, nullptr);
   ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, 10000));

@@ -1,0 +1,112 @@
+// A component's window as its view: the view calls, painting with the backdrop, and detaching.
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/window_host_windows.h"
+#include "ui/edit_box.h"
+
+namespace platform::win32 {
+
+namespace {
+
+LPCSTR CursorResource(ui::Cursor cursor) {
+  switch (cursor) {
+    case ui::Cursor::kHand:
+      return IDC_HAND;
+    case ui::Cursor::kHorizontalSplit:
+      return IDC_SIZEWE;
+    case ui::Cursor::kIBeam:
+      return IDC_IBEAM;
+    default:
+      return IDC_ARROW;
+  }
+}
+
+// A canvas on a window's client DC, which it releases when it goes.
+class WindowDcCanvas : private WindowDc, public GdiCanvas {
+ public:
+  WindowDcCanvas(HWND window, FontCache& fonts)
+      : WindowDc(window), GdiCanvas(WindowDc::Dc(), &fonts) {}
+};
+
+// Paints `component` with its origin at (dx, dy) of the canvas's device.
+void PaintAt(HDC dc, GdiCanvas& canvas, ui::Component& component, int dx, int dy) {
+  POINT old;
+  ::SetViewportOrgEx(dc, dx, dy, &old);
+  component.Paint(canvas);
+  ::SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+// A transparent component shows what lies behind it: its parent, then the siblings before it
+// that it overlaps, each at its place relative to the component.
+void PaintBackdrop(HDC dc, GdiCanvas& canvas, ui::Component& component) {
+  ui::Component* parent = component.Parent();
+  if (!parent) return;
+  const platform::Rect me = component.Bounds();
+  PaintAt(dc, canvas, *parent, -me.left, -me.top);
+  for (ui::Component* sibling : parent->Children()) {
+    if (sibling == &component) break;
+    const platform::Rect b = sibling->Bounds();
+    const bool overlaps =
+        b.left < me.right && me.left < b.right && b.top < me.bottom && me.top < b.bottom;
+    if (sibling->Visible() && overlaps && sibling->Kind() == ui::ComponentKind::kWindow)
+      PaintAt(dc, canvas, *sibling, b.left - me.left, b.top - me.top);
+  }
+}
+
+}  // namespace
+
+ComponentWindow* WindowData(HWND window) {
+  return reinterpret_cast<ComponentWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+ComponentWindow* OurWindow(HWND window) {
+  if (!window) return nullptr;
+  const auto proc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+  return proc == ComponentProc || proc == NativeProc ? WindowData(window) : nullptr;
+}
+
+void ComponentWindow::ApplyCursor() const {
+  HCURSOR shape = ::LoadCursorA(nullptr, CursorResource(cursor));
+  // Older systems lack the hand: the arrow stands in.
+  ::SetCursor(shape ? shape : ::LoadCursorA(nullptr, IDC_ARROW));
+}
+
+std::unique_ptr<platform::Canvas> Win32WindowHost::ComponentWindow::MeasuringCanvas() {
+  return std::make_unique<WindowDcCanvas>(window, host->Fonts());
+}
+
+void Paint(ComponentWindow& w) {
+  PaintDc paint(w.window);
+  if (!w.component) return;
+  RECT client;
+  ::GetClientRect(w.window, &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  // Composed off-screen so a repaint never flickers.
+  UniqueMemoryDc memory(::CreateCompatibleDC(paint.Dc()));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
+  if (!memory || !bitmap) return;
+  SelectedObject selected(memory.Get(), bitmap.Get());
+  {
+    GdiCanvas canvas(memory.Get(), &w.host->Fonts());
+    if (w.component->Transparent()) PaintBackdrop(memory.Get(), canvas, *w.component);
+    w.component->Paint(canvas);
+  }
+  ::BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+}
+
+ui::ListBox* ListOf(ComponentWindow* w) {
+  if (!w || !w->component || w->component->Kind() != ui::ComponentKind::kListBox) return nullptr;
+  return static_cast<ui::ListBox*>(w->component);
+}
+
+void Detach(ComponentWindow& w) {
+  if (w.component) {
+    if (ui::ListBox* list = ListOf(&w)) list->AttachRows(nullptr);
+    if (w.component->Kind() == ui::ComponentKind::kEdit)
+      static_cast<ui::EditBox*>(w.component)->AttachEdit(nullptr);
+    w.component->AttachView(nullptr);
+  }
+  if (w.windows && w.windows->last_focus == w.window) w.windows->last_focus = nullptr;
+  ::SetWindowLongPtrA(w.window, GWLP_USERDATA, 0);
+}
+
+}  // namespace platform::win32
