@@ -9,7 +9,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -26,22 +25,6 @@ constexpr char kModuleName[] = "RvProcesess.exe";
 int Fail(const char* why) {
   std::printf("drive: %s\n", why);
   return 1;
-}
-
-// The visible list boxes of the module's main window, left to right.
-std::vector<HWND> Lists(HWND main) {
-  std::vector<HWND> lists;
-  for (HWND child : e2e::ChildWindows(main))
-    if (_stricmp(e2e::ClassName(child).c_str(), "ListBox") == 0 && ::IsWindowVisible(child))
-      lists.push_back(child);
-  auto left_edge = [](HWND w) {
-    RECT r;
-    ::GetWindowRect(w, &r);
-    return r.left;
-  };
-  std::sort(lists.begin(), lists.end(),
-            [&](HWND a, HWND b) { return left_edge(a) < left_edge(b); });
-  return lists;
 }
 
 int RowCount(HWND list) {
@@ -78,7 +61,7 @@ int DriveModule() {
   if (!main) return Fail("no module window");
   std::printf("start to window shown: %lld ms\n", MsSinceStartOf(main));
   std::vector<HWND> lists;
-  if (!e2e::WaitFor([&] { return (lists = Lists(main)).size() == 2; }, kTimeoutMs))
+  if (!e2e::WaitFor([&] { return (lists = e2e::VisibleLists(main)).size() == 2; }, kTimeoutMs))
     return Fail("the module's two lists did not show");
   const HWND left = lists[0];
   const HWND detail = lists[1];
