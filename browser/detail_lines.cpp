@@ -6,6 +6,10 @@ namespace browser {
 
 namespace {
 
+using controls::kEntityBreak;
+using controls::kEscapedAmpersand;
+using controls::kEscapedLess;
+
 constexpr std::string_view kValueOpen = "<IND x=\"150\"><FONT color=\"clmaroon\">";
 constexpr std::string_view kFontClose = "</FONT>";
 

@@ -22,15 +22,8 @@ std::string ValueLine(std::string_view text, std::string_view value);
 std::string ActionLine(ActionColor color, std::string_view text);
 
 // A value escaped so that the markup shows it exactly as written: no tag or entity can form in
-// it. "&" becomes "&&" (one "&" on screen) closed by an empty hidden span, which keeps any
-// entity from forming across it; "<" becomes "&lt;", which only ever shows as "<". The report
-// reads values back through the same pieces.
-using controls::kEntityBreak;
-using controls::kEscapedAmpersand;
-using controls::kEscapedLess;
+// it (the escapes are those of controls/plain_text.h, through which readers decode them).
 std::string EscapeMarkupValue(std::string_view value);
-using controls::Escape;
-using controls::EscapeAt;
 
 // A name or title as a list caption that shows it as written. A text the lists would read as
 // markup (it holds "</") or as rich text (it starts with "{\") is escaped, and marked as markup

@@ -1,15 +1,13 @@
 #include "report/report_lines.h"
 
-#include "browser/detail_lines.h"
-
 namespace report {
 namespace {
 
 // The escapes values carry inside markup lines: "&&" shows one "&" (the span that keeps an
 // entity from forming may follow it), "&lt;" shows "<".
-using browser::kEntityBreak;
-using browser::kEscapedAmpersand;
-using browser::kEscapedLess;
+using controls::kEntityBreak;
+using controls::kEscapedAmpersand;
+using controls::kEscapedLess;
 
 std::size_t FindNoCase(std::string_view s, std::string_view what, std::size_t from = 0) {
   if (what.size() > s.size()) return std::string_view::npos;
