@@ -68,11 +68,11 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       services_(services),
       application_(application),
       language_(services.kernel, services.ui, services.ini, kApplicationTitle),
-      nt_processes_(services.kernel, services.ui, psapi, services.native, processes_),
+      nt_processes_(services.kernel, services.ui, psapi, services.native),
       tool_help_binding_(services.kernel, services.tool_help),
       app_windows_(services.ui, services.window_icons, FamilyOf(services.kernel)),
       cpu_usage_module_(services.kernel, services.native, services.registry),
-      browser_(SectionListBox1, SectionListBox2, processes_, app_windows_, language_,
+      browser_(SectionListBox1, SectionListBox2, language_,
                {services.kernel, services.ui, services.shell}),
       MCPUUsage1(cpu_usage_module_, services.timers),
       PopupMenu1(*this) {
@@ -262,8 +262,8 @@ void TProcesessFrm::FormCreate() {
   language_.LoadLanguageLibrary();
   if (IsNtPlatform(services_.kernel)) TimerNT.SetEnabled(true);
   if (IsWin9xFamily(services_.kernel)) {
-    tool_help_list_ = std::make_unique<snapshot::ToolHelpProcessList>(
-        services_.kernel, tool_help_binding_, processes_);
+    tool_help_list_ =
+        std::make_unique<snapshot::ToolHelpProcessList>(services_.kernel, tool_help_binding_);
     Timer9x.SetEnabled(true);
   }
   SetCaptions();
@@ -343,27 +343,27 @@ void TProcesessFrm::CloseBtnClick() {
   Close();
 }
 
+// A tick: take the snapshot, bring both lists in step with it, and let each repaint once, where
+// the tick changed something.
 void TProcesessFrm::TimerNTTimer() {
   nt_processes_.CollectNtProcessIds();
-  nt_processes_.BuildNtProcessList();
+  nt_processes_.BuildNtProcessList(processes_);
   app_windows_.EnumerateAppWindows();
-  // Both lists repaint once, and only where this tick changed something.
-  browser::UpdateBatch left(SectionListBox1);
-  browser::UpdateBatch detail(SectionListBox2);
-  browser_.SyncApplicationsSection();
-  browser_.SyncProcessesSection();
+  const browser::UpdateBatch left(SectionListBox1), detail(SectionListBox2);
+  browser_.SyncApplicationsSection(app_windows_);
+  browser_.SyncProcessesSection(processes_);
 }
 
+// The 9x family brings the processes in step before it lists the windows.
 void TProcesessFrm::Timer9xTimer() {
   if (!tool_help_list_) return;
   tool_help_list_->CollectToolHelpEntries();
-  tool_help_list_->Build9xProcessList();
-  browser::UpdateBatch left(SectionListBox1);
-  browser::UpdateBatch detail(SectionListBox2);
-  browser_.SyncProcessesSection();
+  tool_help_list_->Build9xProcessList(processes_);
+  const browser::UpdateBatch left(SectionListBox1), detail(SectionListBox2);
+  browser_.SyncProcessesSection(processes_);
   app_windows_.EnumerateAppWindows();
   geticons();
-  browser_.SyncApplicationsSection();
+  browser_.SyncApplicationsSection(app_windows_);
 }
 
 void TProcesessFrm::geticons() {
@@ -375,7 +375,7 @@ void TProcesessFrm::MCPUUsage1Interval(snapshot::TMCPUUsage&, std::uint32_t valu
 }
 
 void TProcesessFrm::SectionListBox1ExpandSection(controls::TSectionListBox&, int section_index) {
-  browser_.SectionListBox1ExpandSection(section_index);
+  browser_.SectionListBox1ExpandSection(section_index, processes_);
 }
 
 void TProcesessFrm::SectionListBox1ContractSection(controls::TSectionListBox&, int section_index) {
@@ -384,7 +384,7 @@ void TProcesessFrm::SectionListBox1ContractSection(controls::TSectionListBox&, i
 
 void TProcesessFrm::SectionListBox1SubItemClick(controls::TSectionListBox&, int section_index,
                                                 int subitem_index) {
-  browser_.SectionListBox1SubItemClick(section_index, subitem_index);
+  browser_.SectionListBox1SubItemClick(section_index, subitem_index, processes_);
 }
 
 void TProcesessFrm::SectionListBox2SectionClick(controls::TSectionListBox&, int section_index) {
@@ -393,7 +393,7 @@ void TProcesessFrm::SectionListBox2SectionClick(controls::TSectionListBox&, int 
 
 void TProcesessFrm::SectionListBox2SubItemClick(controls::TSectionListBox&, int section_index,
                                                 int subitem_index) {
-  browser_.SectionListBox2SubItemClick(section_index, subitem_index);
+  browser_.SectionListBox2SubItemClick(section_index, subitem_index, {processes_, app_windows_});
 }
 
 void TProcesessFrm::Nizka1Click() {

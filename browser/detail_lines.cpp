@@ -68,11 +68,23 @@ std::string EscapeMarkupValue(std::string_view value) {
   return out;
 }
 
-std::string CaptionOf(std::string_view text) {
+namespace {
+
+bool IsOwnCaption(std::string_view text) {
   const bool markup = text.find("</") != std::string_view::npos;
   const bool rich_text = text.starts_with("{\\");
-  if (!markup && !rich_text) return std::string(text);
+  return !markup && !rich_text;
+}
+
+}  // namespace
+
+std::string CaptionOf(std::string_view text) {
+  if (IsOwnCaption(text)) return std::string(text);
   return std::string(kEntityBreak) + EscapeMarkupValue(text);
+}
+
+bool IsCaptionOf(std::string_view caption, std::string_view text) {
+  return IsOwnCaption(text) ? caption == text : caption == CaptionOf(text);
 }
 
 std::string TextOfCaption(std::string_view caption) {

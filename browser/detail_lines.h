@@ -30,6 +30,8 @@ std::string EscapeMarkupValue(std::string_view value);
 // by a leading empty hidden span; any other text is its own caption, so that other programs
 // reading the rows find it as it is.
 std::string CaptionOf(std::string_view text);
+// Whether `caption` is CaptionOf(`text`), without building it for a text that is its own.
+bool IsCaptionOf(std::string_view caption, std::string_view text);
 // The text a caption made by CaptionOf shows.
 std::string TextOfCaption(std::string_view caption);
 

@@ -24,7 +24,8 @@ enum Action {
 
 }  // namespace
 
-void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_index) {
+void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_index,
+                                                 SystemLists lists) {
   last_clicked_section_ = section_index;
   if (section_index < 0 || section_index >= detail_.Sections().Count()) return;
   const controls::TListSection& section = detail_.Sections().Item(section_index);
@@ -57,16 +58,16 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
       case kSwitchTo:
       case kMinimize:
       case kMaximize:
-        RunWindowAction(order, caption);
+        RunWindowAction(order, caption, lists.windows);
         break;
       case kPriorityMenu:
         OpenPriorityMenu(section_index, platform_.ui.GetCursorPos());
         break;
       case kProperties:
-        ShowFileProperties(section_index);
+        ShowFileProperties(section_index, lists.processes);
         break;
       case kTerminate:
-        Terminate(section_index, caption);
+        Terminate(section_index, caption, lists.processes);
         break;
     }
   }
@@ -89,10 +90,11 @@ void ProcessBrowser::OpenPriorityMenu(int section_index, platform::Point screen)
   if (PopupPriorityMenu) PopupPriorityMenu(screen);
 }
 
-void ProcessBrowser::RunWindowAction(int order, const std::string& caption) {
-  const int found = windows_.FindAppWindowByTitle(TextOfCaption(caption));
+void ProcessBrowser::RunWindowAction(int order, const std::string& caption,
+                                     const snapshot::AppWindowList& windows) {
+  const int found = windows.FindAppWindowByTitle(TextOfCaption(caption));
   if (found < 0) return;
-  const platform::WindowHandle window = windows_.windows()[static_cast<std::size_t>(found)].window;
+  const platform::WindowHandle window = windows.windows()[static_cast<std::size_t>(found)].window;
   platform::UserInterface& ui = platform_.ui;
   switch (order) {
     case kRestore:
@@ -133,9 +135,10 @@ platform::KernelHandle ProcessBrowser::OpenShownProcess(const snapshot::ProcessI
   return process;
 }
 
-void ProcessBrowser::ShowFileProperties(int section_index) {
+void ProcessBrowser::ShowFileProperties(int section_index,
+                                        const snapshot::ProcessSnapshot& processes) {
   const std::optional<snapshot::ProcessIdentity> shown = ProcessOfSection(section_index);
-  const snapshot::processinfos* record = shown ? processes_.Find(*shown) : nullptr;
+  const snapshot::processinfos* record = shown ? processes.Find(*shown) : nullptr;
   // A process whose path the system does not give has no file to show.
   if (record == nullptr || record->path.empty() || !platform_.kernel.FileExists(record->path))
     return;
@@ -143,7 +146,8 @@ void ProcessBrowser::ShowFileProperties(int section_index) {
                                   "properties", record->path, platform::kSwShow);
 }
 
-void ProcessBrowser::Terminate(int section_index, const std::string& caption) {
+void ProcessBrowser::Terminate(int section_index, const std::string& caption,
+                               snapshot::ProcessSnapshot& processes) {
   const std::optional<snapshot::ProcessIdentity> shown = ProcessOfSection(section_index);
   const platform::WindowHandle owner = OwnerWindow ? OwnerWindow() : 0;
   const std::string question = TextOfCaption(caption) + " :" +
@@ -161,10 +165,11 @@ void ProcessBrowser::Terminate(int section_index, const std::string& caption) {
     return;
   }
   platform_.kernel.TerminateProcess(process.get(), 0);
-  RemoveProcess(*shown);
+  RemoveProcess(*shown, processes);
 }
 
-void ProcessBrowser::RemoveProcess(const snapshot::ProcessIdentity& process) {
+void ProcessBrowser::RemoveProcess(const snapshot::ProcessIdentity& process,
+                                   snapshot::ProcessSnapshot& processes) {
   // Found by identity: a tick during the question may have moved the lists.
   const controls::TItemKey key = KeyOf(process);
   controls::TSectionListStrings& entries = left_.Sections().Item(1).SubItems();
@@ -181,7 +186,7 @@ void ProcessBrowser::RemoveProcess(const snapshot::ProcessIdentity& process) {
       break;
     }
   }
-  processes_.Erase(process);
+  processes.Erase(process);
 }
 
 void ProcessBrowser::SetPriority(std::uint32_t priority_class) {

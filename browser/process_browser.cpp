@@ -27,16 +27,8 @@ snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key) {
 }
 
 ProcessBrowser::ProcessBrowser(controls::TSectionListBox& left, controls::TSectionListBox& detail,
-                               snapshot::ProcessSnapshot& processes,
-                               const snapshot::AppWindowList& windows,
                                const i18n::TextSource& texts, Platform platform)
-    : left_(left),
-      detail_(detail),
-      processes_(processes),
-      windows_(windows),
-      language_(texts),
-      platform_(platform),
-      priority_texts_(texts) {}
+    : left_(left), detail_(detail), language_(texts), platform_(platform), priority_texts_(texts) {}
 
 const DetailTexts& ProcessBrowser::Texts() {
   // The language is chosen once per run, before the first list is filled.
@@ -57,12 +49,14 @@ void ProcessBrowser::AddApplicationSection(const std::string& caption, int image
   for (const std::string& line : ApplicationLines(Texts())) section.SubItems().Add(line);
 }
 
-void ProcessBrowser::AddProcessSection(const std::string& caption, const controls::TItemKey& key) {
+void ProcessBrowser::AddProcessSection(const controls::TSubItem& entry,
+                                       const snapshot::ProcessSnapshot& processes) {
   controls::TListSection& section = detail_.Sections().Add();
-  section.SetCaption(caption);
-  section.SetKey(key);
+  section.SetCaption(entry.text);
+  section.SetKey(entry.key);
+  section.SetImageIndex(entry.image_index);
   // A row whose process is no longer listed stays without lines.
-  if (const snapshot::processinfos* record = processes_.Find(ProcessOfKey(key)))
+  if (const snapshot::processinfos* record = processes.Find(ProcessOfKey(entry.key)))
     AddProcessLines(section, *record);
 }
 
@@ -80,7 +74,8 @@ void ProcessBrowser::AddProcessLines(controls::TListSection& section,
     section.SubItems().Add(line);
 }
 
-void ProcessBrowser::SectionListBox1ExpandSection(int section_index) {
+void ProcessBrowser::SectionListBox1ExpandSection(int section_index,
+                                                  const snapshot::ProcessSnapshot& processes) {
   UpdateBatch batch(detail_);
   detail_.Sections().Clear();
   const controls::TListSection& shown = left_.Sections().Item(section_index);
@@ -88,19 +83,17 @@ void ProcessBrowser::SectionListBox1ExpandSection(int section_index) {
   detail_shows_ = section_index == 0   ? DetailContent::kApplications
                   : section_index == 1 ? DetailContent::kProcesses
                                        : DetailContent::kNothing;
-  if (detail_shows_ == DetailContent::kApplications) {
-    for (const controls::TSubItem& item : shown.SubItems().Items())
-      AddApplicationSection(item.text, -1);
+  // Whichever section opens, the processes' marks are reset.
+  controls::TListSection& process_entries = left_.Sections().Item(1);
+  for (int k = 0; k < process_entries.SubItems().Count(); ++k)
+    process_entries.SetSubItemImageIndex(k, 0);
+  // One detail section per entry, with the entry's caption and image.
+  for (const controls::TSubItem& entry : shown.SubItems().Items()) {
+    if (detail_shows_ == DetailContent::kApplications)
+      AddApplicationSection(entry.text, entry.image_index);
+    else if (detail_shows_ == DetailContent::kProcesses)
+      AddProcessSection(entry, processes);
   }
-  controls::TListSection& processes = left_.Sections().Item(1);
-  for (int k = 0; k < processes.SubItems().Count(); ++k) processes.SetSubItemImageIndex(k, 0);
-  if (detail_shows_ == DetailContent::kProcesses) {
-    for (const controls::TSubItem& item : processes.SubItems().Items())
-      AddProcessSection(item.text, item.key);
-  }
-  const int count = shown.SubItems().Count();
-  for (int k = 0; k < count && k + 1 < detail_.Sections().Count(); ++k)
-    detail_.Sections().Item(k + 1).SetImageIndex(shown.SubItemImageIndex(k));
 }
 
 void ProcessBrowser::SectionListBox1ContractSection(int) {
@@ -109,8 +102,9 @@ void ProcessBrowser::SectionListBox1ContractSection(int) {
   detail_shows_ = DetailContent::kNothing;
 }
 
-void ProcessBrowser::SectionListBox1SubItemClick(int section_index, int subitem_index) {
-  SectionListBox1ExpandSection(section_index);
+void ProcessBrowser::SectionListBox1SubItemClick(int section_index, int subitem_index,
+                                                 const snapshot::ProcessSnapshot& processes) {
+  SectionListBox1ExpandSection(section_index, processes);
   OpenDetailSection(left_, subitem_index + 1);
 }
 

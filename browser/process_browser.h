@@ -40,6 +40,12 @@ snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key);
 // What the detail list shows: the sections of one left section, or nothing.
 enum class DetailContent { kNothing, kApplications, kProcesses };
 
+// What the last refresh found, handed to each step that reads it: the browser keeps none of it.
+struct SystemLists {
+  snapshot::ProcessSnapshot& processes;
+  const snapshot::AppWindowList& windows;
+};
+
 class ProcessBrowser {
  public:
   struct Platform {
@@ -50,7 +56,6 @@ class ProcessBrowser {
 
   // Every reference outlives the browser; the texts are read at the first use.
   ProcessBrowser(controls::TSectionListBox& left, controls::TSectionListBox& detail,
-                 snapshot::ProcessSnapshot& processes, const snapshot::AppWindowList& windows,
                  const i18n::TextSource& texts, Platform platform);
 
   // Shows the priority menu at a screen point; its choice comes back through SetPriority.
@@ -60,9 +65,10 @@ class ProcessBrowser {
   std::string MessageCaption;
 
   // --- expansion and detail lines ---
-  void SectionListBox1ExpandSection(int section_index);
+  void SectionListBox1ExpandSection(int section_index, const snapshot::ProcessSnapshot& processes);
   void SectionListBox1ContractSection(int section_index);
-  void SectionListBox1SubItemClick(int section_index, int subitem_index);
+  void SectionListBox1SubItemClick(int section_index, int subitem_index,
+                                   const snapshot::ProcessSnapshot& processes);
   void SectionListBox2SectionClick(int section_index);
   // Opens (or, for a click on the detail list itself, toggles) detail section `index` and
   // scrolls it to the top.
@@ -73,12 +79,13 @@ class ProcessBrowser {
   // equal (texts 100 and 101 when the language libraries are missing).
   DetailContent DetailShows() const { return detail_shows_; }
   // Each brings its left section, and the detail list while it shows that section, in step
-  // with this tick's lists.
-  void SyncApplicationsSection();
-  void SyncProcessesSection();
+  // with this tick's list. Each list is compared with the tick on its own, by what its rows
+  // carry: a title, or a process's identity.
+  void SyncApplicationsSection(const snapshot::AppWindowList& windows);
+  void SyncProcessesSection(const snapshot::ProcessSnapshot& processes);
 
   // --- actions ---
-  void SectionListBox2SubItemClick(int section_index, int subitem_index);
+  void SectionListBox2SubItemClick(int section_index, int subitem_index, SystemLists lists);
   // The context-menu key on a detail row: a process's priority menu opens at `screen`.
   void SectionListBox2ContextKey(int section_index, platform::Point screen);
   // The priority menu's choice, for the process of the click that opened it.
@@ -90,11 +97,15 @@ class ProcessBrowser {
   // The priority text of a process as it is now: read only for lines that show it.
   const std::string& PriorityText(std::uint32_t process_id);
   void AddApplicationSection(const std::string& caption, int image_index);
-  void AddProcessSection(const std::string& caption, const controls::TItemKey& key);
+  void AddProcessSection(const controls::TSubItem& entry,
+                         const snapshot::ProcessSnapshot& processes);
   void FillProcessSection(controls::TListSection& section, const snapshot::processinfos& process);
   void AddProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
   void RefreshProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
-  void RunWindowAction(int order, const std::string& caption);
+  void SyncProcessEntries(const std::vector<snapshot::processinfos>& records);
+  void SyncProcessSections(const std::vector<snapshot::processinfos>& records);
+  void RunWindowAction(int order, const std::string& caption,
+                       const snapshot::AppWindowList& windows);
   void OpenPriorityMenu(int section_index, platform::Point screen);
   // The process detail section `section_index` stands for, as it was filled.
   std::optional<snapshot::ProcessIdentity> ProcessOfSection(int section_index) const;
@@ -102,14 +113,14 @@ class ProcessBrowser {
   // the row showed; an empty handle otherwise.
   platform::KernelHandle OpenShownProcess(const snapshot::ProcessIdentity& shown,
                                           std::uint32_t action_right);
-  void ShowFileProperties(int section_index);
-  void Terminate(int section_index, const std::string& caption);
-  void RemoveProcess(const snapshot::ProcessIdentity& process);
+  void ShowFileProperties(int section_index, const snapshot::ProcessSnapshot& processes);
+  void Terminate(int section_index, const std::string& caption,
+                 snapshot::ProcessSnapshot& processes);
+  void RemoveProcess(const snapshot::ProcessIdentity& process,
+                     snapshot::ProcessSnapshot& processes);
 
   controls::TSectionListBox& left_;
   controls::TSectionListBox& detail_;
-  snapshot::ProcessSnapshot& processes_;
-  const snapshot::AppWindowList& windows_;
   const i18n::TextSource& language_;
   Platform platform_;
   std::optional<DetailTexts> texts_;

@@ -10,13 +10,11 @@
 namespace snapshot {
 
 NtProcessList::NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui,
-                             PsapiBinding& psapi, platform::NativeSystemInfo& native,
-                             ProcessSnapshot& snapshot)
+                             PsapiBinding& psapi, platform::NativeSystemInfo& native)
     : kernel_(kernel),
       ui_(ui),
       psapi_(psapi),
       native_(native),
-      snapshot_(snapshot),
       buffer_(new std::uint32_t[kMaxPids]) {}
 
 void NtProcessList::CollectNtProcessIds() {
@@ -26,8 +24,8 @@ void NtProcessList::CollectNtProcessIds() {
   // everything else the tick reads: where the library is bound, one system call a tick, not two.
   from_system_ = psapi_.loaded() && TakeSystemSnapshot();
   if (from_system_) {
-    const std::size_t count = std::min<std::size_t>(system_processes_.size(), kMaxPids);
-    for (std::size_t i = 0; i < count; ++i) pids_.push_back(system_processes_[i].id);
+    // As many as the enumeration's buffer would hold.
+    if (system_processes_.size() > kMaxPids) system_processes_.resize(kMaxPids);
     return;
   }
   std::uint32_t bytes = 0;
@@ -49,24 +47,20 @@ void NtProcessList::BindEntryPoints() {
     system_query_entry_ = kernel_.GetProcAddress(ntdll, "ZwQuerySystemInformation");
 }
 
-void NtProcessList::BuildNtProcessList() {
+void NtProcessList::BuildNtProcessList(ProcessSnapshot& snapshot) {
   BindEntryPoints();
   ++tick_;
-  snapshot_.Reserve(pids_.size());
   std::size_t filled = 0;
-  for (std::size_t i = 0; i < pids_.size(); ++i) {
-    const std::uint32_t id = pids_[i];
-    processinfos& record = snapshot_.Slot(filled);
-    // The ids were taken from the system's snapshot in its order: entry i is process i.
-    if (from_system_)
-      FillFromSystemSnapshot(system_processes_[i], record);
-    else if (!FillByOpening(id, record))
-      continue;
-    AssignDecimal(record.id_text, id);
-    record.id = id;
-    ++filled;
+  if (from_system_) {
+    snapshot.Reserve(system_processes_.size());
+    for (const platform::NativeProcess& listed : system_processes_)
+      FillFromSystemSnapshot(listed, snapshot.Slot(filled++));
+  } else {
+    snapshot.Reserve(pids_.size());
+    for (const std::uint32_t id : pids_)
+      if (FillByOpening(id, snapshot.Slot(filled))) ++filled;
   }
-  snapshot_.Truncate(filled);
+  snapshot.Truncate(filled);
   // A process this tick did not list has ended: its id may come back with another program.
   std::erase_if(known_, [this](const auto& entry) { return entry.second.tick != tick_; });
 }
@@ -84,6 +78,8 @@ bool NtProcessList::TakeSystemSnapshot() {
 void NtProcessList::FillFromSystemSnapshot(const platform::NativeProcess& listed,
                                            processinfos& record) {
   const KnownProcess& known = Known(listed.id, listed.creation, 0, &listed);
+  AssignDecimal(record.id_text, listed.id);
+  record.id = listed.id;
   record.path.assign(known.path);
   record.name.assign(known.name);
   record.creation = listed.creation;
@@ -98,6 +94,8 @@ bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {
   const KnownProcess& known = Known(id, times.creation, process.get(), nullptr);
   // Without the system's snapshot a process is known by its path alone.
   if (known.path.empty()) return false;
+  AssignDecimal(record.id_text, id);
+  record.id = id;
   record.path.assign(known.path);
   record.name.assign(known.name);
   record.creation = times.creation;

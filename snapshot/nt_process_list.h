@@ -1,7 +1,7 @@
 #pragma once
-// The NT-family tick: process ids, then one record per process, in the order of the ids. Where
-// the system gives its own process snapshot (NT 4.0 and later), that one call per tick gives the
-// ids, in the order EnumProcesses would, and every process's creation time and processor times,
+// The NT-family tick: the processes, then one record per process, in the system's order. Where
+// the system gives its own process snapshot (NT 4.0 and later), that one call per tick lists
+// them, in the order EnumProcesses would, each with its id, creation time and processor times,
 // and a process is opened only when it is new; elsewhere the ids come from EnumProcesses. A
 // process's path is read once in its lifetime: the old way (module path), else as its image name
 // (Vista and later, with the limited query right); where no path can be read at all, its name comes
@@ -34,13 +34,15 @@ constexpr const char* kIdleProcessName = "[System Process]";
 class NtProcessList {
  public:
   NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui, PsapiBinding& psapi,
-                platform::NativeSystemInfo& native, ProcessSnapshot& snapshot);
+                platform::NativeSystemInfo& native);
 
-  // Refills the pid list; when the enumeration fails shows "Chyba" and leaves it empty.
+  // Lists this tick's processes: the system's snapshot, else the pid list of the enumeration,
+  // which, when it fails, shows "Chyba" and stays empty.
   void CollectNtProcessIds();
-  // Rebuilds the process list from the pid list. Every handle opened is closed again here.
-  void BuildNtProcessList();
+  // Refills `snapshot` from what was listed. Every handle opened is closed again here.
+  void BuildNtProcessList(ProcessSnapshot& snapshot);
 
+  // The ids the enumeration gave, on a system without its own snapshot.
   const std::vector<std::uint32_t>& pid_list() const { return pids_; }
   // Processes whose path and name are kept: those of the last tick.
   std::size_t KnownProcessCount() const { return known_.size(); }
@@ -75,14 +77,13 @@ class NtProcessList {
   platform::UserInterface& ui_;
   PsapiBinding& psapi_;
   platform::NativeSystemInfo& native_;
-  ProcessSnapshot& snapshot_;
   std::unique_ptr<std::uint32_t[]> buffer_;  // kMaxPids ids, allocated once
   std::vector<std::uint32_t> pids_;
   bool bound_ = false;
   platform::ProcAddress image_name_entry_ = 0;             // QueryFullProcessImageNameA
   platform::ProcAddress system_query_entry_ = 0;           // ZwQuerySystemInformation
   std::vector<platform::NativeProcess> system_processes_;  // this tick's, in the system's order
-  bool from_system_ = false;  // this tick's ids came from the system's snapshot
+  bool from_system_ = false;  // this tick listed the system's snapshot, not the pid list
   std::unordered_map<std::uint32_t, KnownProcess> known_;  // by id
   std::uint64_t tick_ = 0;
 };

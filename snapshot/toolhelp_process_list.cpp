@@ -6,9 +6,8 @@
 
 namespace snapshot {
 
-ToolHelpProcessList::ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help,
-                                         ProcessSnapshot& snapshot)
-    : kernel_(kernel), tool_help_(tool_help), snapshot_(snapshot) {}
+ToolHelpProcessList::ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help)
+    : kernel_(kernel), tool_help_(tool_help) {}
 
 ToolHelpProcessList::~ToolHelpProcessList() {
   if (snapshot_handle_ != 0) kernel_.CloseHandle(snapshot_handle_);
@@ -28,11 +27,11 @@ void ToolHelpProcessList::CollectToolHelpEntries() {
     entries_.push_back(entry_);
 }
 
-void ToolHelpProcessList::Build9xProcessList() {
-  snapshot_.Reserve(entries_.size());
+void ToolHelpProcessList::Build9xProcessList(ProcessSnapshot& snapshot) {
+  snapshot.Reserve(entries_.size());
   std::size_t filled = 0;
   for (const platform::ToolHelpEntry& entry : entries_) {
-    processinfos& record = snapshot_.Slot(filled++);
+    processinfos& record = snapshot.Slot(filled++);
     const void* nul = std::memchr(entry.exe_file, 0, platform::kMaxPath);
     record.path.assign(entry.exe_file,
                        nul ? static_cast<const char*>(nul) : entry.exe_file + platform::kMaxPath);
@@ -46,7 +45,7 @@ void ToolHelpProcessList::Build9xProcessList() {
     record.user_time = 0;
     record.kernel_time = 0;
   }
-  snapshot_.Truncate(filled);
+  snapshot.Truncate(filled);
 }
 
 }  // namespace snapshot

@@ -12,16 +12,16 @@ namespace snapshot {
 
 class ToolHelpProcessList {
  public:
-  ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help,
-                      ProcessSnapshot& snapshot);
+  ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help);
   ~ToolHelpProcessList();
   ToolHelpProcessList(const ToolHelpProcessList&) = delete;
   ToolHelpProcessList& operator=(const ToolHelpProcessList&) = delete;
 
   // Closes the previous tick's snapshot, takes a new one and copies out its entries.
   void CollectToolHelpEntries();
-  // One record per entry, in snapshot order; a process that cannot be opened is still listed.
-  void Build9xProcessList();
+  // Refills `snapshot` with one record per entry, in the tool-help order; a process that cannot
+  // be opened is still listed.
+  void Build9xProcessList(ProcessSnapshot& snapshot);
 
   const std::vector<platform::ToolHelpEntry>& entries() const { return entries_; }
   platform::Handle snapshot_handle() const { return snapshot_handle_; }
@@ -29,7 +29,6 @@ class ToolHelpProcessList {
  private:
   platform::Kernel& kernel_;
   ToolHelpBinding& tool_help_;
-  ProcessSnapshot& snapshot_;
   platform::Handle snapshot_handle_ = 0;
   platform::ToolHelpEntry entry_;  // the buffer the calls write into
   std::vector<platform::ToolHelpEntry> entries_;

@@ -56,16 +56,16 @@ struct Viewer : Platform {
     psapi.Load();
     Tick();
     left.Sections().Item(1).SetState(controls::lssExpanded);
-    browser.SectionListBox1SubItemClick(1, kOpenProcess);  // the processes, one of them open
+    browser.SectionListBox1SubItemClick(1, kOpenProcess,
+                                        snapshot);  // the processes, one of them open
   }
   void Tick() {
     processes.CollectNtProcessIds();
-    processes.BuildNtProcessList();
+    processes.BuildNtProcessList(snapshot);
     windows.EnumerateAppWindows();
-    browser::UpdateBatch left_batch(left);
-    browser::UpdateBatch detail_batch(detail);
-    browser.SyncApplicationsSection();
-    browser.SyncProcessesSection();
+    const browser::UpdateBatch left_batch(left), detail_batch(detail);
+    browser.SyncApplicationsSection(windows);
+    browser.SyncProcessesSection(snapshot);
   }
   long Edits() const { return left_rows.edits + detail_rows.edits; }
   long Repaints() const {
@@ -90,13 +90,13 @@ struct Viewer : Platform {
   NoShell shell;
   snapshot::PsapiBinding psapi{kernel, status};
   snapshot::ProcessSnapshot snapshot;
-  snapshot::NtProcessList processes{kernel, ui, psapi, native, snapshot};
+  snapshot::NtProcessList processes{kernel, ui, psapi, native};
   snapshot::AppWindowList windows{ui, images, snapshot::Family::kNt};
   fakes::FakeView left_view, detail_view;
   CountingRows left_rows, detail_rows;
   controls::TSectionListBox left{"SectionListBox1", nullptr};
   controls::TSectionListBox detail{"SectionListBox2", nullptr};
-  browser::ProcessBrowser browser{left, detail, snapshot, windows, texts, {kernel, ui, shell}};
+  browser::ProcessBrowser browser{left, detail, texts, {kernel, ui, shell}};
 };
 
 // state.range(0) processes; state.range(1) 0 for a quiet system, 1 for one process that

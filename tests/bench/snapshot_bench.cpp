@@ -18,14 +18,14 @@ void NtTickLogic(benchmark::State& state) {
   snapshot::PsapiBinding psapi(p.kernel, p.status);
   if (!psapi.Load()) state.SkipWithError("binding failed");
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.native, result);
+  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.native);
   snapshot::AppWindowList windows(p.ui, p.images, snapshot::Family::kNt);
   const long calls = p.calls;
   long ticks = 0;
   for (auto _ : state) {
     ++ticks;
     processes.CollectNtProcessIds();
-    processes.BuildNtProcessList();
+    processes.BuildNtProcessList(result);
     windows.EnumerateAppWindows();
     benchmark::DoNotOptimize(result.processes().data());
     benchmark::DoNotOptimize(windows.windows().data());

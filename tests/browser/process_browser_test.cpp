@@ -38,7 +38,7 @@ struct BrowserFixture : ::testing::Test {
   TSectionListBox detail{"SectionListBox2", nullptr};
   snapshot::ProcessSnapshot processes;
   snapshot::AppWindowList windows{ui, icons, snapshot::Family::kNt};
-  ProcessBrowser browser{left, detail, processes, windows, texts, {kernel, ui, shell}};
+  ProcessBrowser browser{left, detail, texts, {kernel, ui, shell}};
   std::vector<std::string> menus;  // screen points the priority menu opened at
 
   void SetUp() override {
@@ -75,8 +75,8 @@ struct BrowserFixture : ::testing::Test {
     windows.EnumerateAppWindows();
   }
   void Tick() {
-    browser.SyncApplicationsSection();
-    browser.SyncProcessesSection();
+    browser.SyncApplicationsSection(windows);
+    browser.SyncProcessesSection(processes);
   }
   // "A B" for a left section's sub-items; "T101 | A:9 | B:9+" for the detail list: caption,
   // line count, "+" when expanded.
@@ -174,7 +174,7 @@ TEST_F(BrowserFixture, ProcessesFollowTheTickByPosition) {
     Tick();
     Processes(c.before);
     Tick();
-    browser.SectionListBox1ExpandSection(1);
+    browser.SectionListBox1ExpandSection(1, processes);
     Processes(c.after);
     kernel.Process(c.after[1].second)->path = c.rebuilt_path;
     processes.Slot(1).path = c.rebuilt_path;
@@ -189,7 +189,7 @@ TEST_F(BrowserFixture, ProcessesFollowTheTickByPosition) {
 TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
   Processes({{"A", 8}});
   Tick();
-  browser.SectionListBox1SubItemClick(1, 0);
+  browser.SectionListBox1SubItemClick(1, 0, processes);
   ASSERT_EQ(Detail(), "T101 | A:9+");
   const std::string path_line = Line(1, 1);
   EXPECT_NE(Line(1, 3).find("T151"), std::string::npos);
@@ -216,7 +216,7 @@ TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
 TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {
   Windows({"Editor", "Mail", "Editor"});
   Tick();
-  browser.SectionListBox1ExpandSection(0);
+  browser.SectionListBox1ExpandSection(0, processes);
   EXPECT_EQ(Left(0), "Editor Mail Editor");
   Windows({"Mail", "Editor"});  // one of two editors closed: the first sub-item of it goes
   Tick();
@@ -233,15 +233,15 @@ TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {
 }
 
 TEST_F(BrowserFixture, ExpansionBuildsTheDetailListAndASubItemClickOpensOneSection) {
-  browser.SectionListBox1ExpandSection(1);
+  browser.SectionListBox1ExpandSection(1, processes);
   EXPECT_EQ(Detail(), "T101");  // nothing listed: the header alone
   Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}, {"E", 24}});
   Windows({"Mail"});
   Tick();
   left.Sections().Item(1).SetSubItemImageIndex(2, 7);
-  browser.SectionListBox1ExpandSection(0);  // also resets the process images
+  browser.SectionListBox1ExpandSection(0, processes);  // also resets the process images
   EXPECT_EQ(left.Sections().Item(1).SubItemImageIndex(2), 0);
-  browser.SectionListBox1SubItemClick(1, 3);
+  browser.SectionListBox1SubItemClick(1, 3, processes);
   EXPECT_EQ(Detail(), "T101 | A:9 | B:9 | C:9 | D:9+ | E:9");
   EXPECT_EQ(detail.TopIndex(), detail.FirstRowOfSection(4));
   browser.SectionListBox2SectionClick(4);
@@ -270,11 +270,11 @@ TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere)
     Tick();
     Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}});
     Tick();
-    browser.SectionListBox1ExpandSection(1);
+    browser.SectionListBox1ExpandSection(1, processes);
     ui.answers.push_back(c.answer);
     // The process of section 3 ends and its id goes to a new process before the answer.
     if (c.id_reused) ui.on_message_box = [this] { kernel.Process(16)->times.creation = 99; };
-    browser.SectionListBox2SubItemClick(3, 6);
+    browser.SectionListBox2SubItemClick(3, 6, {processes, windows});
     ui.on_message_box = nullptr;
     EXPECT_EQ(ui.messages.back().text, c.message);
     EXPECT_EQ(Left(1), c.left);
@@ -283,14 +283,20 @@ TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere)
     EXPECT_EQ(Detail(), ended ? "T101 | A:9 | B:9 | D:9" : "T101 | A:9 | B:9 | C:9 | D:9");
     EXPECT_EQ(processes.processes().size(), ended ? 3u : 4u);
     EXPECT_TRUE(kernel.open_handles.empty());
+    // Still listed at the next tick (its termination failed): back in both lists, in place.
+    Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}});
+    Tick();
+    EXPECT_EQ(Left(1), "A B C D");
+    EXPECT_EQ(Detail(), "T101 | A:9 | B:9 | C:9 | D:9");
   }
 }
 
 TEST_F(BrowserFixture, WindowActionsReachTheFirstWindowOfTheTitle) {
   Windows({"Mail", "Editor", "Editor"});
   Tick();
-  browser.SectionListBox1ExpandSection(0);
-  for (int line = 0; line < 5; ++line) browser.SectionListBox2SubItemClick(2, line);
+  browser.SectionListBox1ExpandSection(0, processes);
+  for (int line = 0; line < 5; ++line)
+    browser.SectionListBox2SubItemClick(2, line, {processes, windows});
   EXPECT_EQ(ui.window_calls,
             (std::vector<std::string>{"ShowWindowAsync(48,9)", "ShowWindowAsync(48,9)",
                                       "SetForegroundWindow(48)", "ShowWindowAsync(48,6)",
@@ -301,8 +307,8 @@ TEST_F(BrowserFixture, IdenticalActionTextsRunEveryMatchingActionInOrder) {
   texts.missing = true;  // every text is "<No load message>"
   Windows({"Mail"});
   Tick();
-  browser.SectionListBox1ExpandSection(0);
-  browser.SectionListBox2SubItemClick(1, 3);
+  browser.SectionListBox1ExpandSection(0, processes);
+  browser.SectionListBox2SubItemClick(1, 3, {processes, windows});
   EXPECT_EQ(ui.window_calls,
             (std::vector<std::string>{"ShowWindowAsync(32,9)", "PostMessageA(32,16)",
                                       "ShowWindowAsync(32,9)", "SetForegroundWindow(32)",
@@ -312,7 +318,7 @@ TEST_F(BrowserFixture, IdenticalActionTextsRunEveryMatchingActionInOrder) {
 TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesOpenItsFile) {
   Processes({{"A", 8}, {"B", 12}});
   Tick();
-  browser.SectionListBox1ExpandSection(1);
+  browser.SectionListBox1ExpandSection(1, processes);
   kernel.files.insert("C:\\bin\\B");
   browser.PopupPriorityMenu = [this](platform::Point) {
     // A tick while the menu is open moves B to another place; the choice still reaches B.
@@ -320,8 +326,8 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
     Tick();
     browser.SetPriority(platform::kHighPriorityClass);
   };
-  browser.SectionListBox2SubItemClick(2, 7);
-  browser.SectionListBox2SubItemClick(2, 8);
+  browser.SectionListBox2SubItemClick(2, 7, {processes, windows});
+  browser.SectionListBox2SubItemClick(2, 8, {processes, windows});
   EXPECT_EQ(kernel.Process(12)->priority, platform::kHighPriorityClass);
   EXPECT_EQ(kernel.Process(8)->priority, 0x20u);
   EXPECT_EQ(shell.ex_calls, (std::vector<std::string>{"0,12,properties,C:\\bin\\B,5"}));
@@ -332,7 +338,7 @@ TEST_F(BrowserFixture, ContextKeyOpensTheMenuAtTheRowForProcessesOnly) {
   Processes({{"A", 8}, {"B", 12}});
   Tick();
   browser.SectionListBox2ContextKey(0, {5, 5});  // the heading section: no process
-  browser.SectionListBox1ExpandSection(1);
+  browser.SectionListBox1ExpandSection(1, processes);
   browser.SectionListBox2ContextKey(0, {5, 5});
   browser.PopupPriorityMenu = [this](platform::Point p) {
     menus.push_back(std::to_string(p.x) + "," + std::to_string(p.y));
@@ -366,7 +372,7 @@ TEST_F(BrowserFixture, HostileTitlesAndNamesShowAsWrittenInBothLists) {
   Windows(titles);
   Processes({{"<Z>p</Z>", 8}});
   Tick();
-  browser.SectionListBox1ExpandSection(0);
+  browser.SectionListBox1ExpandSection(0, processes);
   for (std::size_t i = 0; i < titles.size(); ++i) {
     SCOPED_TRACE(titles[i]);
     const int k = static_cast<int>(i);
@@ -379,12 +385,12 @@ TEST_F(BrowserFixture, HostileTitlesAndNamesShowAsWrittenInBothLists) {
   // A plain title is its own caption, so other programs read the row as it is.
   EXPECT_EQ(left.Sections().Item(0).SubItems().Strings(6), "Plain & simple");
   // The window action still finds the window behind an escaped caption.
-  browser.SectionListBox2SubItemClick(1, 3);
+  browser.SectionListBox2SubItemClick(1, 3, {processes, windows});
   EXPECT_EQ(ui.window_calls, (std::vector<std::string>{"ShowWindowAsync(32,3)"}));
   // A tick with the same windows changes nothing.
   Tick();
   EXPECT_EQ(left.Sections().Item(0).SubItems().Count(), static_cast<int>(titles.size()));
-  browser.SectionListBox1ExpandSection(1);
+  browser.SectionListBox1ExpandSection(1, processes);
   EXPECT_EQ(Shown(left.Sections().Item(1).SubItems().Strings(0)), "<Z>p</Z>");
   EXPECT_EQ(Shown(detail.Sections().Item(1).Caption()), "<Z>p</Z>");
 }
@@ -397,12 +403,12 @@ TEST_F(BrowserFixture, TerminateEndsTheClickedSectionsProcessWhenSectionTextsAre
   Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}});
   Windows({"One", "Two", "Three"});
   Tick();
-  browser.SectionListBox1ExpandSection(1);
+  browser.SectionListBox1ExpandSection(1, processes);
   Windows({"One", "Two"});
   Tick();
   ASSERT_EQ(Detail(), "<No load message> | A:9 | B:9 | C:9 | D:9");
   ui.answers.push_back(platform::kIdYes);
-  browser.SectionListBox2SubItemClick(3, 6);
+  browser.SectionListBox2SubItemClick(3, 6, {processes, windows});
   EXPECT_EQ(ui.messages.back().text, "C :<No load message><No load message>");
   EXPECT_TRUE(kernel.Process(16)->terminated);
   EXPECT_FALSE(kernel.Process(12)->terminated);
@@ -442,14 +448,14 @@ TEST_F(BrowserFixture, ActionsAskForTheNarrowestRightsThatDoTheJob) {
     kernel.Process(12)->times.creation = 42;
     processes.Slot(1).creation = c.row_creation;
     Tick();
-    browser.SectionListBox1ExpandSection(1);
+    browser.SectionListBox1ExpandSection(1, processes);
     kernel.calls.clear();
     browser.PopupPriorityMenu = [this](platform::Point) {
       browser.SetPriority(platform::kHighPriorityClass);
     };
-    browser.SectionListBox2SubItemClick(2, 8);
+    browser.SectionListBox2SubItemClick(2, 8, {processes, windows});
     ui.answers.push_back(platform::kIdYes);
-    browser.SectionListBox2SubItemClick(2, 6);
+    browser.SectionListBox2SubItemClick(2, 6, {processes, windows});
     std::vector<std::string> opens;
     for (const std::string& call : kernel.calls)
       if (call.starts_with("OpenProcess")) opens.push_back(call);

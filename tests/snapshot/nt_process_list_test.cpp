@@ -25,7 +25,7 @@ struct NtFixture : ::testing::Test {
   }
   void Tick() {
     list.CollectNtProcessIds();
-    list.BuildNtProcessList();
+    list.BuildNtProcessList(snapshot);
   }
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
@@ -40,7 +40,7 @@ struct NtFixture : ::testing::Test {
   PsapiBinding psapi{kernel, status};
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
-  NtProcessList list{kernel, ui, psapi, native, snapshot};
+  NtProcessList list{kernel, ui, psapi, native};
 };
 
 TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
@@ -77,8 +77,9 @@ TEST_F(NtFixture, IdsComeFromTheSystemSnapshotInItsOrderAndTheEnumerationOnlyWit
     native.queries.clear();
     kernel.calls.clear();
     Tick();
-    EXPECT_EQ(list.pid_list(), (std::vector<std::uint32_t>{300, 8, 12}));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"c.exe", "a.exe", "b.exe"}));
+    std::vector<std::string> rows;
+    for (const processinfos& p : snapshot.processes()) rows.push_back(p.id_text + " " + p.name);
+    EXPECT_EQ(rows, (std::vector<std::string>{"300 c.exe", "8 a.exe", "12 b.exe"}));
     EXPECT_EQ(kernel.Called("EnumProcesses"), !snapshot_answers);
     EXPECT_EQ(native.queries.size(), 1u);  // asked once a tick, answered or not
   }
@@ -119,9 +120,9 @@ TEST_F(NtFixture, EveryListedProcessGetsItsRowWithThePathTheSystemGives) {
     AddProcess(1300, "C:\\apps\\lost.exe", 0x20);
     kernel.processes.back().refused_access = platform::kProcessVmRead;
     kernel.processes.back().times.creation = 77;
-    NtProcessList fresh{kernel, ui, psapi, native, snapshot};
+    NtProcessList fresh{kernel, ui, psapi, native};
     fresh.CollectNtProcessIds();
-    fresh.BuildNtProcessList();
+    fresh.BuildNtProcessList(snapshot);
     std::vector<std::string> rows;
     for (const processinfos& p : snapshot.processes())
       rows.push_back(p.name + "|" + p.path + "|" + p.id_text);
@@ -256,10 +257,10 @@ TEST(NtProcessListUnbound, EveryTickShowsChybaAndFindsNothing) {
   native.process_table = &kernel.processes;
   kernel.resident_modules["ntdll.dll"] = 0x77000000;
   kernel.exports[{0x77000000, "ZwQuerySystemInformation"}] = native.entry;
-  NtProcessList list(kernel, ui, psapi, native, snapshot);
+  NtProcessList list(kernel, ui, psapi, native);
   for (int i = 0; i < 2; ++i) {
     list.CollectNtProcessIds();
-    list.BuildNtProcessList();
+    list.BuildNtProcessList(snapshot);
   }
   EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Chyba", "Chyba"}));
   EXPECT_TRUE(snapshot.processes().empty());

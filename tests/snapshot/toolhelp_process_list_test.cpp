@@ -16,7 +16,7 @@ using fakes::FakeToolHelp;
 struct ToolHelpFixture : ::testing::Test {
   void Tick() {
     list.CollectToolHelpEntries();
-    list.Build9xProcessList();
+    list.Build9xProcessList(snapshot);
   }
   std::size_t CallIndex(const std::string& call) const {
     auto it = std::find(kernel.calls.begin(), kernel.calls.end(), call);
@@ -28,7 +28,7 @@ struct ToolHelpFixture : ::testing::Test {
   ToolHelpBinding binding{kernel, tool_help};
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
-  ToolHelpProcessList list{kernel, binding, snapshot};
+  ToolHelpProcessList list{kernel, binding};
 };
 
 TEST_F(ToolHelpFixture, BindsLazilyOnceWhateverResolved) {
@@ -103,7 +103,7 @@ TEST(ToolHelpLifetime, HeldSnapshotIsClosedWhenTheListGoes) {
   ToolHelpBinding binding(kernel, tool_help);
   ProcessSnapshot snapshot;
   {
-    ToolHelpProcessList list(kernel, binding, snapshot);
+    ToolHelpProcessList list(kernel, binding);
     list.CollectToolHelpEntries();
     EXPECT_EQ(kernel.open_handles.size(), 1u);
   }
@@ -132,10 +132,10 @@ TEST_F(ToolHelpFixture, MissingFunctionsOrFailedSnapshotGiveEmptyListsQuietly) {
     th.snapshot_fails = c.fails;
     ToolHelpBinding b(k, th);
     ProcessSnapshot s;
-    ToolHelpProcessList l(k, b, s);
+    ToolHelpProcessList l(k, b);
     for (int tick = 0; tick < 2; ++tick) {
       l.CollectToolHelpEntries();
-      l.Build9xProcessList();
+      l.Build9xProcessList(s);
     }
     EXPECT_EQ(s.processes().size(), c.expected);
     EXPECT_TRUE(th.null_calls.empty());

@@ -49,7 +49,7 @@ struct NtProcesses {
   ~NtProcesses() { psapi.Unload(); }
   const snapshot::processinfos* Tick(std::uint32_t id) {
     list.CollectNtProcessIds();
-    list.BuildNtProcessList();
+    list.BuildNtProcessList(result);
     for (const snapshot::processinfos& p : result.processes())
       if (p.id == id) return &p;
     return nullptr;
@@ -64,7 +64,7 @@ struct NtProcesses {
   snapshot::PsapiBinding psapi{kernel, status};
   bool loaded = false;
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList list{kernel, ui, psapi, native, result};
+  snapshot::NtProcessList list{kernel, ui, psapi, native};
 };
 
 TEST(Win32NtProcessList, PsapiComesFromTheSystemDirectory) {
@@ -84,7 +84,7 @@ TEST(Win32NtProcessList, OwnProcessIsListedWithPathDecimalIdAndNormalPriority) {
   EXPECT_EQ(Lower(p->path), Lower(nt.kernel.GetModuleFileNameA()));
   EXPECT_EQ(Lower(p->name), "rv_platform_tests.exe");
   EXPECT_EQ(p->id_text, std::to_string(own));
-  EXPECT_GT(nt.list.pid_list().size(), 1u);
+  EXPECT_GT(nt.result.processes().size(), 1u);
 }
 
 TEST(Win32NtProcessList, SystemSnapshotAndOpeningEveryProcessGiveTheSameRecords) {
@@ -192,9 +192,9 @@ TEST(Win32ToolHelpProcessList, OwnProcessIsListedWithHexId) {
   snapshot::ToolHelpBinding binding(kernel, tool_help);
   ASSERT_TRUE(binding.Ensure());
   snapshot::ProcessSnapshot result;
-  snapshot::ToolHelpProcessList list(kernel, binding, result);
+  snapshot::ToolHelpProcessList list(kernel, binding);
   list.CollectToolHelpEntries();
-  list.Build9xProcessList();
+  list.Build9xProcessList(result);
   EXPECT_NE(list.snapshot_handle(), 0u);
   const DWORD own = ::GetCurrentProcessId();
   auto it = std::find_if(result.processes().begin(), result.processes().end(),
