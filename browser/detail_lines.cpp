@@ -13,6 +13,13 @@ using controls::kEscapedLess;
 constexpr std::string_view kValueOpen = "<IND x=\"150\"><FONT color=\"clmaroon\">";
 constexpr std::string_view kFontClose = "</FONT>";
 
+// A text the lists would read as neither markup nor rich text is its own caption.
+bool IsOwnCaption(std::string_view text) {
+  const bool markup = text.find("</") != std::string_view::npos;
+  const bool rich_text = text.starts_with("{\\");
+  return !markup && !rich_text;
+}
+
 std::string_view ColorName(ActionColor color) {
   switch (color) {
     case ActionColor::kRed:
@@ -67,16 +74,6 @@ std::string EscapeMarkupValue(std::string_view value) {
   }
   return out;
 }
-
-namespace {
-
-bool IsOwnCaption(std::string_view text) {
-  const bool markup = text.find("</") != std::string_view::npos;
-  const bool rich_text = text.starts_with("{\\");
-  return !markup && !rich_text;
-}
-
-}  // namespace
 
 std::string CaptionOf(std::string_view text) {
   if (IsOwnCaption(text)) return std::string(text);
