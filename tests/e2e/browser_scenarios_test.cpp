@@ -153,10 +153,16 @@ struct BrowserScenario : ::testing::Test {
     EXPECT_TRUE(listed);
     std::printf("processes: %s\n", listed.message());
   }
-  // Chooses "Vysoka", the menu's third item and the high class, for the process whose detail
-  // lines start at `line`, then terminates it, answering Yes: it ends and leaves the list.
-  void RaisePriorityAndTerminate(e2e::Program& program, int line) {
-    ClickRow(detail, line + 8);
+  // The detail row of the first line of `item`'s section as the list stands now: a tick may
+  // have moved it since the section opened.
+  int FirstLineOf(const std::string& item) {
+    const int header = e2e::ListRowWhere(detail, [&](const std::string& r) { return r == item; });
+    return header < 0 ? -1 : header + 1;
+  }
+  // Chooses "Vysoka", the menu's third item and the high class, for notepad's open detail
+  // section, then terminates it, answering Yes: it ends and leaves the list.
+  void RaisePriorityAndTerminate(e2e::Program& program) {
+    ClickRow(detail, FirstLineOf("notepad.exe") + 8);
     HWND menu = nullptr;
     ASSERT_TRUE(
         WaitFor([&] { return (menu = ::FindWindowA("#32768", nullptr)) != nullptr; }, 5000));
@@ -167,7 +173,7 @@ struct BrowserScenario : ::testing::Test {
     EXPECT_TRUE(WaitFor([&] { return ::GetPriorityClass(process) == HIGH_PRIORITY_CLASS; }, 5000));
     ::CloseHandle(process);
 
-    ClickRow(detail, line + 6);
+    ClickRow(detail, FirstLineOf("notepad.exe") + 6);
     EXPECT_EQ(e2e::AnswerMessageBox(module, IDYES).rfind("notepad.exe :", 0), 0u);
     EXPECT_TRUE(program.WaitForExit(milliseconds(10000)));
     EXPECT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") < 0; }, 4000));
@@ -198,7 +204,7 @@ TEST_F(BrowserScenario, AProcessAppearsShowsItsDetailsTakesAPriorityAndEndsWhenT
   e2e::SaveScreenshot(main, suite + "..\\..\\screenshots\\expanded-process.bmp");
   ::SetWindowPos(main, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
 
-  RaisePriorityAndTerminate(notepad, line);
+  RaisePriorityAndTerminate(notepad);
 }
 
 TEST_F(BrowserScenario, AnApplicationWindowIsListedAndItsActionsActOnIt) {
@@ -360,7 +366,7 @@ TEST_F(Wow64BrowserScenario, A64BitProgramShowsItsPathTakesAPriorityAndEndsWhenT
   ASSERT_TRUE(notepad.Started());
   const int line = OpenNotepad("c:\\windows\\system32\\notepad.exe", std::to_string(notepad.Id()));
   ASSERT_GT(line, 0);
-  RaisePriorityAndTerminate(notepad, line);
+  RaisePriorityAndTerminate(notepad);
 }
 
 // The module on a 9x-family system: processes from tool help, processor usage from the dynamic
@@ -394,7 +400,7 @@ TEST_F(Win9xBrowserScenario, AProcessTakesAPriorityAndEndsWhenTerminated) {
   ASSERT_TRUE(notepad.Started());
   const int line = OpenNotepad("notepad.exe", Hex8(notepad.Id()));
   ASSERT_GT(line, 0);
-  RaisePriorityAndTerminate(notepad, line);
+  RaisePriorityAndTerminate(notepad);
 }
 
 // Filled rows at the bottom of the processor-usage indicator, read off the screen: a filled row
