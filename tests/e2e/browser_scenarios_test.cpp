@@ -163,15 +163,7 @@ struct BrowserScenario : ::testing::Test {
   // section, then terminates it, answering Yes: it ends and leaves the list.
   void RaisePriorityAndTerminate(e2e::Program& program) {
     ClickRow(detail, FirstLineOf("notepad.exe") + 8);
-    HWND menu = nullptr;
-    ASSERT_TRUE(
-        WaitFor([&] { return (menu = ::FindWindowA("#32768", nullptr)) != nullptr; }, 5000));
-    for (int i = 0; i < 3; ++i) ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, program.Id());
-    ASSERT_NE(process, nullptr);
-    EXPECT_TRUE(WaitFor([&] { return ::GetPriorityClass(process) == HIGH_PRIORITY_CLASS; }, 5000));
-    ::CloseHandle(process);
+    EXPECT_TRUE(e2e::ChooseHighPriority(program.Id()));
 
     ClickRow(detail, FirstLineOf("notepad.exe") + 6);
     EXPECT_EQ(e2e::AnswerMessageBox(module, IDYES).rfind("notepad.exe :", 0), 0u);

@@ -223,6 +223,20 @@ bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
   return done();
 }
 
+bool ChooseHighPriority(DWORD process) {
+  HWND menu = nullptr;
+  if (!WaitFor([&] { return (menu = ::FindWindowA("#32768", nullptr)) != nullptr; }, 5000))
+    return false;
+  for (int i = 0; i < 3; ++i) ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  const HANDLE handle = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, process);
+  if (handle == nullptr) return false;
+  const bool high =
+      WaitFor([&] { return ::GetPriorityClass(handle) == HIGH_PRIORITY_CLASS; }, 5000);
+  ::CloseHandle(handle);
+  return high;
+}
+
 std::string AnswerMessageBox(DWORD process, int button) {
   std::string text = "<no message box>";
   WaitFor(

@@ -74,6 +74,10 @@ bool WaitFor(const std::function<bool()>& done, int timeout_ms);
 // IDNO); "<no message box>" when none came.
 std::string AnswerMessageBox(DWORD process, int button);
 
+// Waits for the priority menu to open, chooses its third item ("high") from the keyboard and
+// waits for `process` to run at high priority; false when either does not come.
+bool ChooseHighPriority(DWORD process);
+
 // The first row of a list box in another process that `match` accepts; -1 when none does.
 int ListRowWhere(HWND list, const std::function<bool(const std::string&)>& match);
 

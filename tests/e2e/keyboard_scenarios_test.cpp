@@ -104,14 +104,7 @@ TEST(KeyboardScenario, KeysAloneRaiseNotepadsPriorityAndSaveAReportWithIt) {
 
   // The context-menu key opens the priority menu at the row; the third item is "high".
   e2e::PressKey(main, VK_APPS);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (menu = ::FindWindowA("#32768", nullptr)) != nullptr; }, 5000));
-  for (int i = 0; i < 3; ++i) ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-  ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, notepad.Id());
-  ASSERT_NE(process, nullptr);
-  EXPECT_TRUE(WaitFor([&] { return ::GetPriorityClass(process) == HIGH_PRIORITY_CLASS; }, 5000));
-  ::CloseHandle(process);
+  ASSERT_TRUE(e2e::ChooseHighPriority(notepad.Id()));
 
   // The report window from its top-bar button; notepad ticked with Space.
   HWND report_button = e2e::ChildWithText(main, "Report");
