@@ -28,7 +28,14 @@ install_packages() {
   [ -z "$missing" ] && return 0
   echo "installing: $(echo $missing | tr '\n' ' ')"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq >/dev/null
+  # A mirror caught mid-sync fails one index now and then; try again, and where one index stays
+  # stale, install from the others rather than give up.
+  local attempt
+  for attempt in 1 2 3; do
+    apt-get update -qq >/dev/null && break
+    [ "$attempt" = 3 ] && echo "apt-get update failed; installing from the indexes at hand" >&2
+    sleep 15
+  done
   # shellcheck disable=SC2086
   apt-get install -y -qq $missing >/dev/null
 }
