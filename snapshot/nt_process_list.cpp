@@ -8,6 +8,16 @@
 #include "snapshot/process_access.h"
 
 namespace snapshot {
+namespace {
+
+constexpr std::uint64_t kLongestPathWait = 60;
+
+// Whether a process that has had no path for `age` ticks is asked again now.
+bool PathDue(std::uint64_t age) {
+  return age < kLongestPathWait ? (age & (age - 1)) == 0 : age % kLongestPathWait == 0;
+}
+
+}  // namespace
 
 NtProcessList::NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui,
                              PsapiBinding& psapi, platform::NativeSystemInfo& native)
@@ -85,6 +95,7 @@ void NtProcessList::FillFromSystemSnapshot(const platform::NativeProcess& listed
   record.creation = listed.creation;
   record.user_time = listed.user;
   record.kernel_time = listed.kernel;
+  record.path_found = known.found == tick_;
 }
 
 bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {
@@ -101,6 +112,7 @@ bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {
   record.creation = times.creation;
   record.user_time = times.user;
   record.kernel_time = times.kernel;
+  record.path_found = false;  // it was not listed while it had no path
   return true;
 }
 
@@ -109,9 +121,13 @@ const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::u
                                                         const platform::NativeProcess* listed) {
   KnownProcess& known = known_[id];
   known.tick = tick_;
-  if (known.complete && known.creation == creation) return known;
-  // A new process, an id taken by a new process, or a path not given yet.
-  known.creation = creation;
+  if (known.creation != creation) {  // its id now names a new process
+    known.creation = creation;
+    known.complete = false;
+    known.missing = 0;
+  } else if (known.complete || (known.missing != 0 && !PathDue(tick_ - known.missing))) {
+    return known;  // read, or not due to be asked again yet
+  }
   platform::KernelHandle opened(kernel_, 0);
   if (process == 0) {
     opened = OpenProcessToQuery(kernel_, id);
@@ -120,14 +136,16 @@ const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::u
   const bool read = process != 0 && ReadPath(process, known.path);
   if (read) {
     known.name.assign(FileNamePart(known.path));
+    if (known.missing != 0) known.found = tick_;
+    known.missing = 0;
   } else {
+    if (known.missing == 0) known.missing = tick_;
     known.path.clear();
     known.name = listed == nullptr                       ? std::string()
                  : listed->image_name.empty() && id == 0 ? kIdleProcessName
                                                          : listed->image_name;
   }
-  // One that cannot be opened never will be; one that was opened gives its path later.
-  known.complete = read || process == 0;
+  known.complete = read;
   return known;
 }
 

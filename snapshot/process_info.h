@@ -16,6 +16,8 @@ struct processinfos {
   std::uint64_t creation = 0;
   std::uint64_t user_time = 0;
   std::uint64_t kernel_time = 0;
+  // This tick read the path of a process listed earlier without one.
+  bool path_found = false;
 };
 
 // Which process a row stands for: an id is reused once its process ends, so the creation time
