@@ -77,6 +77,16 @@ bool ShowsProcess(const std::string& caption, const controls::TItemKey& key,
   return key == KeyOf(snapshot::IdentityOf(record)) && IsCaptionOf(caption, record.name);
 }
 
+// A path that came after its process was listed: the section that shows the process gets it
+// on its path line. (A name that came with it has made the section another's, and rebuilt it.)
+void ShowLatePath(controls::TListSection& section, const DetailTexts& texts,
+                  const snapshot::processinfos& record) {
+  constexpr int kPathLine = 1;
+  const std::string line = ValueLine(texts.full_path, record.path);
+  if (section.SubItems().Count() > kPathLine && section.SubItems().Strings(kPathLine) != line)
+    section.SubItems().SetString(kPathLine, line);
+}
+
 }  // namespace
 
 void ProcessBrowser::SyncApplicationsSection(const snapshot::AppWindowList& windows) {
@@ -132,6 +142,7 @@ void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfo
       FillProcessSection(section, record);
     else if (section.State() == controls::lssExpanded)
       RefreshProcessLines(section, record);
+    if (record.path_found) ShowLatePath(section, Texts(), record);
   }
   for (int k = sections.Count() - 1; k > count; --k) sections.Delete(k);
 }

@@ -211,6 +211,9 @@ TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
   EXPECT_EQ(detail_view.invalidations, repaints);
   EXPECT_EQ(detail_view.invalidated_rects.size(), rows_repainted);
   for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(detail_rows.rows[i].text, rows[i]);
+  processes.Slot(0).path_found = true;  // a path that came late is shown
+  Tick();
+  EXPECT_EQ(Line(1, 1), browser::ValueLine("T103", "C:\\moved\\A"));
 }
 
 TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {
