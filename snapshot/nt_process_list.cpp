@@ -12,9 +12,10 @@ namespace {
 
 constexpr std::uint64_t kLongestPathWait = 60;
 
-// Whether a process that has had no path for `age` ticks is asked again now.
-bool PathDue(std::uint64_t age) {
-  return age < kLongestPathWait ? (age & (age - 1)) == 0 : age % kLongestPathWait == 0;
+// When a process that has had no path for `age` ticks is asked for it next, by the same count.
+std::uint64_t NextPathAge(std::uint64_t age) {
+  return age < kLongestPathWait / 2 ? std::max<std::uint64_t>(1, age * 2)
+                                    : (age / kLongestPathWait + 1) * kLongestPathWait;
 }
 
 }  // namespace
@@ -125,7 +126,7 @@ const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::u
     known.creation = creation;
     known.complete = false;
     known.missing = 0;
-  } else if (known.complete || (known.missing != 0 && !PathDue(tick_ - known.missing))) {
+  } else if (known.complete || tick_ < known.retry) {
     return known;  // read, or not due to be asked again yet
   }
   platform::KernelHandle opened(kernel_, 0);
@@ -140,6 +141,7 @@ const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::u
     known.missing = 0;
   } else {
     if (known.missing == 0) known.missing = tick_;
+    known.retry = known.missing + NextPathAge(tick_ - known.missing);
     known.path.clear();
     known.name = listed == nullptr                       ? std::string()
                  : listed->image_name.empty() && id == 0 ? kIdleProcessName

@@ -58,6 +58,7 @@ class NtProcessList {
     bool complete = false;      // its path was read
     std::uint64_t tick = 0;     // the last tick that listed it
     std::uint64_t missing = 0;  // the tick that first found no path, while none has come
+    std::uint64_t retry = 0;    // the tick to ask for it again
     std::uint64_t found = 0;    // the tick that read the path of one seen without it
   };
 

@@ -60,7 +60,7 @@ struct BrowserFixture : ::testing::Test {
     std::size_t i = 0;
     for (const auto& [name, id] : list) {
       snapshot::processinfos& p = processes.Slot(i++);
-      p = {name, "C:\\bin\\" + name, std::to_string(id), id, kCreation + id};
+      p = {name, "C:\\bin\\" + name, std::to_string(id), id, false, kCreation + id};
       if (!kernel.Process(id)) {
         kernel.processes.push_back({id, "C:\\bin\\" + name});
         kernel.processes.back().times.creation = kCreation + id;
