@@ -26,6 +26,14 @@ int RowStartingWith(HWND list, const std::string& text) {
   return e2e::ListRowWhere(list, [&](const std::string& row) { return row.rfind(text, 0) == 0; });
 }
 
+// The row of the `n`-th row (from 0) reading `text`; -1 when there are fewer.
+int NthRow(HWND list, const std::string& text, int n) {
+  const std::vector<std::string> rows = e2e::ListRows(list);
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (rows[i] == text && n-- == 0) return static_cast<int>(i);
+  return -1;
+}
+
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -225,6 +233,25 @@ TEST_F(BrowserScenario, AnApplicationWindowIsListedAndItsActionsActOnIt) {
   EXPECT_TRUE(notepad.WaitForExit(milliseconds(10000)));
 }
 
+TEST_F(BrowserScenario, AnOpenSectionStaysWithItsProcessWhenOneListedBeforeItEnds) {
+  Expand("Processes");
+  std::unique_ptr<e2e::Program> notepads[3];
+  for (int i = 0; i < 3; ++i) {
+    notepads[i] = std::make_unique<e2e::Program>(kNotepad, "", "");
+    ASSERT_TRUE(WaitFor([&] { return NthRow(left, "notepad.exe", i) >= 0; }, 4000));
+  }
+  auto shown = [&](int i) {  // an open section's id line holds notepad i's id
+    const std::string id = std::string(">").append(std::to_string(notepads[i]->Id())) + "</FONT>";
+    return e2e::ListRowWhere(detail, [&](const std::string& r) { return r.find(id) != r.npos; });
+  };
+  ClickRow(left, NthRow(left, "notepad.exe", 1));
+  ASSERT_TRUE(WaitFor([&] { return shown(1) >= 0; }, 5000));
+  notepads[0]->Kill();
+  ASSERT_TRUE(WaitFor([&] { return NthRow(left, "notepad.exe", 2) < 0; }, 4000));
+  EXPECT_GE(shown(1), 0);
+  EXPECT_LT(shown(2), 0);
+}
+
 // Windows of rv_churn.exe: `count` of them titled `title`, which stop answering their messages
 // after `hang_ms` (never when -1).
 std::unique_ptr<e2e::Program> ChurnWindows(int count, const std::string& title, int hang_ms) {
@@ -285,6 +312,30 @@ TEST_F(BrowserScenario, AHundredWindowsOfOneTitleAreListedEachAndActedOnAlone) {
   ::Sleep(500);
   EXPECT_EQ(minimised(), 1);
   EXPECT_LT(SlowestAnswerMs(main, 2000), 500);
+}
+
+// The first of two windows titled alike comes to the top: the second row still closes the second.
+TEST_F(BrowserScenario, EqualTitlesEachCloseTheirOwnWindow) {
+  Expand("Applications");
+  const auto first = ChurnWindows(1, "Twin", -1);
+  ASSERT_TRUE(WaitFor([&] { return NthRow(left, "Twin", 0) >= 0; }, 4000));
+  const auto second = ChurnWindows(1, "Twin", -1);
+  ASSERT_TRUE(WaitFor([&] { return NthRow(left, "Twin", 1) >= 0; }, 4000));
+  const HWND kept = WindowOf(first->Id()), closed = WindowOf(second->Id());
+  ::SetWindowPos(kept, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ::Sleep(1500);  // a tick lists the windows in their new order
+  ClickRow(left, NthRow(left, "Twin", 1));
+  // Its section is the last, so rows follow its header once it is open; the fifth closes.
+  int close = -1;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        close = NthRow(detail, "Twin", 1) + 5;
+        return close >= 5 && static_cast<int>(e2e::ListRows(detail).size()) > close;
+      },
+      5000));
+  ClickRow(detail, close);
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(closed); }, 5000));
+  EXPECT_TRUE(::IsWindow(kept));
 }
 
 // Restore, minimise and close chosen for a window that no longer answers: the module asks
