@@ -310,65 +310,42 @@ TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere)
 }
 
 TEST_F(BrowserFixture, EachApplicationRowActsOnItsOwnWindowWhateverItsTitle) {
-  // Two programs with a window titled alike; rows are made in the order the windows came.
-  const std::pair<platform::WindowHandle, std::string> first{0x10, "Twin"}, second{0x20, "Twin"},
-      mail{0x30, "Mail"};
+  // Two programs with a window titled alike; the second one's section is open before the tick.
+  const std::pair<platform::WindowHandle, std::string> one{16, "Twin"}, two{32, "Twin"},
+      mail{48, "Mail"}, retitled{32, "Other"};
   struct Case {
     const char* name;
     std::vector<std::pair<platform::WindowHandle, std::string>> after;
-    const char* left;
-    int closed_row;       // detail section whose Close line is clicked
-    const char* reached;  // the window call made, "" for none
-    const char* detail;   // with the section opened before the tick
+    const char* detail;
+    int closed;  // the section whose Close line is clicked, and the window that gets it
+    int window;
   } cases[] = {
-      {"the first brought to the top",
-       {second, first, mail},
-       "Twin Twin Mail",
-       2,
-       "PostMessageA(32,16)",
-       "T100 | Twin:5 | Twin:5+ | Mail:5"},
-      {"in the order they came",
-       {first, second, mail},
-       "Twin Twin Mail",
-       2,
-       "PostMessageA(32,16)",
-       "T100 | Twin:5 | Twin:5+ | Mail:5"},
-      {"the first closed",
-       {second, mail},
-       "Twin Mail",
-       1,
-       "PostMessageA(32,16)",
-       "T100 | Twin:5+ | Mail:5"},
-      {"the second closed",
-       {first, mail},
-       "Twin Mail",
-       1,
-       "PostMessageA(16,16)",
-       "T100 | Twin:5 | Mail:5"},
-      {"the second retitled",
-       {first, {0x20, "Other"}, mail},
-       "Twin Mail Other",
-       3,
-       "PostMessageA(32,16)",
-       "T100 | Twin:5 | Mail:5 | Other:5"},
+      {"the first on top", {two, one, mail}, "T100 | Twin:5 | Twin:5+ | Mail:5", 2, 32},
+      {"in their order", {one, two, mail}, "T100 | Twin:5 | Twin:5+ | Mail:5", 2, 32},
+      {"the first closed", {two, mail}, "T100 | Twin:5+ | Mail:5", 1, 32},
+      {"the second closed", {one, mail}, "T100 | Twin:5 | Mail:5", 1, 16},
+      {"the second retitled", {one, retitled, mail}, "T100 | Twin:5 | Mail:5 | Other:5", 3, 32},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     WindowsByHandle({});
     Tick();
-    WindowsByHandle({first, second, mail});
+    WindowsByHandle({one, two, mail});
     Tick();
-    browser.SectionListBox1SubItemClick(0, 1, processes);  // the second Twin's section opens
+    browser.SectionListBox1SubItemClick(0, 1, processes);
     WindowsByHandle(c.after);
     Tick();
-    EXPECT_EQ(Left(0), c.left);
     EXPECT_EQ(Detail(), c.detail);
+    for (int k = 0; k + 1 < detail.Sections().Count(); ++k)
+      EXPECT_EQ(left.Sections().Item(0).SubItems().Item(k).key,
+                detail.Sections().Item(k + 1).Key());
     ui.window_calls.clear();
-    browser.SectionListBox2SubItemClick(c.closed_row, 4, {processes, windows});
-    EXPECT_EQ(ui.window_calls, (std::vector<std::string>{c.reached}));
+    browser.SectionListBox2SubItemClick(c.closed, 4, {processes, windows});
+    EXPECT_EQ(ui.window_calls,
+              (std::vector<std::string>{"PostMessageA(" + std::to_string(c.window) + ",16)"}));
   }
   // A window gone since the tick that listed it: nothing happens.
-  WindowsByHandle({first});
+  WindowsByHandle({one});
   ui.window_calls.clear();
   browser.SectionListBox2SubItemClick(2, 4, {processes, windows});
   EXPECT_TRUE(ui.window_calls.empty());
