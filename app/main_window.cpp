@@ -271,8 +271,9 @@ void TProcesessFrm::FormCreate() {
 }
 
 void TProcesessFrm::FormShow() {
-  if (TimerNT.Enabled()) TimerNTTimer();
-  if (Timer9x.Enabled()) Timer9xTimer();
+  // As a tick of the timer: a message box inside it must not let the timer start another.
+  TimerNT.TickNow();
+  Timer9x.TickNow();
 }
 
 void TProcesessFrm::SetCaptions() {

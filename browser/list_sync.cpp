@@ -142,6 +142,16 @@ std::vector<controls::TItemKey> OpenSectionKeys(const controls::TListSectionColl
   return open;
 }
 
+// A path that came after its process was listed: the section that shows the process gets it
+// on its path line. (A name that came with it has made the section another's, and rebuilt it.)
+void ShowLatePath(controls::TListSection& section, const DetailTexts& texts,
+                  const snapshot::processinfos& record) {
+  constexpr int kPathLine = 1;
+  const std::string line = ValueLine(texts.full_path, record.path);
+  if (section.SubItems().Count() > kPathLine && section.SubItems().Strings(kPathLine) != line)
+    section.SubItems().SetString(kPathLine, line);
+}
+
 }  // namespace
 
 void ProcessBrowser::SyncApplicationsSection(const snapshot::AppWindowList& windows) {
@@ -220,6 +230,7 @@ void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfo
       refill(section, record);
     else if (section.State() == controls::lssExpanded)
       RefreshProcessLines(section, record);
+    if (record.path_found) ShowLatePath(section, Texts(), record);
   }
   for (int k = sections.Count() - 1; k > count; --k) sections.Delete(k);
 }

@@ -8,6 +8,17 @@
 #include "snapshot/process_access.h"
 
 namespace snapshot {
+namespace {
+
+constexpr std::uint64_t kLongestPathWait = 60;
+
+// When a process that has had no path for `age` ticks is asked for it next, by the same count.
+std::uint64_t NextPathAge(std::uint64_t age) {
+  return age < kLongestPathWait / 2 ? std::max<std::uint64_t>(1, age * 2)
+                                    : (age / kLongestPathWait + 1) * kLongestPathWait;
+}
+
+}  // namespace
 
 NtProcessList::NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui,
                              PsapiBinding& psapi, platform::NativeSystemInfo& native)
@@ -87,6 +98,7 @@ void NtProcessList::FillFromSystemSnapshot(const platform::NativeProcess& listed
   record.creation = listed.creation;
   record.user_time = listed.user;
   record.kernel_time = listed.kernel;
+  record.path_found = known.found == tick_;
 }
 
 bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {
@@ -103,6 +115,7 @@ bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {
   record.creation = times.creation;
   record.user_time = times.user;
   record.kernel_time = times.kernel;
+  record.path_found = false;  // it was not listed while it had no path
   return true;
 }
 
@@ -111,9 +124,13 @@ const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::u
                                                         const platform::NativeProcess* listed) {
   KnownProcess& known = known_[id];
   known.tick = tick_;
-  if (known.complete && known.creation == creation) return known;
-  // A new process, an id taken by a new process, or a path not given yet.
-  known.creation = creation;
+  if (known.creation != creation) {  // its id now names a new process
+    known.creation = creation;
+    known.complete = false;
+    known.missing = 0;
+  } else if (known.complete || tick_ < known.retry) {
+    return known;  // read, or not due to be asked again yet
+  }
   platform::KernelHandle opened(kernel_, 0);
   if (process == 0) {
     opened = OpenProcessToQuery(kernel_, id);
@@ -122,14 +139,17 @@ const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::u
   const bool read = process != 0 && ReadPath(process, known.path);
   if (read) {
     known.name.assign(FileNamePart(known.path));
+    if (known.missing != 0) known.found = tick_;
+    known.missing = 0;
   } else {
+    if (known.missing == 0) known.missing = tick_;
+    known.retry = known.missing + NextPathAge(tick_ - known.missing);
     known.path.clear();
     known.name = listed == nullptr                       ? std::string()
                  : listed->image_name.empty() && id == 0 ? kIdleProcessName
                                                          : listed->image_name;
   }
-  // One that cannot be opened never will be; one that was opened gives its path later.
-  known.complete = read || process == 0;
+  known.complete = read;
   return known;
 }
 

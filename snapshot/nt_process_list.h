@@ -5,7 +5,9 @@
 // and a process is opened only when it is new; elsewhere the ids come from EnumProcesses. A
 // process's path is read once in its lifetime: the old way (module path), else as its image name
 // (Vista and later, with the limited query right); where no path can be read at all, its name comes
-// from the system's snapshot and its path stays empty.
+// from the system's snapshot and its path stays empty. A path not read yet is asked for again 1,
+// 2, 4, ... 32 ticks after the process was first seen, then once every 60 ticks: one still
+// starting gives it soon, one that refuses costs next to nothing.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -57,10 +59,11 @@ class NtProcessList {
     std::uint64_t creation = 0;
     std::string path;
     std::string name;
-    // False while a process that could be opened gave no path yet (one that is still
-    // starting): it is asked again at the next tick.
-    bool complete = false;
-    std::uint64_t tick = 0;  // the last tick that listed it
+    bool complete = false;      // its path was read
+    std::uint64_t tick = 0;     // the last tick that listed it
+    std::uint64_t missing = 0;  // the tick that first found no path, while none has come
+    std::uint64_t retry = 0;    // the tick to ask for it again
+    std::uint64_t found = 0;    // the tick that read the path of one seen without it
   };
 
   // Resolves the entry points newer systems have, once, on the first tick.

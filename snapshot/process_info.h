@@ -11,6 +11,9 @@ struct processinfos {
   std::string path;     // main executable, at most 260 characters
   std::string id_text;  // decimal on NT, 8 uppercase hex digits on 9x
   std::uint32_t id = 0;
+  // This tick read the path of a process listed earlier without one. (Beside the id, where it
+  // takes no room: a tick walks thousands of records.)
+  bool path_found = false;
   // 100-ns counts of this tick; 0 where the system does not give them (the 9x family). The
   // priority class is not kept: it is read for the detail lines that show it, when they do.
   std::uint64_t creation = 0;

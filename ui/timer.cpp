@@ -20,6 +20,10 @@ void Timer::SetInterval(std::uint32_t interval_ms) {
   }
 }
 
+void Timer::TickNow() {
+  if (id_ != 0) service_.RunNow(id_);
+}
+
 void Timer::Start() {
   if (interval_ == 0) return;
   id_ = service_.Start(interval_, [this] { Tick(); });

@@ -20,6 +20,9 @@ class Timer {
   void SetEnabled(bool enabled);
   std::uint32_t Interval() const { return interval_; }
   void SetInterval(std::uint32_t interval_ms);
+  // Runs the handler now, as a tick of the timer's own: dropped while a tick runs, and a
+  // failure goes where the service takes a failing tick. Nothing while disabled.
+  void TickNow();
 
   std::function<void()> OnTimer;
 

@@ -45,4 +45,8 @@ void Win32TimerService::Stop(TimerId id) {
   Ticks().erase(id);
 }
 
+void Win32TimerService::RunNow(TimerId id) {
+  OnTimer(nullptr, WM_TIMER, id, 0);
+}
+
 }  // namespace platform::win32

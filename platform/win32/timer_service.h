@@ -14,6 +14,7 @@ class Win32TimerService : public platform::TimerService {
   ~Win32TimerService() override;
   TimerId Start(std::uint32_t interval_ms, std::function<void()> tick) override;
   void Stop(TimerId id) override;
+  void RunNow(TimerId id) override;
 };
 
 }  // namespace platform::win32

@@ -268,6 +268,22 @@ TEST_F(MainWindowFixture, ProgramFillsTheListsAsTheWindowShowsNotATickLater) {
   }
 }
 
+TEST_F(MainWindowFixture, FirstTickIsOneOfTheTimersSoItsMessageBoxNeverNestsAnother) {
+  // Without the process status library each tick shows "Chyba"; the timer fires while it is open.
+  int open = 0, deepest = 0;
+  ui.on_message_box = [&] {
+    deepest = std::max(deepest, ++open);
+    timers.FireAll();
+    --open;
+  };
+  app::TProcesessFrm form(Services(), application, psapi);
+  form.FormCreate();
+  form.FormShow();
+  timers.FireAll();
+  EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Chyba", "Chyba"}));
+  EXPECT_EQ(deepest, 1);
+}
+
 TEST_F(MainWindowFixture, ProgramBindsTheProcessStatusLibraryForTheWholeRun) {
   process_status.Install();
   fakes::FakeFormHost host;

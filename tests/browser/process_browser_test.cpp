@@ -62,7 +62,7 @@ struct BrowserFixture : ::testing::Test {
     std::size_t i = 0;
     for (const auto& [name, id] : list) {
       snapshot::processinfos& p = processes.Slot(i++);
-      p = {name, "C:\\bin\\" + name, std::to_string(id), id, nine_x ? 0 : kCreation + id};
+      p = {name, "C:\\bin\\" + name, std::to_string(id), id, false, nine_x ? 0 : kCreation + id};
       if (!kernel.Process(id)) {
         kernel.processes.push_back({id, "C:\\bin\\" + name});
         kernel.processes.back().times.creation = kCreation + id;
@@ -219,6 +219,9 @@ TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
   EXPECT_EQ(detail_view.invalidations, repaints);
   EXPECT_EQ(detail_view.invalidated_rects.size(), rows_repainted);
   for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(detail_rows.rows[i].text, rows[i]);
+  processes.Slot(0).path_found = true;  // a path that came late is shown
+  Tick();
+  EXPECT_EQ(Line(1, 1), browser::ValueLine("T103", "C:\\moved\\A"));
 }
 
 TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {

@@ -214,6 +214,26 @@ TEST_F(NtFixture, APathIsReadOncePerProcessLifetimeAndAReusedIdIsANewProcess) {
   EXPECT_TRUE(kernel.open_handles.empty());
 }
 
+TEST_F(NtFixture, APathNotReadIsAskedAgain1_2_4_8_16_32TicksLaterThenEvery60) {
+  for (const bool opens : {false, true}) {  // cannot be opened; opened, without a path to read
+    kernel.processes = {{40, "C:\\apps\\late.exe", 0x20, opens}};
+    kernel.processes[0].module_path_readable = !opens;
+    NtProcessList fresh{kernel, ui, psapi, native};
+    std::vector<int> asked, found;
+    for (int t = 0; t <= 200; ++t) {
+      if (t == 100) kernel.processes[0] = {40, "C:\\apps\\late.exe"};  // it can be read now
+      kernel.calls.clear();
+      fresh.CollectNtProcessIds();
+      fresh.BuildNtProcessList(snapshot);
+      if (kernel.Called("OpenProcess")) asked.push_back(t);
+      if (snapshot.processes()[0].path_found) found.push_back(t);
+    }
+    EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 4, 8, 16, 32, 60, 120})) << opens;
+    EXPECT_EQ(found, std::vector<int>{120});
+    EXPECT_EQ(snapshot.processes()[0].path, "C:\\apps\\late.exe");
+  }
+}
+
 TEST_F(NtFixture, EachTickRebuildsTheListFromEmpty) {
   AddProcess(10, "C:\\first.exe");
   AddProcess(11, "C:\\second.exe");

@@ -24,6 +24,7 @@ class HandTimers : public platform::TimerService {
     return 1;
   }
   void Stop(TimerId) override { tick_ = nullptr; }
+  void RunNow(TimerId) override { Fire(); }
   void Fire() {
     if (tick_) tick_();
   }

@@ -177,6 +177,8 @@ TEST(Win32WindowHost, FailingPaintTimerAndEnumerationAreReportedOnceAndTheProgra
     throw std::runtime_error("The tick failed.");
   };
   ticking.SetEnabled(true);
+  EXPECT_NO_THROW(ticking.TickNow());  // reported as a fired tick's failure
+  EXPECT_EQ(ticks, 1);
   const UINT_PTR closer = ::SetTimer(nullptr, 0, 50, BoxCloser::Tick);
   // Repainted and ticking again and again, each failure still shows once.
   EXPECT_TRUE(PumpUntil([&] {
