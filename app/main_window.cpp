@@ -10,6 +10,7 @@
 #include "report/report_body.h"
 #include "report/report_frm.h"
 #include "report/report_output.h"
+#include "snapshot/current_times.h"
 
 namespace app {
 namespace {
@@ -324,8 +325,12 @@ void TProcesessFrm::ReportBtnClick() {
                            report_selection_);
   // The timers kept running: each ticked process is found by the identity it was staged with.
   const browser::DetailTexts texts(language_);
+  snapshot::CurrentProcessTimes times(services_.kernel,
+                                      TimerNT.Enabled() ? &nt_processes_ : nullptr);
   std::vector<std::string> body = report::BuildReportBody(
-      report_selection_, {texts, processes_.processes(), app_windows_.windows(), services_.kernel});
+      report_selection_,
+      {texts, processes_.processes(), app_windows_.windows(),
+       [&times](const snapshot::ProcessIdentity& process) { return times.Of(process); }});
   report::ReportOutput output({.kernel = services_.kernel,
                                .ui = services_.ui,
                                .shell = services_.shell,
@@ -398,16 +403,16 @@ void TProcesessFrm::SectionListBox2SubItemClick(controls::TSectionListBox&, int 
 }
 
 void TProcesessFrm::Nizka1Click() {
-  browser_.SetPriority(platform::kIdlePriorityClass);
+  browser_.SetPriority(platform::kIdlePriorityClass, processes_);
 }
 void TProcesessFrm::Normalni1Click() {
-  browser_.SetPriority(platform::kNormalPriorityClass);
+  browser_.SetPriority(platform::kNormalPriorityClass, processes_);
 }
 void TProcesessFrm::Vysoka1Click() {
-  browser_.SetPriority(platform::kHighPriorityClass);
+  browser_.SetPriority(platform::kHighPriorityClass, processes_);
 }
 void TProcesessFrm::Realnzcas1Click() {
-  browser_.SetPriority(platform::kRealtimePriorityClass);
+  browser_.SetPriority(platform::kRealtimePriorityClass, processes_);
 }
 
 }  // namespace app

@@ -58,7 +58,7 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
       case kSwitchTo:
       case kMinimize:
       case kMaximize:
-        RunWindowAction(order, caption, lists.windows);
+        RunWindowAction(order, section.Key(), lists.windows);
         break;
       case kPriorityMenu:
         OpenPriorityMenu(section_index, platform_.ui.GetCursorPos());
@@ -83,6 +83,7 @@ void ProcessBrowser::SectionListBox2ContextKey(int section_index, platform::Poin
 void ProcessBrowser::OpenPriorityMenu(int section_index, platform::Point screen) {
   // The menu's choice is for the process shown when the menu opened.
   priority_target_ = ProcessOfSection(section_index);
+  priority_target_name_ = TextOfCaption(detail_.Sections().Item(section_index).Caption());
   struct Forget {
     std::optional<snapshot::ProcessIdentity>& target;
     ~Forget() { target.reset(); }
@@ -90,11 +91,11 @@ void ProcessBrowser::OpenPriorityMenu(int section_index, platform::Point screen)
   if (PopupPriorityMenu) PopupPriorityMenu(screen);
 }
 
-void ProcessBrowser::RunWindowAction(int order, const std::string& caption,
+void ProcessBrowser::RunWindowAction(int order, const controls::TItemKey& key,
                                      const snapshot::AppWindowList& windows) {
-  const int found = windows.FindAppWindowByTitle(TextOfCaption(caption));
-  if (found < 0) return;
-  const platform::WindowHandle window = windows.windows()[static_cast<std::size_t>(found)].window;
+  // The row's own window, while this tick still lists it: never another of the same title.
+  const platform::WindowHandle window = WindowOfKey(key);
+  if (windows.FindAppWindow(window) < 0) return;
   platform::UserInterface& ui = platform_.ui;
   switch (order) {
     case kRestore:
@@ -123,6 +124,14 @@ std::optional<snapshot::ProcessIdentity> ProcessBrowser::ProcessOfSection(int se
   return ProcessOfKey(detail_.Sections().Item(section_index).Key());
 }
 
+const snapshot::processinfos* ProcessBrowser::RecordOfSection(
+    int section_index, const snapshot::ProcessSnapshot& processes) const {
+  const std::optional<snapshot::ProcessIdentity> shown = ProcessOfSection(section_index);
+  if (!shown) return nullptr;
+  return FindShownProcess(processes.processes(), *shown,
+                          TextOfCaption(detail_.Sections().Item(section_index).Caption()));
+}
+
 platform::KernelHandle ProcessBrowser::OpenShownProcess(const snapshot::ProcessIdentity& shown,
                                                         std::uint32_t action_right) {
   platform::Kernel& kernel = platform_.kernel;
@@ -137,8 +146,7 @@ platform::KernelHandle ProcessBrowser::OpenShownProcess(const snapshot::ProcessI
 
 void ProcessBrowser::ShowFileProperties(int section_index,
                                         const snapshot::ProcessSnapshot& processes) {
-  const std::optional<snapshot::ProcessIdentity> shown = ProcessOfSection(section_index);
-  const snapshot::processinfos* record = shown ? processes.Find(*shown) : nullptr;
+  const snapshot::processinfos* record = RecordOfSection(section_index, processes);
   // A process whose path the system does not give has no file to show.
   if (record == nullptr || record->path.empty() || !platform_.kernel.FileExists(record->path))
     return;
@@ -156,7 +164,10 @@ void ProcessBrowser::Terminate(int section_index, const std::string& caption,
   if (platform_.ui.MessageBoxA(owner, question, MessageCaption,
                                platform::kMbYesNo | platform::kMbIconWarning) != platform::kIdYes)
     return;
-  const platform::KernelHandle process = shown
+  // Asked after the answer: a tick during the question may have ended the process.
+  const bool still_shown =
+      shown && FindShownProcess(processes.processes(), *shown, TextOfCaption(caption)) != nullptr;
+  const platform::KernelHandle process = still_shown
                                              ? OpenShownProcess(*shown, platform::kProcessTerminate)
                                              : platform::KernelHandle(platform_.kernel, 0);
   if (!process) {
@@ -189,12 +200,17 @@ void ProcessBrowser::RemoveProcess(const snapshot::ProcessIdentity& process,
   processes.Erase(process);
 }
 
-void ProcessBrowser::SetPriority(std::uint32_t priority_class) {
-  const std::optional<snapshot::ProcessIdentity> target =
-      priority_target_ ? priority_target_ : ProcessOfSection(last_clicked_section_);
-  if (!target) return;
-  const platform::KernelHandle process =
-      OpenShownProcess(*target, platform::kProcessSetInformation);
+void ProcessBrowser::SetPriority(std::uint32_t priority_class,
+                                 const snapshot::ProcessSnapshot& processes) {
+  // Without a menu of its own (a choice made from elsewhere), the last clicked section's.
+  const snapshot::processinfos* last =
+      priority_target_ ? nullptr : RecordOfSection(last_clicked_section_, processes);
+  if (!priority_target_ && last == nullptr) return;
+  const snapshot::ProcessIdentity target =
+      priority_target_ ? *priority_target_ : snapshot::IdentityOf(*last);
+  const std::string& name = priority_target_ ? priority_target_name_ : last->name;
+  if (FindShownProcess(processes.processes(), target, name) == nullptr) return;
+  const platform::KernelHandle process = OpenShownProcess(target, platform::kProcessSetInformation);
   if (!process) return;  // nothing is reported, whatever the reason
   platform_.kernel.SetPriorityClass(process.get(), priority_class);
 }

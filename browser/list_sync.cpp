@@ -3,20 +3,24 @@
 // compared with the tick on its own, by what its rows carry; none is read to edit another.
 #include "browser/process_browser.h"
 
+#include <algorithm>
+
 namespace browser {
 
 namespace {
 
-// The rows that stand for application windows, by title: the sub-items of the left list's
-// applications section, or the detail list's sections after its header.
+// The rows that stand for application windows, each with the window it was filled for: the
+// sub-items of the left list's applications section, or the detail list's sections after its
+// header.
 class AppEntries {
  public:
   explicit AppEntries(controls::TListSection& section) : section_(section) {}
   int Count() const { return section_.SubItems().Count(); }
-  const std::string& Caption(int i) const { return section_.SubItems().Item(i).text; }
-  int CountEqual(const std::string& caption) const { return CountSubItemsEqual(section_, caption); }
-  void Append(const std::string& caption, int image_index) {
-    const int added = section_.SubItems().Add(caption);
+  const controls::TSubItem& Row(int i) const { return section_.SubItems().Item(i); }
+  const std::string& Caption(int i) const { return Row(i).text; }
+  const controls::TItemKey& Key(int i) const { return Row(i).key; }
+  void Append(const std::string& caption, int image_index, const controls::TItemKey& key) {
+    const int added = section_.SubItems().Add(caption, key);
     section_.SetSubItemImageIndex(added, static_cast<std::int16_t>(image_index));
   }
   void Delete(int i) { section_.SubItems().Delete(i); }
@@ -27,47 +31,44 @@ class AppEntries {
 
 class AppSections {
  public:
-  AppSections(controls::TSectionListBox& detail,
-              std::function<void(const std::string&, int)> add_section)
+  using AddSection = std::function<void(const std::string&, int, const controls::TItemKey&)>;
+  AppSections(controls::TSectionListBox& detail, AddSection add_section)
       : sections_(detail.Sections()), add_section_(std::move(add_section)) {}
   int Count() const { return sections_.Count() - 1; }
   const std::string& Caption(int i) const { return sections_.Item(i + 1).Caption(); }
-  int CountEqual(const std::string& caption) const {
-    int count = 0;
-    for (int i = 0; i < Count(); ++i) count += Caption(i) == caption;
-    return count;
+  const controls::TItemKey& Key(int i) const { return sections_.Item(i + 1).Key(); }
+  void Append(const std::string& caption, int image_index, const controls::TItemKey& key) {
+    add_section_(caption, image_index, key);
   }
-  void Append(const std::string& caption, int image_index) { add_section_(caption, image_index); }
   void Delete(int i) { sections_.Delete(i + 1); }
 
  private:
   controls::TListSectionCollection& sections_;
-  std::function<void(const std::string&, int)> add_section_;
+  AddSection add_section_;
 };
 
-// Titles are a multiset: each is held as often as windows carry it. A new one is appended; one
-// held too often loses its first rows; the others keep their place and image.
+// Each row stands for one window: it stays, in its place and with its image, while its window
+// is listed under the title it shows. A window that closed takes its own row with it, never
+// another of the same title; a retitled one loses its row and gets a new one at the end, as a
+// new window does. So every title is held exactly as often as windows carry it.
 template <class Rows>
-void SyncTitles(Rows& rows, const snapshot::AppWindowList& windows) {
+void SyncWindowRows(Rows& rows, const snapshot::AppWindowList& windows) {
   const std::vector<snapshot::appinfos>& listed = windows.windows();
-  // Counts are taken afresh for every window, so k windows of one title end as k rows.
-  for (const snapshot::appinfos& entry : listed) {
-    const std::string caption = CaptionOf(entry.title);
-    if (rows.CountEqual(caption) < windows.CountAppWindowsWithTitle(entry.title))
-      rows.Append(caption, entry.image_index);
-  }
-  // Passes over the rows, each deleting those of a title held too often; the row that moves
-  // into a deleted place waits for the next pass.
-  bool deleted = true;
-  while (deleted && rows.Count() > static_cast<int>(listed.size())) {
-    deleted = false;
-    for (int i = 0; i < rows.Count(); ++i) {
-      const std::string caption = rows.Caption(i);
-      if (rows.CountEqual(caption) <= windows.CountAppWindowsWithTitle(TextOfCaption(caption)))
-        continue;
+  std::vector<bool> shown(listed.size(), false);
+  for (int i = 0; i < rows.Count();) {
+    const int at = windows.FindAppWindow(WindowOfKey(rows.Key(i)));
+    const auto w = static_cast<std::size_t>(at);
+    if (at >= 0 && !shown[w] && IsCaptionOf(rows.Caption(i), listed[w].title)) {
+      shown[w] = true;
+      ++i;
+    } else {
       rows.Delete(i);
-      deleted = true;
     }
+  }
+  for (std::size_t w = 0; w < listed.size(); ++w) {
+    if (shown[w]) continue;
+    const snapshot::appinfos& entry = listed[w];
+    rows.Append(CaptionOf(entry.title), entry.image_index, KeyOfWindow(entry.window));
   }
 }
 
@@ -75,6 +76,70 @@ void SyncTitles(Rows& rows, const snapshot::AppWindowList& windows) {
 bool ShowsProcess(const std::string& caption, const controls::TItemKey& key,
                   const snapshot::processinfos& record) {
   return key == KeyOf(snapshot::IdentityOf(record)) && IsCaptionOf(caption, record.name);
+}
+
+// The selected row, by what it shows, put back where that stands once a refresh has moved the
+// rows: the left list knows its two sections by place and its entries by key, the detail list
+// its sections by key and their lines by place. A row whose item went leaves no selection.
+class KeptSelection {
+ public:
+  enum class Keyed { kItems, kSections };
+  KeptSelection(controls::TSectionListBox& list, Keyed keyed)
+      : list_(list), keyed_(keyed), row_(list.ItemIndex()) {
+    if (row_ < 0) return;
+    section_ = list.SectionIndexOfRow(row_);
+    line_ = list.SubItemIndexOfRow(row_);
+    const controls::TListSection& section = list.Sections().Item(section_);
+    section_key_ = section.Key();
+    if (line_ >= 0) item_key_ = section.SubItems().Item(line_).key;
+  }
+
+  void Restore() {
+    if (row_ < 0) return;
+    const int row = RowNow();
+    if (row != list_.ItemIndex()) list_.SetItemIndex(row);
+  }
+
+ private:
+  int RowNow() const {
+    const controls::TListSectionCollection& sections = list_.Sections();
+    int section = section_;
+    // The detail list's header stays first; the sections after it move with their items.
+    if (keyed_ == Keyed::kSections && section_ > 0) {
+      section = -1;
+      for (int s = 1; s < sections.Count() && section < 0; ++s)
+        if (sections.Item(s).Key() == section_key_) section = s;
+    }
+    if (section < 0 || section >= sections.Count()) return -1;
+    if (line_ < 0) return list_.FirstRowOfSection(section);
+    const controls::TListSection& shown = sections.Item(section);
+    int line = line_;
+    if (keyed_ == Keyed::kItems) {
+      const std::vector<controls::TSubItem>& items = shown.SubItems().Items();
+      const auto it = std::find_if(items.begin(), items.end(), [this](const controls::TSubItem& i) {
+        return i.key == item_key_;
+      });
+      line = it == items.end() ? -1 : static_cast<int>(it - items.begin());
+    }
+    if (line < 0 || line >= shown.SubItems().Count() || shown.State() != controls::lssExpanded)
+      return -1;
+    return list_.FirstRowOfSection(section) + 1 + line;
+  }
+
+  controls::TSectionListBox& list_;
+  Keyed keyed_;
+  int row_;
+  int section_ = -1;
+  int line_ = -1;
+  controls::TItemKey section_key_, item_key_;
+};
+
+// The keys of the open sections after the header.
+std::vector<controls::TItemKey> OpenSectionKeys(const controls::TListSectionCollection& sections) {
+  std::vector<controls::TItemKey> open;
+  for (int s = 1; s < sections.Count(); ++s)
+    if (sections.Item(s).State() == controls::lssExpanded) open.push_back(sections.Item(s).Key());
+  return open;
 }
 
 // A path that came after its process was listed: the section that shows the process gets it
@@ -90,18 +155,28 @@ void ShowLatePath(controls::TListSection& section, const DetailTexts& texts,
 }  // namespace
 
 void ProcessBrowser::SyncApplicationsSection(const snapshot::AppWindowList& windows) {
+  KeptSelection left_selection(left_, KeptSelection::Keyed::kItems);
   AppEntries entries(left_.Sections().Item(0));
-  SyncTitles(entries, windows);
+  SyncWindowRows(entries, windows);
+  left_selection.Restore();
   if (detail_shows_ != DetailContent::kApplications) return;
-  AppSections sections(detail_, [this](const std::string& caption, int image_index) {
-    AddApplicationSection(caption, image_index);
-  });
-  SyncTitles(sections, windows);
+  KeptSelection detail_selection(detail_, KeptSelection::Keyed::kSections);
+  AppSections sections(
+      detail_, [this](const std::string& caption, int image_index, const controls::TItemKey& key) {
+        AddApplicationSection(caption, image_index, key);
+      });
+  SyncWindowRows(sections, windows);
+  detail_selection.Restore();
 }
 
 void ProcessBrowser::SyncProcessesSection(const snapshot::ProcessSnapshot& processes) {
+  KeptSelection left_selection(left_, KeptSelection::Keyed::kItems);
   SyncProcessEntries(processes.processes());
-  if (detail_shows_ == DetailContent::kProcesses) SyncProcessSections(processes.processes());
+  left_selection.Restore();
+  if (detail_shows_ != DetailContent::kProcesses) return;
+  KeptSelection detail_selection(detail_, KeptSelection::Keyed::kSections);
+  SyncProcessSections(processes.processes());
+  detail_selection.Restore();
 }
 
 // Entry i shows record i. Another process at a place, even one of the same name, replaces the
@@ -125,21 +200,34 @@ void ProcessBrowser::SyncProcessEntries(const std::vector<snapshot::processinfos
 
 // Section i + 1 shows record i. A section that shows another process gets its lines anew, so
 // it never shows one process's name with another's path or id; an expanded one that shows
-// its own gets fresh priority and times.
+// its own gets fresh priority and times. A section is open exactly when the process it now
+// shows had its section open: an open section follows its process wherever the tick moves it,
+// and none opens by itself.
 void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfos>& records) {
   controls::TListSectionCollection& sections = detail_.Sections();
+  // Read at the first section that changes: until then every state is the tick's own.
+  std::optional<std::vector<controls::TItemKey>> open;
+  const auto refill = [&](controls::TListSection& section, const snapshot::processinfos& record) {
+    if (!open) open = OpenSectionKeys(sections);
+    const bool opens =
+        std::find(open->begin(), open->end(), KeyOf(snapshot::IdentityOf(record))) != open->end();
+    // Closed before its lines change, opened after: the rows are made once.
+    if (!opens) section.SetState(controls::lssContracted);
+    FillProcessSection(section, record);
+    if (opens) section.SetState(controls::lssExpanded);
+  };
   const int count = static_cast<int>(records.size());
   for (int i = 0; i < count; ++i) {
     const snapshot::processinfos& record = records[static_cast<std::size_t>(i)];
     if (i + 1 >= sections.Count()) {
       controls::TListSection& added = sections.Add();
       added.SetImageIndex(0);
-      FillProcessSection(added, record);
+      refill(added, record);
       continue;
     }
     controls::TListSection& section = sections.Item(i + 1);
     if (!ShowsProcess(section.Caption(), section.Key(), record))
-      FillProcessSection(section, record);
+      refill(section, record);
     else if (section.State() == controls::lssExpanded)
       RefreshProcessLines(section, record);
     if (record.path_found) ShowLatePath(section, Texts(), record);

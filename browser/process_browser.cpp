@@ -1,22 +1,11 @@
 #include "browser/process_browser.h"
 
+#include <algorithm>
+
 #include "browser/update_batch.h"
 #include "snapshot/process_access.h"
 
 namespace browser {
-
-CpuTimes ReadProcessTimes(platform::Kernel& kernel, std::uint32_t process_id) {
-  const platform::KernelHandle process = snapshot::OpenProcessToQuery(kernel, process_id);
-  platform::ProcessTimes times;
-  if (!process || !kernel.GetProcessTimes(process.get(), times)) return {};
-  return {times.user, times.kernel};
-}
-
-int CountSubItemsEqual(const controls::TListSection& section, const std::string& text) {
-  int count = 0;
-  for (const controls::TSubItem& item : section.SubItems().Items()) count += item.text == text;
-  return count;
-}
 
 controls::TItemKey KeyOf(const snapshot::ProcessIdentity& process) {
   return {process.id, process.creation};
@@ -24,6 +13,24 @@ controls::TItemKey KeyOf(const snapshot::ProcessIdentity& process) {
 
 snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key) {
   return {key.id, key.stamp};
+}
+
+controls::TItemKey KeyOfWindow(platform::WindowHandle window) {
+  return {0, static_cast<std::uint64_t>(window)};
+}
+
+platform::WindowHandle WindowOfKey(const controls::TItemKey& key) {
+  return static_cast<platform::WindowHandle>(key.stamp);
+}
+
+const snapshot::processinfos* FindShownProcess(const std::vector<snapshot::processinfos>& processes,
+                                               const snapshot::ProcessIdentity& shown,
+                                               std::string_view shown_name) {
+  const auto it = std::find_if(processes.begin(), processes.end(), [&](const auto& record) {
+    return snapshot::IdentityOf(record) == shown;
+  });
+  if (it == processes.end()) return nullptr;
+  return shown.creation != 0 || it->name == shown_name ? &*it : nullptr;
 }
 
 ProcessBrowser::ProcessBrowser(controls::TSectionListBox& left, controls::TSectionListBox& detail,
@@ -42,9 +49,11 @@ const std::string& ProcessBrowser::PriorityText(std::uint32_t process_id) {
   return priority_texts_.Text(process ? platform_.kernel.GetPriorityClass(process.get()) : 0);
 }
 
-void ProcessBrowser::AddApplicationSection(const std::string& caption, int image_index) {
+void ProcessBrowser::AddApplicationSection(const std::string& caption, int image_index,
+                                           const controls::TItemKey& window) {
   controls::TListSection& section = detail_.Sections().Add();
   section.SetCaption(caption);
+  section.SetKey(window);
   section.SetImageIndex(image_index);
   for (const std::string& line : ApplicationLines(Texts())) section.SubItems().Add(line);
 }
@@ -90,7 +99,7 @@ void ProcessBrowser::SectionListBox1ExpandSection(int section_index,
   // One detail section per entry, with the entry's caption and image.
   for (const controls::TSubItem& entry : shown.SubItems().Items()) {
     if (detail_shows_ == DetailContent::kApplications)
-      AddApplicationSection(entry.text, entry.image_index);
+      AddApplicationSection(entry.text, entry.image_index, entry.key);
     else if (detail_shows_ == DetailContent::kProcesses)
       AddProcessSection(entry, processes);
   }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "browser/detail_lines.h"
@@ -23,19 +24,19 @@
 
 namespace browser {
 
-// The user and kernel times of a process, both 0 when they cannot be read.
-struct CpuTimes {
-  std::uint64_t user = 0;
-  std::uint64_t kernel = 0;
-};
-CpuTimes ReadProcessTimes(platform::Kernel& kernel, std::uint32_t process_id);
-
-// How many sub-items of `section` read exactly `text`.
-int CountSubItemsEqual(const controls::TListSection& section, const std::string& text);
-
 // The key a row of a process carries, and the process a key stands for.
 controls::TItemKey KeyOf(const snapshot::ProcessIdentity& process);
 snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key);
+// The key a row of an application window carries, and the window a key stands for (0: none).
+controls::TItemKey KeyOfWindow(platform::WindowHandle window);
+platform::WindowHandle WindowOfKey(const controls::TItemKey& key);
+
+// The record of the process a row shows, in this tick's list; nullptr when it has ended. Where
+// rows carry no creation time (the 9x family) an id may already serve another program: the
+// record must still carry the row's executable name.
+const snapshot::processinfos* FindShownProcess(const std::vector<snapshot::processinfos>& processes,
+                                               const snapshot::ProcessIdentity& shown,
+                                               std::string_view shown_name);
 
 // What the detail list shows: the sections of one left section, or nothing.
 enum class DetailContent { kNothing, kApplications, kProcesses };
@@ -89,14 +90,15 @@ class ProcessBrowser {
   // The context-menu key on a detail row: a process's priority menu opens at `screen`.
   void SectionListBox2ContextKey(int section_index, platform::Point screen);
   // The priority menu's choice, for the process of the click that opened it.
-  void SetPriority(std::uint32_t priority_class);
+  void SetPriority(std::uint32_t priority_class, const snapshot::ProcessSnapshot& processes);
   int LastClickedSection() const { return last_clicked_section_; }
 
  private:
   const DetailTexts& Texts();
   // The priority text of a process as it is now: read only for lines that show it.
   const std::string& PriorityText(std::uint32_t process_id);
-  void AddApplicationSection(const std::string& caption, int image_index);
+  void AddApplicationSection(const std::string& caption, int image_index,
+                             const controls::TItemKey& window);
   void AddProcessSection(const controls::TSubItem& entry,
                          const snapshot::ProcessSnapshot& processes);
   void FillProcessSection(controls::TListSection& section, const snapshot::processinfos& process);
@@ -104,11 +106,14 @@ class ProcessBrowser {
   void RefreshProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
   void SyncProcessEntries(const std::vector<snapshot::processinfos>& records);
   void SyncProcessSections(const std::vector<snapshot::processinfos>& records);
-  void RunWindowAction(int order, const std::string& caption,
+  void RunWindowAction(int order, const controls::TItemKey& window,
                        const snapshot::AppWindowList& windows);
   void OpenPriorityMenu(int section_index, platform::Point screen);
   // The process detail section `section_index` stands for, as it was filled.
   std::optional<snapshot::ProcessIdentity> ProcessOfSection(int section_index) const;
+  // The record of that process in this tick's list; nullptr when it has ended.
+  const snapshot::processinfos* RecordOfSection(int section_index,
+                                                const snapshot::ProcessSnapshot& processes) const;
   // Opens `shown` for `action_right` when the process running under its id is still the one
   // the row showed; an empty handle otherwise.
   platform::KernelHandle OpenShownProcess(const snapshot::ProcessIdentity& shown,
@@ -127,8 +132,9 @@ class ProcessBrowser {
   snapshot::PriorityClassTexts priority_texts_;
   DetailContent detail_shows_ = DetailContent::kNothing;
   int last_clicked_section_ = 0;
-  // The process the open priority menu is for.
+  // The process the open priority menu is for, and the section it was opened on.
   std::optional<snapshot::ProcessIdentity> priority_target_;
+  std::string priority_target_name_;
 };
 
 }  // namespace browser

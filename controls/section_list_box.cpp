@@ -105,7 +105,15 @@ int TSectionListBox::ItemIndex() const {
 }
 
 void TSectionListBox::SetItemIndex(int row) {
-  if (rows_) rows_->SetSelected(row);
+  if (!rows_) return;
+  const int was = rows_->Selected();
+  rows_->SetSelected(row);
+  // The box does not redraw inside a batch: the rows that lost and gained the mark repaint
+  // when it ends.
+  if (update_count_ > 0 && was != row) {
+    NoteRowChange(was);
+    NoteRowChange(row);
+  }
 }
 
 int TSectionListBox::TopIndex() const {

@@ -6,15 +6,8 @@ namespace report {
 
 namespace {
 
+constexpr int kApplicationsSection = 0;
 constexpr int kProcessesSection = 1;
-
-const snapshot::processinfos* FindProcess(const std::vector<snapshot::processinfos>& processes,
-                                          const controls::TItemKey& key) {
-  const snapshot::ProcessIdentity wanted = browser::ProcessOfKey(key);
-  for (const snapshot::processinfos& process : processes)
-    if (snapshot::IdentityOf(process) == wanted) return &process;
-  return nullptr;
-}
 
 }  // namespace
 
@@ -38,24 +31,24 @@ std::vector<std::string> BuildReportBody(const sel& selection, const ReportSourc
   std::vector<std::string> body;
   for (const selitem& item : selection.Items) {
     body.push_back(ItemHeadingLine(item));
-    if (item.SectionCaption == sources.texts.applications) {
+    if (item.SectionIndex == kApplicationsSection) {
       for (const snapshot::appinfos& window : sources.windows)
         body.push_back("<FONT color=\"clmaroon\">" + browser::EscapeMarkupValue(window.title) +
                        "</FONT>");
     }
-    const snapshot::processinfos* staged =
-        item.SectionIndex == kProcessesSection ? FindProcess(sources.processes, item.Key) : nullptr;
-    if (staged != nullptr) {
-      const snapshot::processinfos& process = *staged;
-      // A process that cannot be read shows times of 0:0:0:0.
-      const browser::CpuTimes times = browser::ReadProcessTimes(sources.kernel, process.id);
-      const browser::DetailTexts& texts = sources.texts;
-      body.push_back(browser::TitleLine(texts.file_name, process.name));
-      body.push_back(browser::ValueLine(texts.full_path, process.path));
-      body.push_back(browser::ValueLine(texts.process_id, process.id_text));
-      body.push_back(browser::UserTimeLine(texts, times.user));
-      body.push_back(browser::KernelTimeLine(texts, times.kernel));
-    }
+    if (item.SectionIndex != kProcessesSection) continue;
+    const snapshot::processinfos* staged = browser::FindShownProcess(
+        sources.processes, browser::ProcessOfKey(item.Key), browser::TextOfCaption(item.ItemText));
+    const std::optional<snapshot::CpuTimes> times =
+        staged ? sources.times_now(snapshot::IdentityOf(*staged)) : std::nullopt;
+    if (!times) continue;
+    const snapshot::processinfos& process = *staged;
+    const browser::DetailTexts& texts = sources.texts;
+    body.push_back(browser::TitleLine(texts.file_name, process.name));
+    body.push_back(browser::ValueLine(texts.full_path, process.path));
+    body.push_back(browser::ValueLine(texts.process_id, process.id_text));
+    body.push_back(browser::UserTimeLine(texts, times->user));
+    body.push_back(browser::KernelTimeLine(texts, times->kernel));
   }
   return body;
 }

@@ -81,15 +81,11 @@ void AppWindowList::TrimImages() {
   for (int i = images_.Count() - 1; i >= kFixedImageCount; --i) images_.Delete(i);
 }
 
-int AppWindowList::FindAppWindowByTitle(std::string_view text) const {
+int AppWindowList::FindAppWindow(platform::WindowHandle window) const {
+  if (window == 0) return -1;
   auto it = std::find_if(windows_.begin(), windows_.end(),
-                         [text](const appinfos& w) { return w.title == text; });
+                         [window](const appinfos& w) { return w.window == window; });
   return it == windows_.end() ? -1 : static_cast<int>(it - windows_.begin());
-}
-
-int AppWindowList::CountAppWindowsWithTitle(std::string_view text) const {
-  return static_cast<int>(std::count_if(windows_.begin(), windows_.end(),
-                                        [text](const appinfos& w) { return w.title == text; }));
 }
 
 }  // namespace snapshot

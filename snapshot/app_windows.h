@@ -31,9 +31,8 @@ class AppWindowList {
   // True when `window` passes the filter; the title it read is kept for the entry to add.
   bool IsApplicationWindow(platform::WindowHandle window);
 
-  // Position of the first entry titled exactly `text`, -1 when there is none.
-  int FindAppWindowByTitle(std::string_view text) const;
-  int CountAppWindowsWithTitle(std::string_view text) const;
+  // Position of the entry of `window`, -1 when this tick did not list it.
+  int FindAppWindow(platform::WindowHandle window) const;
 
   const std::vector<appinfos>& windows() const { return windows_; }
 

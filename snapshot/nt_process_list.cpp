@@ -77,13 +77,15 @@ void NtProcessList::BuildNtProcessList(ProcessSnapshot& snapshot) {
 }
 
 bool NtProcessList::TakeSystemSnapshot() {
-  if (system_query_entry_ == 0 ||
-      native_.QuerySystemProcesses(system_query_entry_, system_processes_) !=
-          platform::kStatusSuccess) {
-    system_processes_.clear();
-    return false;
-  }
-  return true;
+  if (TakeSystemSnapshot(system_processes_)) return true;
+  system_processes_.clear();
+  return false;
+}
+
+bool NtProcessList::TakeSystemSnapshot(std::vector<platform::NativeProcess>& processes) {
+  BindEntryPoints();
+  return system_query_entry_ != 0 &&
+         native_.QuerySystemProcesses(system_query_entry_, processes) == platform::kStatusSuccess;
 }
 
 void NtProcessList::FillFromSystemSnapshot(const platform::NativeProcess& listed,

@@ -44,6 +44,10 @@ class NtProcessList {
   // Refills `snapshot` from what was listed. Every handle opened is closed again here.
   void BuildNtProcessList(ProcessSnapshot& snapshot);
 
+  // A fresh copy of the system's own process snapshot into `processes`, apart from the tick's;
+  // false (and `processes` untouched) where the system gives none.
+  bool TakeSystemSnapshot(std::vector<platform::NativeProcess>& processes);
+
   // The ids the enumeration gave, on a system without its own snapshot.
   const std::vector<std::uint32_t>& pid_list() const { return pids_; }
   // Processes whose path and name are kept: those of the last tick.

@@ -26,4 +26,13 @@ platform::KernelHandle OpenProcessToAct(platform::Kernel& kernel, std::uint32_t 
 // The creation time of an open process; 0 when it cannot be read (the 9x family never gives it).
 std::uint64_t ProcessCreationTime(platform::Kernel& kernel, platform::Handle process);
 
+// The user and kernel times of a process, in 100-ns units.
+struct CpuTimes {
+  std::uint64_t user = 0;
+  std::uint64_t kernel = 0;
+  friend bool operator==(const CpuTimes&, const CpuTimes&) = default;
+};
+// Both 0 when they cannot be read.
+CpuTimes ReadProcessTimes(platform::Kernel& kernel, std::uint32_t process_id);
+
 }  // namespace snapshot

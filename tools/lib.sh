@@ -28,16 +28,26 @@ install_packages() {
   [ -z "$missing" ] && return 0
   echo "installing: $(echo $missing | tr '\n' ' ')"
   export DEBIAN_FRONTEND=noninteractive
-  # A mirror caught mid-sync fails one index now and then; try again, and where one index stays
-  # stale, install from the others rather than give up.
+  # A mirror caught mid-sync fails one index now and then: try again.
   local attempt
   for attempt in 1 2 3; do
-    apt-get update -qq >/dev/null && break
-    [ "$attempt" = 3 ] && echo "apt-get update failed; installing from the indexes at hand" >&2
-    sleep 15
+    apt-get update -qq >/dev/null 2>&1 && break
+    sleep 10
   done
   # shellcheck disable=SC2086
-  apt-get install -y -qq $missing >/dev/null
+  apt-get install -y -qq $missing >/dev/null && return 0
+  # Where the security suite's i386 index stays stale, its amd64 updates cannot pair with the
+  # i386 libraries Wine needs: install from the release suites alone, with lists of their own.
+  echo "retrying the install without the security suite" >&2
+  local apt_dir="$BUILD/apt"
+  mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial"
+  awk 'BEGIN { RS = ""; ORS = "\n\n" } !/debian-security/' /etc/apt/sources.list.d/*.sources \
+    >"$apt_dir/parts/release.sources"
+  local options=(-o "Dir::Etc::SourceParts=$apt_dir/parts" -o Dir::Etc::SourceList=/dev/null
+    -o "Dir::State::Lists=$apt_dir/lists")
+  apt-get "${options[@]}" update -qq >/dev/null
+  # shellcheck disable=SC2086
+  apt-get "${options[@]}" install -y -qq $missing >/dev/null
 }
 
 # Installs what is missing, then finds out once which Wine runs the tests: WINE_ARCH is 32 where

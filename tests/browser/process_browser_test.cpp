@@ -54,13 +54,15 @@ struct BrowserFixture : ::testing::Test {
       menus.push_back(std::to_string(p.x) + "," + std::to_string(p.y));
     };
   }
-  // Processes as a tick lists them: name, id, a creation time; the kernel knows them too.
+  // Processes as a tick lists them: name, id, a creation time (none on the 9x family); the
+  // kernel knows them too.
   static constexpr std::uint64_t kCreation = 1000;
+  bool nine_x = false;
   void Processes(std::vector<std::pair<std::string, std::uint32_t>> list) {
     std::size_t i = 0;
     for (const auto& [name, id] : list) {
       snapshot::processinfos& p = processes.Slot(i++);
-      p = {name, "C:\\bin\\" + name, std::to_string(id), id, false, kCreation + id};
+      p = {name, "C:\\bin\\" + name, std::to_string(id), id, false, nine_x ? 0 : kCreation + id};
       if (!kernel.Process(id)) {
         kernel.processes.push_back({id, "C:\\bin\\" + name});
         kernel.processes.back().times.creation = kCreation + id;
@@ -69,9 +71,15 @@ struct BrowserFixture : ::testing::Test {
     processes.Truncate(i);
   }
   void Windows(std::vector<std::string> titles) {
-    ui.windows.clear();
+    std::vector<std::pair<platform::WindowHandle, std::string>> listed;
     platform::WindowHandle h = 0x10;
-    for (const std::string& t : titles) ui.windows.push_back({h += 0x10, t, true, 0, 0, 0xA0 + h});
+    for (const std::string& t : titles) listed.push_back({h += 0x10, t});
+    WindowsByHandle(listed);
+  }
+  // Windows in stacking order, each with its handle.
+  void WindowsByHandle(const std::vector<std::pair<platform::WindowHandle, std::string>>& listed) {
+    ui.windows.clear();
+    for (const auto& [h, t] : listed) ui.windows.push_back({h, t, true, 0, 0, 0xA0 + h});
     windows.EnumerateAppWindows();
   }
   void Tick() {
@@ -221,10 +229,10 @@ TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {
   Tick();
   browser.SectionListBox1ExpandSection(0, processes);
   EXPECT_EQ(Left(0), "Editor Mail Editor");
-  Windows({"Mail", "Editor"});  // one of two editors closed: the first sub-item of it goes
+  WindowsByHandle({{0x30, "Mail"}, {0x40, "Editor"}});  // one of two editors closed
   Tick();
   EXPECT_EQ(Left(0), "Mail Editor");
-  Windows({"Mail", "Notes"});  // a title changed: removed, the new one added at the end
+  WindowsByHandle({{0x30, "Mail"}, {0x40, "Notes"}});  // retitled: its row goes, one is appended
   Tick();
   EXPECT_EQ(Left(0), "Mail Notes");
   EXPECT_EQ(Detail(), "T100 | Mail:5 | Notes:5");
@@ -259,15 +267,19 @@ TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere)
     const char* name;
     int answer;
     bool id_reused;
+    bool nine_x;  // rows without creation times
     const char* left;
     const char* message;
   } cases[] = {
-      {"no", platform::kIdNo, false, "A B C D", "C :T112T113"},
-      {"yes", platform::kIdYes, false, "A B D", "C :T112T113"},
-      {"id of another process now", platform::kIdYes, true, "A B C D", "T114"},
+      {"no", platform::kIdNo, false, false, "A B C D", "C :T112T113"},
+      {"yes", platform::kIdYes, false, false, "A B D", "C :T112T113"},
+      {"id of another process now", platform::kIdYes, true, false, "A B C D", "T114"},
+      {"9x: yes", platform::kIdYes, false, true, "A B D", "C :T112T113"},
+      {"9x: id of another program now", platform::kIdYes, true, true, "A B C D", "T114"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    nine_x = c.nine_x;
     kernel.processes.clear();
     Processes({});
     Tick();
@@ -276,7 +288,13 @@ TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere)
     browser.SectionListBox1ExpandSection(1, processes);
     ui.answers.push_back(c.answer);
     // The process of section 3 ends and its id goes to a new process before the answer.
-    if (c.id_reused) ui.on_message_box = [this] { kernel.Process(16)->times.creation = 99; };
+    if (c.id_reused)
+      ui.on_message_box = [this, &c] {
+        if (c.nine_x)
+          processes.Slot(2).name = "Z";  // the tick's record of id 16 is another program's
+        else
+          kernel.Process(16)->times.creation = 99;
+      };
     browser.SectionListBox2SubItemClick(3, 6, {processes, windows});
     ui.on_message_box = nullptr;
     EXPECT_EQ(ui.messages.back().text, c.message);
@@ -294,16 +312,85 @@ TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere)
   }
 }
 
-TEST_F(BrowserFixture, WindowActionsReachTheFirstWindowOfTheTitle) {
-  Windows({"Mail", "Editor", "Editor"});
-  Tick();
-  browser.SectionListBox1ExpandSection(0, processes);
-  for (int line = 0; line < 5; ++line)
-    browser.SectionListBox2SubItemClick(2, line, {processes, windows});
-  EXPECT_EQ(ui.window_calls,
-            (std::vector<std::string>{"ShowWindowAsync(48,9)", "ShowWindowAsync(48,9)",
-                                      "SetForegroundWindow(48)", "ShowWindowAsync(48,6)",
-                                      "ShowWindowAsync(48,3)", "PostMessageA(48,16)"}));
+TEST_F(BrowserFixture, EachApplicationRowActsOnItsOwnWindowWhateverItsTitle) {
+  // Two programs with a window titled alike; the second one's section is open before the tick.
+  const std::pair<platform::WindowHandle, std::string> one{16, "Twin"}, two{32, "Twin"},
+      mail{48, "Mail"}, retitled{32, "Other"};
+  struct Case {
+    const char* name;
+    std::vector<std::pair<platform::WindowHandle, std::string>> after;
+    const char* detail;
+    int closed;  // the section whose Close line is clicked, and the window that gets it
+    int window;
+  } cases[] = {
+      {"the first on top", {two, one, mail}, "T100 | Twin:5 | Twin:5+ | Mail:5", 2, 32},
+      {"in their order", {one, two, mail}, "T100 | Twin:5 | Twin:5+ | Mail:5", 2, 32},
+      {"the first closed", {two, mail}, "T100 | Twin:5+ | Mail:5", 1, 32},
+      {"the second closed", {one, mail}, "T100 | Twin:5 | Mail:5", 1, 16},
+      {"the second retitled", {one, retitled, mail}, "T100 | Twin:5 | Mail:5 | Other:5", 3, 32},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WindowsByHandle({});
+    Tick();
+    WindowsByHandle({one, two, mail});
+    Tick();
+    browser.SectionListBox1SubItemClick(0, 1, processes);
+    WindowsByHandle(c.after);
+    Tick();
+    EXPECT_EQ(Detail(), c.detail);
+    for (int k = 0; k + 1 < detail.Sections().Count(); ++k)
+      EXPECT_EQ(left.Sections().Item(0).SubItems().Item(k).key,
+                detail.Sections().Item(k + 1).Key());
+    ui.window_calls.clear();
+    browser.SectionListBox2SubItemClick(c.closed, 4, {processes, windows});
+    EXPECT_EQ(ui.window_calls,
+              (std::vector<std::string>{"PostMessageA(" + std::to_string(c.window) + ",16)"}));
+  }
+  // A window gone since the tick that listed it: nothing happens.
+  WindowsByHandle({one});
+  ui.window_calls.clear();
+  browser.SectionListBox2SubItemClick(2, 4, {processes, windows});
+  EXPECT_TRUE(ui.window_calls.empty());
+}
+
+TEST_F(BrowserFixture, AnOpenSectionAndTheSelectionStayWithTheirProcess) {
+  using List = std::vector<std::pair<std::string, std::uint32_t>>;
+  struct Case {
+    const char* name;
+    List after;
+    const char* detail;
+    int selected_section;  // where B's section is selected after the tick, -1 for nowhere
+  } cases[] = {
+      {"an earlier process ends", {{"A", 12}, {"A", 16}}, "T101 | A:9+ | A:9", 1},
+      {"one starts before it",
+       {{"X", 4}, {"A", 8}, {"A", 12}, {"A", 16}},
+       "T101 | X:9 | A:9 | A:9+ | A:9",
+       3},
+      {"the open one ends", {{"A", 8}, {"A", 16}}, "T101 | A:9 | A:9", -1},
+      {"nothing changes", {{"A", 8}, {"A", 12}, {"A", 16}}, "T101 | A:9 | A:9+ | A:9", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kernel.processes.clear();
+    Processes({});
+    Tick();
+    Processes({{"A", 8}, {"A", 12}, {"A", 16}});  // three of one program
+    Tick();
+    browser.SectionListBox1SubItemClick(1, 1, processes);
+    detail.SetItemIndex(detail.FirstRowOfSection(2) + 3);  // the open section's id line
+    Processes(c.after);
+    detail.BeginUpdate();
+    Tick();
+    detail.EndUpdate();
+    EXPECT_EQ(Detail(), c.detail);
+    const int row = c.selected_section < 0 ? -1 : detail.FirstRowOfSection(c.selected_section) + 3;
+    EXPECT_EQ(detail.ItemIndex(), row);
+    if (row >= 0) {
+      EXPECT_NE(detail_rows.rows[static_cast<std::size_t>(row)].text.find(">12<"),
+                std::string::npos);
+    }
+  }
 }
 
 TEST_F(BrowserFixture, IdenticalActionTextsRunEveryMatchingActionInOrder) {
@@ -327,7 +414,7 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
     // A tick while the menu is open moves B to another place; the choice still reaches B.
     Processes({{"B", 12}});
     Tick();
-    browser.SetPriority(platform::kHighPriorityClass);
+    browser.SetPriority(platform::kHighPriorityClass, processes);
   };
   browser.SectionListBox2SubItemClick(2, 7, {processes, windows});
   browser.SectionListBox2SubItemClick(2, 8, {processes, windows});
@@ -335,6 +422,17 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
   EXPECT_EQ(kernel.Process(8)->priority, 0x20u);
   EXPECT_EQ(shell.ex_calls, (std::vector<std::string>{"0,12,properties,C:\\bin\\B,5"}));
   EXPECT_TRUE(kernel.open_handles.empty());
+  // On the 9x family an id that serves another program by the choice sets nothing.
+  nine_x = true;
+  Processes({{"A", 8}, {"B", 12}});
+  Tick();
+  browser.SectionListBox1ExpandSection(1, processes);
+  browser.PopupPriorityMenu = [this](platform::Point) {
+    Processes({{"A", 8}, {"Z", 12}});
+    browser.SetPriority(platform::kIdlePriorityClass, processes);
+  };
+  browser.SectionListBox2SubItemClick(2, 8, {processes, windows});
+  EXPECT_EQ(kernel.Process(12)->priority, platform::kHighPriorityClass);
 }
 
 TEST_F(BrowserFixture, ContextKeyOpensTheMenuAtTheRowForProcessesOnly) {
@@ -345,7 +443,7 @@ TEST_F(BrowserFixture, ContextKeyOpensTheMenuAtTheRowForProcessesOnly) {
   browser.SectionListBox2ContextKey(0, {5, 5});
   browser.PopupPriorityMenu = [this](platform::Point p) {
     menus.push_back(std::to_string(p.x) + "," + std::to_string(p.y));
-    browser.SetPriority(platform::kHighPriorityClass);
+    browser.SetPriority(platform::kHighPriorityClass, processes);
   };
   browser.SectionListBox2ContextKey(1, {40, 90});
   EXPECT_EQ(menus, (std::vector<std::string>{"40,90"}));
@@ -454,7 +552,7 @@ TEST_F(BrowserFixture, ActionsAskForTheNarrowestRightsThatDoTheJob) {
     browser.SectionListBox1ExpandSection(1, processes);
     kernel.calls.clear();
     browser.PopupPriorityMenu = [this](platform::Point) {
-      browser.SetPriority(platform::kHighPriorityClass);
+      browser.SetPriority(platform::kHighPriorityClass, processes);
     };
     browser.SectionListBox2SubItemClick(2, 8, {processes, windows});
     ui.answers.push_back(platform::kIdYes);

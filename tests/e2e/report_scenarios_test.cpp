@@ -37,7 +37,8 @@ int RowOf(HWND list, const std::string& text) {
 
 struct ReportScenario : ::testing::Test {
   void SetUp() override {
-    suite = e2e::CopySuite("report", true);
+    suite = e2e::CopySuite(suite_name, true);
+    if (prepare) prepare(suite + "Process\\");
     ::WritePrivateProfileStringA("Options", "Language", "EN",
                                  (suite + "Process\\RvProcesess.ini").c_str());
     module = std::make_unique<e2e::Program>(suite + "Process\\RvProcesess.exe", "-start",
@@ -59,7 +60,7 @@ struct ReportScenario : ::testing::Test {
     for (HWND child : e2e::ChildWindows(window))
       if (_stricmp(e2e::ClassName(child).c_str(), "ListBox") == 0) list = child;
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(e2e::ListRows(list), (std::vector<std::string>{"Applications", "Processes"}));
+    EXPECT_EQ(e2e::ListRows(list), (std::vector<std::string>{"Applications", processes}));
     ClickRow(list, 0, 120);  // expands the applications: one item stands for all
     ASSERT_TRUE(WaitFor([&] { return e2e::ListRows(list).size() == 3; }, 5000));
     ClickRow(list, 1, 20);  // its check box
@@ -77,10 +78,59 @@ struct ReportScenario : ::testing::Test {
     EXPECT_TRUE(e2e::SaveAs(module->Id(), name));
   }
 
+  std::string suite_name = "report";
+  std::function<void(const std::string& dir)> prepare;  // before the module starts
+  std::string processes = "Processes";                  // the processes section's caption
   std::string suite;
   std::unique_ptr<e2e::Program> module;
   HWND main = nullptr;
 };
+
+// The English library, with text 101 made equal to text 100 in its string block 7 (ids 96 to
+// 111, each a length and as many UTF-16 units).
+void EqualSectionTexts(const std::string& dir) {
+  const std::string path = dir + "RvProcesessEN.dll";
+  HMODULE library = ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(library, nullptr);
+  HRSRC found = ::FindResourceA(library, MAKEINTRESOURCEA(7), MAKEINTRESOURCEA(6));
+  const auto* units = static_cast<const WORD*>(::LockResource(::LoadResource(library, found)));
+  std::vector<std::vector<WORD>> texts;
+  for (std::size_t i = 0, at = 0; i < 16; at += 1 + units[at], ++i)
+    texts.emplace_back(units + at, units + at + 1 + units[at]);
+  ::FreeLibrary(library);
+  texts[101 - 96] = texts[100 - 96];
+  std::vector<WORD> block;
+  for (const std::vector<WORD>& text : texts) block.insert(block.end(), text.begin(), text.end());
+  HANDLE update = ::BeginUpdateResourceA(path.c_str(), FALSE);
+  ASSERT_NE(update, nullptr);
+  ASSERT_TRUE(::UpdateResourceA(update, MAKEINTRESOURCEA(6), MAKEINTRESOURCEA(7),
+                                MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), block.data(),
+                                static_cast<DWORD>(block.size() * sizeof(WORD))));
+  ASSERT_TRUE(::EndUpdateResourceA(update, FALSE));
+}
+
+struct EqualSectionTextsScenario : ReportScenario {
+  EqualSectionTextsScenario() {
+    suite_name = "report-equal-texts";
+    prepare = EqualSectionTexts;
+    processes = "Applications";
+  }
+};
+
+TEST_F(EqualSectionTextsScenario, ATickedProcessGivesItsHeadingAndItsFiveLinesOnly) {
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  ::Sleep(1500);  // a refresh tick lists it
+  const std::string txt = suite + "saved.txt";
+  Save(txt);
+  ASSERT_TRUE(WaitFor([&] { return !FileBytes(txt).empty(); }, 5000));
+  const std::string text = FileBytes(txt);
+  // The applications item lists the windows; the process item, under the same caption, none.
+  EXPECT_NE(text.find("\r\nApplications - Applications \r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\nApplications - notepad.exe \r\nFile name:notepad.exe\r\n"),
+            std::string::npos)
+      << text;
+}
 
 TEST_F(ReportScenario, SavedAsTextAndHtmlThroughTheSaveDialog) {
   e2e::Program notepad(kNotepad, "", "");

@@ -8,6 +8,7 @@
 #include "report/report_file.h"
 #include "report/report_printer.h"
 #include "report/save_dialog_ex.h"
+#include "snapshot/current_times.h"
 #include "tests/fakes/fake_kernel.h"
 #include "tests/fakes/fake_report_platform.h"
 #include "tests/fakes/fake_shell.h"
@@ -39,7 +40,10 @@ struct ReportFixture : ::testing::Test {
     const browser::DetailTexts detail(texts);
     const std::vector<snapshot::appinfos> windows = {{"Win & <One>", 3, 0x10}};
     kernel.processes.push_back({12, "C:\\a.exe"});
-    return report::BuildReportBody(selection, {detail, processes, windows, kernel});
+    snapshot::CurrentProcessTimes times(kernel, nullptr);
+    return report::BuildReportBody(
+        selection, {detail, processes, windows,
+                    [&times](const snapshot::ProcessIdentity& p) { return times.Of(p); }});
   }
 };
 
@@ -78,12 +82,19 @@ TEST_F(ReportFixture, BodyLinesOfTheTickedItems) {
        {{1, 0, 1, "a.exe", "T101", {12, 5}}},
        {kHeadingProc}},
       {"texts 100 and 101 equal", true, a_only, {{1, 0, 1, "a.exe", "T100", {12, 0}}}, {}},
+      // Without creation times (the 9x family) the id's record must still be the same program.
+      {"its id serves another program",
+       false,
+       a_only,
+       {{1, 0, 1, "b.exe", "T101", {12, 0}}},
+       {"<B><U><FONT color=\"clblue\">T101 - b.exe</FONT></B></U> "}},
   };
   for (int i : {2, 3}) {
     cases[i].body = {kHeadingProc};
     cases[i].body.insert(cases[i].body.end(), kProcessLines.begin(), kProcessLines.end());
   }
-  cases[6].body = {"<B><U><FONT color=\"clblue\">T100 - a.exe</FONT></B></U> ", kApp};
+  // The applications item is known by its section, not by its caption.
+  cases[6].body = {"<B><U><FONT color=\"clblue\">T100 - a.exe</FONT></B></U> "};
   cases[6].body.insert(cases[6].body.end(), kProcessLines.begin(), kProcessLines.end());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "snapshot/current_times.h"
 #include "tests/fakes/fake_kernel.h"
 #include "tests/fakes/fake_native_system_info.h"
 #include "tests/fakes/fake_process_status.h"
@@ -285,6 +286,27 @@ TEST(NtProcessListUnbound, EveryTickShowsChybaAndFindsNothing) {
   EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Chyba", "Chyba"}));
   EXPECT_TRUE(snapshot.processes().empty());
   EXPECT_FALSE(kernel.Called("OpenProcess"));
+}
+
+TEST_F(NtFixture, AReportReadsTimesFromAFreshSystemSnapshotByIdentity) {
+  AddProcess(12, "C:\\a.exe");
+  AddProcess(16, "C:\\b.exe", 0x20, false);  // refuses to be opened
+  kernel.processes[0].times = {100, 0, 5, 7};
+  kernel.processes[1].times = {200, 0, 9, 11};
+  Tick();
+  kernel.processes[0].times.user = 50;  // the report is made later than the tick
+  const ProcessIdentity a{12, 100}, b{16, 200}, a_reused{12, 300};
+  CurrentProcessTimes from_system(kernel, &list);
+  EXPECT_EQ(from_system.Of(a), (CpuTimes{50, 5}));
+  EXPECT_EQ(from_system.Of(b), (CpuTimes{11, 9}));
+  EXPECT_EQ(from_system.Of(a_reused), std::nullopt);
+  // Without the system's snapshot each process is opened: one that refuses has times of 0.
+  native.process_table = nullptr;
+  CurrentProcessTimes by_opening(kernel, &list);
+  EXPECT_EQ(by_opening.Of(a), (CpuTimes{50, 5}));
+  EXPECT_EQ(by_opening.Of(b), (CpuTimes{}));
+  EXPECT_EQ(by_opening.Of(a_reused), std::nullopt);
+  EXPECT_TRUE(kernel.open_handles.empty());
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST(Win32AppWindows, FilterListsOnlyApplicationWindows) {
   const snapshot::appinfos* l = Entry(list, long_one);
   ASSERT_NE(l, nullptr);
   EXPECT_EQ(l->title, long_title.substr(0, 255));
-  EXPECT_EQ(list.FindAppWindowByTitle(titled("Rv tool app")),
+  EXPECT_EQ(list.FindAppWindow(reinterpret_cast<platform::WindowHandle>(tool_app)),
             static_cast<int>(Entry(list, tool_app) - list.windows().data()));
 
   // The next tick trims the icons of this one before adding its own.
