@@ -180,33 +180,20 @@ TEST_F(NtFixture, RecordsFollowSystemOrderWithDecimalIds) {
 }
 
 TEST_F(NtFixture, APathIsReadOncePerProcessLifetimeAndAReusedIdIsANewProcess) {
-  kernel.ExportImageNameQuery();
   AddProcess(8, "C:\\a.exe");
   kernel.processes.back().times = {5, 0, 20, 10};
-  AddProcess(12, "C:\\starting.exe");
-  kernel.processes.back().module_path_readable = false;  // still starting: no path yet
-  kernel.processes.back().path.clear();
-  auto opens = [this] {
-    return std::count_if(kernel.calls.begin(), kernel.calls.end(),
-                         [](const std::string& c) { return c.starts_with("OpenProcess"); });
-  };
+  AddProcess(12, "C:\\c.exe");
   Tick();
   EXPECT_EQ(snapshot.processes()[0].user_time, 10u);
   EXPECT_EQ(snapshot.processes()[0].kernel_time, 20u);
   kernel.calls.clear();
-  Tick();  // a.exe is known; starting.exe, opened but without a path yet, is asked again
-  EXPECT_EQ(opens(), 1);
-  kernel.Process(12)->path = "C:\\started.exe";
-  kernel.calls.clear();
   Tick();
-  Tick();
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a.exe", "started.exe"}));
-  EXPECT_EQ(opens(), 1);
+  EXPECT_FALSE(kernel.Called("OpenProcess"));
   // Id 8 goes to another program: a new process, read anew.
   kernel.processes[0] = {8, "C:\\b.exe"};
   kernel.processes[0].times.creation = 6;
   Tick();
-  EXPECT_EQ(Names(), (std::vector<std::string>{"b.exe", "started.exe"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"b.exe", "c.exe"}));
   // A process that ended is forgotten, whatever comes later under its id.
   kernel.processes.erase(kernel.processes.begin() + 1);
   Tick();
@@ -218,6 +205,7 @@ TEST_F(NtFixture, APathNotReadIsAskedAgain1_2_4_8_16_32TicksLaterThenEvery60) {
   for (const bool opens : {false, true}) {  // cannot be opened; opened, without a path to read
     kernel.processes = {{40, "C:\\apps\\late.exe", 0x20, opens}};
     kernel.processes[0].module_path_readable = !opens;
+    kernel.processes[0].image_name = "LATE.EXE";  // the name while the path is not read
     NtProcessList fresh{kernel, ui, psapi, native};
     std::vector<int> asked, found;
     for (int t = 0; t <= 200; ++t) {
@@ -231,6 +219,7 @@ TEST_F(NtFixture, APathNotReadIsAskedAgain1_2_4_8_16_32TicksLaterThenEvery60) {
     EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 4, 8, 16, 32, 60, 120})) << opens;
     EXPECT_EQ(found, std::vector<int>{120});
     EXPECT_EQ(snapshot.processes()[0].path, "C:\\apps\\late.exe");
+    EXPECT_EQ(snapshot.processes()[0].name, "late.exe");
   }
 }
 
