@@ -77,7 +77,7 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       MCPUUsage1(cpu_usage_module_, services.timers),
       PopupMenu1(*this) {
   SetText(kApplicationTitle);
-  SetClientSizeWanted(kClientWidth, kClientHeight);
+  SetOuterSize(kOuterWidth, kOuterHeight);
   SetFont(platform::Font{"MS Sans Serif", 8, platform::clWindowText, 0});
   SetBackground(WindowBackgroundTile());
   BuildTopBar();

@@ -36,7 +36,7 @@ TReportFrm::TReportFrm(ui::Form* owner, const i18n::TextSource& texts, sel& sele
 
 void TReportFrm::Build() {
   SetText("Report");
-  SetClientSizeWanted(kClientWidth, kClientHeight);
+  SetOuterSize(kOuterWidth, kOuterHeight);
   SetFixedSize(true);
   SetDialogFrame(true);
   SetDesktopCentred(true);

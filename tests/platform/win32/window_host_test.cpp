@@ -17,6 +17,8 @@
 #include "platform/win32/timer_service.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/user_interface.h"
+#include "report/report_frm.h"
+#include "tests/snapshot/test_texts.h"
 #include "ui/edit_box.h"
 #include "ui/list_box.h"
 #include "ui/panel.h"
@@ -34,7 +36,7 @@ struct TestForm : ui::Form {
       : ui::Form(owner ? "DlgFrm" : "MainFrm", owner ? "TRvTestDlg" : "TRvTestMain", owner),
         panel("Panel1", this) {
     SetText(owner ? "Test dialog" : "Test main");
-    SetBounds(platform::RectOfSize(0, 0, 240, 160));
+    SetOuterSize(240, 160);
     panel.SetBounds(platform::RectOfSize(10, 10, 100, 40));
     panel.SetText("panel");
   }
@@ -264,6 +266,17 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsDrawnByTheComponentAndRepainte
   list.View()->SetRedraw(false);
   list.View()->SetRedraw(true);
   EXPECT_EQ(due(), "0..20 drew 1");
+}
+
+TEST(Win32WindowHost, AFormFixedFromOutsideHasThatSizeWithTheSystemsFrameInside) {
+  snapshot_test::TestTexts texts;
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  report::sel selection;
+  report::TReportFrm report(nullptr, texts, selection);
+  ASSERT_TRUE(host.CreateWindows(report));
+  RECT outer{};
+  ::GetWindowRect(reinterpret_cast<HWND>(report.Handle()), &outer);
+  EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top), std::pair(310L, 375L));
 }
 
 TEST(Win32WindowHost, AModalDialogHiddenWithItsMinimisedOwnerStaysOpenUntilItsOwnClose) {
