@@ -142,7 +142,11 @@ void TSectionListBox::EndUpdate() {
   } else if (change == BatchChange::kRows) {
     for (const int row : rows) RepaintRow(row);
   }
-  if (change != BatchChange::kNone) UpdateHorizontalExtent();
+  if (change == BatchChange::kNone) return;
+  UpdateHorizontalExtent();
+  // Painted now, not at some later paint: a click queued behind the batch (a refresh tick's)
+  // then lands on rows the user has seen.
+  if (View()) View()->UpdateWindow();
 }
 
 void TSectionListBox::ContractAll() {

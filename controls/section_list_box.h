@@ -53,8 +53,8 @@ class TSectionListBox : public ui::ListBox,
   int TopIndex() const;
   void SetTopIndex(int row);
 
-  // Bulk changes: the list repaints once, when the outermost EndUpdate comes: only the rows
-  // whose looks changed when no row came or went, else the whole list.
+  // Bulk changes: the list repaints once, at once, when the outermost EndUpdate comes: only the
+  // rows whose looks changed when no row came or went, else the whole list.
   void BeginUpdate();
   void EndUpdate();
   int UpdateCount() const { return update_count_; }

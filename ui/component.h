@@ -33,6 +33,8 @@ class ComponentView {
   // Schedules a repaint of the whole component, or of `rect` of its client area.
   virtual void Invalidate() = 0;
   virtual void InvalidateRect(const platform::Rect& rect) = 0;
+  // Paints now what is scheduled, before any further input is handled.
+  virtual void UpdateWindow() = 0;
   virtual void SetCapture(bool capture) = 0;
   virtual void SetFocus() = 0;
   virtual bool Focused() const = 0;

@@ -207,6 +207,7 @@ TEST(SectionListBatch, RewrittenRowsRepaintAloneAndRowsThatComeOrGoRepaintTheLis
     Edit edit;  // of section "0"'s sub-items, rows 1 and 2
     const char* repainted;
   } cases[] = {
+      {"nothing", [](auto& items, auto&) { items.SetString(1, "0.1"); }, ""},
       {"one line", [](auto& items, auto&) { items.SetString(1, "x"); }, "2"},
       {"two lines, one twice",
        [](auto& items, auto&) {
@@ -226,9 +227,12 @@ TEST(SectionListBatch, RewrittenRowsRepaintAloneAndRowsThatComeOrGoRepaintTheLis
     f.AddThree();
     const int whole = f.view.invalidations;
     f.view.invalidated_rects.clear();
+    f.view.updates = 0;
     f.list.BeginUpdate();
     c.edit(f.list.Sections().Item(0).SubItems(), f.list);
     f.list.EndUpdate();
+    EXPECT_EQ(f.view.due, 0);  // painted at once, once even where batches nest (contracting)
+    EXPECT_EQ(f.view.updates, *c.repainted ? 1 : 0);
     std::string repainted = f.view.invalidations > whole ? "list" : "";
     for (const platform::Rect& r : f.view.invalidated_rects)
       repainted += (repainted.empty() ? "" : " ") + std::to_string(f.rows.RowAtPoint({0, r.top}));
