@@ -352,6 +352,7 @@ void TProcesessFrm::TimerNTTimer() {
   const browser::UpdateBatch left(SectionListBox1), detail(SectionListBox2);
   browser_.SyncApplicationsSection(app_windows_);
   browser_.SyncProcessesSection(processes_);
+  RepaintChangedIcons();
 }
 
 // The 9x family brings the processes in step before it lists the windows.
@@ -364,6 +365,15 @@ void TProcesessFrm::Timer9xTimer() {
   app_windows_.EnumerateAppWindows();
   geticons();
   browser_.SyncApplicationsSection(app_windows_);
+  RepaintChangedIcons();
+}
+
+void TProcesessFrm::RepaintChangedIcons() {
+  // Rows keep their image index while the icon list is filled anew behind it.
+  const std::vector<int>& changed = app_windows_.ChangedImages();
+  if (changed.empty()) return;
+  SectionListBox1.RepaintImages(services_.window_icons, changed);
+  SectionListBox2.RepaintImages(services_.window_icons, changed);
 }
 
 void TProcesessFrm::geticons() {

@@ -110,6 +110,8 @@ class TProcesessFrm : public ui::Form {
   void BuildLists();
   void BuildPopupMenu();
   void SetCaptions();
+  // The rows whose icon the tick's window list replaced show the new one.
+  void RepaintChangedIcons();
 
   Services services_;
   ui::Application& application_;

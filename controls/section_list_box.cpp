@@ -239,6 +239,25 @@ void TSectionListBox::RepaintRow(int row) {
   InvalidateRect(rows_->RowRect(row));
 }
 
+void TSectionListBox::RepaintImages(const platform::ImageList& images,
+                                    const std::vector<int>& indexes) {
+  const bool headers = section_images_ == &images;
+  const bool sub_items = sub_item_images_ == &images;
+  if (indexes.empty() || !HasRows() || (!headers && !sub_items)) return;
+  auto changed = [&](int image) {
+    return std::binary_search(indexes.begin(), indexes.end(), image);
+  };
+  int row = 0;
+  for (int i = 0; i < sections_.Count(); ++i) {
+    const TListSection& section = sections_.Item(i);
+    if (headers && changed(section.ImageIndex())) RepaintRow(row);
+    ++row;
+    if (section.State() != lssExpanded) continue;
+    for (int j = 0; j < section.SubItems().Count(); ++j, ++row)
+      if (sub_items && changed(section.SubItemImageIndex(j))) RepaintRow(row);
+  }
+}
+
 void TSectionListBox::HeaderLooksChanged(const TListSection& section) {
   // Inside a batch the row's place is not needed: the batch repaints.
   if (update_count_ > 0) {

@@ -60,6 +60,9 @@ class TSectionListBox : public ui::ListBox,
   int UpdateCount() const { return update_count_; }
   void ContractAll();
   void ScrollSectionToTop(int section_index);
+  // The pictures behind `indexes` (ascending) of `images` changed: the rows that show one of
+  // them from that list are repainted, as a change of their looks.
+  void RepaintImages(const platform::ImageList& images, const std::vector<int>& indexes);
 
   int FirstRowOfSection(int section_index) const;
   // The last section for a row beyond the last; -1 with no sections.
