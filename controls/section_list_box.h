@@ -198,6 +198,8 @@ class TSectionListBox : public ui::ListBox,
   TSectionMemo memo_{*this, *this};
   int edit_row_ = -1;  // the row being edited, -1 while the editor is closed
   std::string typed_;  // the first letters of a row typed so far
+  // The character the key just pressed types is that key's, not typed to find a row.
+  bool skip_char_ = false;
 };
 
 }  // namespace controls

@@ -1,6 +1,7 @@
 // The keys: moving the selection, expanding and contracting, running a row as a click would,
 // the context-menu key, the editing keys, and typing the first letters of a row.
 #include <algorithm>
+#include <utility>
 
 #include "controls/section_list_box.h"
 #include "controls/section_list_box_parts.h"
@@ -25,13 +26,15 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 bool TSectionListBox::KeyDown(int key, ui::ShiftState shift) {
   if (!HasRows()) return false;
+  // The main keyboard's + and - type a character too ("=" unshifted).
+  skip_char_ = key == ui::kVkOemPlus || key == ui::kVkOemMinus;
   const int row = ItemIndex();
   const int last = rows_->Count() - 1;
   // The keys below end the word being typed; the others arrive again as characters.
-  const int ends_word[] = {ui::kVkEscape, ui::kVkSpace, ui::kVkInsert, ui::kVkDelete,
-                           ui::kVkUp,     ui::kVkDown,  ui::kVkHome,   ui::kVkEnd,
-                           ui::kVkRight,  ui::kVkAdd,   ui::kVkLeft,   ui::kVkSubtract,
-                           ui::kVkReturn, ui::kVkApps,  ui::kVkF10};
+  const int ends_word[] = {
+      ui::kVkEscape,  ui::kVkSpace,    ui::kVkInsert, ui::kVkDelete, ui::kVkUp,   ui::kVkDown,
+      ui::kVkHome,    ui::kVkEnd,      ui::kVkRight,  ui::kVkAdd,    ui::kVkLeft, ui::kVkSubtract,
+      ui::kVkOemPlus, ui::kVkOemMinus, ui::kVkReturn, ui::kVkApps,   ui::kVkF10};
   if (std::find(std::begin(ends_word), std::end(ends_word), key) != std::end(ends_word))
     typed_.clear();
   switch (key) {
@@ -61,10 +64,12 @@ bool TSectionListBox::KeyDown(int key, ui::ShiftState shift) {
       return true;
     case ui::kVkRight:
     case ui::kVkAdd:
+    case ui::kVkOemPlus:
       if (row >= 0) ExpandKey(row, true);
       return true;
     case ui::kVkLeft:
     case ui::kVkSubtract:
+    case ui::kVkOemMinus:
       if (row >= 0) ExpandKey(row, false);
       return true;
     case ui::kVkReturn:
@@ -118,6 +123,7 @@ void TSectionListBox::ContextKey(int row) {
 
 bool TSectionListBox::KeyPress(char key) {
   if (!HasRows()) return false;
+  if (std::exchange(skip_char_, false)) return true;
   const int row = ItemIndex();
   if (key == ' ') {
     if (row >= 0) SpacePressed(row);

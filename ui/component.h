@@ -87,6 +87,8 @@ constexpr int kVkApps = 0x5D;
 constexpr int kVkAdd = 0x6B;
 constexpr int kVkSubtract = 0x6D;
 constexpr int kVkF10 = 0x79;
+constexpr int kVkOemPlus = 0xBB;  // + and - of the main keyboard
+constexpr int kVkOemMinus = 0xBD;
 
 class Component {
  public:

@@ -387,6 +387,8 @@ TEST(SectionListInput, ClicksAndKeysFireTheirEventsAndChangeTheRows) {
       {"right on a contracted header", none, key(ui::kVkRight, 3), "section1 expand1",
        "H0 S0.0 S0.1 H1 S1.0 H2", 3},
       {"plus on an expanded header", none, key(ui::kVkAdd, 0), "", "H0 S0.0 S0.1 H1 H2", 0},
+      {"main plus", none, key(ui::kVkOemPlus, 3), "section1 expand1", "H0 S0.0 S0.1 H1 S1.0 H2", 3},
+      {"main minus", none, key(ui::kVkOemMinus, 0), "section0 contract0", "H0 H1 H2", 0},
       {"left on an expanded header", none, key(ui::kVkLeft, 0), "section0 contract0", "H0 H1 H2",
        0},
       {"minus on a sub-item goes to its header", none, key(ui::kVkSubtract, 2), "change0.-1",
