@@ -4,6 +4,7 @@
 // every change. The rows live in the native list box the host attaches (ui::ListRows); until
 // then, and after it goes, the list keeps its sections only.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,10 @@ class TSectionListBox : public ui::ListBox,
   TListSection* SelectedSection() const;
   // What `row` reads as: its text without tags, escapes decoded, leading blanks dropped.
   std::string RowPlainText(int row) const;
+
+  // While Enter or Space fires a row's events: where a menu for that row opens, under it in
+  // screen coordinates, as the context-menu key passes it. Empty while the mouse fires them.
+  const std::optional<platform::Point>& KeyMenuPoint() const { return key_menu_point_; }
 
   // Expands or contracts the section of `row` as a user's click would, firing the event.
   void ToggleSection(int row);
@@ -166,6 +171,7 @@ class TSectionListBox : public ui::ListBox,
   void ExpandKey(int row, bool expand);
   void EnterKey(int row);
   void ContextKey(int row);
+  platform::Point MenuPointOfRow(int row) const;
   void TypeAhead(char key);
   void InsertKey(int row);
   void DeleteKey(int row);
@@ -200,6 +206,7 @@ class TSectionListBox : public ui::ListBox,
   std::string typed_;  // the first letters of a row typed so far
   // The character the key just pressed types is that key's, not typed to find a row.
   bool skip_char_ = false;
+  std::optional<platform::Point> key_menu_point_;  // see KeyMenuPoint
 };
 
 }  // namespace controls

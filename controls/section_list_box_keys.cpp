@@ -22,6 +22,12 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+// The menu point of a key's row lasts while the key's events fire.
+struct ForgetKeyRow {
+  std::optional<platform::Point>& point;
+  ~ForgetKeyRow() { point.reset(); }
+};
+
 }  // namespace
 
 bool TSectionListBox::KeyDown(int key, ui::ShiftState shift) {
@@ -99,6 +105,7 @@ void TSectionListBox::ExpandKey(int row, bool expand) {
 }
 
 void TSectionListBox::EnterKey(int row) {
+  const ForgetKeyRow forget{key_menu_point_ = MenuPointOfRow(row)};
   const int index = SectionIndexOfRow(row);
   const int sub_item = SubItemIndexOfRow(row);
   if (sub_item >= 0) {
@@ -114,11 +121,14 @@ void TSectionListBox::EnterKey(int row) {
 }
 
 void TSectionListBox::ContextKey(int row) {
-  if (!OnContextKey) return;
+  if (OnContextKey)
+    OnContextKey(*this, SectionIndexOfRow(row), SubItemIndexOfRow(row), MenuPointOfRow(row));
+}
+
+platform::Point TSectionListBox::MenuPointOfRow(int row) const {
   const platform::Rect rect = rows_->RowRect(row);
-  platform::Point at{rect.left + sub_item_indent_, rect.bottom};
-  if (View()) at = View()->ClientToScreen(at);
-  OnContextKey(*this, SectionIndexOfRow(row), SubItemIndexOfRow(row), at);
+  const platform::Point at{rect.left + sub_item_indent_, rect.bottom};
+  return View() ? View()->ClientToScreen(at) : at;
 }
 
 bool TSectionListBox::KeyPress(char key) {
@@ -196,6 +206,7 @@ void TSectionListBox::DeleteKey(int row) {
 }
 
 void TSectionListBox::SpacePressed(int row) {
+  const ForgetKeyRow forget{key_menu_point_ = MenuPointOfRow(row)};
   TListSection* section = SectionAtRow(row);
   const int index = SectionIndexOfRow(row);
   const int sub_item = SubItemIndexOfRow(row);
