@@ -6,6 +6,7 @@
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/section_list_box.h"
 #include "platform/win32/native_system_info.h"
 #include "platform/win32/timer_service.h"
 #include "platform/win32/unique_handle.h"
@@ -332,6 +334,32 @@ TEST(Win32WindowHost, AHintIsTheTipOfItsComponentsWindow) {
   EXPECT_EQ(tip_of_panel(), "1:Build:  2.0");
   main.panel.SetHint("");
   EXPECT_EQ(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 0);
+}
+
+TEST(Win32WindowHost, AListsAccessibleObjectRefusesEveryChildIdItDoesNotHave) {
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  TestForm main;
+  controls::TSectionListBox list("List1", &main);
+  list.Sections().Add(), list.Sections().Add();  // its children 1 and 2
+  ASSERT_TRUE(host.CreateWindows(main));
+  ::CoInitialize(nullptr);
+  IAccessible* a = nullptr;
+  ::AccessibleObjectFromWindow(
+      ::FindWindowExA(reinterpret_cast<HWND>(main.Handle()), nullptr, "LISTBOX", nullptr),
+      OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&a));
+  ASSERT_NE(a, nullptr);
+  LONG x, y, w, h;
+  BSTR value = nullptr;
+  IDispatch* child = nullptr;
+  VARIANT id{};
+  id.vt = VT_I4;
+  for (const LONG absent : {-1L, 3L}) {  // before the first child, after the last
+    id.lVal = absent;
+    EXPECT_EQ(a->accLocation(&x, &y, &w, &h, id), E_INVALIDARG);
+    EXPECT_EQ(a->get_accChild(id, &child), E_INVALIDARG);
+    EXPECT_EQ(a->get_accValue(id, &value), E_INVALIDARG);
+  }
+  a->Release();
 }
 
 }  // namespace
