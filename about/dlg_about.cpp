@@ -70,7 +70,7 @@ TDlgAbout::TDlgAbout(ui::Form* owner, const AboutServices& services)
 
 void TDlgAbout::Build() {
   SetText(kDesignTitle);
-  SetClientSizeWanted(kClientWidth, kClientHeight);
+  SetClientSize(kClientWidth, kClientHeight);
   SetFixedSize(true);
   SetDialogFrame(true);
   SetDesktopCentred(true);

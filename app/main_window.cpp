@@ -78,7 +78,7 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       MCPUUsage1(cpu_usage_module_, services.timers),
       PopupMenu1(*this) {
   SetText(kApplicationTitle);
-  SetClientSizeWanted(kClientWidth, kClientHeight);
+  SetOuterSize(kOuterWidth, kOuterHeight);
   SetFont(platform::Font{"MS Sans Serif", 8, platform::clWindowText, 0});
   SetBackground(WindowBackgroundTile());
   BuildTopBar();
@@ -358,6 +358,7 @@ void TProcesessFrm::TimerNTTimer() {
   const browser::UpdateBatch left(SectionListBox1), detail(SectionListBox2);
   browser_.SyncApplicationsSection(app_windows_);
   browser_.SyncProcessesSection(processes_);
+  RepaintChangedIcons();
 }
 
 // The 9x family brings the processes in step before it lists the windows.
@@ -370,6 +371,15 @@ void TProcesessFrm::Timer9xTimer() {
   app_windows_.EnumerateAppWindows();
   geticons();
   browser_.SyncApplicationsSection(app_windows_);
+  RepaintChangedIcons();
+}
+
+void TProcesessFrm::RepaintChangedIcons() {
+  // Rows keep their image index while the icon list is filled anew behind it.
+  const std::vector<int>& changed = app_windows_.ChangedImages();
+  if (changed.empty()) return;
+  SectionListBox1.RepaintImages(services_.window_icons, changed);
+  SectionListBox2.RepaintImages(services_.window_icons, changed);
 }
 
 void TProcesessFrm::geticons() {

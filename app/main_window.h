@@ -29,9 +29,12 @@ namespace app {
 
 class TProcesessFrm : public ui::Form {
  public:
-  // 585 x 485 in the frame of the layout (ui::kLayoutFrame).
-  static constexpr int kClientWidth = 585 - ui::kLayoutFrame.cx;
-  static constexpr int kClientHeight = 485 - ui::kLayoutFrame.cy;
+  // 585 x 485 from outside, whatever frame the system draws; laid out in the client area the
+  // layout's frame (ui::kLayoutFrame) leaves.
+  static constexpr int kOuterWidth = 585;
+  static constexpr int kOuterHeight = 485;
+  static constexpr int kClientWidth = kOuterWidth - ui::kLayoutFrame.cx;
+  static constexpr int kClientHeight = kOuterHeight - ui::kLayoutFrame.cy;
 
   // `psapi` is the process status library, bound before the window exists.
   TProcesessFrm(Services services, ui::Application& application, snapshot::PsapiBinding& psapi);
@@ -107,6 +110,8 @@ class TProcesessFrm : public ui::Form {
   void BuildLists();
   void BuildPopupMenu();
   void SetCaptions();
+  // The rows whose icon the tick's window list replaced show the new one.
+  void RepaintChangedIcons();
 
   Services services_;
   ui::Application& application_;

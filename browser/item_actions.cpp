@@ -60,9 +60,12 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
       case kMaximize:
         RunWindowAction(order, section.Key(), lists.windows);
         break;
-      case kPriorityMenu:
-        OpenPriorityMenu(section_index, platform_.ui.GetCursorPos());
+      case kPriorityMenu: {
+        // From the keyboard the menu opens under the line, not where the pointer happens to be.
+        const std::optional<platform::Point>& under_line = detail_.KeyMenuPoint();
+        OpenPriorityMenu(section_index, under_line ? *under_line : platform_.ui.GetCursorPos());
         break;
+      }
       case kProperties:
         ShowFileProperties(section_index, lists.processes);
         break;

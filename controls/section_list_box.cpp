@@ -150,7 +150,11 @@ void TSectionListBox::EndUpdate() {
   } else if (change == BatchChange::kRows) {
     for (const int row : rows) RepaintRow(row);
   }
-  if (change != BatchChange::kNone) UpdateHorizontalExtent();
+  if (change == BatchChange::kNone) return;
+  UpdateHorizontalExtent();
+  // Painted now, not at some later paint: a click queued behind the batch (a refresh tick's)
+  // then lands on rows the user has seen.
+  if (View()) View()->UpdateWindow();
 }
 
 void TSectionListBox::ContractAll() {
@@ -241,6 +245,25 @@ void TSectionListBox::RepaintRow(int row) {
   }
   if (!HasRows() || row < 0 || row >= rows_->Count()) return;
   InvalidateRect(rows_->RowRect(row));
+}
+
+void TSectionListBox::RepaintImages(const platform::ImageList& images,
+                                    const std::vector<int>& indexes) {
+  const bool headers = section_images_ == &images;
+  const bool sub_items = sub_item_images_ == &images;
+  if (indexes.empty() || !HasRows() || (!headers && !sub_items)) return;
+  auto changed = [&](int image) {
+    return std::binary_search(indexes.begin(), indexes.end(), image);
+  };
+  int row = 0;
+  for (int i = 0; i < sections_.Count(); ++i) {
+    const TListSection& section = sections_.Item(i);
+    if (headers && changed(section.ImageIndex())) RepaintRow(row);
+    ++row;
+    if (section.State() != lssExpanded) continue;
+    for (int j = 0; j < section.SubItems().Count(); ++j, ++row)
+      if (sub_items && changed(section.SubItemImageIndex(j))) RepaintRow(row);
+  }
 }
 
 void TSectionListBox::HeaderLooksChanged(const TListSection& section) {

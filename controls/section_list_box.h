@@ -4,6 +4,7 @@
 // every change. The rows live in the native list box the host attaches (ui::ListRows); until
 // then, and after it goes, the list keeps its sections only.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,13 +54,16 @@ class TSectionListBox : public ui::ListBox,
   int TopIndex() const;
   void SetTopIndex(int row);
 
-  // Bulk changes: the list repaints once, when the outermost EndUpdate comes: only the rows
-  // whose looks changed when no row came or went, else the whole list.
+  // Bulk changes: the list repaints once, at once, when the outermost EndUpdate comes: only the
+  // rows whose looks changed when no row came or went, else the whole list.
   void BeginUpdate();
   void EndUpdate();
   int UpdateCount() const { return update_count_; }
   void ContractAll();
   void ScrollSectionToTop(int section_index);
+  // The pictures behind `indexes` (ascending) of `images` changed: the rows that show one of
+  // them from that list are repainted, as a change of their looks.
+  void RepaintImages(const platform::ImageList& images, const std::vector<int>& indexes);
 
   int FirstRowOfSection(int section_index) const;
   // The last section for a row beyond the last; -1 with no sections.
@@ -70,6 +74,10 @@ class TSectionListBox : public ui::ListBox,
   TListSection* SelectedSection() const;
   // What `row` reads as: its text without tags, escapes decoded, leading blanks dropped.
   std::string RowPlainText(int row) const;
+
+  // While Enter or Space fires a row's events: where a menu for that row opens, under it in
+  // screen coordinates, as the context-menu key passes it. Empty while the mouse fires them.
+  const std::optional<platform::Point>& KeyMenuPoint() const { return key_menu_point_; }
 
   // Expands or contracts the section of `row` as a user's click would, firing the event.
   void ToggleSection(int row);
@@ -163,6 +171,7 @@ class TSectionListBox : public ui::ListBox,
   void ExpandKey(int row, bool expand);
   void EnterKey(int row);
   void ContextKey(int row);
+  platform::Point MenuPointOfRow(int row) const;
   void TypeAhead(char key);
   void InsertKey(int row);
   void DeleteKey(int row);
@@ -195,6 +204,9 @@ class TSectionListBox : public ui::ListBox,
   TSectionMemo memo_{*this, *this};
   int edit_row_ = -1;  // the row being edited, -1 while the editor is closed
   std::string typed_;  // the first letters of a row typed so far
+  // The character the key just pressed types is that key's, not typed to find a row.
+  bool skip_char_ = false;
+  std::optional<platform::Point> key_menu_point_;  // see KeyMenuPoint
 };
 
 }  // namespace controls

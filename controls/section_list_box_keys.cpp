@@ -1,6 +1,7 @@
 // The keys: moving the selection, expanding and contracting, running a row as a click would,
 // the context-menu key, the editing keys, and typing the first letters of a row.
 #include <algorithm>
+#include <utility>
 
 #include "controls/section_list_box.h"
 #include "controls/section_list_box_parts.h"
@@ -21,17 +22,25 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+// The menu point of a key's row lasts while the key's events fire.
+struct ForgetKeyRow {
+  std::optional<platform::Point>& point;
+  ~ForgetKeyRow() { point.reset(); }
+};
+
 }  // namespace
 
 bool TSectionListBox::KeyDown(int key, ui::ShiftState shift) {
   if (!HasRows()) return false;
+  // The main keyboard's + and - type a character too ("=" unshifted).
+  skip_char_ = key == ui::kVkOemPlus || key == ui::kVkOemMinus;
   const int row = ItemIndex();
   const int last = rows_->Count() - 1;
   // The keys below end the word being typed; the others arrive again as characters.
-  const int ends_word[] = {ui::kVkEscape, ui::kVkSpace, ui::kVkInsert, ui::kVkDelete,
-                           ui::kVkUp,     ui::kVkDown,  ui::kVkHome,   ui::kVkEnd,
-                           ui::kVkRight,  ui::kVkAdd,   ui::kVkLeft,   ui::kVkSubtract,
-                           ui::kVkReturn, ui::kVkApps,  ui::kVkF10};
+  const int ends_word[] = {
+      ui::kVkEscape,  ui::kVkSpace,    ui::kVkInsert, ui::kVkDelete, ui::kVkUp,   ui::kVkDown,
+      ui::kVkHome,    ui::kVkEnd,      ui::kVkRight,  ui::kVkAdd,    ui::kVkLeft, ui::kVkSubtract,
+      ui::kVkOemPlus, ui::kVkOemMinus, ui::kVkReturn, ui::kVkApps,   ui::kVkF10};
   if (std::find(std::begin(ends_word), std::end(ends_word), key) != std::end(ends_word))
     typed_.clear();
   switch (key) {
@@ -61,10 +70,12 @@ bool TSectionListBox::KeyDown(int key, ui::ShiftState shift) {
       return true;
     case ui::kVkRight:
     case ui::kVkAdd:
+    case ui::kVkOemPlus:
       if (row >= 0) ExpandKey(row, true);
       return true;
     case ui::kVkLeft:
     case ui::kVkSubtract:
+    case ui::kVkOemMinus:
       if (row >= 0) ExpandKey(row, false);
       return true;
     case ui::kVkReturn:
@@ -94,6 +105,7 @@ void TSectionListBox::ExpandKey(int row, bool expand) {
 }
 
 void TSectionListBox::EnterKey(int row) {
+  const ForgetKeyRow forget{key_menu_point_ = MenuPointOfRow(row)};
   const int index = SectionIndexOfRow(row);
   const int sub_item = SubItemIndexOfRow(row);
   if (sub_item >= 0) {
@@ -109,15 +121,19 @@ void TSectionListBox::EnterKey(int row) {
 }
 
 void TSectionListBox::ContextKey(int row) {
-  if (!OnContextKey) return;
+  if (OnContextKey)
+    OnContextKey(*this, SectionIndexOfRow(row), SubItemIndexOfRow(row), MenuPointOfRow(row));
+}
+
+platform::Point TSectionListBox::MenuPointOfRow(int row) const {
   const platform::Rect rect = rows_->RowRect(row);
-  platform::Point at{rect.left + sub_item_indent_, rect.bottom};
-  if (View()) at = View()->ClientToScreen(at);
-  OnContextKey(*this, SectionIndexOfRow(row), SubItemIndexOfRow(row), at);
+  const platform::Point at{rect.left + sub_item_indent_, rect.bottom};
+  return View() ? View()->ClientToScreen(at) : at;
 }
 
 bool TSectionListBox::KeyPress(char key) {
   if (!HasRows()) return false;
+  if (std::exchange(skip_char_, false)) return true;
   const int row = ItemIndex();
   if (key == ' ') {
     if (row >= 0) SpacePressed(row);
@@ -190,6 +206,7 @@ void TSectionListBox::DeleteKey(int row) {
 }
 
 void TSectionListBox::SpacePressed(int row) {
+  const ForgetKeyRow forget{key_menu_point_ = MenuPointOfRow(row)};
   TListSection* section = SectionAtRow(row);
   const int index = SectionIndexOfRow(row);
   const int sub_item = SubItemIndexOfRow(row);

@@ -45,7 +45,7 @@ TLanguagesettings::TLanguagesettings(ui::Form* owner, platform::IniFiles& ini, s
 
 void TLanguagesettings::Build() {
   SetText("Languagesettings");
-  SetClientSizeWanted(kClientWidth, kClientHeight);
+  SetClientSize(kClientWidth, kClientHeight);
   SetFixedSize(true);
   SetDialogFrame(true);
   SetDesktopCentred(true);

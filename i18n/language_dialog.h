@@ -37,7 +37,7 @@ inline constexpr std::array<LanguageChoice, 7> kLanguageChoices = {{
 
 class TLanguagesettings : public ui::Form {
  public:
-  // 177 x 251 in the frame of the layout (ui::kLayoutFrame).
+  // Its client area; the frame around it is the system's.
   static constexpr int kClientWidth = 169;
   static constexpr int kClientHeight = 224;
 

@@ -36,7 +36,7 @@ TReportFrm::TReportFrm(ui::Form* owner, const i18n::TextSource& texts, sel& sele
 
 void TReportFrm::Build() {
   SetText("Report");
-  SetClientSizeWanted(kClientWidth, kClientHeight);
+  SetOuterSize(kOuterWidth, kOuterHeight);
   SetFixedSize(true);
   SetDialogFrame(true);
   SetDesktopCentred(true);
@@ -60,6 +60,9 @@ void TReportFrm::Build() {
                                           ui::ShiftState shift, int x, int y) {
     ReportSectionListBoxMouseUp(s, b, shift, x, y);
   };
+  // The context-menu key and Shift+F10 open the menu under the focused row.
+  ReportSectionListBox.OnContextKey = [this](controls::TSectionListBox&, int, int,
+                                             platform::Point at) { PopupMenu1.Popup(at); };
 
   MenuPanel.SetBounds(
       platform::RectOfSize(kClientWidth - kMenuWidth, 0, kMenuWidth, kClientHeight));

@@ -20,9 +20,12 @@ struct ReportListPictures {
 
 class TReportFrm : public ui::Form {
  public:
-  // 310 x 375 in the frame of the layout (ui::kLayoutFrame).
-  static constexpr int kClientWidth = 310 - ui::kLayoutFrame.cx;
-  static constexpr int kClientHeight = 375 - ui::kLayoutFrame.cy;
+  // 310 x 375 from outside, whatever frame the system draws; laid out in the client area the
+  // layout's frame (ui::kLayoutFrame) leaves.
+  static constexpr int kOuterWidth = 310;
+  static constexpr int kOuterHeight = 375;
+  static constexpr int kClientWidth = kOuterWidth - ui::kLayoutFrame.cx;
+  static constexpr int kClientHeight = kOuterHeight - ui::kLayoutFrame.cy;
 
   // The outcome of Print, Send and Save goes to `selection`.
   TReportFrm(ui::Form* owner, const i18n::TextSource& texts, sel& selection);

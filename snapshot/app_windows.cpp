@@ -63,17 +63,36 @@ void AppWindowList::AttachWindowIcons() {
 }
 
 void AppWindowList::AttachIcons() {
+  changed_images_.clear();
   // Re-adding the same icons every second would cost a list rebuild and a repaint for nothing.
   const bool unchanged = icons_ == added_icons_ && images_.Count() == images_after_fill_;
   if (!unchanged) {
+    std::vector<platform::IconHandle> before = image_icons_;
+    before.resize(static_cast<std::size_t>(images_.Count()));
     TrimImages();
+    image_icons_.resize(static_cast<std::size_t>(images_.Count()));
     added_indexes_.clear();
-    for (platform::IconHandle icon : icons_) added_indexes_.push_back(images_.AddIcon(icon));
+    for (platform::IconHandle icon : icons_) {
+      const int index = images_.AddIcon(icon);
+      added_indexes_.push_back(index);
+      if (index < 0) continue;
+      image_icons_.resize(std::max(image_icons_.size(), static_cast<std::size_t>(index) + 1));
+      image_icons_[static_cast<std::size_t>(index)] = icon;
+    }
+    NoteChangedImages(before);
     added_icons_ = icons_;
     images_after_fill_ = images_.Count();
   }
   for (std::size_t i = 0; i < windows_.size() && i < added_indexes_.size(); ++i)
     windows_[i].image_index = added_indexes_[i];
+}
+
+void AppWindowList::NoteChangedImages(const std::vector<platform::IconHandle>& before) {
+  // An image that came or went changed too: a row may show it, or have shown it.
+  const std::size_t end = std::max(before.size(), image_icons_.size());
+  for (std::size_t i = 0; i < end; ++i)
+    if (i >= before.size() || i >= image_icons_.size() || before[i] != image_icons_[i])
+      changed_images_.push_back(static_cast<int>(i));
 }
 
 void AppWindowList::TrimImages() {

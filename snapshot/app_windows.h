@@ -35,10 +35,15 @@ class AppWindowList {
   int FindAppWindow(platform::WindowHandle window) const;
 
   const std::vector<appinfos>& windows() const { return windows_; }
+  // The image indexes, in ascending order, whose picture the last attaching of icons changed:
+  // rows that keep such an index show another picture now. Empty when the icons were kept.
+  const std::vector<int>& ChangedImages() const { return changed_images_; }
 
  private:
   void AddWindow(platform::WindowHandle window);
   void TrimImages();
+  // What differs between the icons the list held at each index and those it holds now.
+  void NoteChangedImages(const std::vector<platform::IconHandle>& before);
   // Gives every entry the image of its icon, adding the icons anew only when they changed.
   void AttachIcons();
 
@@ -50,6 +55,8 @@ class AppWindowList {
   std::vector<platform::IconHandle> icons_;        // this tick's, one per entry
   std::vector<platform::IconHandle> added_icons_;  // what the image list was last filled with
   std::vector<int> added_indexes_;                 // and the image index each got
+  std::vector<platform::IconHandle> image_icons_;  // the icon at each index added, else 0
+  std::vector<int> changed_images_;                // by the last fill
   int images_after_fill_ = -1;                     // the list's size right after that fill
   char title_[kTitleBufferSize];
   int title_length_ = 0;

@@ -33,6 +33,8 @@ class ComponentView {
   // Schedules a repaint of the whole component, or of `rect` of its client area.
   virtual void Invalidate() = 0;
   virtual void InvalidateRect(const platform::Rect& rect) = 0;
+  // Paints now what is scheduled, before any further input is handled.
+  virtual void UpdateWindow() = 0;
   virtual void SetCapture(bool capture) = 0;
   virtual void SetFocus() = 0;
   virtual bool Focused() const = 0;
@@ -85,6 +87,8 @@ constexpr int kVkApps = 0x5D;
 constexpr int kVkAdd = 0x6B;
 constexpr int kVkSubtract = 0x6D;
 constexpr int kVkF10 = 0x79;
+constexpr int kVkOemPlus = 0xBB;  // + and - of the main keyboard
+constexpr int kVkOemMinus = 0xBD;
 
 class Component {
  public:

@@ -16,8 +16,17 @@ namespace ui {
 class Form;
 
 // The frame the forms' outer sizes were laid out with: a 4-pixel border on each side and a
-// 19-pixel caption. A form known by its outer size asks for the client area this frame left.
+// 19-pixel caption. A form known by its outer size lays out the client area this frame leaves,
+// and what spans the client follows the one the system's frame really leaves.
 inline constexpr platform::Size kLayoutFrame{8, 27};
+
+// How a form's fixed size is given: from outside, frame included, or as the client area, in a
+// frame the system chooses.
+struct FormSize {
+  enum Measure { kOuter, kClient };
+  Measure measure = kOuter;
+  platform::Size size{0, 0};
+};
 
 // Results of a modal form, with the system's ordinal values.
 enum TModalResult {
@@ -78,10 +87,11 @@ class Form : public Component {
   bool DesktopCentred() const { return desktop_centred_; }
   void SetDesktopCentred(bool centred) { desktop_centred_ = centred; }
 
-  // A form is sized by its client area, where its layout lies: the host sizes the frame around
-  // it when it makes the window, so the layout fits whatever frame the system draws.
-  const platform::Size& ClientSizeWanted() const { return client_size_wanted_; }
-  void SetClientSizeWanted(int width, int height) { client_size_wanted_ = {width, height}; }
+  // The size the host makes the window in: the window's own size, frame included, or its
+  // client area, around which the host sizes the system's frame.
+  const FormSize& SizeWanted() const { return size_wanted_; }
+  void SetOuterSize(int width, int height) { size_wanted_ = {FormSize::kOuter, {width, height}}; }
+  void SetClientSize(int width, int height) { size_wanted_ = {FormSize::kClient, {width, height}}; }
 
   // A picture tiled over the form's client area, drawn under every component.
   const Picture& Background() const { return background_; }
@@ -121,7 +131,7 @@ class Form : public Component {
   bool fixed_size_ = true;
   bool dialog_frame_ = false;
   bool desktop_centred_ = false;
-  platform::Size client_size_wanted_{0, 0};
+  FormSize size_wanted_;
   Picture background_;
   // The background as a bitmap of the device it was last painted on, made once.
   std::unique_ptr<platform::Bitmap> background_bitmap_;

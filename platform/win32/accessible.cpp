@@ -119,10 +119,10 @@ class AccessibleComponent : public IAccessible {
     if (!count) return E_POINTER;
     return Answer([&](ui::Component& c) { *count = c.AccessibleChildCount(); });
   }
-  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override {
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT id, IDispatch** child) override {
     if (!child) return E_POINTER;
     *child = nullptr;  // the rows are simple elements of this object
-    return S_FALSE;
+    return Known(id, S_FALSE);
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT id, BSTR* name) override {
     if (!name) return E_POINTER;
@@ -176,8 +176,9 @@ class AccessibleComponent : public IAccessible {
   HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                         VARIANT id) override {
     if (!left || !top || !width || !height) return E_POINTER;
+    if (const HRESULT known = Known(id, S_OK); known != S_OK) return known;
     RECT rect{};
-    if (id.vt == VT_I4 && id.lVal > CHILDID_SELF) {
+    if (id.lVal != CHILDID_SELF) {
       if (::SendMessageA(window_, LB_GETITEMRECT, static_cast<WPARAM>(id.lVal - 1),
                          reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
         return E_INVALIDARG;
@@ -211,33 +212,55 @@ class AccessibleComponent : public IAccessible {
   HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
     if (!end) return E_POINTER;
     Clear(end);
-    if (start.vt == VT_I4 && start.lVal != CHILDID_SELF) return DISP_E_MEMBERNOTFOUND;
+    if (const HRESULT known = Known(start, S_OK); known != S_OK) return known;
+    if (start.lVal != CHILDID_SELF) return DISP_E_MEMBERNOTFOUND;
     return standard_ ? standard_->accNavigate(direction, start, end) : S_FALSE;
   }
-  // What the component does not tell.
-  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override { return None(value); }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* text) override { return None(text); }
-  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return None(help); }
-  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
+  // What the component does not tell, of itself or of a row it has.
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT id, BSTR* value) override {
+    return None(id, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT id, BSTR* text) override {
+    return None(id, text);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT id, BSTR* help) override { return None(id, help); }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT id, LONG* topic) override {
     if (topic) *topic = 0;
-    return None(file);
+    return None(id, file);
   }
-  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* keys) override {
-    return None(keys);
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT id, BSTR* keys) override {
+    return None(id, keys);
   }
-  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* action) override {
-    return None(action);
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT id, BSTR* action) override {
+    return None(id, action);
   }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
-  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return DISP_E_MEMBERNOTFOUND; }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return DISP_E_MEMBERNOTFOUND; }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT id) override {
+    return Known(id, DISP_E_MEMBERNOTFOUND);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT id) override {
+    return Known(id, DISP_E_MEMBERNOTFOUND);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT id, BSTR) override {
+    return Known(id, DISP_E_MEMBERNOTFOUND);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT id, BSTR) override {
+    return Known(id, DISP_E_MEMBERNOTFOUND);
+  }
 
  private:
-  static HRESULT None(BSTR* out) {
+  HRESULT None(const VARIANT& id, BSTR* out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    return S_FALSE;
+    return Known(id, S_FALSE);
+  }
+  // `answer` when `id` names this object (CHILDID_SELF) or one of its rows; E_INVALIDARG for
+  // any other id, and a failure once the component is gone.
+  HRESULT Known(const VARIANT& id, HRESULT answer) {
+    if (id.vt != VT_I4) return E_INVALIDARG;
+    bool known = false;
+    const HRESULT found = Answer(
+        [&](ui::Component& c) { known = id.lVal >= 0 && id.lVal <= c.AccessibleChildCount(); });
+    return FAILED(found) ? found : known ? answer : E_INVALIDARG;
   }
   // Runs `body` on the component; no exception crosses back into the caller's frames.
   template <typename Body>
@@ -254,13 +277,10 @@ class AccessibleComponent : public IAccessible {
   // The description of child `id` handed to `body`, which returns the call's result.
   template <typename Body>
   HRESULT Describe(const VARIANT& id, Body&& body) {
-    if (id.vt != VT_I4) return E_INVALIDARG;
-    HRESULT hr = E_INVALIDARG;
+    if (const HRESULT known = Known(id, S_OK); known != S_OK) return known;
+    HRESULT hr = S_OK;
     const HRESULT found = Answer([&](ui::Component& c) {
-      if (id.lVal == CHILDID_SELF)
-        hr = body(c.Accessible());
-      else if (id.lVal > 0 && id.lVal <= c.AccessibleChildCount())
-        hr = body(c.AccessibleChild(id.lVal - 1));
+      hr = body(id.lVal == CHILDID_SELF ? c.Accessible() : c.AccessibleChild(id.lVal - 1));
     });
     return FAILED(found) ? found : hr;
   }

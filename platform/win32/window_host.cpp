@@ -47,11 +47,10 @@ bool Win32WindowHost::CreateWindows(ui::Form& form) {
   // Centred on the owner, or on the desktop for the main form and forms that ask for it.
   RECT around{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   if (owner && !form.DesktopCentred()) ::GetWindowRect(owner, &around);
-  if (const platform::Size client = form.ClientSizeWanted(); client.cx > 0 && client.cy > 0) {
-    RECT outer{0, 0, client.cx, client.cy};
-    ::AdjustWindowRectEx(&outer, style, FALSE, ex_style);
-    form.SetBounds(platform::RectOfSize(0, 0, outer.right - outer.left, outer.bottom - outer.top));
-  }
+  const ui::FormSize wanted = form.SizeWanted();
+  RECT outer{0, 0, wanted.size.cx, wanted.size.cy};
+  if (wanted.measure == ui::FormSize::kClient) ::AdjustWindowRectEx(&outer, style, FALSE, ex_style);
+  form.SetBounds(platform::RectOfSize(0, 0, outer.right - outer.left, outer.bottom - outer.top));
   const platform::Rect b = form.Bounds();
   const int left = std::max<int>(0, (around.left + around.right - b.Width()) / 2);
   const int top = std::max<int>(0, (around.top + around.bottom - b.Height()) / 2);

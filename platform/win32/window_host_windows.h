@@ -49,6 +49,7 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
     const RECT rect{r.left, r.top, r.right, r.bottom};
     ::InvalidateRect(window, &rect, FALSE);
   }
+  void UpdateWindow() override { ::UpdateWindow(window); }
   void SetCapture(bool capture) override {
     if (capture)
       ::SetCapture(window);

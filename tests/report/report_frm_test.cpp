@@ -91,6 +91,8 @@ TEST_F(ReportFrmFixture, MenuTicksTheSelectedSectionOnlyAndOpensOnTheRightButton
     EXPECT_EQ(host.popup_items, (std::vector<std::string>{"T50103", "T50104"}));
     EXPECT_EQ(host.popup_at.x, 15);
     EXPECT_EQ(host.popup_at.y, 16);
+    list.KeyDown(ui::kVkApps, 0);  // the context-menu key: under the selected row
+    EXPECT_EQ(host.popup_at, (platform::Point{14, rows.RowRect(list.ItemIndex()).bottom}));
     EXPECT_EQ(Items(frm.CollectSelection(3)), "3");
     list.AttachRows(nullptr);
   });

@@ -132,12 +132,13 @@ TEST_P(AppWindowsFixture, IconsAreAddedAgainOnlyWhenTheWindowsIconsChanged) {
     const char* change;
     std::function<void(AppWindowsFixture&)> apply;
     bool refilled;
+    std::vector<int> changed_images = {};
   } cases[] = {
       {"nothing", [](AppWindowsFixture&) {}, false},
       {"a title", [](AppWindowsFixture& f) { f.ui.windows[0].title = "A2"; }, false},
-      {"an icon", [](AppWindowsFixture& f) { f.ui.windows[1].class_icon = 0xB2; }, true},
-      {"a new window", [](AppWindowsFixture& f) { f.Add(0x30, "C", true, 0, 0, 0xC1); }, true},
-      {"the list itself", [](AppWindowsFixture& f) { f.images.images.push_back(0x77); }, true},
+      {"an icon", [](AppWindowsFixture& f) { f.ui.windows[1].class_icon = 0xB2; }, true, {4}},
+      {"a new window", [](AppWindowsFixture& f) { f.Add(0x30, "C", true, 0, 0, 0xC1); }, true, {5}},
+      {"the list itself", [](AppWindowsFixture& f) { f.images.images.push_back(0x77); }, true, {5}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.change);
@@ -150,6 +151,7 @@ TEST_P(AppWindowsFixture, IconsAreAddedAgainOnlyWhenTheWindowsIconsChanged) {
     c.apply(*this);
     Tick();
     EXPECT_EQ(images.added > 0, c.refilled);
+    EXPECT_EQ(list.ChangedImages(), c.changed_images);
     if (!c.refilled) {
       EXPECT_EQ(Listed(), before);
     }

@@ -40,7 +40,9 @@ inline void CollectLayoutFaults(const ui::Component& parent, const platform::Rec
 inline std::vector<std::string> LayoutFaults(const ui::Form& form,
                                              const std::set<std::string>& allowed = {}) {
   std::vector<std::string> faults;
-  const platform::Size client = form.ClientSizeWanted();
+  platform::Size client = form.SizeWanted().size;
+  if (form.SizeWanted().measure == ui::FormSize::kOuter)  // laid out in the layout's frame
+    client = {client.cx - ui::kLayoutFrame.cx, client.cy - ui::kLayoutFrame.cy};
   CollectLayoutFaults(form, {0, 0, client.cx, client.cy}, allowed, faults);
   return faults;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "controls/section_list_box.h"
 #include "platform/win32/native_system_info.h"
 #include "platform/win32/timer_service.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/user_interface.h"
+#include "report/report_frm.h"
+#include "tests/snapshot/test_texts.h"
 #include "ui/edit_box.h"
 #include "ui/list_box.h"
 #include "ui/panel.h"
@@ -34,7 +38,7 @@ struct TestForm : ui::Form {
       : ui::Form(owner ? "DlgFrm" : "MainFrm", owner ? "TRvTestDlg" : "TRvTestMain", owner),
         panel("Panel1", this) {
     SetText(owner ? "Test dialog" : "Test main");
-    SetBounds(platform::RectOfSize(0, 0, 240, 160));
+    SetOuterSize(240, 160);
     panel.SetBounds(platform::RectOfSize(10, 10, 100, 40));
     panel.SetText("panel");
   }
@@ -268,6 +272,17 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsDrawnByTheComponentAndRepainte
   EXPECT_EQ(due(), "0..20 drew 1");
 }
 
+TEST(Win32WindowHost, AFormFixedFromOutsideHasThatSizeWithTheSystemsFrameInside) {
+  snapshot_test::TestTexts texts;
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  report::sel selection;
+  report::TReportFrm report(nullptr, texts, selection);
+  ASSERT_TRUE(host.CreateWindows(report));
+  RECT outer{};
+  ::GetWindowRect(reinterpret_cast<HWND>(report.Handle()), &outer);
+  EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top), std::pair(310L, 375L));
+}
+
 TEST(Win32WindowHost, AModalDialogHiddenWithItsMinimisedOwnerStaysOpenUntilItsOwnClose) {
   Win32WindowHost host(::GetModuleHandleA(nullptr));
   Win32TimerService timers(host);
@@ -321,6 +336,32 @@ TEST(Win32WindowHost, AHintIsTheTipOfItsComponentsWindow) {
   EXPECT_EQ(tip_of_panel(), "1:Build:  2.0");
   main.panel.SetHint("");
   EXPECT_EQ(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 0);
+}
+
+TEST(Win32WindowHost, AListsAccessibleObjectRefusesEveryChildIdItDoesNotHave) {
+  Win32WindowHost host(::GetModuleHandleA(nullptr));
+  TestForm main;
+  controls::TSectionListBox list("List1", &main);
+  list.Sections().Add(), list.Sections().Add();  // its children 1 and 2
+  ASSERT_TRUE(host.CreateWindows(main));
+  ::CoInitialize(nullptr);
+  IAccessible* a = nullptr;
+  ::AccessibleObjectFromWindow(
+      ::FindWindowExA(reinterpret_cast<HWND>(main.Handle()), nullptr, "LISTBOX", nullptr),
+      OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&a));
+  ASSERT_NE(a, nullptr);
+  LONG x, y, w, h;
+  BSTR value = nullptr;
+  IDispatch* child = nullptr;
+  VARIANT id{};
+  id.vt = VT_I4;
+  for (const LONG absent : {-1L, 3L}) {  // before the first child, after the last
+    id.lVal = absent;
+    EXPECT_EQ(a->accLocation(&x, &y, &w, &h, id), E_INVALIDARG);
+    EXPECT_EQ(a->get_accChild(id, &child), E_INVALIDARG);
+    EXPECT_EQ(a->get_accValue(id, &value), E_INVALIDARG);
+  }
+  a->Release();
 }
 
 }  // namespace
