@@ -30,27 +30,21 @@ struct NativeProcess {
   std::uint32_t handle_count = 0;
 };
 
-// SYSTEM_BASIC_INFORMATION: exactly its size is accepted, and the processor count is its last
-// byte field. It holds three pointer-sized addresses, so a 32-bit process reads 44 bytes with the
-// count at 40 and a 64-bit one 64 bytes with the count at 56.
-constexpr std::uint32_t kSystemBasicInformationSize = sizeof(void*) == 8 ? 64 : 44;
-constexpr std::uint32_t kBasicInfoProcessorCountOffset = sizeof(void*) == 8 ? 56 : 40;
-
-// SYSTEM_PROCESSOR_PERFORMANCE_INFORMATION: five 64-bit times and a 32-bit field, padded to 48
-// bytes by the 8-byte alignment of its times. One record per processor; the first 8 bytes are
-// the processor's idle time in 100-ns units (little-endian, signed). A buffer smaller than one
-// record is refused with kStatusInfoLengthMismatch; a larger one receives the records that fit.
-constexpr std::uint32_t kProcessorPerformanceRecordSize = 48;
-
 class NativeSystemInfo {
  public:
   virtual ~NativeSystemInfo() = default;
 
-  // ZwQuerySystemInformation(info_class, buffer, size, no return length) through `fn`; returns
-  // the NTSTATUS. When `fn` is 0 nothing is called and kStatusProcedureNotFound comes back.
-  // The buffer is owned by the caller and holds at least `size` bytes.
-  virtual std::uint32_t ZwQuerySystemInformation(ProcAddress fn, std::uint32_t info_class,
-                                                 void* buffer, std::uint32_t size) = 0;
+  // The processor performance information (class kSystemProcessorPerformanceInformation)
+  // through `fn`, asked with room for `records` records, one per processor: the system fills
+  // those that fit and refuses room for none with kStatusInfoLengthMismatch. On success
+  // `idle_times` holds `records` idle times in 100-ns units, a record left unfilled keeping what
+  // the last call with as many records read there (0 at first); untouched on failure. When `fn`
+  // is 0 nothing is called and kStatusProcedureNotFound comes back.
+  virtual std::uint32_t QueryProcessorIdleTimes(ProcAddress fn, std::uint32_t records,
+                                                std::vector<std::int64_t>& idle_times) = 0;
+  // The processor count of the basic information (class kSystemBasicInformation) through `fn`;
+  // `processors` untouched on failure.
+  virtual std::uint32_t QueryProcessorCount(ProcAddress fn, std::uint32_t& processors) = 0;
   // The process snapshot (class kSystemProcessInformation) through `fn`, in the system's order.
   // The buffer is grown while the system says it is too small. Returns the NTSTATUS; `processes`
   // is replaced on success and untouched otherwise.

@@ -1,5 +1,6 @@
 #include "snapshot/cpu_usage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -17,12 +18,6 @@ long double RoundHalfToEven(long double x) {
   const long double fraction = x - whole;
   if (fraction > 0.5L || (fraction == 0.5L && std::fmod(whole, 2.0L) != 0.0L)) whole += 1.0L;
   return whole;
-}
-
-std::int64_t ReadInt64(const std::uint8_t* p) {
-  std::uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
-  return static_cast<std::int64_t>(v);
 }
 
 }  // namespace
@@ -74,48 +69,36 @@ void TMCPUUsage::SetActive(bool active) {
 void TMCPUUsage::SetUpNative() {
   platform::NativeSystemInfo& native = module_.native_;
   const platform::ProcAddress fn = module_.query_entry_;
-  std::vector<std::uint8_t>& buffer = module_.buffer_;
-  constexpr std::uint32_t kRecord = platform::kProcessorPerformanceRecordSize;
-  auto query = [&] {
-    return native.ZwQuerySystemInformation(fn, platform::kSystemProcessorPerformanceInformation,
-                                           buffer.data(),
-                                           static_cast<std::uint32_t>(buffer.size()));
+  auto query = [&](std::uint32_t records) {
+    return native.QueryProcessorIdleTimes(fn, records, module_.idle_times_);
   };
 
-  buffer.assign(kRecord, 0);
-  std::uint32_t status = query();
+  std::uint32_t records = 1;
+  std::uint32_t status = query(records);
   // A 32-bit system has at most 32 processors; a query that keeps refusing far beyond that is
   // broken, and the component stays unavailable instead of growing the buffer for ever.
   constexpr std::uint32_t kMaxRetries = 256;
   for (std::uint32_t retries = 1;
        status == platform::kStatusInfoLengthMismatch && retries <= kMaxRetries; ++retries) {
-    buffer.assign(retries * kRecord, 0);
-    status = query();
+    records = retries;
+    status = query(records);
   }
   available_ = status == platform::kStatusSuccess;
   if (!available_) {
-    buffer.clear();
+    module_.idle_times_.clear();
     return;
   }
-  module_.sample_size_ = static_cast<std::uint32_t>(buffer.size());
-  module_.processors_ = module_.sample_size_ / kRecord;
+  module_.records_ = records;
+  module_.processors_ = records;
 
   // The query fills the records that fit and succeeds with one, so the loop alone would measure
   // processor 0 only: make room for the processor count the system reports.
-  std::uint8_t basic[platform::kSystemBasicInformationSize] = {};
-  if (native.ZwQuerySystemInformation(fn, platform::kSystemBasicInformation, basic, sizeof basic) !=
-      platform::kStatusSuccess)
+  std::uint32_t processors = 0;
+  if (native.QueryProcessorCount(fn, processors) != platform::kStatusSuccess || processors == 0)
     return;
-  const std::uint32_t processors = basic[platform::kBasicInfoProcessorCountOffset];
-  if (processors == 0) return;
   if (processors > module_.processors_) {
-    std::vector<std::uint8_t> narrow = std::move(buffer);
-    buffer.assign(processors * kRecord, 0);
-    if (query() != platform::kStatusSuccess) {
-      buffer = std::move(narrow);
-      return;
-    }
-    module_.sample_size_ = static_cast<std::uint32_t>(buffer.size());
+    if (query(processors) != platform::kStatusSuccess) return;
+    module_.records_ = processors;
   }
   module_.processors_ = processors;
 }
@@ -135,9 +118,9 @@ void TMCPUUsage::SetUpRegistry() {
 
 void TMCPUUsage::TearDown() {
   if (module_.method_ == CpuUsageMethod::kNative) {
-    module_.buffer_.clear();
-    module_.buffer_.shrink_to_fit();
-    module_.sample_size_ = 0;
+    module_.idle_times_.clear();
+    module_.idle_times_.shrink_to_fit();
+    module_.records_ = 0;
     module_.processors_ = 0;
     return;
   }
@@ -159,10 +142,9 @@ void TMCPUUsage::Sample() {
 
 bool TMCPUUsage::SampleNative(std::uint32_t& value) {
   previous_idle_ = current_idle_;
-  // A failing query leaves the buffer as it was: that sample shows no idle time at all.
-  module_.native_.ZwQuerySystemInformation(module_.query_entry_,
-                                           platform::kSystemProcessorPerformanceInformation,
-                                           module_.buffer_.data(), module_.sample_size_);
+  // A failing query leaves the idle times as they were: that sample shows no idle time at all.
+  module_.native_.QueryProcessorIdleTimes(module_.query_entry_, module_.records_,
+                                          module_.idle_times_);
   current_idle_ = IdleSum();
   // Without an earlier idle time the difference would be the idle time since boot.
   const bool first = !have_idle_;
@@ -188,9 +170,9 @@ bool TMCPUUsage::SampleRegistry(std::uint32_t& value) {
 
 std::int64_t TMCPUUsage::IdleSum() const {
   std::uint64_t sum = 0;  // unsigned: wraps instead of overflowing; differences stay right
-  for (std::uint32_t p = 0; p < module_.processors_; ++p)
-    sum += static_cast<std::uint64_t>(
-        ReadInt64(&module_.buffer_[p * platform::kProcessorPerformanceRecordSize]));
+  const std::size_t processors = std::min<std::size_t>(module_.processors_, module_.idle_times_.size());
+  for (std::size_t p = 0; p < processors; ++p)
+    sum += static_cast<std::uint64_t>(module_.idle_times_[p]);
   return static_cast<std::int64_t>(sum);
 }
 

@@ -48,7 +48,7 @@ class TMCPUUsage {
   void Sample();
   bool SampleNative(std::uint32_t& value);
   bool SampleRegistry(std::uint32_t& value);
-  // Sum of the idle times of all processor records in the module's buffer.
+  // Sum of the idle times of the processors that enter the mean.
   std::int64_t IdleSum() const;
 
   CpuUsageModule& module_;

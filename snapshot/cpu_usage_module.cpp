@@ -1,5 +1,7 @@
 #include "snapshot/cpu_usage_module.h"
 
+#include "snapshot/system_query_entry.h"
+
 namespace snapshot {
 
 CpuUsageModule::CpuUsageModule(platform::Kernel& kernel, platform::NativeSystemInfo& native,
@@ -10,8 +12,7 @@ CpuUsageModule::CpuUsageModule(platform::Kernel& kernel, platform::NativeSystemI
   platform::OsVersionInfo version;
   if (kernel.GetVersionExA(version) && version.platform_id == platform::kVerPlatformWin32Nt) {
     method_ = CpuUsageMethod::kNative;
-    query_entry_ =
-        kernel.GetProcAddress(kernel.GetModuleHandleA("NTDLL.DLL"), "ZwQuerySystemInformation");
+    query_entry_ = SystemQueryEntry(kernel);
   }
 }
 

@@ -35,9 +35,10 @@ class CpuUsageModule {
   platform::Registry& registry_;
   CpuUsageMethod method_ = CpuUsageMethod::kRegistry;
   platform::ProcAddress query_entry_ = 0;
-  // Native method: one performance record per processor, sized once when a sampler is set up.
-  std::vector<std::uint8_t> buffer_;
-  std::uint32_t sample_size_ = 0;
+  // Native method: the records asked for, sized once when a sampler is set up, and the idle time
+  // of each as the last query read it.
+  std::uint32_t records_ = 0;
+  std::vector<std::int64_t> idle_times_;
   std::uint32_t processors_ = 0;  // records that enter the mean
 };
 

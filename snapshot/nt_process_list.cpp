@@ -6,6 +6,7 @@
 #include "platform/kernel_handle.h"
 #include "snapshot/hex_text.h"
 #include "snapshot/process_access.h"
+#include "snapshot/system_query_entry.h"
 
 namespace snapshot {
 namespace {
@@ -54,8 +55,7 @@ void NtProcessList::BindEntryPoints() {
   bound_ = true;
   if (const platform::Handle kernel32 = kernel_.GetModuleHandleA("KERNEL32.DLL"))
     image_name_entry_ = kernel_.GetProcAddress(kernel32, "QueryFullProcessImageNameA");
-  if (const platform::Handle ntdll = kernel_.GetModuleHandleA("NTDLL.DLL"))
-    system_query_entry_ = kernel_.GetProcAddress(ntdll, "ZwQuerySystemInformation");
+  system_query_entry_ = SystemQueryEntry(kernel_);
 }
 
 void NtProcessList::BuildNtProcessList(ProcessSnapshot& snapshot) {

@@ -1,6 +1,7 @@
 #include "snapshot/priority_class.h"
 
 #include "i18n/text_ids.h"
+#include "platform/kernel.h"
 
 namespace snapshot {
 
@@ -9,13 +10,13 @@ static_assert(i18n::kTextPriorityOther - i18n::kTextPriorityRealtime == 4,
 
 int PriorityClassTextId(std::uint32_t priority_class) {
   switch (priority_class) {
-    case kRealtimePriorityClass:
+    case platform::kRealtimePriorityClass:
       return i18n::kTextPriorityRealtime;
-    case kHighPriorityClass:
+    case platform::kHighPriorityClass:
       return i18n::kTextPriorityHigh;
-    case kNormalPriorityClass:
+    case platform::kNormalPriorityClass:
       return i18n::kTextPriorityNormal;
-    case kIdlePriorityClass:
+    case platform::kIdlePriorityClass:
       return i18n::kTextPriorityIdle;
     default:
       return i18n::kTextPriorityOther;

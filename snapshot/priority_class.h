@@ -1,5 +1,5 @@
 #pragma once
-// Priority class values and their user-interface texts.
+// The user-interface texts of the priority classes (the values are the kernel's).
 #include <array>
 #include <cstdint>
 #include <string>
@@ -7,11 +7,6 @@
 #include "i18n/text_source.h"
 
 namespace snapshot {
-
-constexpr std::uint32_t kIdlePriorityClass = 0x40;
-constexpr std::uint32_t kNormalPriorityClass = 0x20;
-constexpr std::uint32_t kHighPriorityClass = 0x80;
-constexpr std::uint32_t kRealtimePriorityClass = 0x100;
 
 // Text id for a class value as GetPriorityClass returns it; 0 (the call failed) and every
 // unknown class give the "other" text.

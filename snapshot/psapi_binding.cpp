@@ -1,5 +1,6 @@
 #include "snapshot/psapi_binding.h"
 
+#include "platform/system_library.h"
 #include "snapshot/hex_text.h"
 #include "snapshot/unload_error.h"
 
@@ -16,10 +17,7 @@ PsapiBinding::PsapiBinding(platform::Kernel& kernel, platform::ProcessStatus& st
 bool PsapiBinding::Load() {
   module_ = kernel_.GetModuleHandleA(kPsapi);
   if (module_ == 0) {
-    // Only from the system directory: a bare name would take the first psapi.dll on the search
-    // path, the executable's own directory included.
-    const std::string directory = kernel_.GetSystemDirectoryA();
-    if (!directory.empty()) module_ = kernel_.LoadLibraryA(directory + "\\" + kPsapi);
+    module_ = platform::LoadSystemLibrary(kernel_, kPsapi);
   }
   if (module_ != 0) {
     try {

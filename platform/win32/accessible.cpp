@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 
+#include "platform/win32/modules.h"
 #include "platform/win32/window_host_windows.h"
 
 namespace platform::win32 {
@@ -19,18 +20,9 @@ struct AccessibilityEntries {
   BSTR(WINAPI* sys_alloc_string)(const OLECHAR*) = nullptr;
 };
 
-FARPROC SystemEntry(const char* library, const char* name) {
-  char directory[MAX_PATH] = "";
-  const UINT length = ::GetSystemDirectoryA(directory, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  const std::string path = std::string(directory) + "\\" + library;
-  HMODULE module = ::LoadLibraryA(path.c_str());
-  return module ? ::GetProcAddress(module, name) : nullptr;
-}
-
 template <typename Fn>
 void Bind(Fn& fn, const char* library, const char* name) {
-  fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(SystemEntry(library, name)));
+  fn = EntryAs<Fn>(SystemLibraryEntry(library, name));
 }
 
 const AccessibilityEntries& Entries() {

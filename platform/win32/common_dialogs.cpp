@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/modules.h"
 #include "platform/win32/printer_device.h"
 
 namespace platform::win32 {
@@ -34,12 +35,9 @@ struct GlobalMemory {
 FARPROC Win32CommonDialogs::Entry(const char* name) {
   if (!tried_) {
     tried_ = true;
-    char directory[MAX_PATH] = "";
-    const UINT length = ::GetSystemDirectoryA(directory, MAX_PATH);
-    if (length > 0 && length < MAX_PATH)
-      comdlg32_.Reset(::LoadLibraryA((std::string(directory) + "\\comdlg32.dll").c_str()));
+    comdlg32_.Reset(LoadSystemLibraryModule("comdlg32.dll"));
   }
-  return comdlg32_ ? ::GetProcAddress(comdlg32_.Get(), name) : nullptr;
+  return ModuleEntry(comdlg32_.Get(), name);
 }
 
 bool Win32CommonDialogs::GetSaveFileNameA(platform::SaveFileName& request) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/modules.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -24,8 +25,7 @@ platform::NewFile Win32Files::WriteNewFile(const std::string& path, const std::s
 }
 
 bool Win32Files::MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) {
-  const auto move = reinterpret_cast<MoveFileExFunction>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "MoveFileExA")));
+  const auto move = EntryAs<MoveFileExFunction>(LoadedModuleEntry("kernel32.dll", "MoveFileExA"));
   if (!move) {
     ::SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
     return false;

@@ -79,26 +79,6 @@ std::string Win32Kernel::GetSystemDirectoryA() {
   return std::string(buffer, n);
 }
 
-Handle Win32Kernel::GetModuleHandleA(const std::string& name) {
-  return FromHandle(::GetModuleHandleA(name.c_str()));
-}
-
-Handle Win32Kernel::LoadLibraryA(const std::string& name) {
-  return FromHandle(::LoadLibraryA(name.c_str()));
-}
-
-Handle Win32Kernel::LoadLibraryExA(const std::string& path, std::uint32_t flags) {
-  return FromHandle(::LoadLibraryExA(path.c_str(), nullptr, flags));
-}
-
-bool Win32Kernel::FreeLibrary(Handle module) {
-  return ::FreeLibrary(ToHandle<HMODULE>(module)) != FALSE;
-}
-
-ProcAddress Win32Kernel::GetProcAddress(Handle module, const std::string& name) {
-  return reinterpret_cast<ProcAddress>(::GetProcAddress(ToHandle<HMODULE>(module), name.c_str()));
-}
-
 Handle Win32Kernel::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t process_id) {
   return HandedOut(::OpenProcess(access, inherit ? TRUE : FALSE, process_id));
 }

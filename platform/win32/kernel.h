@@ -14,6 +14,7 @@ class Win32Kernel : public platform::Kernel {
   std::string GetModuleFileNameA() override;
   std::vector<std::string> CommandLineArguments() override;
   std::string GetSystemDirectoryA() override;
+  // The module operations live in modules.cpp, with the layer's other run-time bindings.
   Handle GetModuleHandleA(const std::string& name) override;
   Handle LoadLibraryA(const std::string& name) override;
   Handle LoadLibraryExA(const std::string& path, std::uint32_t flags) override;

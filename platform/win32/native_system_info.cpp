@@ -33,6 +33,37 @@ static_assert(offsetof(ProcessRecordHead, image_name_buffer) == (sizeof(void*) =
 static_assert(offsetof(ProcessRecordHead, unique_process_id) == (sizeof(void*) == 8 ? 80 : 68));
 static_assert(offsetof(ProcessRecordHead, handle_count) == (sizeof(void*) == 8 ? 96 : 76));
 
+// SYSTEM_BASIC_INFORMATION. Exactly its size is accepted; it holds three pointer-sized
+// addresses, so the processor count sits at 40 on a 32-bit build and at 56 on a 64-bit one.
+struct BasicInformation {
+  ULONG reserved;
+  ULONG timer_resolution;
+  ULONG page_size;
+  ULONG number_of_physical_pages;
+  ULONG lowest_physical_page_number;
+  ULONG highest_physical_page_number;
+  ULONG allocation_granularity;
+  ULONG_PTR minimum_user_mode_address;
+  ULONG_PTR maximum_user_mode_address;
+  ULONG_PTR active_processors_affinity_mask;
+  CCHAR number_of_processors;
+};
+static_assert(offsetof(BasicInformation, number_of_processors) == (sizeof(void*) == 8 ? 56 : 40));
+static_assert(sizeof(BasicInformation) == (sizeof(void*) == 8 ? 64 : 44));
+
+// SYSTEM_PROCESSOR_PERFORMANCE_INFORMATION, padded to 48 bytes by the alignment of its times.
+struct ProcessorRecord {
+  LARGE_INTEGER idle_time;
+  LARGE_INTEGER kernel_time;
+  LARGE_INTEGER user_time;
+  LARGE_INTEGER dpc_time;
+  LARGE_INTEGER interrupt_time;
+  ULONG interrupt_count;
+};
+static_assert(sizeof(ProcessorRecord) == 48);
+static_assert(sizeof(ProcessorRecord) % sizeof(std::uint64_t) == 0);
+constexpr std::size_t kProcessorRecordWords = sizeof(ProcessorRecord) / sizeof(std::uint64_t);
+
 constexpr std::size_t kFirstBufferBytes = 256 * 1024;
 constexpr std::size_t kLargestBufferBytes = 64 * 1024 * 1024;
 
@@ -62,12 +93,34 @@ void ImageName(const ProcessRecordHead& head, const std::uint8_t* begin, const s
 
 }  // namespace
 
-std::uint32_t Win32NativeSystemInfo::ZwQuerySystemInformation(ProcAddress fn,
-                                                              std::uint32_t info_class,
-                                                              void* buffer, std::uint32_t size) {
+std::uint32_t Win32NativeSystemInfo::QueryProcessorIdleTimes(ProcAddress fn, std::uint32_t records,
+                                                             std::vector<std::int64_t>& idle_times) {
   if (fn == 0) return kStatusProcedureNotFound;
   auto query = reinterpret_cast<ZwQuerySystemInformationFn>(fn);
-  return static_cast<std::uint32_t>(query(info_class, buffer, size, nullptr));
+  // Kept while the record count stays: a record the system leaves unfilled keeps its last value.
+  if (processor_buffer_.size() != records * kProcessorRecordWords)
+    processor_buffer_.assign(records * kProcessorRecordWords, 0);
+  const auto bytes = static_cast<ULONG>(records * sizeof(ProcessorRecord));
+  const LONG status =
+      query(kSystemProcessorPerformanceInformation, processor_buffer_.data(), bytes, nullptr);
+  if (status != 0) return static_cast<std::uint32_t>(status);
+  idle_times.resize(records);
+  for (std::uint32_t i = 0; i < records; ++i) {
+    ProcessorRecord record;
+    std::memcpy(&record, processor_buffer_.data() + i * kProcessorRecordWords, sizeof record);
+    idle_times[i] = record.idle_time.QuadPart;
+  }
+  return kStatusSuccess;
+}
+
+std::uint32_t Win32NativeSystemInfo::QueryProcessorCount(ProcAddress fn, std::uint32_t& processors) {
+  if (fn == 0) return kStatusProcedureNotFound;
+  auto query = reinterpret_cast<ZwQuerySystemInformationFn>(fn);
+  BasicInformation basic{};
+  const LONG status = query(kSystemBasicInformation, &basic, sizeof basic, nullptr);
+  if (status != 0) return static_cast<std::uint32_t>(status);
+  processors = static_cast<std::uint8_t>(basic.number_of_processors);
+  return kStatusSuccess;
 }
 
 std::uint32_t Win32NativeSystemInfo::QuerySystemProcesses(ProcAddress fn,

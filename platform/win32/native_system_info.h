@@ -14,14 +14,16 @@ long SystemHandleCount();
 
 class Win32NativeSystemInfo : public platform::NativeSystemInfo {
  public:
-  std::uint32_t ZwQuerySystemInformation(ProcAddress fn, std::uint32_t info_class, void* buffer,
-                                         std::uint32_t size) override;
+  std::uint32_t QueryProcessorIdleTimes(ProcAddress fn, std::uint32_t records,
+                                        std::vector<std::int64_t>& idle_times) override;
+  std::uint32_t QueryProcessorCount(ProcAddress fn, std::uint32_t& processors) override;
   std::uint32_t QuerySystemProcesses(ProcAddress fn,
                                      std::vector<NativeProcess>& processes) override;
 
  private:
   // Kept from call to call: the snapshot of one tick is about the size of the last one.
   std::vector<std::uint64_t> process_buffer_;
+  std::vector<std::uint64_t> processor_buffer_;
   std::wstring image_name_scratch_;
 };
 

@@ -1,18 +1,16 @@
 #include "platform/win32/pointer_tracking.h"
 
+#include "platform/win32/modules.h"
+
 namespace platform::win32 {
 namespace {
 
 using TrackMouseEventFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
 
 TrackMouseEventFn BindTrackMouseEvent() {
-  if (HMODULE user32 = ::GetModuleHandleA("user32.dll"))
-    if (FARPROC fn = ::GetProcAddress(user32, "TrackMouseEvent"))
-      return reinterpret_cast<TrackMouseEventFn>(reinterpret_cast<void*>(fn));
-  if (HMODULE controls = ::GetModuleHandleA("comctl32.dll"))
-    if (FARPROC fn = ::GetProcAddress(controls, "_TrackMouseEvent"))
-      return reinterpret_cast<TrackMouseEventFn>(reinterpret_cast<void*>(fn));
-  return nullptr;
+  if (FARPROC fn = LoadedModuleEntry("user32.dll", "TrackMouseEvent"))
+    return EntryAs<TrackMouseEventFn>(fn);
+  return EntryAs<TrackMouseEventFn>(LoadedModuleEntry("comctl32.dll", "_TrackMouseEvent"));
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // Apart from the snapshot wrapper, so that only a program that asks for the count links it.
 #include <windows.h>
 
+#include "platform/win32/modules.h"
 #include "platform/win32/native_system_info.h"
 
 namespace platform::win32 {
 
 long SystemHandleCount() {
-  const HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
-  const FARPROC query = ntdll ? ::GetProcAddress(ntdll, "NtQuerySystemInformation") : nullptr;
+  const FARPROC query = LoadedModuleEntry("ntdll.dll", "NtQuerySystemInformation");
   Win32NativeSystemInfo native;
   std::vector<NativeProcess> processes;
   if (native.QuerySystemProcesses(reinterpret_cast<ProcAddress>(query), processes) !=

@@ -293,8 +293,12 @@ class LeanTexts : public i18n::TextSource {
 class LeanNativeSystemInfo : public platform::NativeSystemInfo {
  public:
   LeanNativeSystemInfo(const LeanSystem& system, long& calls) : system_(system), calls_(calls) {}
-  std::uint32_t ZwQuerySystemInformation(platform::ProcAddress, std::uint32_t, void*,
-                                         std::uint32_t) override {
+  std::uint32_t QueryProcessorIdleTimes(platform::ProcAddress, std::uint32_t,
+                                        std::vector<std::int64_t>&) override {
+    ++calls_;
+    return platform::kStatusProcedureNotFound;
+  }
+  std::uint32_t QueryProcessorCount(platform::ProcAddress, std::uint32_t&) override {
     ++calls_;
     return platform::kStatusProcedureNotFound;
   }

@@ -1,51 +1,39 @@
 #include "tests/fakes/fake_native_system_info.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace fakes {
 
-std::vector<std::uint32_t> FakeNativeSystemInfo::PerformanceQuerySizes() const {
-  std::vector<std::uint32_t> sizes;
+std::vector<std::uint32_t> FakeNativeSystemInfo::PerformanceQueryRecords() const {
+  std::vector<std::uint32_t> records;
   for (const Query& q : queries)
-    if (q.info_class == platform::kSystemProcessorPerformanceInformation) sizes.push_back(q.size);
-  return sizes;
+    if (q.info_class == platform::kSystemProcessorPerformanceInformation)
+      records.push_back(q.records);
+  return records;
 }
 
-std::uint32_t FakeNativeSystemInfo::ZwQuerySystemInformation(platform::ProcAddress fn,
-                                                             std::uint32_t info_class, void* buffer,
-                                                             std::uint32_t size) {
-  if (Fails("ZwQuerySystemInformation")) return kStatusUnsuccessful;
-  queries.push_back({fn, info_class, size});
+std::uint32_t FakeNativeSystemInfo::QueryProcessorIdleTimes(platform::ProcAddress fn,
+                                                            std::uint32_t records,
+                                                            std::vector<std::int64_t>& idle) {
+  if (Fails("QueryProcessorIdleTimes")) return kStatusUnsuccessful;
+  queries.push_back({fn, platform::kSystemProcessorPerformanceInformation, records});
   if (fn == 0 || fn != entry) return platform::kStatusProcedureNotFound;
-  auto* bytes = static_cast<std::uint8_t*>(buffer);
-  const auto processors = static_cast<std::uint32_t>(idle_times.size());
-
-  if (info_class == platform::kSystemBasicInformation) {
-    if (!answers_basic_information) return platform::kStatusProcedureNotFound;
-    if (size != platform::kSystemBasicInformationSize) return platform::kStatusInfoLengthMismatch;
-    std::memset(bytes, 0, size);
-    bytes[platform::kBasicInfoProcessorCountOffset] = static_cast<std::uint8_t>(processors);
-    return platform::kStatusSuccess;
-  }
-  if (info_class != platform::kSystemProcessorPerformanceInformation)
-    return platform::kStatusProcedureNotFound;
   if (performance_status) return *performance_status;
-
-  constexpr std::uint32_t kRecord = platform::kProcessorPerformanceRecordSize;
-  const std::uint32_t fit = size / kRecord;
-  if (fit == 0 || (!fills_what_fits && fit < processors))
+  const auto processors = static_cast<std::uint32_t>(idle_times.size());
+  if (records == 0 || (!fills_what_fits && records < processors))
     return platform::kStatusInfoLengthMismatch;
-  const std::uint32_t filled = std::min(fit, processors);
-  std::memset(bytes, 0, filled * kRecord);
-  for (std::uint32_t i = 0; i < filled; ++i) {
-    const auto idle = static_cast<std::uint64_t>(idle_times[i]);
-    for (int b = 0; b < 8; ++b) bytes[i * kRecord + b] = static_cast<std::uint8_t>(idle >> (8 * b));
-    // Kernel and user time behind the idle time, so that a reader of the wrong bytes notices.
-    bytes[i * kRecord + 8] = 0xAB;
-    bytes[i * kRecord + 16] = 0xCD;
-    bytes[i * kRecord + 44] = 0xEF;
-  }
+  idle.resize(records);
+  std::copy_n(idle_times.begin(), std::min(records, processors), idle.begin());
+  return platform::kStatusSuccess;
+}
+
+std::uint32_t FakeNativeSystemInfo::QueryProcessorCount(platform::ProcAddress fn,
+                                                        std::uint32_t& processors) {
+  if (Fails("QueryProcessorCount")) return kStatusUnsuccessful;
+  queries.push_back({fn, platform::kSystemBasicInformation, 1});
+  if (fn == 0 || fn != entry || !answers_basic_information)
+    return platform::kStatusProcedureNotFound;
+  processors = static_cast<std::uint32_t>(idle_times.size());
   return platform::kStatusSuccess;
 }
 

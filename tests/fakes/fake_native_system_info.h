@@ -1,6 +1,6 @@
 #pragma once
 // A scriptable native query: the test sets each processor's idle time before a sample, the
-// fake fills the buffer from it and logs every query with the size it was given.
+// fake answers from it and logs every query with the records it was asked for.
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -19,14 +19,14 @@ class FakeNativeSystemInfo : public platform::NativeSystemInfo, public Failable 
   struct Query {
     platform::ProcAddress fn;
     std::uint32_t info_class;
-    std::uint32_t size;
+    std::uint32_t records;
   };
 
   // --- the scripted system ---
   platform::ProcAddress entry = 0x7700;        // the only entry point that answers
   std::vector<std::int64_t> idle_times = {0};  // one per processor, 100-ns units
-  // A buffer that holds at least one record receives the records that fit, as on the real
-  // system; false refuses every buffer too small for all of them instead.
+  // Room for at least one record receives the records that fit, as on the real system; false
+  // refuses room too small for all of them instead.
   bool fills_what_fits = true;
   // When set, every processor performance query answers this status and fills nothing.
   std::optional<std::uint32_t> performance_status;
@@ -37,11 +37,12 @@ class FakeNativeSystemInfo : public platform::NativeSystemInfo, public Failable 
   // --- what was asked ---
   std::vector<Query> queries;
 
-  // Sizes of the processor performance queries, in order.
-  std::vector<std::uint32_t> PerformanceQuerySizes() const;
+  // Records asked for by the processor performance queries, in order.
+  std::vector<std::uint32_t> PerformanceQueryRecords() const;
 
-  std::uint32_t ZwQuerySystemInformation(platform::ProcAddress fn, std::uint32_t info_class,
-                                         void* buffer, std::uint32_t size) override;
+  std::uint32_t QueryProcessorIdleTimes(platform::ProcAddress fn, std::uint32_t records,
+                                        std::vector<std::int64_t>& idle) override;
+  std::uint32_t QueryProcessorCount(platform::ProcAddress fn, std::uint32_t& processors) override;
   std::uint32_t QuerySystemProcesses(platform::ProcAddress fn,
                                      std::vector<platform::NativeProcess>& processes) override;
 };

@@ -1,10 +1,12 @@
 #include "platform/win32/kernel.h"
+#include "platform/win32/modules.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
 
 namespace {
 
@@ -62,6 +64,27 @@ TEST(Win32Kernel, EntryPointsResolveByName) {
   ASSERT_NE(k32, 0u);
   EXPECT_NE(kernel.GetProcAddress(k32, "CreateToolhelp32Snapshot"), 0u);
   EXPECT_EQ(kernel.GetProcAddress(k32, "NoSuchEntryPoint"), 0u);
+}
+
+TEST(Win32Bindings, EntriesOfSystemAndLoadedLibrariesResolveByName) {
+  using platform::win32::LoadedModuleEntry;
+  using platform::win32::SystemLibraryEntry;
+  struct Case {
+    FARPROC (*bind)(const char*, const char*);
+    const char* library;
+    const char* name;
+    bool found;
+  } cases[] = {
+      {SystemLibraryEntry, "comdlg32.dll", "GetSaveFileNameA", true},
+      {SystemLibraryEntry, "comdlg32.dll", "NoSuchEntryPoint", false},
+      {SystemLibraryEntry, "no_such_library.dll", "GetSaveFileNameA", false},
+      {LoadedModuleEntry, "kernel32.dll", "MoveFileExA", true},
+      {LoadedModuleEntry, "no_such_library.dll", "MoveFileExA", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.library) + " " + c.name);
+    EXPECT_EQ(c.bind(c.library, c.name) != nullptr, c.found);
+  }
 }
 
 }  // namespace

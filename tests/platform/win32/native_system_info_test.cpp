@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "platform/win32/kernel.h"
@@ -19,57 +18,44 @@ platform::ProcAddress QueryEntry() {
   return kernel.GetProcAddress(kernel.GetModuleHandleA("NTDLL.DLL"), "ZwQuerySystemInformation");
 }
 
-std::int64_t IdleOf(const std::vector<std::uint8_t>& buffer, std::uint32_t processor) {
-  std::int64_t idle = 0;
-  std::memcpy(&idle, &buffer[processor * platform::kProcessorPerformanceRecordSize], sizeof idle);
-  return idle;
-}
-
 TEST(Win32NativeSystemInfo, MissingEntryPointIsNotCalled) {
   Win32NativeSystemInfo native;
-  std::uint8_t buffer[44];
-  EXPECT_EQ(native.ZwQuerySystemInformation(0, 8, buffer, sizeof buffer),
-            platform::kStatusProcedureNotFound);
+  std::vector<std::int64_t> idle{7};
+  std::uint32_t processors = 7;
+  EXPECT_EQ(native.QueryProcessorIdleTimes(0, 1, idle), platform::kStatusProcedureNotFound);
+  EXPECT_EQ(native.QueryProcessorCount(0, processors), platform::kStatusProcedureNotFound);
+  EXPECT_EQ(idle, std::vector<std::int64_t>{7});
+  EXPECT_EQ(processors, 7u);
 }
 
 TEST(Win32NativeSystemInfo, BasicInformationCountsTheProcessors) {
   Win32NativeSystemInfo native;
-  std::uint8_t basic[platform::kSystemBasicInformationSize] = {};
-  ASSERT_EQ(native.ZwQuerySystemInformation(QueryEntry(), platform::kSystemBasicInformation, basic,
-                                            sizeof basic),
-            platform::kStatusSuccess);
+  std::uint32_t processors = 0;
+  ASSERT_EQ(native.QueryProcessorCount(QueryEntry(), processors), platform::kStatusSuccess);
   SYSTEM_INFO info;
   ::GetSystemInfo(&info);
-  EXPECT_EQ(basic[platform::kBasicInfoProcessorCountOffset], info.dwNumberOfProcessors);
+  EXPECT_EQ(processors, info.dwNumberOfProcessors);
 }
 
 TEST(Win32NativeSystemInfo, ProcessorRecordsHoldGrowingIdleTimes) {
   Win32NativeSystemInfo native;
   SYSTEM_INFO info;
   ::GetSystemInfo(&info);
-  const std::uint32_t size = info.dwNumberOfProcessors * platform::kProcessorPerformanceRecordSize;
-  std::vector<std::uint8_t> before(size), after(size);
+  const std::uint32_t count = info.dwNumberOfProcessors;
+  std::vector<std::int64_t> before, after;
   const auto fn = QueryEntry();
-  // What the sampler's set-up relies on: less than one record is refused, one is enough.
-  EXPECT_EQ(
-      native.ZwQuerySystemInformation(fn, platform::kSystemProcessorPerformanceInformation,
-                                      before.data(), platform::kProcessorPerformanceRecordSize - 1),
-      platform::kStatusInfoLengthMismatch);
-  EXPECT_EQ(
-      native.ZwQuerySystemInformation(fn, platform::kSystemProcessorPerformanceInformation,
-                                      before.data(), platform::kProcessorPerformanceRecordSize),
-      platform::kStatusSuccess);
-  EXPECT_EQ(native.ZwQuerySystemInformation(fn, platform::kSystemProcessorPerformanceInformation,
-                                            before.data(), size),
-            platform::kStatusSuccess);
+  // What the sampler's set-up relies on: room for no record is refused, one is enough.
+  EXPECT_EQ(native.QueryProcessorIdleTimes(fn, 0, before), platform::kStatusInfoLengthMismatch);
+  EXPECT_EQ(native.QueryProcessorIdleTimes(fn, 1, before), platform::kStatusSuccess);
+  EXPECT_EQ(before.size(), 1u);
+  EXPECT_EQ(native.QueryProcessorIdleTimes(fn, count, before), platform::kStatusSuccess);
   ::Sleep(300);
-  EXPECT_EQ(native.ZwQuerySystemInformation(fn, platform::kSystemProcessorPerformanceInformation,
-                                            after.data(), size),
-            platform::kStatusSuccess);
-  for (std::uint32_t p = 0; p < info.dwNumberOfProcessors; ++p) {
+  EXPECT_EQ(native.QueryProcessorIdleTimes(fn, count, after), platform::kStatusSuccess);
+  ASSERT_EQ(after.size(), count);
+  for (std::uint32_t p = 0; p < count; ++p) {
     SCOPED_TRACE(p);
-    EXPECT_GT(IdleOf(before, p), 0);
-    EXPECT_GE(IdleOf(after, p), IdleOf(before, p));
+    EXPECT_GT(before[p], 0);
+    EXPECT_GE(after[p], before[p]);
   }
 }
 

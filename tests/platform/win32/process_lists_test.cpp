@@ -29,8 +29,11 @@ std::string Lower(std::string s) {
 
 // A system without its own process snapshot: the list opens every process.
 struct NoSystemSnapshot : platform::NativeSystemInfo {
-  std::uint32_t ZwQuerySystemInformation(platform::ProcAddress, std::uint32_t, void*,
-                                         std::uint32_t) override {
+  std::uint32_t QueryProcessorIdleTimes(platform::ProcAddress, std::uint32_t,
+                                        std::vector<std::int64_t>&) override {
+    return platform::kStatusProcedureNotFound;
+  }
+  std::uint32_t QueryProcessorCount(platform::ProcAddress, std::uint32_t&) override {
     return platform::kStatusProcedureNotFound;
   }
   std::uint32_t QuerySystemProcesses(platform::ProcAddress,

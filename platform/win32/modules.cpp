@@ -1,0 +1,48 @@
+// The module operations of the kernel wrapper and the run-time bindings of the win32 layer:
+// the only file that loads libraries and looks entry points up.
+#include "platform/win32/modules.h"
+
+#include "platform/system_library.h"
+#include "platform/win32/kernel.h"
+#include "platform/win32/unique_handle.h"
+
+namespace platform::win32 {
+
+Handle Win32Kernel::GetModuleHandleA(const std::string& name) {
+  return FromHandle(::GetModuleHandleA(name.c_str()));
+}
+
+Handle Win32Kernel::LoadLibraryA(const std::string& name) {
+  return FromHandle(::LoadLibraryA(name.c_str()));
+}
+
+Handle Win32Kernel::LoadLibraryExA(const std::string& path, std::uint32_t flags) {
+  return FromHandle(::LoadLibraryExA(path.c_str(), nullptr, flags));
+}
+
+bool Win32Kernel::FreeLibrary(Handle module) {
+  return ::FreeLibrary(ToHandle<HMODULE>(module)) != FALSE;
+}
+
+ProcAddress Win32Kernel::GetProcAddress(Handle module, const std::string& name) {
+  return reinterpret_cast<ProcAddress>(::GetProcAddress(ToHandle<HMODULE>(module), name.c_str()));
+}
+
+HMODULE LoadSystemLibraryModule(const char* library) {
+  Win32Kernel kernel;
+  return ToHandle<HMODULE>(platform::LoadSystemLibrary(kernel, library));
+}
+
+FARPROC ModuleEntry(HMODULE module, const char* name) {
+  return module ? ::GetProcAddress(module, name) : nullptr;
+}
+
+FARPROC SystemLibraryEntry(const char* library, const char* name) {
+  return ModuleEntry(LoadSystemLibraryModule(library), name);
+}
+
+FARPROC LoadedModuleEntry(const char* module, const char* name) {
+  return ModuleEntry(::GetModuleHandleA(module), name);
+}
+
+}  // namespace platform::win32
