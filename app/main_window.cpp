@@ -36,15 +36,6 @@ void WireHoverImages(ui::TExplBtn& button, ButtonGlyph glyph) {
 
 }  // namespace
 
-namespace {
-
-// The window list attaches icons while enumerating on NT, afterwards on 9x.
-snapshot::Family FamilyOf(platform::Kernel& kernel) {
-  return IsNtPlatform(kernel) ? snapshot::Family::kNt : snapshot::Family::k9x;
-}
-
-}  // namespace
-
 TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
                              snapshot::PsapiBinding& psapi)
     : ui::Form("ProcesessFrm", "TProcesessFrm"),
@@ -68,11 +59,12 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       TimerNT(services.timers),
       services_(services),
       application_(application),
+      family_(DecideFamily(services.kernel)),
       language_(services.kernel, services.ui, services.ini, kApplicationTitle),
       nt_processes_(services.kernel, services.ui, psapi, services.native),
       tool_help_binding_(services.kernel, services.tool_help),
-      app_windows_(services.ui, services.window_icons, FamilyOf(services.kernel)),
-      cpu_usage_module_(services.kernel, services.native, services.registry),
+      app_windows_(services.ui, services.window_icons, family_.family),
+      cpu_usage_module_(services.kernel, family_.family, services.native, services.registry),
       browser_(SectionListBox1, SectionListBox2, language_,
                {services.kernel, services.ui, services.shell}),
       MCPUUsage1(cpu_usage_module_, services.timers),
@@ -261,8 +253,9 @@ void TProcesessFrm::FormCreate() {
     return;
   }
   language_.LoadLanguageLibrary();
-  if (IsNtPlatform(services_.kernel)) TimerNT.SetEnabled(true);
-  if (IsWin9xFamily(services_.kernel)) {
+  // On Win32s or a 9x version the module does not know, neither timer runs.
+  if (family_.refreshes && family_.family == snapshot::Family::kNt) TimerNT.SetEnabled(true);
+  if (family_.refreshes && family_.family == snapshot::Family::k9x) {
     tool_help_list_ =
         std::make_unique<snapshot::ToolHelpProcessList>(services_.kernel, tool_help_binding_);
     Timer9x.SetEnabled(true);
@@ -325,8 +318,8 @@ void TProcesessFrm::ReportBtnClick() {
                            report_selection_);
   // The timers kept running: each ticked process is found by the identity it was staged with.
   const browser::DetailTexts texts(language_);
-  snapshot::CurrentProcessTimes times(services_.kernel,
-                                      TimerNT.Enabled() ? &nt_processes_ : nullptr);
+  snapshot::CurrentProcessTimes times(
+      services_.kernel, family_.family == snapshot::Family::kNt ? &nt_processes_ : nullptr);
   std::vector<std::string> body = report::BuildReportBody(
       report_selection_,
       {texts, processes_.processes(), app_windows_.windows(),
@@ -336,7 +329,8 @@ void TProcesessFrm::ReportBtnClick() {
                                .shell = services_.shell,
                                .dialogs = services_.dialogs,
                                .files = services_.files,
-                               .clock = services_.clock},
+                               .clock = services_.clock,
+                               .places_bar = family_.places_bar},
                               language_, kApplicationTitle);
   output.OwnerWindow = [this] { return Handle(); };
   output.OutputReport(report_selection_.Mode, std::move(body));

@@ -11,6 +11,7 @@
 
 #include "snapshot/app_windows.h"
 #include "snapshot/cpu_usage.h"
+#include "snapshot/family.h"
 #include "snapshot/nt_process_list.h"
 #include "snapshot/process_snapshot.h"
 #include "snapshot/psapi_binding.h"
@@ -110,6 +111,7 @@ class TProcesessFrm : public ui::Form {
 
   Services services_;
   ui::Application& application_;
+  const snapshot::SystemFamily family_;  // decided once, before anything that takes it
   i18n::LanguageLibrary language_;
   snapshot::ProcessSnapshot processes_;
   snapshot::NtProcessList nt_processes_;
