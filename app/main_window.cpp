@@ -4,7 +4,6 @@
 #include "app/launch_rules.h"
 #include "app/main_window_pictures.h"
 #include "app/windows_version.h"
-#include "browser/update_batch.h"
 #include "i18n/language_dialog.h"
 #include "i18n/text_ids.h"
 #include "report/report_body.h"
@@ -254,11 +253,17 @@ void TProcesessFrm::FormCreate() {
   }
   language_.LoadLanguageLibrary();
   // On Win32s or a 9x version the module does not know, neither timer runs.
-  if (family_.refreshes && family_.family == snapshot::Family::kNt) TimerNT.SetEnabled(true);
-  if (family_.refreshes && family_.family == snapshot::Family::k9x) {
-    tool_help_list_ =
-        std::make_unique<snapshot::ToolHelpProcessList>(services_.kernel, tool_help_binding_);
-    Timer9x.SetEnabled(true);
+  if (family_.refreshes) {
+    snapshot::ProcessSource* source = &nt_processes_;
+    if (family_.family == snapshot::Family::k9x) {
+      tool_help_list_ =
+          std::make_unique<snapshot::ToolHelpProcessList>(services_.kernel, tool_help_binding_);
+      source = tool_help_list_.get();
+    }
+    refresh_ = std::make_unique<Refresh>(
+        family_.family, Refresh::Parts{*source, processes_, app_windows_, browser_,
+                                       SectionListBox1, SectionListBox2, services_.kernel});
+    (family_.family == snapshot::Family::kNt ? TimerNT : Timer9x).SetEnabled(true);
   }
   SetCaptions();
 }
@@ -343,31 +348,12 @@ void TProcesessFrm::CloseBtnClick() {
   Close();
 }
 
-// A tick: take the snapshot, bring both lists in step with it, and let each repaint once, where
-// the tick changed something.
 void TProcesessFrm::TimerNTTimer() {
-  nt_processes_.CollectNtProcessIds();
-  nt_processes_.BuildNtProcessList(processes_);
-  app_windows_.EnumerateAppWindows();
-  const browser::UpdateBatch left(SectionListBox1), detail(SectionListBox2);
-  browser_.SyncApplicationsSection(app_windows_);
-  browser_.SyncProcessesSection(processes_);
+  if (refresh_) refresh_->Tick();
 }
 
-// The 9x family brings the processes in step before it lists the windows.
 void TProcesessFrm::Timer9xTimer() {
-  if (!tool_help_list_) return;
-  tool_help_list_->CollectToolHelpEntries();
-  tool_help_list_->Build9xProcessList(processes_);
-  const browser::UpdateBatch left(SectionListBox1), detail(SectionListBox2);
-  browser_.SyncProcessesSection(processes_);
-  app_windows_.EnumerateAppWindows();
-  geticons();
-  browser_.SyncApplicationsSection(app_windows_);
-}
-
-void TProcesessFrm::geticons() {
-  app_windows_.AttachWindowIcons();
+  if (refresh_) refresh_->Tick();
 }
 
 void TProcesessFrm::MCPUUsage1Interval(snapshot::TMCPUUsage&, std::uint32_t value) {

@@ -2,6 +2,7 @@
 // The main window: the top bar of command buttons, the two linked lists, the usage gauge and
 // the timers that keep it in step with the system. Its creation runs the start-up sequence.
 #include <memory>
+#include "app/refresh.h"
 #include "app/services.h"
 #include "browser/process_browser.h"
 #include "controls/gauge_bar.h"
@@ -48,11 +49,10 @@ class TProcesessFrm : public ui::Form {
   const snapshot::ProcessSnapshot& Processes() const { return processes_; }
   const snapshot::AppWindowList& AppWindows() const { return app_windows_; }
 
-  // Refresh ticks: a fresh snapshot of the processes and the application windows.
+  // Refresh ticks: a fresh snapshot of the processes and the application windows, taken and
+  // shown in the order of the family start-up found (only that family's timer runs).
   void TimerNTTimer();
   void Timer9xTimer();
-  // On the 9x family the window icons join the image list after the enumeration.
-  void geticons();
 
   // Command buttons.
   void RefreshBtnClick() {}
@@ -120,6 +120,7 @@ class TProcesessFrm : public ui::Form {
   snapshot::AppWindowList app_windows_;
   snapshot::CpuUsageModule cpu_usage_module_;
   browser::ProcessBrowser browser_;
+  std::unique_ptr<Refresh> refresh_;  // made at start-up, with the family's process source
   report::sel report_selection_;
 
  public:
