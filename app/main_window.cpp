@@ -4,7 +4,6 @@
 #include "app/launch_rules.h"
 #include "app/main_window_pictures.h"
 #include "app/windows_version.h"
-#include "browser/update_batch.h"
 #include "i18n/language_dialog.h"
 #include "i18n/text_ids.h"
 #include "report/report_body.h"
@@ -36,15 +35,6 @@ void WireHoverImages(ui::TExplBtn& button, ButtonGlyph glyph) {
 
 }  // namespace
 
-namespace {
-
-// The window list attaches icons while enumerating on NT, afterwards on 9x.
-snapshot::Family FamilyOf(platform::Kernel& kernel) {
-  return IsNtPlatform(kernel) ? snapshot::Family::kNt : snapshot::Family::k9x;
-}
-
-}  // namespace
-
 TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
                              snapshot::PsapiBinding& psapi)
     : ui::Form("ProcesessFrm", "TProcesessFrm"),
@@ -68,11 +58,12 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       TimerNT(services.timers),
       services_(services),
       application_(application),
+      family_(DecideFamily(services.kernel)),
       language_(services.kernel, services.ui, services.ini, kApplicationTitle),
       nt_processes_(services.kernel, services.ui, psapi, services.native),
       tool_help_binding_(services.kernel, services.tool_help),
-      app_windows_(services.ui, services.window_icons, FamilyOf(services.kernel)),
-      cpu_usage_module_(services.kernel, services.native, services.registry),
+      app_windows_(services.ui, services.window_icons, family_.family),
+      cpu_usage_module_(services.kernel, family_.family, services.native, services.registry),
       browser_(SectionListBox1, SectionListBox2, language_,
                {services.kernel, services.ui, services.shell}),
       MCPUUsage1(cpu_usage_module_, services.timers),
@@ -261,11 +252,18 @@ void TProcesessFrm::FormCreate() {
     return;
   }
   language_.LoadLanguageLibrary();
-  if (IsNtPlatform(services_.kernel)) TimerNT.SetEnabled(true);
-  if (IsWin9xFamily(services_.kernel)) {
-    tool_help_list_ =
-        std::make_unique<snapshot::ToolHelpProcessList>(services_.kernel, tool_help_binding_);
-    Timer9x.SetEnabled(true);
+  // On Win32s or a 9x version the module does not know, neither timer runs.
+  if (family_.refreshes) {
+    snapshot::ProcessSource* source = &nt_processes_;
+    if (family_.family == snapshot::Family::k9x) {
+      tool_help_list_ =
+          std::make_unique<snapshot::ToolHelpProcessList>(services_.kernel, tool_help_binding_);
+      source = tool_help_list_.get();
+    }
+    refresh_ = std::make_unique<Refresh>(
+        family_.family, Refresh::Parts{*source, processes_, app_windows_, browser_, SectionListBox1,
+                                       SectionListBox2, services_.kernel, services_.window_icons});
+    (family_.family == snapshot::Family::kNt ? TimerNT : Timer9x).SetEnabled(true);
   }
   SetCaptions();
 }
@@ -325,8 +323,8 @@ void TProcesessFrm::ReportBtnClick() {
                            report_selection_);
   // The timers kept running: each ticked process is found by the identity it was staged with.
   const browser::DetailTexts texts(language_);
-  snapshot::CurrentProcessTimes times(services_.kernel,
-                                      TimerNT.Enabled() ? &nt_processes_ : nullptr);
+  snapshot::CurrentProcessTimes times(
+      services_.kernel, family_.family == snapshot::Family::kNt ? &nt_processes_ : nullptr);
   std::vector<std::string> body = report::BuildReportBody(
       report_selection_,
       {texts, processes_.processes(), app_windows_.windows(),
@@ -336,7 +334,8 @@ void TProcesessFrm::ReportBtnClick() {
                                .shell = services_.shell,
                                .dialogs = services_.dialogs,
                                .files = services_.files,
-                               .clock = services_.clock},
+                               .clock = services_.clock,
+                               .places_bar = family_.places_bar},
                               language_, kApplicationTitle);
   output.OwnerWindow = [this] { return Handle(); };
   output.OutputReport(report_selection_.Mode, std::move(body));
@@ -349,41 +348,12 @@ void TProcesessFrm::CloseBtnClick() {
   Close();
 }
 
-// A tick: take the snapshot, bring both lists in step with it, and let each repaint once, where
-// the tick changed something.
 void TProcesessFrm::TimerNTTimer() {
-  nt_processes_.CollectNtProcessIds();
-  nt_processes_.BuildNtProcessList(processes_);
-  app_windows_.EnumerateAppWindows();
-  const browser::UpdateBatch left(SectionListBox1), detail(SectionListBox2);
-  browser_.SyncApplicationsSection(app_windows_);
-  browser_.SyncProcessesSection(processes_);
-  RepaintChangedIcons();
+  if (refresh_) refresh_->Tick();
 }
 
-// The 9x family brings the processes in step before it lists the windows.
 void TProcesessFrm::Timer9xTimer() {
-  if (!tool_help_list_) return;
-  tool_help_list_->CollectToolHelpEntries();
-  tool_help_list_->Build9xProcessList(processes_);
-  const browser::UpdateBatch left(SectionListBox1), detail(SectionListBox2);
-  browser_.SyncProcessesSection(processes_);
-  app_windows_.EnumerateAppWindows();
-  geticons();
-  browser_.SyncApplicationsSection(app_windows_);
-  RepaintChangedIcons();
-}
-
-void TProcesessFrm::RepaintChangedIcons() {
-  // Rows keep their image index while the icon list is filled anew behind it.
-  const std::vector<int>& changed = app_windows_.ChangedImages();
-  if (changed.empty()) return;
-  SectionListBox1.RepaintImages(services_.window_icons, changed);
-  SectionListBox2.RepaintImages(services_.window_icons, changed);
-}
-
-void TProcesessFrm::geticons() {
-  app_windows_.AttachWindowIcons();
+  if (refresh_) refresh_->Tick();
 }
 
 void TProcesessFrm::MCPUUsage1Interval(snapshot::TMCPUUsage&, std::uint32_t value) {

@@ -2,6 +2,7 @@
 // The main window: the top bar of command buttons, the two linked lists, the usage gauge and
 // the timers that keep it in step with the system. Its creation runs the start-up sequence.
 #include <memory>
+#include "app/refresh.h"
 #include "app/services.h"
 #include "browser/process_browser.h"
 #include "controls/gauge_bar.h"
@@ -11,6 +12,7 @@
 
 #include "snapshot/app_windows.h"
 #include "snapshot/cpu_usage.h"
+#include "snapshot/family.h"
 #include "snapshot/nt_process_list.h"
 #include "snapshot/process_snapshot.h"
 #include "snapshot/psapi_binding.h"
@@ -50,11 +52,10 @@ class TProcesessFrm : public ui::Form {
   const snapshot::ProcessSnapshot& Processes() const { return processes_; }
   const snapshot::AppWindowList& AppWindows() const { return app_windows_; }
 
-  // Refresh ticks: a fresh snapshot of the processes and the application windows.
+  // Refresh ticks: a fresh snapshot of the processes and the application windows, taken and
+  // shown in the order of the family start-up found (only that family's timer runs).
   void TimerNTTimer();
   void Timer9xTimer();
-  // On the 9x family the window icons join the image list after the enumeration.
-  void geticons();
 
   // Command buttons.
   void RefreshBtnClick() {}
@@ -110,11 +111,10 @@ class TProcesessFrm : public ui::Form {
   void BuildLists();
   void BuildPopupMenu();
   void SetCaptions();
-  // The rows whose icon the tick's window list replaced show the new one.
-  void RepaintChangedIcons();
 
   Services services_;
   ui::Application& application_;
+  const snapshot::SystemFamily family_;  // decided once, before anything that takes it
   i18n::LanguageLibrary language_;
   snapshot::ProcessSnapshot processes_;
   snapshot::NtProcessList nt_processes_;
@@ -123,6 +123,7 @@ class TProcesessFrm : public ui::Form {
   snapshot::AppWindowList app_windows_;
   snapshot::CpuUsageModule cpu_usage_module_;
   browser::ProcessBrowser browser_;
+  std::unique_ptr<Refresh> refresh_;  // made at start-up, with the family's process source
   report::sel report_selection_;
 
  public:

@@ -20,6 +20,19 @@ platform::OsVersionInfo QueryVersion(platform::Kernel& kernel) {
   return version;
 }
 
+bool IsWin9xCode(std::uint8_t code) {
+  switch (code) {
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 9:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 std::uint8_t WindowsVersionCode(const platform::OsVersionInfo& v) {
@@ -48,20 +61,19 @@ std::uint8_t WindowsVersionCode(platform::Kernel& kernel) {
 }
 
 bool IsWin9xFamily(platform::Kernel& kernel) {
-  switch (WindowsVersionCode(kernel)) {
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 9:
-      return true;
-    default:
-      return false;
-  }
+  return IsWin9xCode(WindowsVersionCode(kernel));
 }
 
 bool IsNtPlatform(platform::Kernel& kernel) {
   return QueryVersion(kernel).platform_id == platform::kVerPlatformWin32Nt;
+}
+
+snapshot::SystemFamily DecideFamily(platform::Kernel& kernel) {
+  const platform::OsVersionInfo version = QueryVersion(kernel);
+  const bool nt = version.platform_id == platform::kVerPlatformWin32Nt;
+  return {.family = nt ? snapshot::Family::kNt : snapshot::Family::k9x,
+          .refreshes = nt || IsWin9xCode(WindowsVersionCode(version)),
+          .places_bar = nt && version.major >= 5};
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/kernel.h"
+#include "snapshot/family.h"
 
 namespace app {
 
@@ -12,5 +13,7 @@ std::uint8_t WindowsVersionCode(const platform::OsVersionInfo& version);
 std::uint8_t WindowsVersionCode(platform::Kernel& kernel);
 bool IsWin9xFamily(platform::Kernel& kernel);
 bool IsNtPlatform(platform::Kernel& kernel);
+// The family start-up decides once, from one version query, and hands on.
+snapshot::SystemFamily DecideFamily(platform::Kernel& kernel);
 
 }  // namespace app

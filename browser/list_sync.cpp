@@ -152,7 +152,27 @@ void ShowLatePath(controls::TListSection& section, const DetailTexts& texts,
     section.SubItems().SetString(kPathLine, line);
 }
 
+// Whether the sync writes the priority line of record i: it fills section i + 1 (one added, or
+// one that shows another process) or keeps it open.
+bool WritesPriorityLine(const controls::TListSectionCollection& sections, int i,
+                        const snapshot::processinfos& record) {
+  if (i + 1 >= sections.Count()) return true;
+  const controls::TListSection& section = sections.Item(i + 1);
+  return !ShowsProcess(section.Caption(), section.Key(), record) ||
+         section.State() == controls::lssExpanded;
+}
+
 }  // namespace
+
+void ProcessBrowser::PriorityLinesDue(const snapshot::ProcessSnapshot& processes,
+                                      std::vector<std::size_t>& positions) const {
+  positions.clear();
+  if (detail_shows_ != DetailContent::kProcesses) return;
+  const std::vector<snapshot::processinfos>& records = processes.processes();
+  for (std::size_t i = 0; i < records.size(); ++i)
+    if (WritesPriorityLine(detail_.Sections(), static_cast<int>(i), records[i]))
+      positions.push_back(i);
+}
 
 void ProcessBrowser::SyncApplicationsSection(const snapshot::AppWindowList& windows) {
   KeptSelection left_selection(left_, KeptSelection::Keyed::kItems);
@@ -169,13 +189,14 @@ void ProcessBrowser::SyncApplicationsSection(const snapshot::AppWindowList& wind
   detail_selection.Restore();
 }
 
-void ProcessBrowser::SyncProcessesSection(const snapshot::ProcessSnapshot& processes) {
+void ProcessBrowser::SyncProcessesSection(const snapshot::ProcessSnapshot& processes,
+                                          const snapshot::PriorityClasses& priorities) {
   KeptSelection left_selection(left_, KeptSelection::Keyed::kItems);
   SyncProcessEntries(processes.processes());
   left_selection.Restore();
   if (detail_shows_ != DetailContent::kProcesses) return;
   KeptSelection detail_selection(detail_, KeptSelection::Keyed::kSections);
-  SyncProcessSections(processes.processes());
+  SyncProcessSections(processes.processes(), priorities);
   detail_selection.Restore();
 }
 
@@ -203,42 +224,50 @@ void ProcessBrowser::SyncProcessEntries(const std::vector<snapshot::processinfos
 // its own gets fresh priority and times. A section is open exactly when the process it now
 // shows had its section open: an open section follows its process wherever the tick moves it,
 // and none opens by itself.
-void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfos>& records) {
+void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfos>& records,
+                                         const snapshot::PriorityClasses& priorities) {
   controls::TListSectionCollection& sections = detail_.Sections();
   // Read at the first section that changes: until then every state is the tick's own.
   std::optional<std::vector<controls::TItemKey>> open;
-  const auto refill = [&](controls::TListSection& section, const snapshot::processinfos& record) {
+  const auto refill = [&](controls::TListSection& section, const snapshot::processinfos& record,
+                          const std::string& priority) {
     if (!open) open = OpenSectionKeys(sections);
     const bool opens =
         std::find(open->begin(), open->end(), KeyOf(snapshot::IdentityOf(record))) != open->end();
     // Closed before its lines change, opened after: the rows are made once.
     if (!opens) section.SetState(controls::lssContracted);
-    FillProcessSection(section, record);
+    FillProcessSection(section, record, priority);
     if (opens) section.SetState(controls::lssExpanded);
   };
   const int count = static_cast<int>(records.size());
   for (int i = 0; i < count; ++i) {
-    const snapshot::processinfos& record = records[static_cast<std::size_t>(i)];
+    const auto at = static_cast<std::size_t>(i);
+    const snapshot::processinfos& record = records[at];
+    // Looked up only for a line that is written: a text is read from the library at its first use.
+    const auto priority = [&]() -> const std::string& {
+      return priority_texts_.Text(at < priorities.size() ? priorities[at] : 0);
+    };
     if (i + 1 >= sections.Count()) {
       controls::TListSection& added = sections.Add();
       added.SetImageIndex(0);
-      refill(added, record);
+      refill(added, record, priority());
       continue;
     }
     controls::TListSection& section = sections.Item(i + 1);
     if (!ShowsProcess(section.Caption(), section.Key(), record))
-      refill(section, record);
+      refill(section, record, priority());
     else if (section.State() == controls::lssExpanded)
-      RefreshProcessLines(section, record);
+      RefreshProcessLines(section, record, priority());
     if (record.path_found) ShowLatePath(section, Texts(), record);
   }
   for (int k = sections.Count() - 1; k > count; --k) sections.Delete(k);
 }
 
 void ProcessBrowser::RefreshProcessLines(controls::TListSection& section,
-                                         const snapshot::processinfos& process) {
+                                         const snapshot::processinfos& process,
+                                         const std::string& priority) {
   constexpr int kPriorityLine = 3;
-  const std::string fresh[] = {PriorityLine(Texts(), PriorityText(process.id)),
+  const std::string fresh[] = {PriorityLine(Texts(), priority),
                                UserTimeLine(Texts(), process.user_time),
                                KernelTimeLine(Texts(), process.kernel_time)};
   for (int k = 0; k < 3; ++k) {

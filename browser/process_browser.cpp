@@ -66,20 +66,22 @@ void ProcessBrowser::AddProcessSection(const controls::TSubItem& entry,
   section.SetImageIndex(entry.image_index);
   // A row whose process is no longer listed stays without lines.
   if (const snapshot::processinfos* record = processes.Find(ProcessOfKey(entry.key)))
-    AddProcessLines(section, *record);
+    AddProcessLines(section, *record, PriorityText(record->id));
 }
 
 void ProcessBrowser::FillProcessSection(controls::TListSection& section,
-                                        const snapshot::processinfos& process) {
+                                        const snapshot::processinfos& process,
+                                        const std::string& priority) {
   section.SetCaption(CaptionOf(process.name));
   section.SetKey(KeyOf(snapshot::IdentityOf(process)));
   section.SubItems().Clear();
-  AddProcessLines(section, process);
+  AddProcessLines(section, process, priority);
 }
 
 void ProcessBrowser::AddProcessLines(controls::TListSection& section,
-                                     const snapshot::processinfos& process) {
-  for (const std::string& line : ProcessLines(Texts(), process, PriorityText(process.id)))
+                                     const snapshot::processinfos& process,
+                                     const std::string& priority) {
+  for (const std::string& line : ProcessLines(Texts(), process, priority))
     section.SubItems().Add(line);
 }
 

@@ -20,6 +20,7 @@
 #include "platform/user_interface.h"
 #include "snapshot/app_windows.h"
 #include "snapshot/priority_class.h"
+#include "snapshot/process_priorities.h"
 #include "snapshot/process_snapshot.h"
 
 namespace browser {
@@ -82,8 +83,13 @@ class ProcessBrowser {
   // Each brings its left section, and the detail list while it shows that section, in step
   // with this tick's list. Each list is compared with the tick on its own, by what its rows
   // carry: a title, or a process's identity.
+  // The process sync writes the priority lines of the positions PriorityLinesDue names (every
+  // section it fills, every open one it keeps), from the classes read for them beforehand.
   void SyncApplicationsSection(const snapshot::AppWindowList& windows);
-  void SyncProcessesSection(const snapshot::ProcessSnapshot& processes);
+  void SyncProcessesSection(const snapshot::ProcessSnapshot& processes,
+                            const snapshot::PriorityClasses& priorities);
+  void PriorityLinesDue(const snapshot::ProcessSnapshot& processes,
+                        std::vector<std::size_t>& positions) const;
 
   // --- actions ---
   void SectionListBox2SubItemClick(int section_index, int subitem_index, SystemLists lists);
@@ -101,11 +107,15 @@ class ProcessBrowser {
                              const controls::TItemKey& window);
   void AddProcessSection(const controls::TSubItem& entry,
                          const snapshot::ProcessSnapshot& processes);
-  void FillProcessSection(controls::TListSection& section, const snapshot::processinfos& process);
-  void AddProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
-  void RefreshProcessLines(controls::TListSection& section, const snapshot::processinfos& process);
+  void FillProcessSection(controls::TListSection& section, const snapshot::processinfos& process,
+                          const std::string& priority);
+  void AddProcessLines(controls::TListSection& section, const snapshot::processinfos& process,
+                       const std::string& priority);
+  void RefreshProcessLines(controls::TListSection& section, const snapshot::processinfos& process,
+                           const std::string& priority);
   void SyncProcessEntries(const std::vector<snapshot::processinfos>& records);
-  void SyncProcessSections(const std::vector<snapshot::processinfos>& records);
+  void SyncProcessSections(const std::vector<snapshot::processinfos>& records,
+                           const snapshot::PriorityClasses& priorities);
   void RunWindowAction(int order, const controls::TItemKey& window,
                        const snapshot::AppWindowList& windows);
   void OpenPriorityMenu(int section_index, platform::Point screen);

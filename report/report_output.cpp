@@ -58,7 +58,7 @@ void ReportOutput::OutputReport(std::uint8_t mode, std::vector<std::string> line
 }
 
 void ReportOutput::Save(const std::vector<std::string>& lines) {
-  TSaveDialogEx dialog(platform_.kernel, platform_.dialogs);
+  TSaveDialogEx dialog(platform_.dialogs, platform_.places_bar);
   dialog.DefaultExt = "txt";
   dialog.Filter = kSaveFilter;
   dialog.ShowPlacesBar = true;

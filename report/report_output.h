@@ -35,6 +35,7 @@ struct OutputPlatform {
   platform::CommonDialogs& dialogs;
   platform::Files& files;
   platform::DateTime& clock;
+  bool places_bar = false;  // the save dialog has the places bar (NT 5 and later)
 };
 
 // The lines of a report around `body`: title, date line, body, a blank line, the rule and

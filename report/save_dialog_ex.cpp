@@ -12,9 +12,7 @@ bool TSaveDialogEx::Execute(platform::WindowHandle owner) {
   // found from its path, and nothing else the process does should move with a save.
   request.flags = platform::kOfnHideReadOnly | platform::kOfnNoChangeDir;
   request.file_name = FileName;
-  platform::OsVersionInfo version;
-  if (kernel_.GetVersionExA(version) && version.platform_id == platform::kVerPlatformWin32Nt &&
-      version.major >= 5) {
+  if (places_bar_known_) {
     request.struct_size = platform::kOpenFileNameSize2000;
     request.flags_ex = ShowPlacesBar ? 0 : platform::kOfnExNoPlacesBar;
   }

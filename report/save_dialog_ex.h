@@ -4,14 +4,14 @@
 #include <string>
 
 #include "platform/common_dialogs.h"
-#include "platform/kernel.h"
 
 namespace report {
 
 class TSaveDialogEx {
  public:
-  TSaveDialogEx(platform::Kernel& kernel, platform::CommonDialogs& dialogs)
-      : kernel_(kernel), dialogs_(dialogs) {}
+  // `places_bar_known`: the system's dialog has the places bar (NT 5 and later).
+  TSaveDialogEx(platform::CommonDialogs& dialogs, bool places_bar_known)
+      : dialogs_(dialogs), places_bar_known_(places_bar_known) {}
 
   std::string DefaultExt;
   std::string Filter;  // "Description|*.ext|..."
@@ -23,8 +23,8 @@ class TSaveDialogEx {
   bool Execute(platform::WindowHandle owner);
 
  private:
-  platform::Kernel& kernel_;
   platform::CommonDialogs& dialogs_;
+  bool places_bar_known_;
 };
 
 }  // namespace report

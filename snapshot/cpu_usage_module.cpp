@@ -4,13 +4,12 @@
 
 namespace snapshot {
 
-CpuUsageModule::CpuUsageModule(platform::Kernel& kernel, platform::NativeSystemInfo& native,
-                               platform::Registry& registry)
+CpuUsageModule::CpuUsageModule(platform::Kernel& kernel, Family family,
+                               platform::NativeSystemInfo& native, platform::Registry& registry)
     : native_(native), registry_(registry) {
   // Every NT-family version has the native query; the registry statistics exist only on the
   // 9x family, so a version check by major number would leave newer NT systems without any.
-  platform::OsVersionInfo version;
-  if (kernel.GetVersionExA(version) && version.platform_id == platform::kVerPlatformWin32Nt) {
+  if (family == Family::kNt) {
     method_ = CpuUsageMethod::kNative;
     query_entry_ = SystemQueryEntry(kernel);
   }

@@ -1,6 +1,6 @@
 #pragma once
 // The process-wide state of the processor-usage sampler: the measuring method, chosen once
-// from the system version, the resolved query entry point, the query buffer and the registry
+// by the family start-up decided, the resolved query entry point, the query buffer and the registry
 // statistics. The main window creates one before its sampler and keeps it for the whole run;
 // it must outlive every TMCPUUsage made on it.
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include "platform/kernel.h"
 #include "platform/native_system_info.h"
 #include "platform/registry.h"
+#include "snapshot/family.h"
 
 namespace snapshot {
 
@@ -19,8 +20,9 @@ enum class CpuUsageMethod {
 
 class CpuUsageModule {
  public:
-  // Chooses the method and, for the native one, resolves ZwQuerySystemInformation of NTDLL.
-  CpuUsageModule(platform::Kernel& kernel, platform::NativeSystemInfo& native,
+  // Chooses the method by family and, for the native one, resolves ZwQuerySystemInformation of
+  // NTDLL.
+  CpuUsageModule(platform::Kernel& kernel, Family family, platform::NativeSystemInfo& native,
                  platform::Registry& registry);
   CpuUsageModule(const CpuUsageModule&) = delete;
   CpuUsageModule& operator=(const CpuUsageModule&) = delete;

@@ -19,6 +19,7 @@
 #include "platform/process_status.h"
 #include "platform/user_interface.h"
 #include "snapshot/process_snapshot.h"
+#include "snapshot/process_source.h"
 #include "snapshot/psapi_binding.h"
 
 namespace snapshot {
@@ -33,10 +34,16 @@ constexpr const char* kMessageCaption = "Ravo Info Process";
 // The idle process has no image name; tool help calls it so.
 constexpr const char* kIdleProcessName = "[System Process]";
 
-class NtProcessList {
+class NtProcessList : public ProcessSource {
  public:
   NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui, PsapiBinding& psapi,
                 platform::NativeSystemInfo& native);
+
+  // The tick's two steps: CollectNtProcessIds, then BuildNtProcessList.
+  void Refill(ProcessSnapshot& snapshot) override {
+    CollectNtProcessIds();
+    BuildNtProcessList(snapshot);
+  }
 
   // Lists this tick's processes: the system's snapshot, else the pid list of the enumeration,
   // which, when it fails, shows "Chyba" and stays empty.

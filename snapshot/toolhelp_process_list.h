@@ -6,14 +6,15 @@
 #include "platform/kernel.h"
 #include "platform/tool_help.h"
 #include "snapshot/process_snapshot.h"
+#include "snapshot/process_source.h"
 #include "snapshot/tool_help_binding.h"
 
 namespace snapshot {
 
-class ToolHelpProcessList {
+class ToolHelpProcessList : public ProcessSource {
  public:
   ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help);
-  ~ToolHelpProcessList();
+  ~ToolHelpProcessList() override;
   ToolHelpProcessList(const ToolHelpProcessList&) = delete;
   ToolHelpProcessList& operator=(const ToolHelpProcessList&) = delete;
 
@@ -22,6 +23,11 @@ class ToolHelpProcessList {
   // Refills `snapshot` with one record per entry, in the tool-help order; a process that cannot
   // be opened is still listed.
   void Build9xProcessList(ProcessSnapshot& snapshot);
+  // The tick's two steps: CollectToolHelpEntries, then Build9xProcessList.
+  void Refill(ProcessSnapshot& snapshot) override {
+    CollectToolHelpEntries();
+    Build9xProcessList(snapshot);
+  }
 
   const std::vector<platform::ToolHelpEntry>& entries() const { return entries_; }
   platform::Handle snapshot_handle() const { return snapshot_handle_; }

@@ -201,6 +201,7 @@ TEST_F(MainWindowFixture, ATickThatGivesAWindowAnotherIconRepaintsTheRowsThatSho
   app::TProcesessFrm form(Services(), application, psapi);
   controls::TSectionListBox* lists[] = {&form.SectionListBox1, &form.SectionListBox2};
   for (int i = 0; i < 2; ++i) lists[i]->AttachView(&views[i]), lists[i]->AttachRows(&rows[i]);
+  form.FormCreate();
   form.TimerNTTimer();
   form.SectionListBox1.ToggleSection(0);  // the windows below the left header, and on the right
   for (fakes::FakeView& view : views) view.invalidated_rects.clear();

@@ -5,8 +5,8 @@
 // its two time lines.
 #include <benchmark/benchmark.h>
 
+#include "app/refresh.h"
 #include "browser/process_browser.h"
-#include "browser/update_batch.h"
 #include "snapshot/app_windows.h"
 #include "snapshot/nt_process_list.h"
 #include "tests/bench/lean_platform.h"
@@ -59,14 +59,7 @@ struct Viewer : Platform {
     browser.SectionListBox1SubItemClick(1, kOpenProcess,
                                         snapshot);  // the processes, one of them open
   }
-  void Tick() {
-    processes.CollectNtProcessIds();
-    processes.BuildNtProcessList(snapshot);
-    windows.EnumerateAppWindows();
-    const browser::UpdateBatch left_batch(left), detail_batch(detail);
-    browser.SyncApplicationsSection(windows);
-    browser.SyncProcessesSection(snapshot);
-  }
+  void Tick() { refresh.Tick(); }
   long Edits() const { return left_rows.edits + detail_rows.edits; }
   long Repaints() const {
     return left_view.invalidations + detail_view.invalidations +
@@ -97,6 +90,8 @@ struct Viewer : Platform {
   controls::TSectionListBox left{"SectionListBox1", nullptr};
   controls::TSectionListBox detail{"SectionListBox2", nullptr};
   browser::ProcessBrowser browser{left, detail, texts, {kernel, ui, shell}};
+  app::Refresh refresh{snapshot::Family::kNt,
+                       {processes, snapshot, windows, browser, left, detail, kernel, images}};
 };
 
 // state.range(0) processes; state.range(1) 0 for a quiet system, 1 for one process that

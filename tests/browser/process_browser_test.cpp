@@ -82,9 +82,14 @@ struct BrowserFixture : ::testing::Test {
     for (const auto& [h, t] : listed) ui.windows.push_back({h, t, true, 0, 0, 0xA0 + h});
     windows.EnumerateAppWindows();
   }
+  // As a tick runs them: the priorities the process sync writes are read before it.
+  std::vector<std::size_t> due;
+  snapshot::PriorityClasses priorities;
   void Tick() {
     browser.SyncApplicationsSection(windows);
-    browser.SyncProcessesSection(processes);
+    browser.PriorityLinesDue(processes, due);
+    snapshot::ReadPriorityClasses(kernel, processes.processes(), due, priorities);
+    browser.SyncProcessesSection(processes, priorities);
   }
   // "A B" for a left section's sub-items; "T101 | A:9 | B:9+" for the detail list: caption,
   // line count, "+" when expanded.
@@ -192,6 +197,21 @@ TEST_F(BrowserFixture, ProcessesFollowTheTickByPosition) {
     EXPECT_NE(Line(2, 1).find(c.rebuilt_path), std::string::npos) << Line(2, 1);
     EXPECT_NE(Line(2, 2).find(std::to_string(c.after[1].second)), std::string::npos);
   }
+}
+
+TEST_F(BrowserFixture, PrioritiesOfFilledAndOpenSectionsAreReadBeforeTheSyncEditsAList) {
+  Processes({{"A", 8}, {"B", 12}, {"C", 16}});
+  Tick();
+  browser.SectionListBox1SubItemClick(1, 1, processes);  // B open, A and C closed
+  Processes({{"A", 8}, {"B", 12}, {"D", 20}, {"E", 24}});
+  kernel.Process(20)->priority = platform::kHighPriorityClass;
+  browser.PriorityLinesDue(processes, due);
+  EXPECT_EQ(due, (std::vector<std::size_t>{1, 2, 3}));  // B kept open, D in C's place, E added
+  snapshot::ReadPriorityClasses(kernel, processes.processes(), due, priorities);
+  kernel.calls.clear();
+  browser.SyncProcessesSection(processes, priorities);
+  EXPECT_EQ(kernel.calls, std::vector<std::string>{});
+  EXPECT_NE(Line(3, 3).find("T150"), std::string::npos);
 }
 
 TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {

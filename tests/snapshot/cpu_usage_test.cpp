@@ -68,15 +68,11 @@ class CpuUsageTest : public testing::Test {
     kernel.exports[{kNtdll, "ZwQuerySystemInformation"}] = native.entry;
   }
 
-  void SetVersion(std::uint32_t platform_id, std::uint32_t major) {
-    kernel.version.platform_id = platform_id;
-    kernel.version.major = major;
-  }
 
   // Builds the module and the sampler, active, recording what it reports.
   void Create() {
     usage.reset();
-    module = std::make_unique<CpuUsageModule>(kernel, native, registry);
+    module = std::make_unique<CpuUsageModule>(kernel, family, native, registry);
     usage = std::make_unique<TMCPUUsage>(*module, timers);
     usage->OnInterval = [this](TMCPUUsage& sender, std::uint32_t value) {
       EXPECT_EQ(&sender, usage.get());
@@ -92,6 +88,7 @@ class CpuUsageTest : public testing::Test {
   }
 
   fakes::FakeKernel kernel;
+  snapshot::Family family = snapshot::Family::kNt;
   fakes::FakeNativeSystemInfo native;
   fakes::FakeRegistry registry;
   fakes::FakeTimerService timers;
@@ -100,28 +97,14 @@ class CpuUsageTest : public testing::Test {
   std::vector<std::uint32_t> reported;
 };
 
-TEST_F(CpuUsageTest, MethodFollowsThePlatformFamilyNotTheVersion) {
-  struct Case {
-    std::uint32_t platform_id;
-    std::uint32_t major;
-    bool version_ok;
-    CpuUsageMethod expected;
-  } cases[] = {
-      {platform::kVerPlatformWin32Nt, 3, true, CpuUsageMethod::kNative},
-      {platform::kVerPlatformWin32Nt, 5, true, CpuUsageMethod::kNative},
-      {platform::kVerPlatformWin32Nt, 6, true, CpuUsageMethod::kNative},
-      {platform::kVerPlatformWin32Nt, 10, true, CpuUsageMethod::kNative},
-      {platform::kVerPlatformWin32Windows, 4, true, CpuUsageMethod::kRegistry},
-      {platform::kVerPlatformWin32s, 3, true, CpuUsageMethod::kRegistry},
-      {platform::kVerPlatformWin32Nt, 6, false, CpuUsageMethod::kRegistry},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.platform_id << "." << c.major << " " << c.version_ok);
-    SetVersion(c.platform_id, c.major);
-    kernel.version_ok = c.version_ok;
-    CpuUsageModule m(kernel, native, registry);
-    EXPECT_EQ(m.Method(), c.expected);
-    EXPECT_EQ(m.QueryEntry(), c.expected == CpuUsageMethod::kNative ? native.entry : 0u);
+TEST_F(CpuUsageTest, MethodFollowsTheFamilyNotTheVersion) {
+  const std::pair<snapshot::Family, CpuUsageMethod> cases[] = {
+      {snapshot::Family::kNt, CpuUsageMethod::kNative},
+      {snapshot::Family::k9x, CpuUsageMethod::kRegistry}};
+  for (const auto& [family, method] : cases) {
+    CpuUsageModule m(kernel, family, native, registry);
+    EXPECT_EQ(m.Method(), method);
+    EXPECT_EQ(m.QueryEntry(), method == CpuUsageMethod::kNative ? native.entry : 0u);
   }
 }
 
@@ -203,7 +186,7 @@ TEST_F(CpuUsageTest, FailedSampleQueryKeepsTheBufferAndShowsNoIdleTime) {
 }
 
 TEST_F(CpuUsageTest, TimerIsCreatedInactiveAndStoppedOnDestruction) {
-  module = std::make_unique<CpuUsageModule>(kernel, native, registry);
+  module = std::make_unique<CpuUsageModule>(kernel, family, native, registry);
   usage = std::make_unique<TMCPUUsage>(*module, timers);
   EXPECT_EQ(usage->Interval(), 1000u);
   EXPECT_FALSE(usage->Active());
@@ -239,7 +222,7 @@ TEST_F(CpuUsageTest, UnavailableComponentNeverRuns) {
 }
 
 TEST_F(CpuUsageTest, RegistryMethodReportsTheStatisticEveryTick) {
-  SetVersion(platform::kVerPlatformWin32Windows, 4);
+  family = snapshot::Family::k9x;
   registry.AddPerformanceStatistics();
   Create();
   EXPECT_TRUE(usage->Available());
@@ -255,7 +238,7 @@ TEST_F(CpuUsageTest, RegistryMethodReportsTheStatisticEveryTick) {
 }
 
 TEST_F(CpuUsageTest, RegistryStatisticIsStartedAndStopped) {
-  SetVersion(platform::kVerPlatformWin32Windows, 4);
+  family = snapshot::Family::k9x;
   registry.AddPerformanceStatistics();
   Create();
   timers.FireAll();
@@ -279,11 +262,11 @@ TEST_F(CpuUsageTest, MissingStatisticsFailTheCreation) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    SetVersion(platform::kVerPlatformWin32Windows, 4);
+    family = snapshot::Family::k9x;
     registry.keys.clear();
     if (c.start_stat)
       registry.keys[{platform::kHkeyDynData, "PerfStats\\StartStat"}]["KERNEL\\CPUUsage"] = {};
-    CpuUsageModule m(kernel, native, registry);
+    CpuUsageModule m(kernel, family, native, registry);
     try {
       TMCPUUsage u(m, timers);
       ADD_FAILURE() << "created";

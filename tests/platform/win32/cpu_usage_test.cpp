@@ -35,7 +35,7 @@ class HandTimers : public platform::TimerService {
 
 class Win32CpuUsage : public testing::Test {
  protected:
-  Win32CpuUsage() : module_(kernel_, native_, registry_), usage_(module_, timers_) {
+  Win32CpuUsage() : module_(kernel_, snapshot::Family::kNt, native_, registry_), usage_(module_, timers_) {
     usage_.OnInterval = [this](snapshot::TMCPUUsage&, std::uint32_t value) {
       values_.push_back(value);
     };
