@@ -27,11 +27,4 @@ std::uint64_t ProcessCreationTime(platform::Kernel& kernel, platform::Handle pro
   return process != 0 && kernel.GetProcessTimes(process, times) ? times.creation : 0;
 }
 
-CpuTimes ReadProcessTimes(platform::Kernel& kernel, std::uint32_t process_id) {
-  const platform::KernelHandle process = OpenProcessToQuery(kernel, process_id);
-  platform::ProcessTimes times;
-  if (!process || !kernel.GetProcessTimes(process.get(), times)) return {};
-  return {times.user, times.kernel};
-}
-
 }  // namespace snapshot

@@ -32,7 +32,5 @@ struct CpuTimes {
   std::uint64_t kernel = 0;
   friend bool operator==(const CpuTimes&, const CpuTimes&) = default;
 };
-// Both 0 when they cannot be read.
-CpuTimes ReadProcessTimes(platform::Kernel& kernel, std::uint32_t process_id);
 
 }  // namespace snapshot

@@ -307,13 +307,11 @@ TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere)
     Tick();
     browser.SectionListBox1ExpandSection(1, processes);
     ui.answers.push_back(c.answer);
-    // The process of section 3 ends and its id goes to a new process before the answer.
+    // Before the answer section 3's id goes to a new process (on 9x, in the tick's list).
     if (c.id_reused)
       ui.on_message_box = [this, &c] {
-        if (c.nine_x)
-          processes.Slot(2).name = "Z";  // the tick's record of id 16 is another program's
-        else
-          kernel.Process(16)->times.creation = 99;
+        c.nine_x ? void(processes.Slot(2).name = "Z")
+                 : void(kernel.Process(16)->times.creation = 99);
       };
     browser.SectionListBox2SubItemClick(3, 6, {processes, windows});
     ui.on_message_box = nullptr;
@@ -375,10 +373,9 @@ TEST_F(BrowserFixture, EachApplicationRowActsOnItsOwnWindowWhateverItsTitle) {
 }
 
 TEST_F(BrowserFixture, AnOpenSectionAndTheSelectionStayWithTheirProcess) {
-  using List = std::vector<std::pair<std::string, std::uint32_t>>;
   struct Case {
     const char* name;
-    List after;
+    std::vector<std::pair<std::string, std::uint32_t>> after;
     const char* detail;
     int selected_section;  // where B's section is selected after the tick, -1 for nowhere
   } cases[] = {
