@@ -43,10 +43,15 @@ const DetailTexts& ProcessBrowser::Texts() {
   return *texts_;
 }
 
-const std::string& ProcessBrowser::PriorityText(std::uint32_t process_id) {
-  const platform::KernelHandle process = snapshot::OpenProcessToQuery(platform_.kernel, process_id);
-  // A process that cannot be read has the "other" text, as a failed query gives 0.
-  return priority_texts_.Text(process ? platform_.kernel.GetPriorityClass(process.get()) : 0);
+void ProcessBrowser::ReadExpansionPriorities(const controls::TListSection& shown,
+                                             const snapshot::ProcessSnapshot& processes) {
+  expansion_due_.clear();
+  const std::vector<snapshot::processinfos>& records = processes.processes();
+  for (const controls::TSubItem& entry : shown.SubItems().Items())
+    if (const snapshot::processinfos* record = processes.Find(ProcessOfKey(entry.key)))
+      expansion_due_.push_back(static_cast<std::size_t>(record - records.data()));
+  std::sort(expansion_due_.begin(), expansion_due_.end());
+  snapshot::ReadPriorityClasses(platform_.kernel, records, expansion_due_, expansion_priorities_);
 }
 
 void ProcessBrowser::AddApplicationSection(const std::string& caption, int image_index,
@@ -65,8 +70,10 @@ void ProcessBrowser::AddProcessSection(const controls::TSubItem& entry,
   section.SetKey(entry.key);
   section.SetImageIndex(entry.image_index);
   // A row whose process is no longer listed stays without lines.
-  if (const snapshot::processinfos* record = processes.Find(ProcessOfKey(entry.key)))
-    AddProcessLines(section, *record, PriorityText(record->id));
+  if (const snapshot::processinfos* record = processes.Find(ProcessOfKey(entry.key))) {
+    const auto at = static_cast<std::size_t>(record - processes.processes().data());
+    AddProcessLines(section, *record, priority_texts_.Text(expansion_priorities_[at]));
+  }
 }
 
 void ProcessBrowser::FillProcessSection(controls::TListSection& section,
@@ -87,9 +94,10 @@ void ProcessBrowser::AddProcessLines(controls::TListSection& section,
 
 void ProcessBrowser::SectionListBox1ExpandSection(int section_index,
                                                   const snapshot::ProcessSnapshot& processes) {
+  const controls::TListSection& shown = left_.Sections().Item(section_index);
+  if (section_index == 1) ReadExpansionPriorities(shown, processes);
   UpdateBatch batch(detail_);
   detail_.Sections().Clear();
-  const controls::TListSection& shown = left_.Sections().Item(section_index);
   detail_.Sections().Add().SetCaption(shown.Caption());
   detail_shows_ = section_index == 0   ? DetailContent::kApplications
                   : section_index == 1 ? DetailContent::kProcesses

@@ -101,8 +101,9 @@ class ProcessBrowser {
 
  private:
   const DetailTexts& Texts();
-  // The priority text of a process as it is now: read only for lines that show it.
-  const std::string& PriorityText(std::uint32_t process_id);
+  // The priorities an expansion of the processes section writes, read before a list is edited.
+  void ReadExpansionPriorities(const controls::TListSection& shown,
+                               const snapshot::ProcessSnapshot& processes);
   void AddApplicationSection(const std::string& caption, int image_index,
                              const controls::TItemKey& window);
   void AddProcessSection(const controls::TSubItem& entry,
@@ -144,6 +145,9 @@ class ProcessBrowser {
   int last_clicked_section_ = 0;
   // The process the open priority menu is for, and the section it was opened on.
   std::optional<snapshot::ProcessIdentity> priority_target_;
+  // Kept from expansion to expansion so that it allocates only as the list grows.
+  std::vector<std::size_t> expansion_due_;
+  snapshot::PriorityClasses expansion_priorities_;
   std::string priority_target_name_;
 };
 
