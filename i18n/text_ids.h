@@ -29,6 +29,7 @@ enum TextId : int {
   kTextMinimize = 122,
   kTextMaximize = 123,
   kTextClose = 124,
+  kTextProcess = 125,
   kTextPriority = 148,
   kTextPriorityRealtime = 149,
   kTextPriorityHigh = 150,
@@ -36,6 +37,9 @@ enum TextId : int {
   kTextPriorityIdle = 152,
   kTextPriorityOther = 153,
   kTextChangePriority = 154,
+  kTextUsage = 155,
+  kTextMemory = 156,
+  kTextParent = 157,
   kTextReportPrint = 50100,
   kTextReportSave = 50101,
   kTextReportSend = 50102,
@@ -49,8 +53,8 @@ enum TextId : int {
 // Every id the program asks for; each language library must carry all of them.
 inline constexpr int kAllTextIds[] = {
     1,   10,  11,  12,  13,    14,    52,    100,   101,   102,   103,   104,   105, 106,
-    107, 110, 111, 112, 113,   114,   120,   121,   122,   123,   124,   148,   149, 150,
-    151, 152, 153, 154, 50100, 50101, 50102, 50103, 50104, 50200, 50201, 50202,
+    107, 110, 111, 112, 113,   114,   120,   121,   122,   123,   124,   125,   148,   149, 150,
+    151, 152, 153, 154, 155, 156, 157, 50100, 50101, 50102, 50103, 50104, 50200, 50201, 50202,
 };
 
 }  // namespace i18n
