@@ -457,7 +457,8 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
 TEST_F(BrowserFixture, EnterOnThePriorityLineOpensTheMenuUnderTheLine) {
   Processes({{"A", 8}});
   Tick();
-  browser.SectionListBox1SubItemClick(1, 0, {processes, windows});  // A's lines follow its header, row 1
+  browser.SectionListBox1SubItemClick(1, 0,
+                                      {processes, windows});  // A's lines follow its header, row 1
   detail.OnSubItemClick = [this](auto&, int i, int j) {
     browser.SectionListBox2SubItemClick(i, j, {processes, windows});
   };
@@ -601,3 +602,75 @@ TEST_F(BrowserFixture, ActionsAskForTheNarrowestRightsThatDoTheJob) {
 }
 
 }  // namespace
+
+namespace browser {
+namespace {
+
+TEST_F(BrowserFixture, LinesTellCostParentAndWindowProcessAndEachNamedProcessOpensOnAClick) {
+  Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}, {"E", 24}});
+  // B's parent lives; C's has ended; D's id now serves E, started after D.
+  const std::pair<std::size_t, std::uint32_t> parents[] = {{1, 8}, {2, 4}, {3, 24}};
+  for (const auto& [at, parent] : parents) {
+    snapshot::processinfos& p = processes.Slot(at);
+    p.has_parent = true;
+    p.parent_id = parent;
+    p.has_cost = true;
+    p.usage_percent = 7;
+    p.working_set = 12'345 * 1024 + 1023;
+  }
+  processes.Slot(4).creation = processes.Slot(3).creation + 1;
+  WindowsByHandle({{0x30, "Mail"}, {0x40, "Gone"}});
+  ui.windows[0].process_id = 12;
+  ui.windows[1].process_id = 99;  // not listed
+  windows.EnumerateAppWindows();
+  Tick();
+
+  browser.SectionListBox1ExpandSection(0, {processes, windows});
+  EXPECT_EQ(Detail(), "T100 | Mail:6 | Gone:6");
+  EXPECT_EQ(Line(1, 0), LinkValueLine("T125", "B (12)"));
+  EXPECT_EQ(Line(2, 0), ValueLine("T125", "99"));
+  browser.SectionListBox2SubItemClick(2, 0, {processes, windows});  // names no listed process
+  EXPECT_EQ(Detail(), "T100 | Mail:6 | Gone:6");
+  browser.SectionListBox2SubItemClick(1, 0, {processes, windows});
+  EXPECT_EQ(Detail(), "T101 | A:9 | B:12+ | C:12 | D:12 | E:9");
+  EXPECT_EQ(detail.TopIndex(), detail.FirstRowOfSection(2));
+
+  EXPECT_EQ(Line(2, 6), ValueLine("T155", "7 %"));
+  EXPECT_EQ(Line(2, 7), ValueLine("T156", "12.345 K"));
+  EXPECT_EQ(Line(2, 8), LinkValueLine("T157", "A (8)"));
+  EXPECT_EQ(Line(2, 9), ActionLine(ActionColor::kRed, "T110"));
+  EXPECT_EQ(Line(3, 8), ValueLine("T157", "4"));
+  EXPECT_EQ(Line(4, 8), ValueLine("T157", "24"));
+  browser.SectionListBox2SubItemClick(4, 8, {processes, windows});  // an id alone: no link
+  browser.SectionListBox2SubItemClick(2, 8, {processes, windows});
+  EXPECT_EQ(Detail(), "T101 | A:9+ | B:12 | C:12 | D:12 | E:9");
+
+  // An open section's cost lines follow the tick; a quiet tick writes nothing.
+  browser.SectionListBox2SectionClick(2);
+  processes.Slot(1).usage_percent = 30;
+  Tick();
+  EXPECT_EQ(Line(2, 6), ValueLine("T155", "30 %"));
+  const int repaints = detail_view.invalidations;
+  detail.BeginUpdate();
+  Tick();
+  detail.EndUpdate();
+  EXPECT_EQ(detail_view.invalidations, repaints);
+}
+
+TEST_F(BrowserFixture, NineXProcessesShowTheirParentAndNoCost) {
+  nine_x = true;
+  processes.SetHexIds(true);
+  Processes({{"KERNEL32.DLL", 0xFFF10}, {"EXPLORER.EXE", 0xFFF20}});
+  for (snapshot::processinfos* p : {&processes.Slot(0), &processes.Slot(1)}) p->has_parent = true;
+  processes.Slot(0).parent_id = 0xFFF00;
+  processes.Slot(1).parent_id = 0xFFF10;
+  processes.Slot(0).id_text = "000FFF10";
+  Tick();
+  browser.SectionListBox1ExpandSection(1, {processes, windows});
+  EXPECT_EQ(Detail(), "T101 | KERNEL32.DLL:10 | EXPLORER.EXE:10");
+  EXPECT_EQ(Line(1, 6), ValueLine("T157", "000FFF00"));
+  EXPECT_EQ(Line(2, 6), LinkValueLine("T157", "KERNEL32.DLL (000FFF10)"));
+}
+
+}  // namespace
+}  // namespace browser
