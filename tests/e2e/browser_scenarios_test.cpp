@@ -371,9 +371,11 @@ TEST_F(BrowserScenario, EqualTitlesEachCloseTheirOwnWindow) {
   ::SetWindowPos(kept, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::Sleep(1500);  // a tick lists the windows in their new order
   ClickRow(left, NthRow(left, "Twin", 1));
-  // Its section is the last: open, its five lines end the list, and the fifth closes.
-  const auto close = [&] { return NthRow(detail, "Twin", 1) + 5; };
+  // Its section is the last: open, its process line and five actions end the list, the last
+  // closes.
+  const auto close = [&] { return NthRow(detail, "Twin", 1) + 6; };
   ASSERT_TRUE(WaitFor([&] { return e2e::ListRows(detail).size() == close() + 1u; }, 5000));
+  ASSERT_EQ(ActionRow(close() - 1, "Close"), close());
   ClickRow(detail, close());
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(closed); }, 5000));
   EXPECT_TRUE(::IsWindow(kept));
