@@ -9,6 +9,7 @@
 #include "platform/kernel.h"
 #include "platform/shell.h"
 #include "platform/user_interface.h"
+#include "ui/application.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
