@@ -1,6 +1,7 @@
 #include "about/dlg_about.h"
 
 #include <exception>
+#include <utility>
 
 #include "about/about_pictures.h"
 #include "about/version_info_item.h"
@@ -16,22 +17,6 @@ constexpr int kNameSmallSize = 12;
 constexpr int kNameSmallTop = 198;
 constexpr platform::Color kNameShadow = platform::Rgb(0, 128, 255);
 
-struct RunLanguage {
-  const char* code;
-  const char* title;
-};
-constexpr RunLanguage kRunLanguages[] = {
-    {"CSY", "O Aplikaci"},
-    {"DE",
-     "\xDC"
-     "ber Applikacion"},
-    {"ES", "Sobre aplicati\xF3n"},
-    {"FR", "About"},
-    {"IT", "About"},
-    {"RUS", "About"},
-    {"EN", "About"},
-};
-
 std::string UpperCase(std::string text) {
   // ASCII only: the codes are ASCII, and other bytes of the code page stay as they are.
   for (char& c : text)
@@ -43,18 +28,19 @@ platform::Font FontOf(const char* name, int size, platform::Color color, std::ui
   return platform::Font{name, size, color, style};
 }
 
+// One image per language, named after its code ("ImageCSY"), in the table's order.
+template <std::size_t... kIndex>
+std::array<ui::TImage, sizeof...(kIndex)> FlagImages(ui::Form* dialog,
+                                                     std::index_sequence<kIndex...>) {
+  return {ui::TImage(std::string("Image") + i18n::kLanguages[kIndex].code, dialog)...};
+}
+
 }  // namespace
 
 TDlgAbout::TDlgAbout(ui::Form* owner, const AboutServices& services)
     : ui::Form("DlgAbout", "TDlgAbout", owner),
       ImageLogo("ImageLogo", this),
-      ImageEN("ImageEN", this),
-      ImageDE("ImageDE", this),
-      ImageES("ImageES", this),
-      ImageFR("ImageFR", this),
-      ImageIT("ImageIT", this),
-      ImageCSY("ImageCSY", this),
-      ImageRUS("ImageRUS", this),
+      ImageFlags(FlagImages(this, std::make_index_sequence<i18n::kLanguages.size()>())),
       LabelName("LabelName", this),
       LabelVer("LabelVer", this),
       Bevel1("Bevel1", this),
@@ -79,12 +65,12 @@ void TDlgAbout::Build() {
 
   ImageLogo.SetBounds(platform::RectOfSize(0, 0, 201, 201));
   ImageLogo.SetPicture(LogoPicture());
-  for (const RunLanguage& language : kRunLanguages) {
-    ui::TImage& flag = FlagImage(language.code);
+  for (std::size_t i = 0; i < ImageFlags.size(); ++i) {
+    ui::TImage& flag = ImageFlags[i];
     flag.SetBounds(platform::RectOfSize(168, 168, kFlagSize, kFlagSize));
     flag.SetTransparent(true);
     flag.SetCenter(true);
-    flag.SetPicture(i18n::FlagPicture(language.code, kFlagSize));
+    flag.SetPicture(i18n::FlagPicture(i18n::kLanguages[i].flag, kFlagSize));
     flag.SetVisible(false);
   }
 
@@ -138,28 +124,16 @@ void TDlgAbout::Build() {
     label->SetTransparent(true);
 }
 
-ui::TImage& TDlgAbout::FlagImage(const std::string& code) {
-  if (code == "CSY") return ImageCSY;
-  if (code == "DE") return ImageDE;
-  if (code == "ES") return ImageES;
-  if (code == "FR") return ImageFR;
-  if (code == "IT") return ImageIT;
-  if (code == "RUS") return ImageRUS;
-  return ImageEN;
-}
-
 void TDlgAbout::ShowRunLanguage() {
   try {
     const std::string ini_path = i18n::ChangeFileExt(services_.kernel.GetModuleFileNameA(), ".ini");
     std::string run_language;
     i18n::ReadIniString(services_.ini, ini_path, i18n::kOptionsSection, i18n::kRunLangKey,
                         run_language);
-    const std::string code = UpperCase(run_language);
-    const RunLanguage* found = &kRunLanguages[std::size(kRunLanguages) - 1];
-    for (const RunLanguage& language : kRunLanguages)
-      if (code == language.code) found = &language;
-    FlagImage(found->code).SetVisible(true);
-    SetText(found->title);
+    const i18n::Language& language = i18n::LanguageOf(UpperCase(run_language));
+    for (std::size_t i = 0; i < ImageFlags.size(); ++i)
+      if (&i18n::kLanguages[i] == &language) ImageFlags[i].SetVisible(true);
+    SetText(language.about_title);
   } catch (const std::exception&) {
     // Without the language the dialog keeps its design title and shows no flag.
   }

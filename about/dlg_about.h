@@ -1,10 +1,12 @@
 #pragma once
 // The About dialog: the logo, the program's name, version and copyright from the executable's
 // version resource, the flag and title of the language the module runs in, and two links.
+#include <array>
 #include <memory>
 #include <string>
 
 #include "about/about_services.h"
+#include "i18n/languages.h"
 #include "ui/bevel.h"
 #include "ui/ex_label.h"
 #include "ui/form.h"
@@ -34,7 +36,8 @@ class TDlgAbout : public ui::Form {
   void LabelMailClick();
 
   ui::TImage ImageLogo;
-  ui::TImage ImageEN, ImageDE, ImageES, ImageFR, ImageIT, ImageCSY, ImageRUS;
+  // The flags of i18n::kLanguages, in its order; only the run language's is shown.
+  std::array<ui::TImage, i18n::kLanguages.size()> ImageFlags;
   ui::TExLabel LabelName;
   ui::TExLabel LabelVer;
   ui::TBevel Bevel1;
@@ -48,7 +51,6 @@ class TDlgAbout : public ui::Form {
  private:
   void Build();
   void ShowRunLanguage();
-  ui::TImage& FlagImage(const std::string& code);
   void OpenLink(const std::string& scheme, const std::string& address);
 
   AboutServices services_;

@@ -18,6 +18,7 @@
 #include "snapshot/psapi_binding.h"
 #include "snapshot/tool_help_binding.h"
 #include "snapshot/toolhelp_process_list.h"
+#include "ui/application.h"
 #include "ui/explorer_button.h"
 #include "ui/form.h"
 #include "ui/image.h"

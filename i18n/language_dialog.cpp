@@ -55,17 +55,17 @@ void TLanguagesettings::Build() {
   Panel1.SetBounds(platform::RectOfSize(4, 4, 161, 216));
   Panel1.SetColor(kPanelColor);
   ui::Label* labels[] = {&CZ, &DE, &EN, &ES, &FR, &IT, &RU};
-  for (std::size_t i = 0; i < kLanguageChoices.size(); ++i) {
+  for (std::size_t i = 0; i < kLanguages.size(); ++i) {
     const int top = 8 + 24 * static_cast<int>(i);
     ui::TSpeedButton& button = LanguageButton(i);
     button.SetBounds(platform::RectOfSize(16, top, 23, 23));
     button.SetGroupIndex(kLanguageGroup);
-    button.SetGlyph(FlagPicture(kLanguageChoices[i].code, kFlagSize));
+    button.SetGlyph(FlagPicture(kLanguages[i].flag, kFlagSize));
     labels[i]->SetBounds(platform::RectOfSize(48, top + 8, 24, 13));
     labels[i]->SetTransparent(true);
-    labels[i]->SetText(kLanguageChoices[i].label);
+    labels[i]->SetText(kLanguages[i].label);
     // The flag is the button's only face: screen readers name it by its label.
-    button.SetAccessibleName(kLanguageChoices[i].label);
+    button.SetAccessibleName(kLanguages[i].label);
   }
 
   platform::Font bold = Font();
@@ -93,8 +93,8 @@ ui::TSpeedButton& TLanguagesettings::LanguageButton(std::size_t index) {
 }
 
 std::string TLanguagesettings::DownCode() {
-  for (std::size_t i = 0; i < kLanguageChoices.size(); ++i)
-    if (LanguageButton(i).Down()) return kLanguageChoices[i].code;
+  for (std::size_t i = 0; i < kLanguages.size(); ++i)
+    if (LanguageButton(i).Down()) return kLanguages[i].code;
   return "";
 }
 
@@ -120,8 +120,8 @@ bool ShowLanguageDialog(ui::Form& owner, const LanguageDialogServices& services)
     struct ClearReference {
       ~ClearReference() { Languagesettings = nullptr; }
     } clear;
-    for (std::size_t i = 0; i < kLanguageChoices.size(); ++i) {
-      const std::string library = ChangeFileExt(executable, "") + kLanguageChoices[i].code + ".dll";
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+      const std::string library = LanguageLibraryPath(executable, kLanguages[i].code);
       dialog.LanguageButton(i).SetEnabled(services.kernel.FileExists(library));
     }
     std::string stored;
@@ -130,8 +130,8 @@ bool ShowLanguageDialog(ui::Form& owner, const LanguageDialogServices& services)
       WriteIniString(services.ini, ini_path, kOptionsSection, kLanguageKey, stored);
     }
     // Down even when disabled: the user sees what is stored, whether or not it is installed.
-    for (std::size_t i = 0; i < kLanguageChoices.size(); ++i)
-      if (stored == kLanguageChoices[i].code) dialog.LanguageButton(i).SetDown(true);
+    for (std::size_t i = 0; i < kLanguages.size(); ++i)
+      if (stored == kLanguages[i].code) dialog.LanguageButton(i).SetDown(true);
     accepted = dialog.ShowModal() == ui::mrOk;
   } catch (const std::exception&) {
     // The dialog could not be made or shown: the program goes on as before.

@@ -2,13 +2,14 @@
 // The language dialog: one flag button per language, enabled where the language's library lies
 // beside the executable, the stored choice shown down. Ok stores the choice in the ini file and
 // offers to restart the module, which reads the language only when it starts.
-#include <array>
 #include <string>
 
+#include "i18n/languages.h"
 #include "platform/ini_files.h"
 #include "platform/kernel.h"
 #include "platform/shell.h"
 #include "platform/user_interface.h"
+#include "ui/application.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
@@ -20,21 +21,6 @@ inline constexpr char kRestartQuestion[] =
     "Changing language will take effect after you restart the application.Would You like to "
     "exit?";
 
-// The languages in button order: the label beside each button and the code the ini file stores.
-struct LanguageChoice {
-  const char* label;
-  const char* code;
-};
-inline constexpr std::array<LanguageChoice, 7> kLanguageChoices = {{
-    {"CZ", "CSY"},
-    {"DE", "DE"},
-    {"EN", "EN"},
-    {"ES", "ES"},
-    {"FR", "FR"},
-    {"IT", "IT"},
-    {"RU", "RUS"},
-}};
-
 class TLanguagesettings : public ui::Form {
  public:
   // Its client area; the frame around it is the system's.
@@ -44,7 +30,7 @@ class TLanguagesettings : public ui::Form {
   // Ok writes the chosen code to `ini_path`.
   TLanguagesettings(ui::Form* owner, platform::IniFiles& ini, std::string ini_path);
 
-  // The language button of kLanguageChoices[index].
+  // The language button of kLanguages[index].
   ui::TSpeedButton& LanguageButton(std::size_t index);
   // The code of the button that is down; "" when none is.
   std::string DownCode();

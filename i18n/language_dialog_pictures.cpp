@@ -51,21 +51,31 @@ Color Russian(double, double v) {
   return Thirds(v, kWhite, Rgb(0, 57, 166), Rgb(213, 43, 30));
 }
 
-FlagPattern PatternOf(const std::string& code) {
-  if (code == "CSY") return Czech;
-  if (code == "DE") return German;
-  if (code == "ES") return Spanish;
-  if (code == "FR") return French;
-  if (code == "IT") return Italian;
-  if (code == "RUS") return Russian;
+FlagPattern PatternOf(Flag flag) {
+  switch (flag) {
+    case Flag::kCzech:
+      return Czech;
+    case Flag::kGerman:
+      return German;
+    case Flag::kSpanish:
+      return Spanish;
+    case Flag::kFrench:
+      return French;
+    case Flag::kItalian:
+      return Italian;
+    case Flag::kRussian:
+      return Russian;
+    case Flag::kBritish:
+      break;
+  }
   return British;
 }
 
 }  // namespace
 
-ui::Picture FlagPicture(const std::string& code, int size) {
+ui::Picture FlagPicture(Flag flag, int size) {
   ui::Raster r(size, size, kFlagKey);
-  const FlagPattern pattern = PatternOf(code);
+  const FlagPattern pattern = PatternOf(flag);
   const double radius = size / 2.0;
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {

@@ -17,25 +17,8 @@ std::string WithCode(const std::string& pattern, const std::string& code) {
 
 }  // namespace
 
-std::string LanguageCodeOf(std::uint16_t lang_id) {
-  switch (lang_id & 0x3FF) {
-    case 5:
-      return "CSY";
-    case 7:
-      return "DE";
-    case 9:
-      return "EN";
-    case 10:
-      return "ES";
-    case 12:
-      return "FR";
-    case 16:
-      return "IT";
-    case 25:
-      return "RUS";
-    default:
-      return kFallbackLanguage;
-  }
+std::string LanguageLibraryPath(const std::string& executable, const std::string& code) {
+  return ChangeFileExt(executable, "") + code + ".dll";
 }
 
 std::string SystemLanguageCode(platform::Kernel& kernel) {
@@ -55,7 +38,7 @@ std::string LanguageLibrary::IniPath() const {
 }
 
 std::string LanguageLibrary::LibraryPath(const std::string& code) const {
-  return ChangeFileExt(kernel_.GetModuleFileNameA(), "") + code + ".dll";
+  return LanguageLibraryPath(kernel_.GetModuleFileNameA(), code);
 }
 
 std::string LanguageLibrary::ResolveLanguageLibraryPath() {

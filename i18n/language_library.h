@@ -3,6 +3,7 @@
 // language, then English), loading it as data, and the text lookup every window uses.
 #include <string>
 
+#include "i18n/languages.h"
 #include "i18n/text_source.h"
 #include "platform/ini_files.h"
 #include "platform/kernel.h"
@@ -11,12 +12,11 @@
 namespace i18n {
 
 inline constexpr char kNoLoadMessage[] = "<No load message>";
-inline constexpr char kFallbackLanguage[] = "EN";
 inline constexpr int kTextBufferSize = 1024;
 
-// Language code of a system language id: its primary language (low 10 bits), "EN" for any
-// language without a library of its own.
-std::string LanguageCodeOf(std::uint16_t lang_id);
+// The library of language `code` beside `executable`: the executable's name, its extension
+// replaced by the code and ".dll".
+std::string LanguageLibraryPath(const std::string& executable, const std::string& code);
 std::string SystemLanguageCode(platform::Kernel& kernel);
 
 class LanguageLibrary : public TextSource {

@@ -1,10 +1,7 @@
 #pragma once
 // The portable component: a named rectangle in a parent with a caption, colour and font, that
 // paints itself on a canvas and takes pointer and key input. The window host gives each
-// component a window through a ComponentView; in tests the view is a fake that records what it
-// is asked. Components never know window handles.
-#include <cstdint>
-#include <memory>
+// component a window through a ComponentView; components never know window handles.
 #include <string>
 #include <vector>
 
@@ -12,6 +9,8 @@
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "ui/accessible.h"
+#include "ui/component_view.h"
+#include "ui/input_codes.h"
 
 namespace platform {
 class Canvas;
@@ -19,76 +18,9 @@ class Canvas;
 
 namespace ui {
 
-// Pointer shapes a component may ask for while the pointer is over it.
-enum class Cursor { kArrow, kHand, kHorizontalSplit, kIBeam };
-
-// What a component asks of the window that stands for it.
-class ComponentView {
- public:
-  virtual ~ComponentView() = default;
-  virtual void SetText(const std::string& text) = 0;
-  virtual void SetBounds(const platform::Rect& bounds) = 0;
-  virtual void SetVisible(bool visible) = 0;
-  virtual void SetEnabled(bool enabled) = 0;
-  // Schedules a repaint of the whole component, or of `rect` of its client area.
-  virtual void Invalidate() = 0;
-  virtual void InvalidateRect(const platform::Rect& rect) = 0;
-  // Paints now what is scheduled, before any further input is handled.
-  virtual void UpdateWindow() = 0;
-  virtual void SetCapture(bool capture) = 0;
-  virtual void SetFocus() = 0;
-  virtual bool Focused() const = 0;
-  virtual void SetCursor(Cursor cursor) = 0;
-  // A point of the client area in screen coordinates (popup menus open there).
-  virtual platform::Point ClientToScreen(platform::Point at) const = 0;
-  // A canvas on the window's device for measuring text outside painting; it draws nothing
-  // visible and lives until the pointer goes.
-  virtual std::unique_ptr<platform::Canvas> MeasuringCanvas() = 0;
-  // Suspends (false) and resumes (true) the window's repainting, around bulk changes.
-  virtual void SetRedraw(bool redraw) = 0;
-  // The system's vertical scroll-bar width, which lists measure their rows against.
-  virtual int VerticalScrollBarWidth() const = 0;
-  // The text shown while the pointer rests on the window; empty shows none.
-  virtual void SetHint(const std::string& hint) = 0;
-  // The component is being destroyed: its window must no longer reach it.
-  virtual void ComponentGone() = 0;
-};
-
 // What kind of window the host gives a component: one of its own class, or a native control
 // whose behaviour the component builds on.
 enum class ComponentKind { kWindow, kListBox, kEdit };
-
-enum class MouseButton { kLeft, kRight, kMiddle };
-
-// Keys and buttons held during an input event, with the values of MK_*.
-using ShiftState = std::uint32_t;
-constexpr ShiftState kShiftLeftButton = 0x1;
-constexpr ShiftState kShiftRightButton = 0x2;
-constexpr ShiftState kShiftShift = 0x4;
-constexpr ShiftState kShiftControl = 0x8;
-constexpr ShiftState kShiftMiddleButton = 0x10;
-
-// Virtual-key codes (VK_*) the components react to.
-constexpr int kVkTab = 0x09;
-constexpr int kVkReturn = 0x0D;
-constexpr int kVkEscape = 0x1B;
-constexpr int kVkSpace = 0x20;
-constexpr int kVkPrior = 0x21;
-constexpr int kVkNext = 0x22;
-constexpr int kVkEnd = 0x23;
-constexpr int kVkHome = 0x24;
-constexpr int kVkLeft = 0x25;
-constexpr int kVkUp = 0x26;
-constexpr int kVkRight = 0x27;
-constexpr int kVkDown = 0x28;
-constexpr int kVkInsert = 0x2D;
-constexpr int kVkDelete = 0x2E;
-constexpr int kVkApps = 0x5D;
-constexpr int kVkAdd = 0x6B;
-constexpr int kVkSubtract = 0x6D;
-constexpr int kVkF10 = 0x79;
-constexpr int kVkOemPlus = 0xBB;  // + and - of the main keyboard
-constexpr int kVkOemMinus = 0xBD;
 
 class Component {
  public:

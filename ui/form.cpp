@@ -51,9 +51,4 @@ void Form::Paint(platform::Canvas& canvas) {
   canvas.Tile(ClientRect(), *background_bitmap_, {0, 0});
 }
 
-void Application::Terminate() {
-  terminated_ = true;
-  if (host_) host_->Quit(0);
-}
-
 }  // namespace ui

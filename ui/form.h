@@ -4,16 +4,15 @@
 // so they never outlive it.
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/geometry.h"
 #include "platform/types.h"
 #include "ui/component.h"
+#include "ui/form_host.h"
+#include "ui/form_window.h"
 #include "ui/picture.h"
 
 namespace ui {
-
-class Form;
 
 // The frame the forms' outer sizes were laid out with: a 4-pixel border on each side and a
 // 19-pixel caption. A form known by its outer size lays out the client area this frame leaves,
@@ -38,35 +37,6 @@ enum TModalResult {
   mrIgnore = 5,
   mrYes = 6,
   mrNo = 7
-};
-
-// The windows the host made for one form. Destroying it destroys them.
-class FormWindow {
- public:
-  virtual ~FormWindow() = default;
-};
-
-// What a form asks of the window system. Every request acts on the form that makes it.
-class FormHost {
- public:
-  virtual ~FormHost() = default;
-  // Creates the form's window (owned by its owner's, when it has one) and its components'
-  // windows, all hidden; false when they cannot be made.
-  virtual bool CreateWindows(Form& form) = 0;
-  virtual void Show(Form& form) = 0;
-  // Shows the form over its disabled owner and runs the messages until the form has a modal
-  // result or is closed; then the owner is enabled again and the form hidden.
-  virtual void RunModal(Form& form) = 0;
-  // A modal form ends its modal loop; the main form destroys its window, which ends the
-  // application.
-  virtual void Close(Form& form) = 0;
-  virtual void Minimize(Form& form) = 0;
-  // Shows a popup menu at a screen point, owned by the form's window; the index of the item
-  // chosen, -1 when none was.
-  virtual int TrackPopupMenu(Form& form, const std::vector<std::string>& items,
-                             platform::Point screen) = 0;
-  // Ends the message loop with `exit_code`, also from inside modal loops.
-  virtual void Quit(int exit_code) = 0;
 };
 
 class Form : public Component {
@@ -140,22 +110,6 @@ class Form : public Component {
   platform::WindowHandle handle_ = 0;
   int modal_result_ = mrNone;
   bool modal_ = false;
-};
-
-// The program object: its title and whether it was asked to quit. Terminate ends the message
-// loop of the host it is attached to.
-class Application {
- public:
-  const std::string& Title() const { return title_; }
-  void SetTitle(std::string title) { title_ = std::move(title); }
-  bool Terminated() const { return terminated_; }
-  void Terminate();
-  void AttachHost(FormHost* host) { host_ = host; }
-
- private:
-  std::string title_;
-  bool terminated_ = false;
-  FormHost* host_ = nullptr;
 };
 
 }  // namespace ui

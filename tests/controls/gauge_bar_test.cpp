@@ -35,19 +35,34 @@ TEST(GaugeBar, MainWindowStripIsAFullThreeColourGradientWithWhiteBottomAndRightE
   EXPECT_EQ(bar.Position(), 111);
   const RecordingCanvas canvas = PaintOf(bar);
   const platform::Color c1 = 0x800040, c2 = 0xBE8570, c3 = 0xDBBBAE;
+  // Worked by hand: columns 0..175 step from c1 to c2 and 176..352 from c2 to c3, channel by
+  // channel from + (step - 1) * (to - from) / (steps - 1), rounded half away from zero.
+  struct Column {
+    int x;
+    platform::Color color;
+  } columns[] = {
+      {0, c1},                              // step 1 of 176; no left edge
+      {1, platform::Rgb(64, 1, 128)},       // step 2 of 176: green 133 / 175 rounds to 1
+      {88, platform::Rgb(88, 67, 159)},     // step 89 of 176: (64 + 24, 0 + 67, 128 + 31)
+      {175, c2},                            // step 176 of 176
+      {176, c2},                            // step 1 of 177
+      {264, platform::Rgb(143, 160, 205)},  // step 89 of 177: (112 + 31, 133 + 27, 190 + 15)
+      {351, c3},  // step 176 of 177: 61.6, 53.7 and 28.8 round to the full difference
+  };
+  for (const Column& c : columns) {
+    SCOPED_TRACE(c.x);
+    EXPECT_EQ(canvas.GetPixel(c.x, 8), c.color);
+  }
   for (int x = 1; x < 352; ++x) {
     SCOPED_TRACE(x);
-    const platform::Color expected =
-        x < 176 ? ColorStep(c1, c2, x + 1, 176) : ColorStep(c2, c3, x - 175, 177);
-    ASSERT_EQ(canvas.GetPixel(x, 0), expected);  // no top edge: clNone
-    ASSERT_EQ(canvas.GetPixel(x, 8), expected);
+    ASSERT_EQ(canvas.GetPixel(x, 0), canvas.GetPixel(x, 8));  // no top edge: clNone
     ASSERT_EQ(canvas.GetPixel(x, 16), platform::clWhite);
+    // Every channel grows from c1 to c3, so no column is darker than the one before it.
+    const platform::Color left = canvas.GetPixel(x - 1, 8), here = canvas.GetPixel(x, 8);
+    ASSERT_GE(platform::RedOf(here), platform::RedOf(left));
+    ASSERT_GE(platform::GreenOf(here), platform::GreenOf(left));
+    ASSERT_GE(platform::BlueOf(here), platform::BlueOf(left));
   }
-  // Worked by hand: column 88 is step 89 of 176, (64 + 24, 0 + 67, 128 + 31).
-  EXPECT_EQ(canvas.GetPixel(88, 8), platform::Rgb(88, 67, 159));
-  EXPECT_EQ(canvas.GetPixel(0, 8), c1);  // no left edge either
-  EXPECT_EQ(canvas.GetPixel(175, 8), c2);
-  EXPECT_EQ(canvas.GetPixel(176, 8), c2);
   EXPECT_EQ(canvas.GetPixel(0, 16), c1);  // the bottom edge starts at x = 1
   for (int y = 1; y < 17; ++y) EXPECT_EQ(canvas.GetPixel(352, y), platform::clWhite);
   EXPECT_EQ(canvas.GetPixel(352, 0), c3);  // the right edge stops short of the top row
@@ -178,7 +193,8 @@ TEST(GaugeBar, GradientAlwaysStartsAtBarColor1OnTheFilledEnd) {
   canvas = PaintOf(bar);
   EXPECT_EQ(canvas.GetPixel(5, 0), 0x008000u);
   EXPECT_EQ(canvas.GetPixel(5, 19), 0x00FFFFu);
-  EXPECT_EQ(canvas.GetPixel(5, 10), ColorStep(0x008000, 0x00FFFF, 11, 20));
+  // Step 11 of 20: red 0 + 10 * 255 / 19 = 134.2, green 128 + 10 * 127 / 19 = 194.8.
+  EXPECT_EQ(canvas.GetPixel(5, 10), platform::Rgb(134, 195, 0));
 
   bar.SetBarColorStyle(TBarColorStyle::cs1Color);
   canvas = PaintOf(bar);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "i18n/languages.h"
 #include "tests/e2e/driver.h"
 
 namespace {
@@ -16,24 +17,9 @@ std::string IniValue(const std::string& ini, const char* key) {
   return std::string(value, n);
 }
 
-// What a user of this system expects the module to pick on its first start.
+// What the module picks on its first start on this system, by the module's own rule.
 std::string SystemLanguageCode() {
-  switch (PRIMARYLANGID(::GetSystemDefaultLangID())) {
-    case LANG_CZECH:
-      return "CSY";
-    case LANG_GERMAN:
-      return "DE";
-    case LANG_SPANISH:
-      return "ES";
-    case LANG_FRENCH:
-      return "FR";
-    case LANG_ITALIAN:
-      return "IT";
-    case LANG_RUSSIAN:
-      return "RUS";
-    default:
-      return "EN";
-  }
+  return i18n::LanguageCodeOf(::GetSystemDefaultLangID());
 }
 
 // Text `id` of a language library of the suite, read as the module reads it.

@@ -35,7 +35,7 @@ struct LanguageDialogFixture : ::testing::Test {
 // What the open dialog shows: "E" or "-" per language button (enabled), then the code down.
 std::string Shown(i18n::TLanguagesettings& d) {
   std::string enabled;
-  for (std::size_t i = 0; i < i18n::kLanguageChoices.size(); ++i)
+  for (std::size_t i = 0; i < i18n::kLanguages.size(); ++i)
     enabled += d.LanguageButton(i).Enabled() ? 'E' : '-';
   return enabled + " " + d.DownCode();
 }

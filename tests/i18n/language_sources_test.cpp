@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 
+#include "i18n/languages.h"
 #include "i18n/text_ids.h"
 
 namespace {
@@ -29,7 +30,8 @@ std::map<int, std::string> StringTable(const std::string& code) {
 
 TEST(LanguageSources, EachLanguageHoldsExactlyTheIdsInUse) {
   std::set<int> wanted(std::begin(i18n::kAllTextIds), std::end(i18n::kAllTextIds));
-  for (const char* code : {"CSY", "DE", "EN", "ES", "FR", "IT", "RUS"}) {
+  for (const i18n::Language& language : i18n::kLanguages) {
+    const std::string code = language.code;
     SCOPED_TRACE(code);
     std::set<int> ids;
     for (const auto& [id, text] : StringTable(code)) {

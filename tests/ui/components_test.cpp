@@ -81,7 +81,8 @@ TEST(TExplBtn, PictureIsDrawnLeftOfTheCaptionWithoutItsKeyColour) {
   // Centred vertically: (19 - 4) / 2 = 7.
   EXPECT_EQ(canvas.GetPixel(2 + 1, 7 + 1), platform::clRed);
   EXPECT_EQ(canvas.GetPixel(2, 7), fakes::kUnpainted);
-  EXPECT_EQ(canvas.texts.at(0).rect.left, 2 + 4 + ui::TExplBtn::kGlyphSpacing);
+  EXPECT_EQ(canvas.texts.at(0).rect.left,
+            10);  // a margin of 2, the picture's 4 columns, a gap of 4
 }
 
 }  // namespace

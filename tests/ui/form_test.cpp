@@ -5,6 +5,7 @@
 
 #include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_view.h"
+#include "ui/application.h"
 #include "ui/popup_menu.h"
 
 namespace {

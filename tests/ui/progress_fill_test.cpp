@@ -72,7 +72,12 @@ TEST(TProgressFill, ShowsThePositionAsCentredPercentageInTwoTones) {
   struct Case {
     std::uint8_t position;
     const char* text;
-  } cases[] = {{0, "0%"}, {42, "42%"}, {100, "100%"}};
+    // The fill's top row and how it is drawn: of the 47 inner rows, ending at 48, 42% fills the
+    // lowest 20 (19.74 rounded) and 100% all of them.
+    int fill_top;
+    const char* fill_drawn;
+  } cases[] = {
+      {0, "0%", 48, ""}, {42, "42%", 28, "Draw 1,28 23x20"}, {100, "100%", 1, "Draw 1,1 23x47"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     Painted p(c.position);
@@ -85,7 +90,7 @@ TEST(TProgressFill, ShowsThePositionAsCentredPercentageInTwoTones) {
     EXPECT_TRUE(t.flags & platform::kDtCenter);
     EXPECT_TRUE(t.flags & platform::kDtVCenter);
     EXPECT_EQ(t.bk_mode, platform::BkMode::kTransparent);
-    EXPECT_EQ(t.font.color, TProgressFill::kTextColor);
+    EXPECT_EQ(t.font.color, platform::clNavy);
     if (c.position == 0) {
       EXPECT_TRUE(p.canvas.created.empty());
       continue;
@@ -94,11 +99,9 @@ TEST(TProgressFill, ShowsThePositionAsCentredPercentageInTwoTones) {
     const auto& white = p.canvas.created[0]->Recorder().texts;
     ASSERT_EQ(white.size(), 1u);
     EXPECT_EQ(white[0].text, c.text);
-    EXPECT_EQ(white[0].font.color, TProgressFill::kFilledTextColor);
-    const int fill_top = 48 - TProgressFill::FillHeight(47, c.position);
-    EXPECT_EQ(white[0].rect, platform::RectOfSize(-1, -fill_top, 25, 49));
-    EXPECT_EQ(p.canvas.Calls("Draw ").back(),
-              "Draw 1," + std::to_string(fill_top) + " 23x" + std::to_string(48 - fill_top));
+    EXPECT_EQ(white[0].font.color, platform::clWhite);
+    EXPECT_EQ(white[0].rect, platform::RectOfSize(-1, -c.fill_top, 25, 49));
+    EXPECT_EQ(p.canvas.Calls("Draw ").back(), c.fill_drawn);
   }
 }
 
