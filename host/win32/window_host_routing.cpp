@@ -1,17 +1,23 @@
 // Message routing: what the system sends our windows and the native controls, turned into the
 // components' portable events.
-#include "platform/win32/window_host_windows.h"
+#include "host/win32/window_host_windows.h"
 // windowsx.h needs the types of windows.h.
 #include <windowsx.h>
 
 #include <algorithm>
 
-#include "platform/win32/accessible.h"
+#include "host/win32/accessible.h"
+#include "host/win32/pointer_tracking.h"
 #include "platform/win32/gdi_canvas.h"
-#include "platform/win32/pointer_tracking.h"
 #include "platform/win32/unique_handle.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::ColorRefOf;
+using platform::win32::GdiCanvas;
+using platform::win32::HandleKind;
+using platform::win32::kLiveHandlesMessage;
+using platform::win32::LiveHandles;
 
 namespace {
 
@@ -315,4 +321,4 @@ LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   return result;
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,9 +1,17 @@
 // A component's window as its view: the view calls, painting with the backdrop, and detaching.
+#include "host/win32/window_host_windows.h"
 #include "platform/win32/gdi_canvas.h"
-#include "platform/win32/window_host_windows.h"
 #include "ui/edit_box.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::FontCache;
+using platform::win32::GdiCanvas;
+using platform::win32::PaintDc;
+using platform::win32::SelectedObject;
+using platform::win32::UniqueBitmap;
+using platform::win32::UniqueMemoryDc;
+using platform::win32::WindowDc;
 
 namespace {
 
@@ -109,4 +117,4 @@ void Detach(ComponentWindow& w) {
   ::SetWindowLongPtrA(w.window, GWLP_USERDATA, 0);
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

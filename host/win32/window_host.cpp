@@ -1,12 +1,16 @@
-#include "platform/win32/window_host.h"
+#include "host/win32/window_host.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "platform/win32/window_host_windows.h"
+#include "host/win32/window_host_windows.h"
 #include "ui/edit_box.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::ColorRefOf;
+using platform::win32::FromHandle;
+using platform::win32::WindowDc;
 
 Win32WindowHost::Win32WindowHost(HINSTANCE instance)
     : instance_(instance), fonts_([] {
@@ -231,4 +235,4 @@ int Win32WindowHost::RunMessageLoop() {
   return got == 0 ? static_cast<int>(message.wParam) : 1;
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32
