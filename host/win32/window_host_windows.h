@@ -18,12 +18,15 @@ constexpr UINT kShowFailuresMessage = WM_APP + 1;
 // Child ids start above the ids dialogs keep for their buttons (IDOK, IDCANCEL, ...).
 constexpr int kFirstChildId = 100;
 
+struct KindHandling;
+
 // The window that stands for one component, and the component's view of it. It lives as long
 // as the form's windows; `component` is cleared when the component goes first.
 struct Win32WindowHost::ComponentWindow : ui::ComponentView {
   Win32WindowHost* host = nullptr;
   FormWindows* windows = nullptr;  // the form's, which outlive this one
   ui::Component* component = nullptr;
+  const KindHandling* kind = nullptr;  // the component's, which outlives it
   HWND window = nullptr;
   HWND form_window = nullptr;
   WNDPROC native_proc = nullptr;  // native controls: their own window procedure
