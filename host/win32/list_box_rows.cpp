@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/gui_handles.h"
 
 namespace host::win32 {
 

@@ -6,7 +6,7 @@
 
 #include "host/win32/accessible.h"
 #include "host/win32/pointer_tracking.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/live_handles.h"
 
 namespace host::win32 {
 

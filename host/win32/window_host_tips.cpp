@@ -3,7 +3,7 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
-#include "platform/win32/gdi_resources.h"
+#include "platform/win32/gui_handles.h"
 
 namespace host::win32 {
 

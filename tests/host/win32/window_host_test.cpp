@@ -16,8 +16,8 @@
 
 #include "controls/section_list_box.h"
 #include "host/win32/timer_service.h"
+#include "platform/win32/live_handles.h"
 #include "platform/win32/native_system_info.h"
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/user_interface.h"
 #include "report/report_frm.h"
 #include "tests/snapshot/test_texts.h"
