@@ -38,7 +38,7 @@ std::string LanguageCodeOf(std::uint16_t lang_id) {
   }
 }
 
-std::string SystemLanguageCode(platform::Kernel& kernel) {
+std::string SystemLanguageCode(platform::SystemVersion& kernel) {
   return LanguageCodeOf(kernel.GetSystemDefaultLangID());
 }
 

@@ -17,7 +17,7 @@ inline constexpr int kTextBufferSize = 1024;
 // Language code of a system language id: its primary language (low 10 bits), "EN" for any
 // language without a library of its own.
 std::string LanguageCodeOf(std::uint16_t lang_id);
-std::string SystemLanguageCode(platform::Kernel& kernel);
+std::string SystemLanguageCode(platform::SystemVersion& kernel);
 
 class LanguageLibrary : public TextSource {
  public:
