@@ -28,7 +28,7 @@ constexpr std::size_t kFixedPartNeeded = 24;
 
 }  // namespace
 
-TFileVersion::TFileVersion(platform::Kernel& kernel, platform::VersionInfo& versions)
+TFileVersion::TFileVersion(platform::ProgramEnvironment& kernel, platform::VersionInfo& versions)
     : kernel_(kernel), versions_(versions) {}
 
 void TFileVersion::SetFilename(const std::string& filename) {

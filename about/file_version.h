@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "about/version_number.h"
-#include "platform/kernel.h"
+#include "platform/program_environment.h"
 #include "platform/version_info.h"
 
 namespace about {
@@ -35,7 +35,7 @@ inline constexpr char kDefaultTranslation[] = "040904E4";
 
 class TFileVersion {
  public:
-  TFileVersion(platform::Kernel& kernel, platform::VersionInfo& versions);
+  TFileVersion(platform::ProgramEnvironment& kernel, platform::VersionInfo& versions);
 
   // The file read; empty means the running executable.
   const std::string& Filename() const { return filename_; }
@@ -65,7 +65,7 @@ class TFileVersion {
   void ReadResource();
   bool Query(const std::string& sub_block, std::vector<std::uint8_t>& value);
 
-  platform::Kernel& kernel_;
+  platform::ProgramEnvironment& kernel_;
   platform::VersionInfo& versions_;
   std::string filename_;
   bool force_exe_ = false;

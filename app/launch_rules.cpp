@@ -17,11 +17,11 @@ int LastCharPos(const std::string& text, char ch, int start) {
   return 0;
 }
 
-std::string ExecutablePath(platform::Kernel& kernel) {
+std::string ExecutablePath(platform::ProgramEnvironment& kernel) {
   return kernel.GetModuleFileNameA();
 }
 
-std::string ExecutableDirectory(platform::Kernel& kernel) {
+std::string ExecutableDirectory(platform::ProgramEnvironment& kernel) {
   const std::string path = ExecutablePath(kernel);
   std::string::size_type end = path.find_last_of("\\:");
   return end == std::string::npos ? std::string() : path.substr(0, end + 1);

@@ -16,9 +16,9 @@ inline constexpr char kBaseModuleFile[] = "RvInfo.exe";
 
 // 1-based position of the last `ch` at or before 1-based `start`; 0 when none or out of range.
 int LastCharPos(const std::string& text, char ch, int start);
-std::string ExecutablePath(platform::Kernel& kernel);
+std::string ExecutablePath(platform::ProgramEnvironment& kernel);
 // The executable's directory with its trailing separator.
-std::string ExecutableDirectory(platform::Kernel& kernel);
+std::string ExecutableDirectory(platform::ProgramEnvironment& kernel);
 
 class LaunchRules {
  public:

@@ -6,7 +6,7 @@
 
 namespace app {
 
-int RunProgram(Services services, platform::WindowHost& host) {
+int RunProgram(Services services, host::WindowHost& host) {
   ui::Application application;
   application.SetTitle(kApplicationTitle);
   application.AttachHost(&host);

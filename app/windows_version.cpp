@@ -14,7 +14,7 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first);
 }
 
-platform::OsVersionInfo QueryVersion(platform::Kernel& kernel) {
+platform::OsVersionInfo QueryVersion(platform::SystemVersion& kernel) {
   platform::OsVersionInfo version;  // all zero when the query fails
   kernel.GetVersionExA(version);
   return version;
@@ -56,19 +56,19 @@ std::uint8_t WindowsVersionCode(const platform::OsVersionInfo& v) {
   return 0;
 }
 
-std::uint8_t WindowsVersionCode(platform::Kernel& kernel) {
+std::uint8_t WindowsVersionCode(platform::SystemVersion& kernel) {
   return WindowsVersionCode(QueryVersion(kernel));
 }
 
-bool IsWin9xFamily(platform::Kernel& kernel) {
+bool IsWin9xFamily(platform::SystemVersion& kernel) {
   return IsWin9xCode(WindowsVersionCode(kernel));
 }
 
-bool IsNtPlatform(platform::Kernel& kernel) {
+bool IsNtPlatform(platform::SystemVersion& kernel) {
   return QueryVersion(kernel).platform_id == platform::kVerPlatformWin32Nt;
 }
 
-snapshot::SystemFamily DecideFamily(platform::Kernel& kernel) {
+snapshot::SystemFamily DecideFamily(platform::SystemVersion& kernel) {
   const platform::OsVersionInfo version = QueryVersion(kernel);
   const bool nt = version.platform_id == platform::kVerPlatformWin32Nt;
   return {.family = nt ? snapshot::Family::kNt : snapshot::Family::k9x,

@@ -21,7 +21,7 @@ std::string LanguageLibraryPath(const std::string& executable, const std::string
   return ChangeFileExt(executable, "") + code + ".dll";
 }
 
-std::string SystemLanguageCode(platform::Kernel& kernel) {
+std::string SystemLanguageCode(platform::SystemVersion& kernel) {
   return LanguageCodeOf(kernel.GetSystemDefaultLangID());
 }
 

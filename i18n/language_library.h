@@ -17,7 +17,7 @@ inline constexpr int kTextBufferSize = 1024;
 // The library of language `code` beside `executable`: the executable's name, its extension
 // replaced by the code and ".dll".
 std::string LanguageLibraryPath(const std::string& executable, const std::string& code);
-std::string SystemLanguageCode(platform::Kernel& kernel);
+std::string SystemLanguageCode(platform::SystemVersion& kernel);
 
 class LanguageLibrary : public TextSource {
  public:

@@ -1,20 +1,21 @@
 #pragma once
-// A kernel handle owned for one scope: closed through the kernel it came from on every path.
+// A kernel handle owned for one scope: closed through the kernel objects it came from on every
+// path.
 #include <utility>
 
-#include "platform/kernel.h"
+#include "platform/kernel_objects.h"
 
 namespace platform {
 
 class KernelHandle {
  public:
-  KernelHandle(Kernel& kernel, Handle handle) : kernel_(&kernel), handle_(handle) {}
+  KernelHandle(KernelObjects& objects, Handle handle) : objects_(&objects), handle_(handle) {}
   KernelHandle(KernelHandle&& other) noexcept
-      : kernel_(other.kernel_), handle_(std::exchange(other.handle_, 0)) {}
+      : objects_(other.objects_), handle_(std::exchange(other.handle_, 0)) {}
   KernelHandle& operator=(KernelHandle&& other) noexcept {
     if (this != &other) {
       Close();
-      kernel_ = other.kernel_;
+      objects_ = other.objects_;
       handle_ = std::exchange(other.handle_, 0);
     }
     return *this;
@@ -28,10 +29,10 @@ class KernelHandle {
 
  private:
   void Close() {
-    if (handle_ != 0) kernel_->CloseHandle(std::exchange(handle_, 0));
+    if (handle_ != 0) objects_->CloseHandle(std::exchange(handle_, 0));
   }
 
-  Kernel* kernel_;
+  KernelObjects* objects_;
   Handle handle_;
 };
 

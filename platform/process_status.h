@@ -4,7 +4,6 @@
 // which lets one executable run where the library does not exist.
 #include <cstdint>
 
-#include "platform/kernel.h"
 #include "platform/types.h"
 
 namespace platform {

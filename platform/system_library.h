@@ -4,15 +4,15 @@
 // included.
 #include <string>
 
-#include "platform/kernel.h"
+#include "platform/modules.h"
 
 namespace platform {
 
 // The library, or 0 (and nothing loaded) when the system directory cannot be read.
-inline Handle LoadSystemLibrary(Kernel& kernel, const std::string& name) {
-  const std::string directory = kernel.GetSystemDirectoryA();
+inline Handle LoadSystemLibrary(Modules& modules, const std::string& name) {
+  const std::string directory = modules.GetSystemDirectoryA();
   if (directory.empty()) return 0;
-  return kernel.LoadLibraryA(directory + "\\" + name);
+  return modules.LoadLibraryA(directory + "\\" + name);
 }
 
 }  // namespace platform

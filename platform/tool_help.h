@@ -1,7 +1,7 @@
 #pragma once
 // The tool-help snapshot functions of kernel32, bound at run time by name (they are missing on
 // some systems), so every operation takes the resolved entry point; an entry point of 0 fails at
-// once without calling anything. Snapshot handles are closed with Kernel::CloseHandle.
+// once without calling anything. Snapshot handles are closed with KernelObjects::CloseHandle.
 #include <cstdint>
 
 #include "platform/types.h"

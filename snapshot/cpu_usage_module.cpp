@@ -4,7 +4,7 @@
 
 namespace snapshot {
 
-CpuUsageModule::CpuUsageModule(platform::Kernel& kernel, Family family,
+CpuUsageModule::CpuUsageModule(platform::Modules& kernel, Family family,
                                platform::NativeSystemInfo& native, platform::Registry& registry)
     : native_(native), registry_(registry) {
   // Every NT-family version has the native query; the registry statistics exist only on the

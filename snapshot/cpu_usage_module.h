@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/kernel.h"
+#include "platform/modules.h"
 #include "platform/native_system_info.h"
 #include "platform/registry.h"
 #include "snapshot/family.h"
@@ -22,7 +22,7 @@ class CpuUsageModule {
  public:
   // Chooses the method by family and, for the native one, resolves ZwQuerySystemInformation of
   // NTDLL.
-  CpuUsageModule(platform::Kernel& kernel, Family family, platform::NativeSystemInfo& native,
+  CpuUsageModule(platform::Modules& kernel, Family family, platform::NativeSystemInfo& native,
                  platform::Registry& registry);
   CpuUsageModule(const CpuUsageModule&) = delete;
   CpuUsageModule& operator=(const CpuUsageModule&) = delete;

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/kernel.h"
 #include "platform/native_system_info.h"
+#include "platform/processes.h"
 #include "snapshot/process_access.h"
 #include "snapshot/process_info.h"
 
@@ -18,7 +18,7 @@ class NtProcessList;
 class CurrentProcessTimes {
  public:
   // `nt` is the NT family's list, which takes the system's snapshot; null on the 9x family.
-  CurrentProcessTimes(platform::Kernel& kernel, NtProcessList* nt) : kernel_(kernel), nt_(nt) {}
+  CurrentProcessTimes(platform::Processes& kernel, NtProcessList* nt) : kernel_(kernel), nt_(nt) {}
 
   // The times of `process`; nullopt when it no longer runs (its id may serve another process by
   // now, which its creation time tells). A process that runs but cannot be read has times of 0.
@@ -27,7 +27,7 @@ class CurrentProcessTimes {
  private:
   std::optional<CpuTimes> ByOpening(const ProcessIdentity& process);
 
-  platform::Kernel& kernel_;
+  platform::Processes& kernel_;
   NtProcessList* nt_;
   bool taken_ = false;
   bool from_system_ = false;

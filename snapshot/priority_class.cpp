@@ -1,7 +1,7 @@
 #include "snapshot/priority_class.h"
 
 #include "i18n/text_ids.h"
-#include "platform/kernel.h"
+#include "platform/processes.h"
 
 namespace snapshot {
 

@@ -2,7 +2,7 @@
 
 namespace snapshot {
 
-platform::KernelHandle OpenProcessToQuery(platform::Kernel& kernel, std::uint32_t process_id) {
+platform::KernelHandle OpenProcessToQuery(platform::Processes& kernel, std::uint32_t process_id) {
   platform::KernelHandle process(kernel, kernel.OpenProcess(kProcessOpenAccess, false, process_id));
   if (!process)
     process = platform::KernelHandle(
@@ -10,7 +10,7 @@ platform::KernelHandle OpenProcessToQuery(platform::Kernel& kernel, std::uint32_
   return process;
 }
 
-platform::KernelHandle OpenProcessToAct(platform::Kernel& kernel, std::uint32_t action_right,
+platform::KernelHandle OpenProcessToAct(platform::Processes& kernel, std::uint32_t action_right,
                                         std::uint32_t process_id) {
   platform::KernelHandle process(
       kernel, kernel.OpenProcess(action_right | platform::kProcessQueryLimitedInformation, false,
@@ -22,7 +22,7 @@ platform::KernelHandle OpenProcessToAct(platform::Kernel& kernel, std::uint32_t 
   return process;
 }
 
-std::uint64_t ProcessCreationTime(platform::Kernel& kernel, platform::Handle process) {
+std::uint64_t ProcessCreationTime(platform::Processes& kernel, platform::Handle process) {
   platform::ProcessTimes times;
   return process != 0 && kernel.GetProcessTimes(process, times) ? times.creation : 0;
 }

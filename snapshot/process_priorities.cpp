@@ -4,7 +4,7 @@
 
 namespace snapshot {
 
-void ReadPriorityClasses(platform::Kernel& kernel, const std::vector<processinfos>& processes,
+void ReadPriorityClasses(platform::Processes& kernel, const std::vector<processinfos>& processes,
                          const std::vector<std::size_t>& positions, PriorityClasses& classes) {
   classes.assign(processes.size(), 0);
   for (const std::size_t at : positions) {

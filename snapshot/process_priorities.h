@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/kernel.h"
+#include "platform/processes.h"
 #include "snapshot/process_info.h"
 
 namespace snapshot {
@@ -14,7 +14,7 @@ using PriorityClasses = std::vector<std::uint32_t>;
 
 // Reads the class of each record at `positions` (ascending), one open per process, into
 // `classes`, which is resized to the list.
-void ReadPriorityClasses(platform::Kernel& kernel, const std::vector<processinfos>& processes,
+void ReadPriorityClasses(platform::Processes& kernel, const std::vector<processinfos>& processes,
                          const std::vector<std::size_t>& positions, PriorityClasses& classes);
 
 }  // namespace snapshot

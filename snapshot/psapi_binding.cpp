@@ -11,7 +11,7 @@ constexpr const char* kPsapi = "psapi.dll";
 
 }  // namespace
 
-PsapiBinding::PsapiBinding(platform::Kernel& kernel, platform::ProcessStatus& status)
+PsapiBinding::PsapiBinding(platform::Modules& kernel, platform::ProcessStatus& status)
     : kernel_(kernel), status_(status) {}
 
 bool PsapiBinding::Load() {

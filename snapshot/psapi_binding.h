@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/kernel.h"
+#include "platform/modules.h"
 #include "platform/process_status.h"
 
 namespace snapshot {
 
 class PsapiBinding {
  public:
-  PsapiBinding(platform::Kernel& kernel, platform::ProcessStatus& status);
+  PsapiBinding(platform::Modules& kernel, platform::ProcessStatus& status);
   PsapiBinding(const PsapiBinding&) = delete;
   PsapiBinding& operator=(const PsapiBinding&) = delete;
 
@@ -29,7 +29,7 @@ class PsapiBinding {
                            int size);
 
  private:
-  platform::Kernel& kernel_;
+  platform::Modules& kernel_;
   platform::ProcessStatus& status_;
   platform::Handle module_ = 0;
   platform::ProcAddress enum_processes_ = 0;

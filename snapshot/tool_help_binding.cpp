@@ -2,7 +2,7 @@
 
 namespace snapshot {
 
-ToolHelpBinding::ToolHelpBinding(platform::Kernel& kernel, platform::ToolHelp& tool_help)
+ToolHelpBinding::ToolHelpBinding(platform::Modules& kernel, platform::ToolHelp& tool_help)
     : kernel_(kernel), tool_help_(tool_help) {}
 
 bool ToolHelpBinding::Ensure() {

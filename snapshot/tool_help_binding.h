@@ -3,14 +3,14 @@
 // not exist on every system) and never released: kernel32 stays loaded.
 #include <cstdint>
 
-#include "platform/kernel.h"
+#include "platform/modules.h"
 #include "platform/tool_help.h"
 
 namespace snapshot {
 
 class ToolHelpBinding {
  public:
-  ToolHelpBinding(platform::Kernel& kernel, platform::ToolHelp& tool_help);
+  ToolHelpBinding(platform::Modules& kernel, platform::ToolHelp& tool_help);
 
   // Binds on first use; true when kernel32 is known and CreateToolhelp32Snapshot resolved.
   // Once kernel32 is known, binding is not attempted again, whatever resolved.
@@ -23,7 +23,7 @@ class ToolHelpBinding {
   bool Process32Next(platform::Handle snapshot, platform::ToolHelpEntry& entry);
 
  private:
-  platform::Kernel& kernel_;
+  platform::Modules& kernel_;
   platform::ToolHelp& tool_help_;
   platform::Handle kernel32_ = 0;
   platform::ProcAddress create_snapshot_ = 0;

@@ -6,7 +6,8 @@
 
 namespace snapshot {
 
-ToolHelpProcessList::ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help)
+ToolHelpProcessList::ToolHelpProcessList(platform::KernelObjects& kernel,
+                                         ToolHelpBinding& tool_help)
     : kernel_(kernel), tool_help_(tool_help) {}
 
 ToolHelpProcessList::~ToolHelpProcessList() {

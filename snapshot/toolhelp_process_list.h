@@ -3,7 +3,7 @@
 // handle stays open until the next tick (or until this list goes away).
 #include <vector>
 
-#include "platform/kernel.h"
+#include "platform/kernel_objects.h"
 #include "platform/tool_help.h"
 #include "snapshot/process_snapshot.h"
 #include "snapshot/process_source.h"
@@ -13,7 +13,7 @@ namespace snapshot {
 
 class ToolHelpProcessList : public ProcessSource {
  public:
-  ToolHelpProcessList(platform::Kernel& kernel, ToolHelpBinding& tool_help);
+  ToolHelpProcessList(platform::KernelObjects& kernel, ToolHelpBinding& tool_help);
   ~ToolHelpProcessList() override;
   ToolHelpProcessList(const ToolHelpProcessList&) = delete;
   ToolHelpProcessList& operator=(const ToolHelpProcessList&) = delete;
@@ -33,7 +33,7 @@ class ToolHelpProcessList : public ProcessSource {
   platform::Handle snapshot_handle() const { return snapshot_handle_; }
 
  private:
-  platform::Kernel& kernel_;
+  platform::KernelObjects& kernel_;
   ToolHelpBinding& tool_help_;
   platform::Handle snapshot_handle_ = 0;
   platform::ToolHelpEntry entry_;  // the buffer the calls write into

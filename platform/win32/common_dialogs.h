@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "platform/common_dialogs.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/kernel_handles.h"
 
 namespace platform::win32 {
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/kernel_handles.h"
 #include "platform/win32/modules.h"
-#include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
 

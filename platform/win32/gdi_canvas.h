@@ -10,7 +10,7 @@
 
 #include "platform/canvas.h"
 #include "platform/win32/gdi_resources.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/gui_handles.h"
 
 namespace platform::win32 {
 

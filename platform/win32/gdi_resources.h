@@ -8,7 +8,7 @@
 
 #include "platform/color.h"
 #include "platform/font.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/gui_handles.h"
 
 namespace platform::win32 {
 

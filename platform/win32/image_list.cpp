@@ -1,5 +1,7 @@
 #include "platform/win32/image_list.h"
 
+#include "platform/win32/gui_handles.h"
+
 namespace platform::win32 {
 
 Win32ImageList::Win32ImageList(int width, int height)

@@ -72,13 +72,6 @@ std::vector<std::string> Win32Kernel::CommandLineArguments() {
   return arguments;
 }
 
-std::string Win32Kernel::GetSystemDirectoryA() {
-  char buffer[MAX_PATH + 1];
-  UINT n = ::GetSystemDirectoryA(buffer, sizeof buffer);
-  if (n == 0 || n >= sizeof buffer) return {};
-  return std::string(buffer, n);
-}
-
 Handle Win32Kernel::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t process_id) {
   return HandedOut(::OpenProcess(access, inherit ? TRUE : FALSE, process_id));
 }

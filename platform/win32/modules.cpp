@@ -1,4 +1,4 @@
-// The module operations of the kernel wrapper and the run-time bindings of the win32 layer:
+// The kernel wrapper's platform::Modules and the run-time bindings of the win32 layer:
 // the only file that loads libraries and looks entry points up.
 #include "platform/win32/modules.h"
 
@@ -7,6 +7,13 @@
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
+
+std::string Win32Kernel::GetSystemDirectoryA() {
+  char buffer[MAX_PATH + 1];
+  UINT n = ::GetSystemDirectoryA(buffer, sizeof buffer);
+  if (n == 0 || n >= sizeof buffer) return {};
+  return std::string(buffer, n);
+}
 
 Handle Win32Kernel::GetModuleHandleA(const std::string& name) {
   return FromHandle(::GetModuleHandleA(name.c_str()));

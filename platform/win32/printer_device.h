@@ -5,7 +5,7 @@
 
 #include "platform/printing.h"
 #include "platform/win32/gdi_canvas.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/gui_handles.h"
 
 namespace platform::win32 {
 

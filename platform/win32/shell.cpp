@@ -4,7 +4,7 @@
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/kernel_handles.h"
 
 namespace platform::win32 {
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/window_host.h"
+#include "host/window_host.h"
 #include "tests/fakes/call_failer.h"
 
 namespace fakes {
 
-class FakeFormHost : public platform::WindowHost, public Failable {
+class FakeFormHost : public host::WindowHost, public Failable {
  public:
   struct FakeWindow : ui::FormWindow {};
 

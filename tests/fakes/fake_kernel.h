@@ -1,6 +1,7 @@
 #pragma once
-// A scriptable kernel: the test sets the system up as data, the fake answers from it and logs
-// what was asked, and tracks every handle it handed out so a test can prove none leaked.
+// A scriptable kernel, every family of it: the test sets the system up as data, the fake answers
+// from it and logs what was asked, and tracks every handle it handed out so a test can prove
+// none leaked.
 #include <cstdint>
 #include <map>
 #include <set>
@@ -74,21 +75,25 @@ class FakeKernel : public platform::Kernel, public Failable {
   void InstallLanguageLibrary(const std::string& code, platform::Handle loads_as = 0);
   bool Called(const std::string& call_prefix) const;
 
-  // platform::Kernel
+  // platform::SystemVersion
   bool GetVersionExA(platform::OsVersionInfo& info) override;
   std::uint16_t GetSystemDefaultLangID() override;
+  // platform::KernelObjects
   platform::Handle OpenMutexA(std::uint32_t access, bool inherit, const std::string& name) override;
   std::uint32_t GetLastError() override;
   bool CloseHandle(platform::Handle handle) override;
+  // platform::ProgramEnvironment
   bool FileExists(const std::string& path) override;
   std::string GetModuleFileNameA() override;
   std::vector<std::string> CommandLineArguments() override;
+  // platform::Modules
   std::string GetSystemDirectoryA() override;
   platform::Handle GetModuleHandleA(const std::string& name) override;
   platform::Handle LoadLibraryA(const std::string& name) override;
   platform::Handle LoadLibraryExA(const std::string& path, std::uint32_t flags) override;
   bool FreeLibrary(platform::Handle module) override;
   platform::ProcAddress GetProcAddress(platform::Handle module, const std::string& name) override;
+  // platform::Processes
   platform::Handle OpenProcess(std::uint32_t access, bool inherit,
                                std::uint32_t process_id) override;
   std::uint32_t GetPriorityClass(platform::Handle process) override;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/win32/kernel.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/kernel_handles.h"
 
 namespace {
 

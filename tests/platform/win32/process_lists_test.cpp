@@ -10,10 +10,10 @@
 
 #include "platform/win32/date_time.h"
 #include "platform/win32/kernel.h"
+#include "platform/win32/kernel_handles.h"
 #include "platform/win32/native_system_info.h"
 #include "platform/win32/process_status.h"
 #include "platform/win32/tool_help.h"
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/user_interface.h"
 #include "snapshot/hex_text.h"
 #include "snapshot/nt_process_list.h"

@@ -4,9 +4,9 @@
 // where neither exists, components get no leave notice.
 #include <windows.h>
 
-namespace platform::win32 {
+namespace host::win32 {
 
 // True when a WM_MOUSELEAVE will come once the pointer leaves `window`.
 bool TrackPointerLeave(HWND window);
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -2,15 +2,15 @@
 // What the parts of the window host share: the window of a component, the windows of a form,
 // and the procedures and painting that the parts call in one another. Only the host's own
 // sources include this.
-#include "platform/win32/window_host.h"
+#include "host/win32/window_host.h"
 
 #include <memory>
 
-#include "platform/win32/edit_box_text.h"
-#include "platform/win32/list_box_rows.h"
+#include "host/win32/edit_box_text.h"
+#include "host/win32/list_box_rows.h"
 #include "ui/list_box.h"
 
-namespace platform::win32 {
+namespace host::win32 {
 
 constexpr char kComponentClass[] = "RvComponent";
 // Posted to a form window: show the failures reported since.
@@ -18,12 +18,15 @@ constexpr UINT kShowFailuresMessage = WM_APP + 1;
 // Child ids start above the ids dialogs keep for their buttons (IDOK, IDCANCEL, ...).
 constexpr int kFirstChildId = 100;
 
+struct KindHandling;
+
 // The window that stands for one component, and the component's view of it. It lives as long
 // as the form's windows; `component` is cleared when the component goes first.
 struct Win32WindowHost::ComponentWindow : ui::ComponentView {
   Win32WindowHost* host = nullptr;
   FormWindows* windows = nullptr;  // the form's, which outlive this one
   ui::Component* component = nullptr;
+  const KindHandling* kind = nullptr;  // the component's, which outlives it
   HWND window = nullptr;
   HWND form_window = nullptr;
   WNDPROC native_proc = nullptr;  // native controls: their own window procedure
@@ -32,7 +35,7 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
   ui::Cursor cursor = ui::Cursor::kArrow;
   std::unique_ptr<ListBoxRows> rows;
   std::unique_ptr<EditBoxText> edit;
-  UniqueBrush background;  // native controls: their colour
+  platform::win32::UniqueBrush background;  // native controls: their colour
 
   bool Native() const { return native_proc != nullptr; }
 
@@ -116,4 +119,4 @@ void Detach(ComponentWindow& w);
 LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,11 +1,13 @@
 // Tooltips of the components and the popup menus of the forms.
-#include "platform/win32/window_host_windows.h"
+#include "host/win32/window_host_windows.h"
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
-#include "platform/win32/gdi_resources.h"
+#include "platform/win32/gui_handles.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::UniqueMenu;
 
 void Win32WindowHost::ComponentWindow::SetHint(const std::string& hint) {
   if (!windows || (hint.empty() && !has_tip)) return;
@@ -53,4 +55,4 @@ int Win32WindowHost::TrackPopupMenu(ui::Form& form, const std::vector<std::strin
   return chosen - 1;
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,11 +1,13 @@
-#include "platform/win32/list_box_rows.h"
+#include "host/win32/list_box_rows.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/gui_handles.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::UniqueRegion;
 
 int ListBoxRows::Count() const {
   const LRESULT count = Send(LB_GETCOUNT);
@@ -205,4 +207,4 @@ void ListBoxRows::SetHorizontalExtent(int pixels) {
   Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(std::max(pixels, 0)));
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

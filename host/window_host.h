@@ -3,7 +3,7 @@
 // loop.
 #include "ui/form.h"
 
-namespace platform {
+namespace host {
 
 class WindowHost : public ui::FormHost {
  public:
@@ -11,4 +11,4 @@ class WindowHost : public ui::FormHost {
   virtual int RunMessageLoop() = 0;
 };
 
-}  // namespace platform
+}  // namespace host

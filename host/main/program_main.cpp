@@ -5,7 +5,9 @@
 #include <objbase.h>
 
 #include "app/program.h"
-#include "platform/win32/callback_guard.h"
+#include "host/win32/callback_guard.h"
+#include "host/win32/timer_service.h"
+#include "host/win32/window_host.h"
 #include "platform/win32/common_dialogs.h"
 #include "platform/win32/date_time.h"
 #include "platform/win32/files.h"
@@ -17,11 +19,9 @@
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_texts.h"
-#include "platform/win32/timer_service.h"
 #include "platform/win32/tool_help.h"
 #include "platform/win32/user_interface.h"
 #include "platform/win32/version_info.h"
-#include "platform/win32/window_host.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ::InitCommonControls();
   // The host outlives every form and timer: the forms live inside RunProgram, and a failing
   // timer tick is reported to the host.
-  platform::win32::Win32WindowHost host(instance);
-  platform::win32::Win32TimerService timers(host);
+  host::win32::Win32WindowHost window_host(instance);
+  host::win32::Win32TimerService timers(window_host);
   platform::win32::Win32Kernel kernel;
   platform::win32::Win32UserInterface ui;
   platform::win32::Win32IniFiles ini;
@@ -80,9 +80,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                             .dialogs = dialogs,
                             .files = files,
                             .clock = clock},
-                           host);
+                           window_host);
   } catch (...) {
-    const std::string what = platform::win32::DescribeFailure(std::current_exception());
+    const std::string what = host::win32::DescribeFailure(std::current_exception());
     ::MessageBoxA(nullptr, what.c_str(), "Ravo Info Process", MB_OK | MB_ICONERROR);
     return 1;
   }

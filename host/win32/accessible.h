@@ -6,10 +6,10 @@
 // time from the system folder, so the program still loads where it is absent.
 #include <windows.h>
 
-namespace platform::win32 {
+namespace host::win32 {
 
 // Answers WM_GETOBJECT for a component's window into `result`; false leaves the message to the
 // window's own procedure (another object asked for, no oleacc, or no component any more).
 bool AnswerGetObject(HWND window, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
-}  // namespace platform::win32
+}  // namespace host::win32

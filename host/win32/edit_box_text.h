@@ -4,7 +4,7 @@
 
 #include "ui/edit_box.h"
 
-namespace platform::win32 {
+namespace host::win32 {
 
 class EditBoxText : public ui::EditText {
  public:
@@ -19,4 +19,4 @@ class EditBoxText : public ui::EditText {
   HWND edit_;
 };
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,17 +1,19 @@
 // Message routing: what the system sends our windows and the native controls, turned into the
 // components' portable events.
-#include "platform/win32/window_host_windows.h"
+#include "host/win32/window_host_kinds.h"
 // windowsx.h needs the types of windows.h.
 #include <windowsx.h>
 
-#include <algorithm>
+#include "host/win32/accessible.h"
+#include "host/win32/pointer_tracking.h"
+#include "platform/win32/live_handles.h"
 
-#include "platform/win32/accessible.h"
-#include "platform/win32/gdi_canvas.h"
-#include "platform/win32/pointer_tracking.h"
-#include "platform/win32/unique_handle.h"
+namespace host::win32 {
 
-namespace platform::win32 {
+using platform::win32::ColorRefOf;
+using platform::win32::HandleKind;
+using platform::win32::kLiveHandlesMessage;
+using platform::win32::LiveHandles;
 
 namespace {
 
@@ -110,53 +112,38 @@ LRESULT DialogCode(LPARAM lparam) {
   return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
 }
 
+// The child window a message to its parent is about, for the messages a parent answers for its
+// native children; null for any other message.
+HWND ChildOfMessage(HWND parent, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_MEASUREITEM:
+      return ::GetDlgItem(parent, static_cast<int>(wparam));
+    case WM_DRAWITEM:
+      return reinterpret_cast<DRAWITEMSTRUCT*>(lparam)->hwndItem;
+    case WM_COMMAND:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+      return reinterpret_cast<HWND>(lparam);
+  }
+  return nullptr;
+}
+
 // What a parent does for its native children: their item sizes and paint, notifications and
 // colours come to the parent and go on to the child's component.
 bool ForwardToChild(ComponentWindow& parent, UINT message, WPARAM wparam, LPARAM lparam,
                     LRESULT& result) {
-  switch (message) {
-    case WM_MEASUREITEM: {
-      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
-      ComponentWindow* child = WindowData(::GetDlgItem(parent.window, static_cast<int>(wparam)));
-      if (!child || !child->rows) return false;
-      item->itemHeight = static_cast<UINT>(std::max(child->rows->PendingHeight(), 1));
-      result = TRUE;
-      return true;
-    }
-    case WM_DRAWITEM: {
-      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lparam);
-      ComponentWindow* child = WindowData(item->hwndItem);
-      ui::ListBox* list = ListOf(child);
-      if (!list) return false;
-      result = TRUE;
-      if (item->itemID == static_cast<UINT>(-1)) return true;  // an empty box's focus only
-      // The box asks for every row in sight at each paint; one outside the area being painted
-      // would be drawn for nothing.
-      if (!::RectVisible(item->hDC, &item->rcItem)) return true;
-      GdiCanvas canvas(item->hDC, &parent.host->Fonts());
-      list->DrawRow(canvas,
-                    {static_cast<int>(item->itemID),
-                     {item->rcItem.left, item->rcItem.top, item->rcItem.right, item->rcItem.bottom},
-                     (item->itemState & ODS_SELECTED) != 0,
-                     (item->itemState & ODS_FOCUS) != 0});
-      return true;
-    }
-    case WM_COMMAND: {
-      ui::ListBox* list = ListOf(WindowData(reinterpret_cast<HWND>(lparam)));
-      if (list && HIWORD(wparam) == LBN_SELCHANGE) list->SelectionChanged();
-      return false;
-    }
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLOREDIT: {
-      ComponentWindow* child = WindowData(reinterpret_cast<HWND>(lparam));
-      if (!child || !child->component || !child->background) return false;
-      ::SetBkColor(reinterpret_cast<HDC>(wparam), ColorRefOf(child->component->Color()));
-      ::SetTextColor(reinterpret_cast<HDC>(wparam), ColorRefOf(child->component->Font().color));
-      result = reinterpret_cast<LRESULT>(child->background.Get());
-      return true;
-    }
+  HWND child_window = ChildOfMessage(parent.window, message, wparam, lparam);
+  ComponentWindow* child = child_window ? WindowData(child_window) : nullptr;
+  if (!child) return false;
+  if (message == WM_CTLCOLORLISTBOX || message == WM_CTLCOLOREDIT) {
+    if (!child->component || !child->background) return false;
+    ::SetBkColor(reinterpret_cast<HDC>(wparam), ColorRefOf(child->component->Color()));
+    ::SetTextColor(reinterpret_cast<HDC>(wparam), ColorRefOf(child->component->Font().color));
+    result = reinterpret_cast<LRESULT>(child->background.Get());
+    return true;
   }
-  return false;
+  return child->kind->for_parent &&
+         child->kind->for_parent(parent, *child, message, wparam, lparam, result);
 }
 
 // What only a form's window does.
@@ -271,12 +258,14 @@ LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM 
   return handled ? result : ::DefWindowProcA(window, message, wparam, lparam);
 }
 
-// The procedure native controls are subclassed with: the component sees their input first and
-// what it leaves goes on to the control's own procedure.
+// The procedure native controls are subclassed with: the messages their kind takes and the
+// component's input come first, and what they leave goes on to the control's own procedure. The
+// kind is read before that procedure runs, as it outlives every window.
 LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   ComponentWindow* w = WindowData(window);
   if (!w) return ::DefWindowProcA(window, message, wparam, lparam);
   const WNDPROC native = w->native_proc;
+  const KindHandling& kind = *w->kind;
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(native));
     Detach(*w);
@@ -286,18 +275,7 @@ LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   bool handled = false;
   Guarded(w->host, [&] {
     if (!w->component) return;
-    ui::ListBox* list = ListOf(w);
-    if (list && message == WM_ERASEBKGND) {
-      RECT client;
-      ::GetClientRect(window, &client);
-      GdiCanvas canvas(reinterpret_cast<HDC>(wparam), &w->host->Fonts());
-      list->PaintBackground(canvas, {client.left, client.top, client.right, client.bottom});
-      result = 1;
-      handled = true;
-    } else if (list && message == WM_GETOBJECT && AnswerGetObject(window, wparam, lparam, result)) {
-      handled = true;
-    } else if (list && message == WM_VSCROLL &&
-               list->VerticalScroll(LOWORD(wparam) == SB_THUMBTRACK)) {
+    if (kind.before_native && kind.before_native(*w, message, wparam, lparam, result)) {
       handled = true;
     } else if (RouteInput(*w, message, wparam, lparam)) {
       handled = true;
@@ -307,12 +285,8 @@ LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   if (handled) return result;
   result = ::CallWindowProcA(native, window, message, wparam, lparam);
   if (message == WM_GETDLGCODE) result |= DialogCode(lparam);
-  if (message == WM_VSCROLL || message == WM_MOUSEWHEEL) {
-    Guarded(w->host, [&] {
-      if (ui::ListBox* list = ListOf(w)) list->Scrolled();
-    });
-  }
+  if (kind.after_native) kind.after_native(*w, message);
   return result;
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,6 +1,6 @@
-#include "platform/win32/edit_box_text.h"
+#include "host/win32/edit_box_text.h"
 
-namespace platform::win32 {
+namespace host::win32 {
 
 std::string EditBoxText::Text() const {
   const int length = ::GetWindowTextLengthA(edit_);
@@ -24,4 +24,4 @@ int EditBoxText::LineCount() const {
   return static_cast<int>(::SendMessageA(edit_, EM_GETLINECOUNT, 0, 0));
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,12 +1,15 @@
-#include "platform/win32/window_host.h"
+#include "host/win32/window_host.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "platform/win32/window_host_windows.h"
-#include "ui/edit_box.h"
+#include "host/win32/window_host_kinds.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::ColorRefOf;
+using platform::win32::FromHandle;
+using platform::win32::WindowDc;
 
 Win32WindowHost::Win32WindowHost(HINSTANCE instance)
     : instance_(instance), fonts_([] {
@@ -60,6 +63,7 @@ bool Win32WindowHost::CreateWindows(ui::Form& form) {
   w->host = this;
   w->windows = windows.get();
   w->component = &form;
+  w->kind = &HandlingOf(form.Kind());
   windows->window =
       ::CreateWindowExA(ex_style, form.ClassName().c_str(), form.Text().c_str(), style, left, top,
                         b.Width(), b.Height(), owner, nullptr, instance_, nullptr);
@@ -91,39 +95,23 @@ bool Win32WindowHost::CreateChildren(FormWindows& windows, ui::Component& parent
     w->component = child;
     w->form_window = windows.window;
     const platform::Rect b = child->Bounds();
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (child->Visible() ? WS_VISIBLE : 0) |
-                  (child->Enabled() ? 0 : WS_DISABLED) | (child->TabStop() ? WS_TABSTOP : 0);
+    const KindHandling& kind = HandlingOf(child->Kind());
+    w->kind = &kind;
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (child->Visible() ? WS_VISIBLE : 0) |
+                        (child->Enabled() ? 0 : WS_DISABLED) | (child->TabStop() ? WS_TABSTOP : 0) |
+                        kind.style(*child);
     // A panel's tab stops are its form's: the dialog manager walks into it.
     const DWORD ex_style = child->Children().empty() ? 0 : WS_EX_CONTROLPARENT;
-    const char* window_class = kComponentClass;
-    switch (child->Kind()) {
-      case ui::ComponentKind::kListBox:
-        window_class = "LISTBOX";
-        style |= WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_NOTIFY |
-                 LBS_OWNERDRAWVARIABLE;
-        if (static_cast<ui::ListBox*>(child)->MultiSelect()) style |= LBS_EXTENDEDSEL;
-        break;
-      case ui::ComponentKind::kEdit: {
-        auto* edit = static_cast<ui::EditBox*>(child);
-        window_class = "EDIT";
-        style |= ES_AUTOHSCROLL;
-        if (edit->Multiline()) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-        if (edit->Border()) style |= WS_BORDER;
-        break;
-      }
-      case ui::ComponentKind::kWindow:
-        style |= WS_CLIPCHILDREN;
-        break;
-    }
     const int id = windows.next_child_id++;
-    w->window = ::CreateWindowExA(
-        ex_style, window_class, child->Text().c_str(), style, b.left, b.top, b.Width(), b.Height(),
-        parent_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    w->window =
+        ::CreateWindowExA(ex_style, kind.window_class, child->Text().c_str(), style, b.left, b.top,
+                          b.Width(), b.Height(), parent_window,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     if (!w->window) return false;
     // Later components lie over earlier ones, as on the form.
     ::SetWindowPos(w->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::SetWindowLongPtrA(w->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(w.get()));
-    if (child->Kind() != ui::ComponentKind::kWindow) {
+    if (kind.native) {
       ::SendMessageA(w->window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(child->Font())),
                      FALSE);
       w->background.Reset(::CreateSolidBrush(ColorRefOf(child->Color())));
@@ -132,13 +120,7 @@ bool Win32WindowHost::CreateChildren(FormWindows& windows, ui::Component& parent
     }
     child->AttachView(w.get());
     if (!child->Hint().empty()) w->SetHint(child->Hint());
-    if (child->Kind() == ui::ComponentKind::kListBox) {
-      w->rows = std::make_unique<ListBoxRows>(w->window);
-      static_cast<ui::ListBox*>(child)->AttachRows(w->rows.get());
-    } else if (child->Kind() == ui::ComponentKind::kEdit) {
-      w->edit = std::make_unique<EditBoxText>(w->window);
-      static_cast<ui::EditBox*>(child)->AttachEdit(w->edit.get());
-    }
+    if (kind.attach) kind.attach(*w);
     HWND window = w->window;
     windows.components.push_back(std::move(w));
     if (!CreateChildren(windows, *child, window)) return false;
@@ -231,4 +213,4 @@ int Win32WindowHost::RunMessageLoop() {
   return got == 0 ? static_cast<int>(message.wParam) : 1;
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

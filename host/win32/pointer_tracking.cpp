@@ -1,8 +1,12 @@
-#include "platform/win32/pointer_tracking.h"
+#include "host/win32/pointer_tracking.h"
 
 #include "platform/win32/modules.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::EntryAs;
+using platform::win32::LoadedModuleEntry;
+
 namespace {
 
 using TrackMouseEventFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
@@ -22,4 +26,4 @@ bool TrackPointerLeave(HWND window) {
   return track(&request) != FALSE;
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,7 +1,7 @@
 // The window host against the real window system: forms and modal dialogs come and go without
 // leaving windows, GDI objects or handles behind, and a failing handler is reported once while the
 // program goes on.
-#include "platform/win32/window_host.h"
+#include "host/win32/window_host.h"
 
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "controls/section_list_box.h"
+#include "host/win32/timer_service.h"
+#include "platform/win32/live_handles.h"
 #include "platform/win32/native_system_info.h"
-#include "platform/win32/timer_service.h"
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/user_interface.h"
 #include "report/report_frm.h"
 #include "tests/snapshot/test_texts.h"
@@ -28,10 +28,10 @@
 
 namespace {
 
+using host::win32::Win32TimerService;
+using host::win32::Win32WindowHost;
 using platform::win32::HandleKind;
 using platform::win32::LiveHandles;
-using platform::win32::Win32TimerService;
-using platform::win32::Win32WindowHost;
 
 struct TestForm : ui::Form {
   explicit TestForm(ui::Form* owner = nullptr)

@@ -1,10 +1,10 @@
 #pragma once
 #include <map>
 
+#include "host/win32/callback_guard.h"
 #include "platform/timer_service.h"
-#include "platform/win32/callback_guard.h"
 
-namespace platform::win32 {
+namespace host::win32 {
 
 // Thread timers of the user-interface thread (SetTimer without a window). A tick that fails is
 // reported to `reporter` and the timer goes on.
@@ -17,4 +17,4 @@ class Win32TimerService : public platform::TimerService {
   void RunNow(TimerId id) override;
 };
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,8 +1,8 @@
-#include "platform/win32/timer_service.h"
+#include "host/win32/timer_service.h"
 
 #include <windows.h>
 
-namespace platform::win32 {
+namespace host::win32 {
 namespace {
 
 // Thread timers carry no context, so their ticks, and where a failure goes, are found by id.
@@ -33,8 +33,8 @@ Win32TimerService::~Win32TimerService() {
   Ticks().clear();
 }
 
-TimerService::TimerId Win32TimerService::Start(std::uint32_t interval_ms,
-                                               std::function<void()> tick) {
+platform::TimerService::TimerId Win32TimerService::Start(std::uint32_t interval_ms,
+                                                         std::function<void()> tick) {
   UINT_PTR id = ::SetTimer(nullptr, 0, interval_ms, OnTimer);
   if (id != 0) Ticks()[id] = std::move(tick);
   return id;
@@ -49,4 +49,4 @@ void Win32TimerService::RunNow(TimerId id) {
   OnTimer(nullptr, WM_TIMER, id, 0);
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

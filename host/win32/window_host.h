@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/callback_guard.h"
+#include "host/win32/callback_guard.h"
+#include "host/window_host.h"
 #include "platform/win32/gdi_resources.h"
-#include "platform/window_host.h"
 
-namespace platform::win32 {
+namespace host::win32 {
 
-class Win32WindowHost : public platform::WindowHost, public FailureReporter {
+class Win32WindowHost : public host::WindowHost, public FailureReporter {
  public:
   explicit Win32WindowHost(HINSTANCE instance);
   ~Win32WindowHost() override = default;
@@ -33,7 +33,7 @@ class Win32WindowHost : public platform::WindowHost, public FailureReporter {
                      platform::Point screen) override;
   void Quit(int exit_code) override;
 
-  // platform::WindowHost
+  // host::WindowHost
   int RunMessageLoop() override;
 
   // FailureReporter: the failure is shown once, later, in a box owned by the active form.
@@ -43,7 +43,7 @@ class Win32WindowHost : public platform::WindowHost, public FailureReporter {
   // A form's window was destroyed.
   void FormWindowGone(HWND window);
 
-  FontCache& Fonts() { return fonts_; }
+  platform::win32::FontCache& Fonts() { return fonts_; }
   HINSTANCE Instance() const { return instance_; }
 
   struct ComponentWindow;
@@ -60,11 +60,11 @@ class Win32WindowHost : public platform::WindowHost, public FailureReporter {
   HWND FailureOwner() const;
 
   HINSTANCE instance_;
-  FontCache fonts_;
+  platform::win32::FontCache fonts_;
   std::vector<HWND> form_windows_;  // in creation order
   std::vector<std::string> pending_failures_;
   std::set<std::string> reported_failures_;
   bool showing_failure_ = false;
 };
 
-}  // namespace platform::win32
+}  // namespace host::win32

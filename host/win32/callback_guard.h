@@ -6,7 +6,7 @@
 #include <exception>
 #include <string>
 
-namespace platform::win32 {
+namespace host::win32 {
 
 class FailureReporter {
  public:
@@ -32,4 +32,4 @@ bool Guarded(FailureReporter* reporter, Body&& body) noexcept {
   }
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

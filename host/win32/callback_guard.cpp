@@ -1,9 +1,9 @@
-#include "platform/win32/callback_guard.h"
+#include "host/win32/callback_guard.h"
 
 #include <new>
 #include <stdexcept>
 
-namespace platform::win32 {
+namespace host::win32 {
 
 std::string DescribeFailure(std::exception_ptr failure) {
   try {
@@ -17,4 +17,4 @@ std::string DescribeFailure(std::exception_ptr failure) {
   }
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -5,7 +5,7 @@
 
 #include "ui/list_rows.h"
 
-namespace platform::win32 {
+namespace host::win32 {
 
 class ListBoxRows : public ui::ListRows {
  public:
@@ -57,4 +57,4 @@ class ListBoxRows : public ui::ListRows {
   bool scrolled_ = false;  // the first visible row moved while redraw was off
 };
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,9 +1,9 @@
 // Failures of handlers: noted inside the failing callback, shown later in a box of their own.
 #include <algorithm>
 
-#include "platform/win32/window_host_windows.h"
+#include "host/win32/window_host_windows.h"
 
-namespace platform::win32 {
+namespace host::win32 {
 
 void Win32WindowHost::ReportFailure(const std::string& what) noexcept {
   try {
@@ -46,4 +46,4 @@ void Win32WindowHost::FormWindowGone(HWND window) {
   std::erase(form_windows_, window);
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

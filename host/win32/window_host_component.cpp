@@ -1,9 +1,16 @@
 // A component's window as its view: the view calls, painting with the backdrop, and detaching.
+#include "host/win32/window_host_kinds.h"
 #include "platform/win32/gdi_canvas.h"
-#include "platform/win32/window_host_windows.h"
-#include "ui/edit_box.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::FontCache;
+using platform::win32::GdiCanvas;
+using platform::win32::PaintDc;
+using platform::win32::SelectedObject;
+using platform::win32::UniqueBitmap;
+using platform::win32::UniqueMemoryDc;
+using platform::win32::WindowDc;
 
 namespace {
 
@@ -47,7 +54,7 @@ void PaintBackdrop(HDC dc, GdiCanvas& canvas, ui::Component& component) {
     const platform::Rect b = sibling->Bounds();
     const bool overlaps =
         b.left < me.right && me.left < b.right && b.top < me.bottom && me.top < b.bottom;
-    if (sibling->Visible() && overlaps && sibling->Kind() == ui::ComponentKind::kWindow)
+    if (sibling->Visible() && overlaps && !HandlingOf(sibling->Kind()).native)
       PaintAt(dc, canvas, *sibling, b.left - me.left, b.top - me.top);
   }
 }
@@ -100,13 +107,11 @@ ui::ListBox* ListOf(ComponentWindow* w) {
 
 void Detach(ComponentWindow& w) {
   if (w.component) {
-    if (ui::ListBox* list = ListOf(&w)) list->AttachRows(nullptr);
-    if (w.component->Kind() == ui::ComponentKind::kEdit)
-      static_cast<ui::EditBox*>(w.component)->AttachEdit(nullptr);
+    if (w.kind->detach) w.kind->detach(w);
     w.component->AttachView(nullptr);
   }
   if (w.windows && w.windows->last_focus == w.window) w.windows->last_focus = nullptr;
   ::SetWindowLongPtrA(w.window, GWLP_USERDATA, 0);
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32

@@ -1,14 +1,17 @@
-#include "platform/win32/accessible.h"
+#include "host/win32/accessible.h"
 
 #include <oleacc.h>
 
 #include <new>
 #include <string>
 
+#include "host/win32/window_host_windows.h"
 #include "platform/win32/modules.h"
-#include "platform/win32/window_host_windows.h"
 
-namespace platform::win32 {
+namespace host::win32 {
+
+using platform::win32::EntryAs;
+using platform::win32::SystemLibraryEntry;
 
 namespace {
 
@@ -299,4 +302,4 @@ bool AnswerGetObject(HWND window, WPARAM wparam, LPARAM lparam, LRESULT& result)
   return result >= 0;
 }
 
-}  // namespace platform::win32
+}  // namespace host::win32
