@@ -57,7 +57,7 @@ struct Viewer : Platform {
     Tick();
     left.Sections().Item(1).SetState(controls::lssExpanded);
     // The processes, one of them open.
-    browser.SectionListBox1SubItemClick(1, kOpenProcess, {snapshot, windows});
+    browser.SectionListBox1SubItemClick(1, kOpenProcess, {snapshot, this->windows});
   }
   void Tick() { refresh.Tick(); }
   long Edits() const { return left_rows.edits + detail_rows.edits; }

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tests/bench/win32/app_window.h"
+
 namespace {
 
 constexpr ULONG kSystemProcessInformation = 5;
@@ -18,11 +20,7 @@ constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
 using QuerySystem = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
 
 BOOL CALLBACK VisitWindow(HWND window, LPARAM) {
-  if (!::IsWindowVisible(window)) return TRUE;
-  const LONG_PTR owner = ::GetWindowLongPtrA(window, GWLP_HWNDPARENT);
-  if (owner != 0 && reinterpret_cast<HWND>(owner) != ::GetDesktopWindow()) return TRUE;
-  const LONG_PTR ex_style = ::GetWindowLongPtrA(window, GWL_EXSTYLE);
-  if ((ex_style & WS_EX_TOOLWINDOW) && !(ex_style & WS_EX_APPWINDOW)) return TRUE;
+  if (!IsApplicationWindow(window)) return TRUE;
   char title[256];
   ::GetWindowTextA(window, title, sizeof title);
   ::GetClassLongPtrA(window, GCLP_HICON);
