@@ -6,9 +6,9 @@ namespace browser {
 
 namespace {
 
-using controls::kEntityBreak;
-using controls::kEscapedAmpersand;
-using controls::kEscapedLess;
+using controls::markup::kEntityBreak;
+using controls::markup::kEscapedAmpersand;
+using controls::markup::kEscapedLess;
 
 constexpr std::string_view kValueOpen = "<IND x=\"150\"><FONT color=\"clmaroon\">";
 constexpr std::string_view kFontClose = "</FONT>";
@@ -86,7 +86,7 @@ bool IsCaptionOf(std::string_view caption, std::string_view text) {
 
 std::string TextOfCaption(std::string_view caption) {
   // Every "<" and "&" of the text was escaped, so each escape reads back one way only.
-  return controls::PlainTextOf(caption);
+  return controls::markup::PlainTextOf(caption);
 }
 
 std::string TimeValue(std::uint64_t count) {

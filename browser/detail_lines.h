@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/plain_text.h"
+#include "controls/markup/plain_text.h"
 #include "i18n/text_source.h"
 #include "snapshot/process_info.h"
 
@@ -22,7 +22,7 @@ std::string ValueLine(std::string_view text, std::string_view value);
 std::string ActionLine(ActionColor color, std::string_view text);
 
 // A value escaped so that the markup shows it exactly as written: no tag or entity can form in
-// it (the escapes are those of controls/plain_text.h, through which readers decode them).
+// it (the escapes are those of controls/markup/plain_text.h, through which readers decode them).
 std::string EscapeMarkupValue(std::string_view value);
 
 // A name or title as a list caption that shows it as written. A text the lists would read as

@@ -5,9 +5,9 @@ namespace {
 
 // The escapes values carry inside markup lines: "&&" shows one "&" (the span that keeps an
 // entity from forming may follow it), "&lt;" shows "<".
-using controls::kEntityBreak;
-using controls::kEscapedAmpersand;
-using controls::kEscapedLess;
+using controls::markup::kEntityBreak;
+using controls::markup::kEscapedAmpersand;
+using controls::markup::kEscapedLess;
 
 std::size_t FindNoCase(std::string_view s, std::string_view what, std::size_t from = 0) {
   if (what.size() > s.size()) return std::string_view::npos;

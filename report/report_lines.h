@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/plain_text.h"
+#include "controls/markup/plain_text.h"
 
 namespace report {
 
@@ -24,7 +24,7 @@ std::string MapFontSizes(std::string_view s);
 int LineFontSize(std::string_view s);
 
 // The text a reader sees: tags removed, the escapes values carry on screen decoded.
-using controls::PlainText;
+using controls::markup::PlainText;
 // The same line with its text (not its tags) in HTML entities, so no value can form a tag.
 std::string HtmlEscapedText(std::string_view line);
 
