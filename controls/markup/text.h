@@ -1,5 +1,6 @@
 #pragma once
-// Text helpers shared by the markup renderer: attribute values, numbers, case folding.
+// Text helpers of the markup renderer: attribute values, numbers, case folding. The case folding
+// (ASCII letters only, never the locale) serves the report's conversions and the list's typing too.
 #include <optional>
 #include <string>
 #include <string_view>

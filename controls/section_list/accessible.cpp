@@ -1,7 +1,7 @@
 // What the list tells screen readers: its rows as children, each read as the screen shows it.
 #include <algorithm>
 
-#include "controls/markup/plain_text.h"
+#include "controls/markup/escapes.h"
 #include "controls/section_list/box.h"
 
 namespace controls::inline section_list {

@@ -3,24 +3,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "controls/markup/text.h"
 #include "controls/section_list/box.h"
 #include "controls/section_list/parts.h"
 
 namespace controls::inline section_list {
 
 namespace {
-
-// Letters compared without the locale, as the rows' names are.
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (prefix.size() > text.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (AsciiLower(text[i]) != AsciiLower(prefix[i])) return false;
-  return true;
-}
 
 // The menu point of a key's row lasts while the key's events fire.
 struct ForgetKeyRow {
@@ -157,7 +146,8 @@ void TSectionListBox::TypeAhead(char key) {
     const int start = longer ? std::max(row, 0) : row + 1;
     for (int k = 0; k < count; ++k) {
       const int candidate = (start + k) % count;
-      if (!StartsWithNoCase(RowPlainText(candidate), word)) continue;
+      // Letters compared without the locale, as the rows' names are.
+      if (!markup::StartsWithNoCase(RowPlainText(candidate), word)) continue;
       typed_ = word;
       if (candidate != row) MoveSelection(*this, candidate);
       return;

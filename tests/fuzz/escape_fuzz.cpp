@@ -12,7 +12,7 @@
 #include "browser/detail_lines.h"
 #include "controls/markup/render.h"
 #include "report/report_body.h"
-#include "report/report_lines.h"
+#include "report/report_formats.h"
 #include "tests/fakes/recording_canvas.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The conversions of report lines, on the forms' own examples and on hostile lines.
-#include "report/report_lines.h"
+#include "report/report_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(ReportLines, ConversionsOfOneLine) {
+TEST(ReportFormats, ConversionsOfOneLine) {
   struct Case {
     const char* name;
     std::string (*convert)(std::string_view);
@@ -31,7 +31,7 @@ TEST(ReportLines, ConversionsOfOneLine) {
   }
 }
 
-TEST(ReportLines, LineFontSizeReadsTwoDigitsAtMost) {
+TEST(ReportFormats, LineFontSizeReadsTwoDigitsAtMost) {
   struct Case {
     const char* line;
     int size;
@@ -65,7 +65,7 @@ std::string HtmlDecoded(std::string s) {
 }
 
 // Values show as written in the TXT form, in print and, in entities, in the HTM form.
-TEST(ReportLines, HostileValuesComeBackAsWritten) {
+TEST(ReportFormats, HostileValuesComeBackAsWritten) {
   const std::string values[] = {
       "<script>alert(1)</script>", "Tom &amp; Jerry", "a && b &lt; c", "\"12\" <IMG src=x>", "x>y<",
       std::string(1000, '&') + "<"};

@@ -1,23 +1,9 @@
-#include "report/report_lines.h"
+#include "report/report_formats.h"
+
+#include "controls/markup/text.h"
 
 namespace report {
 namespace {
-
-// The escapes values carry inside markup lines: "&&" shows one "&" (the span that keeps an
-// entity from forming may follow it), "&lt;" shows "<".
-using controls::markup::kEntityBreak;
-using controls::markup::kEscapedAmpersand;
-using controls::markup::kEscapedLess;
-
-std::size_t FindNoCase(std::string_view s, std::string_view what, std::size_t from = 0) {
-  if (what.size() > s.size()) return std::string_view::npos;
-  for (std::size_t i = from; i + what.size() <= s.size(); ++i) {
-    std::size_t k = 0;
-    while (k < what.size() && AsciiUpper(s[i + k]) == AsciiUpper(what[k])) ++k;
-    if (k == what.size()) return i;
-  }
-  return std::string_view::npos;
-}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -49,10 +35,10 @@ std::string StripTags(std::string_view s) {
 }
 
 std::string RemoveImageTag(std::string_view s) {
-  const std::size_t start = FindNoCase(s, "<IMG");
+  const std::size_t start = controls::markup::FindNoCase(s, "<IMG");
   if (start == std::string_view::npos) return std::string(s);
   std::string out(s.substr(0, start));
-  const std::size_t close = FindNoCase(s, "</IMG>", start);
+  const std::size_t close = controls::markup::FindNoCase(s, "</IMG>", start);
   if (close != std::string_view::npos) return out.append(s.substr(close + 6));
   const std::size_t end = s.find('>', start);
   if (end == std::string_view::npos) return std::string(s);
@@ -88,49 +74,14 @@ int LineFontSize(std::string_view s) {
   return value;
 }
 
-std::string HtmlEscapedText(std::string_view line) {
-  std::string out;
-  out.reserve(line.size() + line.size() / 4);
-  for (std::size_t i = 0; i < line.size();) {
-    const std::string_view rest = line.substr(i);
-    const char c = line[i];
-    if (c == '<') {
-      const std::size_t end = line.find('>', i);
-      if (end == std::string_view::npos) {
-        out += "&lt;";  // not a tag: shown as text
-        ++i;
-        continue;
-      }
-      out.append(line.substr(i, end + 1 - i));
-      i = end + 1;
-    } else if (rest.starts_with(kEscapedAmpersand)) {
-      out += "&amp;";
-      i += kEscapedAmpersand.size();
-      if (line.substr(i).starts_with(kEntityBreak)) i += kEntityBreak.size();
-    } else if (rest.starts_with(kEscapedLess)) {
-      out += "&lt;";
-      i += kEscapedLess.size();
-    } else {
-      if (c == '&')
-        out += "&amp;";
-      else if (c == '>')
-        out += "&gt;";
-      else if (c == '"')
-        out += "&quot;";
-      else
-        out += c;
-      ++i;
-    }
-  }
-  return out;
-}
-
 std::vector<std::string> HtmForm(const std::vector<std::string>& lines) {
   std::vector<std::string> form;
   form.reserve(lines.size() + 1);
   form.emplace_back("<TABLE>");
   for (const std::string& line : lines)
-    form.push_back("<TR><TD>" + MapFontSizes(RemoveImageTag(HtmlEscapedText(line))) + "</TD></TR>");
+    form.push_back("<TR><TD>" +
+                   MapFontSizes(RemoveImageTag(controls::markup::HtmlEscapedText(line))) +
+                   "</TD></TR>");
   return form;
 }
 

@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/markup/plain_text.h"
+#include "controls/markup/escapes.h"
 
 namespace report {
 
-// Upper case of ASCII letters only: names and tags are compared without the locale.
+// Upper case of ASCII letters only: file names are compared without the locale.
 constexpr char AsciiUpper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -25,8 +25,6 @@ int LineFontSize(std::string_view s);
 
 // The text a reader sees: tags removed, the escapes values carry on screen decoded.
 using controls::markup::PlainText;
-// The same line with its text (not its tags) in HTML entities, so no value can form a tag.
-std::string HtmlEscapedText(std::string_view line);
 
 // The HTM form: a "<TABLE>" line, then one table row per line.
 std::vector<std::string> HtmForm(const std::vector<std::string>& lines);
