@@ -1,6 +1,6 @@
 #pragma once
-// The state of laying out one markup line, shared by the run code (line.cpp) and the
-// tag code (tags.cpp). Internal to the renderer.
+// The state of laying out one markup line, shared by the run code (line.cpp), the tag code
+// (tags.cpp) and the pictures (images.cpp). Internal to the renderer.
 #include <string>
 #include <string_view>
 
@@ -30,14 +30,16 @@ class LineLayout {
 
   void TextRun();
   void DrawRun(const std::string& run, int width);
+  // The tags (tags.cpp): one table says what opening and what closing each one does.
+  struct TagRow;
+  static const TagRow* RowOf(std::string_view tag_name);
   TagOutcome Tag(std::string_view tag);
-  TagOutcome OpeningTag(std::string_view tag);
-  TagOutcome ClosingTag(std::string_view tag);
-  void FontTag(const std::string& upper);
-  void IndentTag(std::string_view tag);
+  TagOutcome RotateTag(std::string_view tag);
+  TagOutcome FontTag(std::string_view tag);
+  TagOutcome IndentTag(std::string_view tag);
   TagOutcome ImageTag(std::string_view tag);
   TagOutcome BulletTag();
-  void ParagraphTag(const std::string& upper);
+  TagOutcome ParagraphTag(std::string_view tag);
   void BodyTag(const std::string& upper);
   void Rule();
   platform::Bitmap* PictureOf(const std::string& source);

@@ -1,25 +1,13 @@
 // Tag handling of the markup renderer: what each opening and closing tag does to the running
-// style and the line. Tags are chosen by their first letters, case-insensitively; a tag whose
-// letter means nothing here is removed without effect.
-#include <algorithm>
-#include <cmath>
-
+// style and the line. One table names the tags by their first letters, case-insensitively, and
+// says what opening and what closing each does; a tag it does not name is removed without
+// effect.
 #include "controls/markup/line_layout.h"
 #include "controls/markup/text.h"
 
 namespace controls::markup {
 
 namespace {
-
-char UpperAt(std::string_view tag, std::size_t i) {
-  if (i >= tag.size()) return '\0';
-  const char c = tag[i];
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && StartsWithNoCase(a, b);
-}
 
 int FontSizeOf(int value) {
   static constexpr int kSizes[] = {8, 10, 12, 14, 16};
@@ -28,165 +16,204 @@ int FontSizeOf(int value) {
 
 }  // namespace
 
+// One row of the tag table: the tags whose name (after "<" or "</") starts with `name`, or with
+// `whole` is `name` alone, as "<B>" is beside "<BR>". Opening one switches `font_bit` and `flag`
+// on and calls `open`; closing one switches them off and calls `close`.
+struct LineLayout::TagRow {
+  using Handler = TagOutcome (*)(LineLayout& line, std::string_view tag);
+
+  std::string_view name;
+  bool whole = false;
+  platform::FontStyle font_bit = {};
+  bool Style::*flag = nullptr;  // a flag of the style, switched as `font_bit` is
+  Handler open = nullptr;
+  Handler close = nullptr;
+
+  bool Matches(std::string_view tag_name) const {
+    if (!StartsWithNoCase(tag_name, name)) return false;
+    return !whole || (tag_name.size() > name.size() && tag_name[name.size()] == '>');
+  }
+};
+
+const LineLayout::TagRow* LineLayout::RowOf(std::string_view tag_name) {
+  using L = LineLayout;
+  using S = std::string_view;
+  constexpr TagOutcome kOn = TagOutcome::kContinue;
+  // Closing handlers that several rows share: none of them nests, each brings back a part of
+  // the base font or of the style before the tag.
+  constexpr TagRow::Handler kBaseColor = [](L& l, S) {
+    l.style_.color = l.ctx_.base_font.color;
+    return kOn;
+  };
+  constexpr TagRow::Handler kHighlightOff = [](L& l, S) {
+    if (l.Drawing()) {
+      l.style_.text_bk = l.style_.highlight_bk_before;
+      l.style_.color = l.style_.highlight_color_before;
+    }
+    return kOn;
+  };
+  constexpr TagRow::Handler kItalicOff = [](L& l, S) {
+    l.style_.Set(platform::kFontItalic, false);
+    return kOn;
+  };
+  constexpr TagRow::Handler kScriptOff = [](L& l, S) {
+    l.style_.subscript = l.style_.superscript = false;
+    return kOn;
+  };
+  constexpr TagRow::Handler kStrikeOutOff = [](L& l, S) {
+    l.style_.Set(platform::kFontStrikeOut, false);
+    return kOn;
+  };
+
+  // The first row that matches decides, so a whole name stands before the names it starts.
+  static constexpr TagRow kTags[] = {
+      {.name = "A",
+       .open =
+           [](L& l, S tag) {
+             ++l.style_.anchor_count;
+             if (!l.ctx_.options.selected) l.style_.color = l.ctx_.options.anchor_color;
+             l.style_.in_anchor = true;
+             l.style_.anchor_target = QuotedAfter(tag, 0);
+             return kOn;
+           },
+       .close =
+           [](L& l, S) {
+             l.style_.in_anchor = false;
+             if (!l.ctx_.options.selected) l.style_.color = l.ctx_.base_font.color;
+             return kOn;
+           }},
+      {.name = "B", .whole = true, .font_bit = platform::kFontBold},
+      {.name = "BR",
+       .open =
+           [](L& l, S) {
+             l.AddPlain("\r");
+             return TagOutcome::kEndAfter;
+           },
+       .close = kBaseColor},
+      {.name = "BO",
+       .open =
+           [](L& l, S tag) {
+             if (l.Drawing()) l.BodyTag(Upper(tag));
+             return kOn;
+           },
+       .close = kBaseColor},
+      {.name = "B", .close = kBaseColor},
+      {.name = "E",
+       .open =
+           [](L& l, S) {
+             if (l.Drawing()) l.style_.error_mark = true;
+             return kOn;
+           },
+       .close =
+           [](L& l, S) {
+             l.style_.error_mark = false;
+             return kOn;
+           }},
+      {.name = "F",
+       .open = [](L& l, S tag) { return l.FontTag(tag); },
+       .close =
+           [](L& l, S) {
+             const platform::Font& base = l.ctx_.base_font;
+             l.style_.font_name = base.name;
+             l.style_.size = base.size;
+             if (l.Drawing() && !l.ctx_.options.selected) {
+               l.style_.color = base.color;
+               l.style_.text_bk = l.style_.font_bk_before;
+             }
+             return kOn;
+           }},
+      {.name = "HI",
+       .open =
+           [](L& l, S) {
+             if (l.Drawing()) {
+               l.style_.highlight_bk_before = l.style_.text_bk;
+               l.style_.highlight_color_before = l.style_.color;
+               l.style_.text_bk = platform::clHighlight;
+               l.style_.color = platform::clHighlightText;
+             }
+             return kOn;
+           },
+       .close = kHighlightOff},
+      {.name = "HR",
+       .open =
+           [](L& l, S) {
+             l.Rule();
+             return TagOutcome::kEndAfter;
+           },
+       .close = kHighlightOff},
+      {.name = "H", .close = kHighlightOff},
+      {.name = "I", .whole = true, .font_bit = platform::kFontItalic},
+      {.name = "IN", .open = [](L& l, S tag) { return l.IndentTag(tag); }, .close = kItalicOff},
+      {.name = "IM", .open = [](L& l, S tag) { return l.ImageTag(tag); }, .close = kItalicOff},
+      {.name = "I", .close = kItalicOff},
+      {.name = "L", .open = [](L& l, S) { return l.BulletTag(); }},
+      {.name = "P",
+       .open = [](L& l, S tag) { return l.ParagraphTag(tag); },
+       .close =
+           [](L& l, S) {
+             if (l.Drawing()) l.style_.para_bk = platform::clNone;
+             return TagOutcome::kEndAfter;
+           }},
+      {.name = "R",
+       .open = [](L& l, S tag) { return l.RotateTag(tag); },
+       .close =
+           [](L& l, S) {
+             l.style_.orientation = l.style_.orientation_before;
+             return kOn;
+           }},
+      {.name = "SUB", .whole = true, .flag = &Style::subscript, .close = kScriptOff},
+      {.name = "SUP", .whole = true, .flag = &Style::superscript, .close = kScriptOff},
+      {.name = "SU", .close = kScriptOff},
+      {.name = "S", .whole = true, .font_bit = platform::kFontStrikeOut},
+      {.name = "SH", .flag = &Style::shadow},
+      {.name = "S", .close = kStrikeOutOff},
+      {.name = "U", .whole = true, .font_bit = platform::kFontUnderline},
+      // Any other "U" tag is a list ("<UL>"); closing one more than were opened underlines no
+      // more.
+      {.name = "U",
+       .open =
+           [](L& l, S) {
+             ++l.style_.list_level;
+             return kOn;
+           },
+       .close =
+           [](L& l, S) {
+             if (l.style_.list_level > 0)
+               --l.style_.list_level;
+             else
+               l.style_.Set(platform::kFontUnderline, false);
+             return kOn;
+           }},
+      {.name = "Z", .flag = &Style::hidden},
+  };
+  for (const TagRow& row : kTags)
+    if (row.Matches(tag_name)) return &row;
+  return nullptr;
+}
+
 LineLayout::TagOutcome LineLayout::Tag(std::string_view tag) {
-  if (tag.size() >= 2 && tag[1] == '/') {
-    if (tag.size() < 4) return TagOutcome::kContinue;
-    return ClosingTag(tag);
-  }
-  return OpeningTag(tag);
+  const bool closing = tag.size() >= 2 && tag[1] == '/';
+  if (closing && tag.size() < 4) return TagOutcome::kContinue;
+  const TagRow* row = RowOf(tag.substr(closing ? 2 : 1));
+  if (!row) return TagOutcome::kContinue;
+  if (row->font_bit != 0) style_.Set(row->font_bit, !closing);
+  if (row->flag) style_.*(row->flag) = !closing;
+  const TagRow::Handler handler = closing ? row->close : row->open;
+  return handler ? handler(*this, tag) : TagOutcome::kContinue;
 }
 
-LineLayout::TagOutcome LineLayout::OpeningTag(std::string_view tag) {
-  const char second = UpperAt(tag, 2);
-  switch (UpperAt(tag, 1)) {
-    case 'A':
-      ++style_.anchor_count;
-      if (!ctx_.options.selected) style_.color = ctx_.options.anchor_color;
-      style_.in_anchor = true;
-      style_.anchor_target = QuotedAfter(tag, 0);
-      break;
-    case 'B':
-      if (second == '>')
-        style_.Set(platform::kFontBold, true);
-      else if (second == 'R') {
-        AddPlain("\r");
-        return TagOutcome::kEndAfter;
-      } else if (second == 'O' && Drawing()) {
-        BodyTag(Upper(tag));
-      }
-      break;
-    case 'E':
-      if (Drawing()) style_.error_mark = true;
-      break;
-    case 'F':
-      FontTag(Upper(tag));
-      break;
-    case 'H':
-      if (second == 'I' && Drawing()) {
-        style_.highlight_bk_before = style_.text_bk;
-        style_.highlight_color_before = style_.color;
-        style_.text_bk = platform::clHighlight;
-        style_.color = platform::clHighlightText;
-      } else if (second == 'R') {
-        Rule();
-        return TagOutcome::kEndAfter;
-      }
-      break;
-    case 'I':
-      if (second == '>')
-        style_.Set(platform::kFontItalic, true);
-      else if (second == 'N')
-        IndentTag(tag);
-      else if (second == 'M')
-        return ImageTag(tag);
-      break;
-    case 'L':
-      return BulletTag();
-    case 'P':
-      ParagraphTag(Upper(tag));
-      break;
-    case 'R': {
-      const std::size_t a = FindNoCase(tag, "A");
-      if (a == std::string_view::npos) break;
-      if (auto angle = ParseInt(QuotedAfter(tag, a + 1))) {
-        style_.orientation_before = style_.orientation;
-        style_.orientation = *angle * 10;
-      }
-      break;
-    }
-    case 'S':
-      if (StartsWithNoCase(tag, "<SUB>"))
-        style_.subscript = true;
-      else if (StartsWithNoCase(tag, "<SUP>"))
-        style_.superscript = true;
-      else if (second == '>')
-        style_.Set(platform::kFontStrikeOut, true);
-      else if (second == 'H')
-        style_.shadow = true;
-      break;
-    case 'U':
-      if (second == '>')
-        style_.Set(platform::kFontUnderline, true);
-      else
-        ++style_.list_level;
-      break;
-    case 'Z':
-      style_.hidden = true;
-      break;
-    default:
-      break;
+LineLayout::TagOutcome LineLayout::RotateTag(std::string_view tag) {
+  const std::size_t a = FindNoCase(tag, "A");
+  if (a == std::string_view::npos) return TagOutcome::kContinue;
+  if (auto angle = ParseInt(QuotedAfter(tag, a + 1))) {
+    style_.orientation_before = style_.orientation;
+    style_.orientation = *angle * 10;
   }
   return TagOutcome::kContinue;
 }
 
-LineLayout::TagOutcome LineLayout::ClosingTag(std::string_view tag) {
-  const platform::Font& base = ctx_.base_font;
-  const bool selected = ctx_.options.selected;
-  switch (UpperAt(tag, 2)) {
-    case 'A':
-      style_.in_anchor = false;
-      if (!selected) style_.color = base.color;
-      break;
-    case 'B':
-      if (EqualsNoCase(tag, "</B>"))
-        style_.Set(platform::kFontBold, false);
-      else
-        style_.color = base.color;
-      break;
-    case 'E':
-      style_.error_mark = false;
-      break;
-    case 'F':
-      style_.font_name = base.name;
-      style_.size = base.size;
-      if (Drawing() && !selected) {
-        style_.color = base.color;
-        style_.text_bk = style_.font_bk_before;
-      }
-      break;
-    case 'H':
-      if (Drawing()) {
-        style_.text_bk = style_.highlight_bk_before;
-        style_.color = style_.highlight_color_before;
-      }
-      break;
-    case 'I':
-      style_.Set(platform::kFontItalic, false);
-      break;
-    case 'P':
-      if (Drawing()) style_.para_bk = platform::clNone;
-      return TagOutcome::kEndAfter;
-    case 'R':
-      style_.orientation = style_.orientation_before;
-      break;
-    case 'S': {
-      const char third = UpperAt(tag, 3);
-      if (third == 'U')
-        style_.subscript = style_.superscript = false;
-      else if (third == 'H')
-        style_.shadow = false;
-      else
-        style_.Set(platform::kFontStrikeOut, false);
-      break;
-    }
-    case 'U':
-      if (EqualsNoCase(tag, "</U>"))
-        style_.Set(platform::kFontUnderline, false);
-      else if (style_.list_level > 0)
-        --style_.list_level;
-      else
-        style_.Set(platform::kFontUnderline, false);
-      break;
-    case 'Z':
-      style_.hidden = false;
-      break;
-    default:
-      break;
-  }
-  return TagOutcome::kContinue;
-}
-
-void LineLayout::FontTag(const std::string& upper) {
+LineLayout::TagOutcome LineLayout::FontTag(std::string_view tag) {
+  const std::string upper = Upper(tag);
   const bool selected = ctx_.options.selected;
   const std::string face = AttributeValue(upper, "FACE");
   if (!face.empty()) style_.font_name = face;
@@ -203,17 +230,19 @@ void LineLayout::FontTag(const std::string& upper) {
   if (auto size = ParseLeadingDigits(AttributeValue(upper, "SIZE"))) {
     style_.size = FontSizeOf(*size);
   }
+  return TagOutcome::kContinue;
 }
 
-void LineLayout::IndentTag(std::string_view tag) {
+LineLayout::TagOutcome LineLayout::IndentTag(std::string_view tag) {
   const std::size_t x = FindNoCase(tag, "X");
-  if (x == std::string_view::npos) return;
+  if (x == std::string_view::npos) return TagOutcome::kContinue;
   const auto value = ParseInt(QuotedAfter(tag, x + 1));
   // The jump only ever moves right: text that already reaches past it stays where it is.
-  if (!value || *value <= x_) return;
+  if (!value || *value <= x_) return TagOutcome::kContinue;
   x_ = *value;
   origin_ = ctx_.rect.left;
   trailing_space_ = 0;
+  return TagOutcome::kContinue;
 }
 
 LineLayout::TagOutcome LineLayout::BulletTag() {
@@ -233,7 +262,8 @@ LineLayout::TagOutcome LineLayout::BulletTag() {
   return TagOutcome::kContinue;
 }
 
-void LineLayout::ParagraphTag(const std::string& upper) {
+LineLayout::TagOutcome LineLayout::ParagraphTag(std::string_view tag) {
+  const std::string upper = Upper(tag);
   const std::string align = AttributeValue(upper, "ALIGN");
   if (align.find("RIGHT") != std::string::npos)
     style_.align = ParagraphAlign::kRight;
@@ -249,20 +279,7 @@ void LineLayout::ParagraphTag(const std::string& upper) {
       canvas_.FillRect({full.left, box_.top, full.right, box_.bottom}, *bk);
     }
   }
-}
-
-void LineLayout::BodyTag(const std::string& upper) {
-  const platform::Rect full = FullRect();
-  const std::string background = AttributeValue(upper, "BACKGROUND");
-  if (!background.empty()) {
-    if (platform::Bitmap* picture = PictureOf(background); picture && !picture->Empty()) {
-      canvas_.PushClip(full);
-      canvas_.Tile(full, *picture, {full.left, full.top});
-      canvas_.PopClip();
-    }
-  }
-  if (auto color = ParseColorValue(AttributeValue(upper, "BGCOLOR")))
-    canvas_.FillRect(full, *color);
+  return TagOutcome::kContinue;
 }
 
 void LineLayout::Rule() {
@@ -272,91 +289,6 @@ void LineLayout::Rule() {
   canvas_.SetPenColor(platform::clBlack);
   canvas_.MoveTo(box_.left, y);
   canvas_.LineTo(box_.right, y);
-}
-
-platform::Bitmap* LineLayout::PictureOf(const std::string& source) {
-  if (source.find("://") != std::string::npos)
-    return ctx_.options.cache ? ctx_.options.cache->Get(source) : nullptr;
-  if (source.find(':') == std::string::npos && ctx_.options.pictures)
-    return ctx_.options.pictures->Find(source);
-  return nullptr;
-}
-
-LineLayout::TagOutcome LineLayout::ImageTag(std::string_view tag) {
-  const std::string upper = Upper(tag);
-  const std::string src = AttributeValue(upper, "SRC");
-  const int ppi = canvas_.PixelsPerInch();
-  auto scale = [ppi](int pixels) { return pixels * ppi / 96; };
-
-  const platform::ImageList* list = nullptr;
-  int index = -1;
-  platform::Bitmap* picture = nullptr;
-  platform::Size size;
-  if (src.starts_with("IDX:")) {
-    list = ctx_.options.images;
-    index = ParseInt(src.substr(4)).value_or(-1);
-  } else if (src.starts_with("SSYS:") || src.starts_with("LSYS:")) {
-    if (platform::ShellIcons* shell = ctx_.options.shell) {
-      const bool large = src[0] == 'L';
-      list = shell->SystemImageList(large);
-      const std::string target = src.substr(5);
-      if (auto number = ParseInt(target))
-        index = *number;
-      else
-        index = shell->FileIconIndex(target, large);
-    }
-  } else {
-    picture = PictureOf(src);
-  }
-  if (list) {
-    if (index < 0 || index >= list->Count())
-      list = nullptr;
-    else
-      size = {scale(list->Width()), scale(list->Height())};
-  }
-  bool stretch = false;
-  if (picture && !picture->Empty()) {
-    const auto width = ParseInt(AttributeValue(upper, "WIDTH"));
-    const auto height = ParseInt(AttributeValue(upper, "HEIGHT"));
-    stretch = width && height && *width >= 1 && *height >= 1;
-    if (stretch) {
-      size = {*width, *height};
-    } else {
-      const double factor = ctx_.options.picture_scale;
-      size = {static_cast<int>(std::lround(scale(picture->Width()) * factor)),
-              static_cast<int>(std::lround(scale(picture->Height()) * factor))};
-    }
-  } else {
-    picture = nullptr;
-  }
-  if (!list && !picture) return TagOutcome::kContinue;  // takes no space
-
-  if (size.cx > static_cast<long long>(layout_width_) - x_ && size.cx <= layout_width_)
-    return TagOutcome::kEndBefore;
-  const platform::Rect at = platform::RectOfSize(Left(), box_.top, size.cx, size.cy);
-  if (Drawing()) {
-    if (list)
-      canvas_.DrawImage(*list, index, at.left, at.top, true);
-    else if (stretch || size.cx != picture->Width() || size.cy != picture->Height())
-      canvas_.StretchDraw(at, *picture);
-    else
-      canvas_.Draw(at.left, at.top, *picture);
-  } else if (HitTesting() && style_.in_anchor && !ctx_.result.anchor_hit &&
-             at.Contains(ctx_.options.hit)) {
-    ctx_.result.anchor_hit = true;
-    ctx_.result.anchor = style_.anchor_target;
-  }
-  x_ = Saturate(static_cast<long long>(x_) + size.cx);
-  trailing_space_ = 0;
-  line_.height = std::max(line_.height, size.cy);
-
-  if (upper.find("ALIGN") != std::string::npos) {
-    if (upper.find("\"TOP") != std::string::npos)
-      image_offset_ = line_.height - gh_;
-    else if (upper.find("\"MIDDLE") != std::string::npos)
-      image_offset_ = (line_.height - gh_) / 2;
-  }
-  return TagOutcome::kContinue;
 }
 
 }  // namespace controls::markup
