@@ -5,19 +5,19 @@
 namespace controls::inline section_list {
 
 // Keeps one measuring canvas while rows are measured in a batch; it goes with the outermost.
-struct TSectionListBox::MeasuringHold {
-  explicit MeasuringHold(TSectionListBox& box) : box_(box) { ++box_.measuring_depth_; }
+struct SectionRows::MeasuringHold {
+  explicit MeasuringHold(SectionRows& box) : box_(box) { ++box_.measuring_depth_; }
   ~MeasuringHold() {
     if (--box_.measuring_depth_ == 0) box_.measuring_.reset();
   }
   MeasuringHold(const MeasuringHold&) = delete;
   MeasuringHold& operator=(const MeasuringHold&) = delete;
-  TSectionListBox& box_;
+  SectionRows& box_;
 };
 
 // The fonts a section's header and sub-item rows are drawn and measured in.
-const platform::Font& HeaderFont(const TSectionListBox& box, const TListSection& section);
-const platform::Font& SubItemFont(const TSectionListBox& box, const TListSection& section);
+const platform::Font& HeaderFont(const SectionRows& box, const TListSection& section);
+const platform::Font& SubItemFont(const SectionRows& box, const TListSection& section);
 // Whether a click may expand or contract `section` now.
 bool ToggleAllowed(const TSectionListBox& box, const TListSection& section);
 // Whether `x` lies on the check box of a sub-item row.

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "controls/section_list/box.h"
 #include "controls/section_list/parts.h"
 #include "controls/section_list/rich_text.h"
+#include "controls/section_list/rows.h"
 
 namespace controls::inline section_list {
 
@@ -38,40 +38,40 @@ std::string ExtentText(const std::string& text) {
 
 }  // namespace
 
-platform::Canvas* TSectionListBox::Measuring() {
+platform::Canvas* SectionRows::Measuring() {
   if (!measuring_ && View()) measuring_ = View()->MeasuringCanvas();
   return measuring_.get();
 }
 
-const platform::Font& HeaderFont(const TSectionListBox& box, const TListSection& section) {
+const platform::Font& HeaderFont(const SectionRows& box, const TListSection& section) {
   return section.FontUsage() == fuSubItems ? box.SectionFont() : section.Font();
 }
 
-const platform::Font& SubItemFont(const TSectionListBox& box, const TListSection& section) {
+const platform::Font& SubItemFont(const SectionRows& box, const TListSection& section) {
   return section.FontUsage() == fuSection ? box.Font() : section.Font();
 }
 
-void TSectionListBox::RowsInserted(int index, int count) {
+void SectionRows::RowsInserted(int index, int count) {
   const auto size = static_cast<int>(row_widths_.size());
   const int at = index < 0 || index > size ? size : index;
   row_widths_.insert(row_widths_.begin() + at, static_cast<std::size_t>(std::max(count, 0)),
                      kUnmeasured);
 }
 
-void TSectionListBox::RowsDeleted(int index, int count) {
+void SectionRows::RowsDeleted(int index, int count) {
   const auto size = static_cast<int>(row_widths_.size());
   if (index < 0 || index >= size || count <= 0) return;
   row_widths_.erase(row_widths_.begin() + index,
                     row_widths_.begin() + std::min(size, index + count));
 }
 
-void TSectionListBox::ForgetRowWidths(int first, int count) {
+void SectionRows::ForgetRowWidths(int first, int count) {
   const int end = std::min(first + count, static_cast<int>(row_widths_.size()));
   for (int row = std::max(first, 0); row < end; ++row)
     row_widths_[static_cast<std::size_t>(row)] = kUnmeasured;
 }
 
-void TSectionListBox::FillRows() {
+void SectionRows::FillRows() {
   MeasuringHold hold(*this);
   {
     FlagScope rebuilding(rebuilding_);
@@ -91,14 +91,14 @@ void TSectionListBox::FillRows() {
   Invalidate();
 }
 
-void TSectionListBox::SectionAdded(const TListSection& section) {
+void SectionRows::SectionAdded(const TListSection& section) {
   NoteChange();
   if (!HasRows()) return;
   rows_->Insert(-1, section.Caption(), kHeaderTag, section_height_);
   RowsInserted(-1, 1);
 }
 
-void TSectionListBox::CaptionChanged(const TListSection& section) {
+void SectionRows::CaptionChanged(const TListSection& section) {
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index());
   if (rows_->Height(row) != section_height_) {
@@ -111,7 +111,7 @@ void TSectionListBox::CaptionChanged(const TListSection& section) {
   ForgetRowWidths(row, 1);
 }
 
-void TSectionListBox::SectionRemoving(const TListSection& section) {
+void SectionRows::SectionRemoving(const TListSection& section) {
   NoteChange();
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index());
@@ -121,7 +121,7 @@ void TSectionListBox::SectionRemoving(const TListSection& section) {
   RowsDeleted(row, count);
 }
 
-void TSectionListBox::SectionsClearing() {
+void SectionRows::SectionsClearing() {
   NoteChange();
   if (!HasRows()) return;
   FlagScope rebuilding(rebuilding_);
@@ -129,7 +129,7 @@ void TSectionListBox::SectionsClearing() {
   row_widths_.clear();
 }
 
-void TSectionListBox::Expanding(const TListSection& section) {
+void SectionRows::Expanding(const TListSection& section) {
   NoteChange();
   if (!HasRows()) return;
   const int first = FirstRowOfSection(section.Index()) + 1;
@@ -141,13 +141,13 @@ void TSectionListBox::Expanding(const TListSection& section) {
   RowsInserted(first, section.SubItems().Count());
 }
 
-void TSectionListBox::Contracting(const TListSection& section) {
+void SectionRows::Contracting(const TListSection& section) {
   // The header's node shows the new state even when no row goes.
   NoteChange();
   SubItemsDeleting(section, 0, section.SubItems().Count());
 }
 
-void TSectionListBox::SubItemInserted(const TListSection& section, int index) {
+void SectionRows::SubItemInserted(const TListSection& section, int index) {
   NoteChange();
   if (!HasRows()) return;
   const std::string& text = section.SubItems().Strings(index);
@@ -156,7 +156,7 @@ void TSectionListBox::SubItemInserted(const TListSection& section, int index) {
   RowsInserted(row, 1);
 }
 
-void TSectionListBox::SubItemsDeleting(const TListSection& section, int index, int count) {
+void SectionRows::SubItemsDeleting(const TListSection& section, int index, int count) {
   if (!HasRows() || count <= 0) return;
   NoteChange();
   const int row = FirstRowOfSection(section.Index()) + 1 + index;
@@ -165,7 +165,7 @@ void TSectionListBox::SubItemsDeleting(const TListSection& section, int index, i
   RowsDeleted(row, count);
 }
 
-void TSectionListBox::SubItemTextChanged(const TListSection& section, int index) {
+void SectionRows::SubItemTextChanged(const TListSection& section, int index) {
   if (!HasRows()) return;
   const int row = FirstRowOfSection(section.Index()) + 1 + index;
   const std::string& text = section.SubItems().Strings(index);
@@ -175,13 +175,13 @@ void TSectionListBox::SubItemTextChanged(const TListSection& section, int index)
   ForgetRowWidths(row, 1);
 }
 
-int TSectionListBox::MeasureSubItem(const TListSection& section, const std::string& text) {
+int SectionRows::MeasureSubItem(const TListSection& section, const std::string& text) {
   MeasuringHold hold(*this);
   if (platform::Canvas* canvas = Measuring()) canvas->SetFont(SubItemFont(*this, section));
   return MeasureRow(text, section.AutoSize(), section.ItemHeight());
 }
 
-int TSectionListBox::MeasureRow(const std::string& text, bool auto_size, int item_height) {
+int SectionRows::MeasureRow(const std::string& text, bool auto_size, int item_height) {
   // Rows of a section that does not size them keep one line's height.
   if (!auto_size) return item_height;
   MeasuringHold hold(*this);
@@ -205,7 +205,7 @@ int TSectionListBox::MeasureRow(const std::string& text, bool auto_size, int ite
   return markup::Render(*canvas, measured, box, options).height + 2;
 }
 
-markup::Options TSectionListBox::RowMarkupOptions(markup::Mode mode) const {
+markup::Options SectionRows::RowMarkupOptions(markup::Mode mode) const {
   // Every row's markup is laid out alike whether it is measured, drawn or hit.
   markup::Options options;
   options.mode = mode;
@@ -218,7 +218,7 @@ markup::Options TSectionListBox::RowMarkupOptions(markup::Mode mode) const {
   return options;
 }
 
-void TSectionListBox::RecalcRowHeights() {
+void SectionRows::RecalcRowHeights() {
   if (!HasRows()) return;
   MeasuringHold hold(*this);
   int row = 0;
@@ -232,7 +232,7 @@ void TSectionListBox::RecalcRowHeights() {
   RepaintUnlessUpdating();
 }
 
-void TSectionListBox::UpdateHorizontalExtent() {
+void SectionRows::UpdateHorizontalExtent() {
   if (update_count_ > 0 || !HasRows()) return;
   if (word_wrap_) {
     rows_->SetHorizontalExtent(0);
