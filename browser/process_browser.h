@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "browser/detail_lines.h"
-#include "controls/section_list_box.h"
+#include "controls/section_list/box.h"
 #include "i18n/text_source.h"
 #include "platform/kernel.h"
 #include "platform/kernel_handle.h"
