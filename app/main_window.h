@@ -6,7 +6,7 @@
 #include "app/services.h"
 #include "browser/process_browser.h"
 #include "controls/gauge_bar.h"
-#include "controls/section_list_box.h"
+#include "controls/section_list/box.h"
 #include "i18n/language_library.h"
 #include "report/selection.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "browser/process_browser.h"
-#include "controls/section_list_box.h"
+#include "controls/section_list/box.h"
 #include "platform/image_list.h"
 #include "platform/kernel.h"
 #include "snapshot/app_windows.h"

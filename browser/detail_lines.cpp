@@ -1,14 +1,14 @@
 #include "browser/detail_lines.h"
 
+#include "controls/markup/escapes.h"
 #include "i18n/text_ids.h"
 
 namespace browser {
 
 namespace {
 
-using controls::kEntityBreak;
-using controls::kEscapedAmpersand;
-using controls::kEscapedLess;
+using controls::markup::EscapeValue;
+using controls::markup::kEntityBreak;
 
 constexpr std::string_view kValueOpen = "<IND x=\"150\"><FONT color=\"clmaroon\">";
 constexpr std::string_view kFontClose = "</FONT>";
@@ -46,12 +46,12 @@ std::string Concat(std::initializer_list<std::string_view> pieces) {
 
 std::string TitleLine(std::string_view text, std::string_view value) {
   return Concat({"<IMG src=\"idx:0\"></IMG><FONT color=\"clgreen\" size=\"12\">", text, kValueOpen,
-                 EscapeMarkupValue(value), kFontClose});
+                 EscapeValue(value), kFontClose});
 }
 
 std::string ValueLine(std::string_view text, std::string_view value) {
   return Concat({"<IMG src=\"idx:0\"></IMG> <FONT color=\"clblue\" size=\"10\">", text, kValueOpen,
-                 EscapeMarkupValue(value), kFontClose});
+                 EscapeValue(value), kFontClose});
 }
 
 std::string ActionLine(ActionColor color, std::string_view text) {
@@ -59,25 +59,9 @@ std::string ActionLine(ActionColor color, std::string_view text) {
                  "</U></FONT>"});
 }
 
-std::string EscapeMarkupValue(std::string_view value) {
-  std::string out;
-  out.reserve(value.size());
-  for (char c : value) {
-    if (c == '&') {
-      out += kEscapedAmpersand;
-      out += kEntityBreak;
-    } else if (c == '<') {
-      out += kEscapedLess;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 std::string CaptionOf(std::string_view text) {
   if (IsOwnCaption(text)) return std::string(text);
-  return std::string(kEntityBreak) + EscapeMarkupValue(text);
+  return std::string(kEntityBreak) + EscapeValue(text);
 }
 
 bool IsCaptionOf(std::string_view caption, std::string_view text) {
@@ -86,7 +70,7 @@ bool IsCaptionOf(std::string_view caption, std::string_view text) {
 
 std::string TextOfCaption(std::string_view caption) {
   // Every "<" and "&" of the text was escaped, so each escape reads back one way only.
-  return controls::PlainTextOf(caption);
+  return controls::markup::PlainTextOf(caption);
 }
 
 std::string TimeValue(std::uint64_t count) {

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/plain_text.h"
 #include "i18n/text_source.h"
 #include "snapshot/process_info.h"
 
@@ -16,14 +15,11 @@ namespace browser {
 
 enum class ActionColor { kBlack, kRed, kGreen, kBlue };
 
-// The line templates; `text` is a language text, `value` a value to show as written.
+// The line templates; `text` is a language text, `value` a value to show as written (escaped
+// as controls/markup/escapes.h says).
 std::string TitleLine(std::string_view text, std::string_view value);
 std::string ValueLine(std::string_view text, std::string_view value);
 std::string ActionLine(ActionColor color, std::string_view text);
-
-// A value escaped so that the markup shows it exactly as written: no tag or entity can form in
-// it (the escapes are those of controls/plain_text.h, through which readers decode them).
-std::string EscapeMarkupValue(std::string_view value);
 
 // A name or title as a list caption that shows it as written. A text the lists would read as
 // markup (it holds "</") or as rich text (it starts with "{\") is escaped, and marked as markup

@@ -13,7 +13,7 @@
 
 #include "browser/cost_lines.h"
 #include "browser/detail_lines.h"
-#include "controls/section_list_box.h"
+#include "controls/section_list/box.h"
 #include "i18n/text_source.h"
 #include "platform/date_time.h"
 #include "platform/kernel.h"

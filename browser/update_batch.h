@@ -1,6 +1,6 @@
 #pragma once
 // BeginUpdate for one scope: the list repaints once, when the batch ends, on every path.
-#include "controls/section_list_box.h"
+#include "controls/section_list/box.h"
 
 namespace browser {
 

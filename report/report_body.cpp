@@ -1,6 +1,7 @@
 #include "report/report_body.h"
 
 #include "browser/process_browser.h"
+#include "controls/markup/escapes.h"
 
 namespace report {
 
@@ -23,8 +24,9 @@ void StageReportSections(const controls::TSectionListBox& left, controls::TSecti
 std::string ItemHeadingLine(const selitem& item) {
   // Captions are plain names and titles: escaped so that they show, and print, as written.
   // The item's text is its row's caption, which may carry the escapes of a hostile name.
-  return "<B><U><FONT color=\"clblue\">" + browser::EscapeMarkupValue(item.SectionCaption) + " - " +
-         browser::EscapeMarkupValue(browser::TextOfCaption(item.ItemText)) + "</FONT></B></U> ";
+  return "<B><U><FONT color=\"clblue\">" + controls::markup::EscapeValue(item.SectionCaption) +
+         " - " + controls::markup::EscapeValue(browser::TextOfCaption(item.ItemText)) +
+         "</FONT></B></U> ";
 }
 
 std::vector<std::string> BuildReportBody(const sel& selection, const ReportSources& sources) {
@@ -33,7 +35,7 @@ std::vector<std::string> BuildReportBody(const sel& selection, const ReportSourc
     body.push_back(ItemHeadingLine(item));
     if (item.SectionIndex == kApplicationsSection) {
       for (const snapshot::appinfos& window : sources.windows)
-        body.push_back("<FONT color=\"clmaroon\">" + browser::EscapeMarkupValue(window.title) +
+        body.push_back("<FONT color=\"clmaroon\">" + controls::markup::EscapeValue(window.title) +
                        "</FONT>");
     }
     if (item.SectionIndex != kProcessesSection) continue;

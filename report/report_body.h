@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "browser/detail_lines.h"
-#include "controls/section_list_box.h"
+#include "controls/section_list/box.h"
 #include "report/selection.h"
 #include "snapshot/app_info.h"
 #include "snapshot/process_access.h"

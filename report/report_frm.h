@@ -1,7 +1,7 @@
 #pragma once
 // The report window: the user ticks the items a report shows and chooses to print, send or
 // save it. Modal, and never more than one.
-#include "controls/section_list_box.h"
+#include "controls/section_list/box.h"
 #include "i18n/text_source.h"
 #include "report/selection.h"
 #include "ui/form.h"

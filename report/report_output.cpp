@@ -2,7 +2,7 @@
 
 #include "i18n/text_ids.h"
 #include "report/report_file.h"
-#include "report/report_lines.h"
+#include "report/report_formats.h"
 #include "report/report_printer.h"
 #include "report/save_dialog_ex.h"
 

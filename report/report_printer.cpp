@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "report/report_lines.h"
+#include "report/report_formats.h"
 
 namespace report {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/section_list_types.h"
+#include "controls/section_list/types.h"
 
 namespace report {
 

@@ -15,7 +15,7 @@
 #include "app/main_window.h"
 #include "i18n/language_dialog.h"
 #include "report/report_frm.h"
-#include "report/report_lines.h"
+#include "report/report_formats.h"
 #include "tests/fakes/call_failer.h"
 #include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_services.h"

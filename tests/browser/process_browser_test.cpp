@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/markup.h"
+#include "controls/markup/render.h"
 #include "tests/fakes/fake_image_list.h"
 #include "tests/fakes/fake_kernel.h"
 #include "tests/fakes/fake_report_platform.h"
@@ -149,8 +149,8 @@ TEST(DetailLines, TemplatesAreByteExactAndValuesShowAsWritten) {
                                  "</FONT><U>",      "50% & more;", "&nbsp;&quot;", "<#1>"};
   fakes::RecordingCanvas canvas(400, 60);
   for (const std::string& value : hostile) {
-    const controls::MarkupResult shown =
-        controls::RenderMarkup(canvas, browser::TitleLine("", value), {0, 0, 400, 60}, {});
+    const controls::markup::Result shown =
+        controls::markup::Render(canvas, browser::TitleLine("", value), {0, 0, 400, 60}, {});
     EXPECT_EQ(OnScreen(shown.plain_text), value) << value;
   }
 }
@@ -491,7 +491,7 @@ namespace {
 std::string Shown(const std::string& caption) {
   if (caption.find("</") == std::string::npos) return caption;
   fakes::RecordingCanvas canvas(4000, 60);
-  return OnScreen(controls::RenderMarkup(canvas, caption, {0, 0, 4000, 60}, {}).plain_text);
+  return OnScreen(controls::markup::Render(canvas, caption, {0, 0, 4000, 60}, {}).plain_text);
 }
 
 TEST_F(BrowserFixture, HostileTitlesAndNamesShowAsWrittenInBothLists) {

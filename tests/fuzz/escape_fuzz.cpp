@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "browser/detail_lines.h"
-#include "controls/markup.h"
+#include "controls/markup/render.h"
 #include "report/report_body.h"
-#include "report/report_lines.h"
+#include "report/report_formats.h"
 #include "tests/fakes/recording_canvas.h"
 
 namespace {
@@ -37,10 +37,10 @@ std::string OnScreen(const std::string& runs) {
 
 std::string Rendered(const std::string& line, bool word_wrap, int width) {
   fakes::RecordingCanvas canvas;
-  controls::MarkupOptions options;
-  options.mode = controls::MarkupMode::kMeasure;  // lays out every line, however many
+  controls::markup::Options options;
+  options.mode = controls::markup::Mode::kMeasure;  // lays out every line, however many
   options.word_wrap = word_wrap;
-  return OnScreen(controls::RenderMarkup(canvas, line, {0, 0, width, 60}, options).plain_text);
+  return OnScreen(controls::markup::Render(canvas, line, {0, 0, width, 60}, options).plain_text);
 }
 
 // The text a browser shows of one HTM row: tags dropped, the four entities decoded.

@@ -6,13 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "controls/markup.h"
+#include "controls/markup/render.h"
 #include "tests/fakes/fake_image_list.h"
 #include "tests/fakes/recording_canvas.h"
 
 namespace {
 
-class Pictures : public controls::PictureContainer {
+class Pictures : public controls::markup::PictureContainer {
  public:
   Pictures() : logo_(std::make_unique<fakes::FakeBitmap>(7, 5)) {}
   platform::Bitmap* Find(const std::string& name) const override {
@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int width = 1 + (knobs >> 3) * 12;  // 1 to 373 pixels
   const platform::Rect rect{3, 2, 3 + width, 60};
 
-  controls::PictureCache cache(&loader);
-  controls::MarkupOptions options;
+  controls::markup::PictureCache cache(&loader);
+  controls::markup::Options options;
   options.images = &images;
   options.pictures = &pictures;
   options.cache = &cache;
@@ -72,13 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.selected = (knobs & 2) != 0;
   options.hit = {(knobs & 4) ? 10 : 30, 8};
   int measured = 0;
-  for (controls::MarkupMode mode : {controls::MarkupMode::kMeasure, controls::MarkupMode::kDraw,
-                                    controls::MarkupMode::kHitTest}) {
+  for (controls::markup::Mode mode :
+       {controls::markup::Mode::kMeasure, controls::markup::Mode::kDraw,
+        controls::markup::Mode::kHitTest}) {
     fakes::RecordingCanvas canvas;
     options.mode = mode;
-    const controls::MarkupResult result = controls::RenderMarkup(canvas, text, rect, options);
+    const controls::markup::Result result = controls::markup::Render(canvas, text, rect, options);
     if (result.height <= 0) __builtin_trap();
-    if (mode == controls::MarkupMode::kMeasure) measured = result.height;
+    if (mode == controls::markup::Mode::kMeasure) measured = result.height;
     // Drawing stops below the rectangle, so it never lays out more than measuring does.
     else if (result.height > measured)
       __builtin_trap();

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <string>
 
-#include "controls/section_list_box.h"
-#include "tests/controls/section_list_box_fixture.h"
+#include "controls/section_list/box.h"
+#include "tests/controls/section_list/fixture.h"
 #include "tests/fakes/fake_view.h"
 #include "tests/fakes/recording_canvas.h"
 #include "tests/fakes/vector_rows.h"

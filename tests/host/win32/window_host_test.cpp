@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/section_list_box.h"
+#include "controls/section_list/box.h"
 #include "host/win32/timer_service.h"
 #include "platform/win32/live_handles.h"
 #include "platform/win32/native_system_info.h"

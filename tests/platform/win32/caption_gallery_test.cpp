@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controls/gauge_bar.h"
-#include "controls/markup.h"
+#include "controls/markup/render.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/image_list.h"
 #include "platform/win32/kernel.h"
@@ -52,13 +52,13 @@ TEST(CaptionGallery, CaptionFormsAndTheGaugeStripDrawThroughGdi) {
 
   platform::win32::Win32ImageList images;
   ASSERT_EQ(images.AddMasked(SquareImage(), platform::clFuchsia), 0);
-  controls::MarkupOptions options;
+  controls::markup::Options options;
   options.images = &images;
   for (int i = 0; i < count; ++i) {
     const platform::Rect row{0, 25 + i * kRow, kWidth, 25 + (i + 1) * kRow};
     canvas.FillRect(row, i % 2 ? platform::Rgb(219, 219, 219) : platform::clInfoBk);
     canvas.SetFont(platform::Font{});
-    const controls::MarkupResult r = controls::RenderMarkup(canvas, captions[i], row, options);
+    const controls::markup::Result r = controls::markup::Render(canvas, captions[i], row, options);
     EXPECT_GT(r.height, 0) << captions[i];
   }
   // The image of the detail lines landed at the row's left edge, inside the text area.

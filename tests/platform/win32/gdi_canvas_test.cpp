@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/gauge_bar.h"
-#include "controls/markup.h"
+#include "controls/markup/render.h"
 
 namespace {
 
@@ -167,11 +167,11 @@ TEST(GdiCanvas, MarkupMeasuresInRealFonts) {
   platform::Font font;
   s.canvas.SetFont(font);
   const int gh = s.canvas.TextHeight("gh");
-  controls::MarkupOptions options;
-  options.mode = controls::MarkupMode::kMeasure;
-  EXPECT_EQ(controls::RenderMarkup(s.canvas, "<B></B>", {0, 0, 200, 40}, options).height, gh);
-  options.mode = controls::MarkupMode::kDraw;
-  const controls::MarkupResult r = controls::RenderMarkup(
+  controls::markup::Options options;
+  options.mode = controls::markup::Mode::kMeasure;
+  EXPECT_EQ(controls::markup::Render(s.canvas, "<B></B>", {0, 0, 200, 40}, options).height, gh);
+  options.mode = controls::markup::Mode::kDraw;
+  const controls::markup::Result r = controls::markup::Render(
       s.canvas, "<FONT color=\"clred\" size=\"12\">WWW</FONT>", {0, 0, 200, 40}, options);
   EXPECT_GT(r.height, gh);
   EXPECT_EQ(s.canvas.GetFont(), font);
