@@ -13,6 +13,7 @@
 
 #include "browser/cost_lines.h"
 #include "browser/detail_lines.h"
+#include "browser/row_keys.h"
 #include "controls/section_list/box.h"
 #include "i18n/text_source.h"
 #include "platform/date_time.h"
@@ -26,20 +27,6 @@
 #include "snapshot/process_snapshot.h"
 
 namespace browser {
-
-// The key a row of a process carries, and the process a key stands for.
-controls::TItemKey KeyOf(const snapshot::ProcessIdentity& process);
-snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key);
-// The key a row of an application window carries, and the window a key stands for (0: none).
-controls::TItemKey KeyOfWindow(platform::WindowHandle window);
-platform::WindowHandle WindowOfKey(const controls::TItemKey& key);
-
-// The record of the process a row shows, in this tick's list; nullptr when it has ended. Where
-// rows carry no creation time (the 9x family) an id may already serve another program: the
-// record must still carry the row's executable name.
-const snapshot::processinfos* FindShownProcess(const std::vector<snapshot::processinfos>& processes,
-                                               const snapshot::ProcessIdentity& shown,
-                                               std::string_view shown_name);
 
 // What the detail list shows: the sections of one left section, or nothing.
 enum class DetailContent { kNothing, kApplications, kProcesses };
