@@ -60,12 +60,12 @@ TProcesessFrm::TProcesessFrm(Services services, ui::Application& application,
       application_(application),
       family_(DecideFamily(services.kernel)),
       language_(services.kernel, services.ui, services.ini, kApplicationTitle),
-      nt_processes_(services.kernel, services.ui, psapi, services.native),
+      nt_processes_(services.kernel, services.ui, psapi, services.native, services.clock),
       tool_help_binding_(services.kernel, services.tool_help),
       app_windows_(services.ui, services.window_icons, family_.family),
       cpu_usage_module_(services.kernel, family_.family, services.native, services.registry),
       browser_(SectionListBox1, SectionListBox2, language_,
-               {services.kernel, services.ui, services.shell}),
+               {services.kernel, services.ui, services.shell, services.clock}),
       MCPUUsage1(cpu_usage_module_, services.timers),
       PopupMenu1(*this) {
   SetText(kApplicationTitle);
@@ -361,7 +361,7 @@ void TProcesessFrm::MCPUUsage1Interval(snapshot::TMCPUUsage&, std::uint32_t valu
 }
 
 void TProcesessFrm::SectionListBox1ExpandSection(controls::TSectionListBox&, int section_index) {
-  browser_.SectionListBox1ExpandSection(section_index, processes_);
+  browser_.SectionListBox1ExpandSection(section_index, {processes_, app_windows_});
 }
 
 void TProcesessFrm::SectionListBox1ContractSection(controls::TSectionListBox&, int section_index) {
@@ -370,7 +370,7 @@ void TProcesessFrm::SectionListBox1ContractSection(controls::TSectionListBox&, i
 
 void TProcesessFrm::SectionListBox1SubItemClick(controls::TSectionListBox&, int section_index,
                                                 int subitem_index) {
-  browser_.SectionListBox1SubItemClick(section_index, subitem_index, processes_);
+  browser_.SectionListBox1SubItemClick(section_index, subitem_index, {processes_, app_windows_});
 }
 
 void TProcesessFrm::SectionListBox2SectionClick(controls::TSectionListBox&, int section_index) {

@@ -9,13 +9,13 @@ void Refresh::Tick() {
   if (family_ == snapshot::Family::kNt) parts_.windows.EnumerateAppWindows();
   const browser::UpdateBatch left(parts_.left), detail(parts_.detail);
   if (family_ == snapshot::Family::kNt) {
-    parts_.browser.SyncApplicationsSection(parts_.windows);
+    parts_.browser.SyncApplicationsSection({parts_.processes, parts_.windows});
     SyncProcesses();
   } else {
     SyncProcesses();
     parts_.windows.EnumerateAppWindows();
     parts_.windows.AttachWindowIcons();
-    parts_.browser.SyncApplicationsSection(parts_.windows);
+    parts_.browser.SyncApplicationsSection({parts_.processes, parts_.windows});
   }
   RepaintChangedIcons();
 }

@@ -31,6 +31,13 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
   const controls::TListSection& section = detail_.Sections().Item(section_index);
   if (subitem_index < 0 || subitem_index >= section.SubItems().Count()) return;
   const std::string line = section.SubItems().Strings(subitem_index);
+  if (const snapshot::processinfos* linked = LinkedProcess(section_index, line, lists)) {
+    // As a click on its entry in the left list, which stands in the same place as its record.
+    constexpr int kProcessesSection = 1;
+    SectionListBox1SubItemClick(
+        kProcessesSection, static_cast<int>(linked - lists.processes.processes().data()), lists);
+    return;
+  }
   const std::string caption = section.Caption();
   const DetailTexts& texts = Texts();
   // The clicked line is recognised by building each action line anew, in this order; every one
@@ -74,6 +81,27 @@ void ProcessBrowser::SectionListBox2SubItemClick(int section_index, int subitem_
         break;
     }
   }
+}
+
+const snapshot::processinfos* ProcessBrowser::LinkedProcess(int section_index,
+                                                            const std::string& line,
+                                                            SystemLists lists) {
+  const controls::TListSection& section = detail_.Sections().Item(section_index);
+  const snapshot::processinfos* linked = nullptr;
+  std::string_view text;
+  if (detail_shows_ == DetailContent::kApplications) {
+    const int listed = lists.windows.FindAppWindow(WindowOfKey(section.Key()));
+    if (listed < 0) return nullptr;
+    linked =
+        ProcessOfWindow(lists.processes, lists.windows.windows()[static_cast<std::size_t>(listed)]);
+    text = Costs().process;
+  } else if (const snapshot::processinfos* shown =
+                 RecordOfSection(section_index, lists.processes)) {
+    linked = LiveParent(lists.processes, *shown);
+    text = Costs().parent;
+  }
+  // The line names the process it shows now; a line written for another shows something else.
+  return linked && line == LinkValueLine(text, NameAndId(*linked)) ? linked : nullptr;
 }
 
 void ProcessBrowser::SectionListBox2ContextKey(int section_index, platform::Point screen) {

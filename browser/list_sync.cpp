@@ -174,17 +174,18 @@ void ProcessBrowser::PriorityLinesDue(const snapshot::ProcessSnapshot& processes
       positions.push_back(i);
 }
 
-void ProcessBrowser::SyncApplicationsSection(const snapshot::AppWindowList& windows) {
+void ProcessBrowser::SyncApplicationsSection(SystemLists lists) {
+  const snapshot::AppWindowList& windows = lists.windows;
   KeptSelection left_selection(left_, KeptSelection::Keyed::kItems);
   AppEntries entries(left_.Sections().Item(0));
   SyncWindowRows(entries, windows);
   left_selection.Restore();
   if (detail_shows_ != DetailContent::kApplications) return;
   KeptSelection detail_selection(detail_, KeptSelection::Keyed::kSections);
-  AppSections sections(
-      detail_, [this](const std::string& caption, int image_index, const controls::TItemKey& key) {
-        AddApplicationSection(caption, image_index, key);
-      });
+  AppSections sections(detail_, [this, lists](const std::string& caption, int image_index,
+                                              const controls::TItemKey& key) {
+    AddApplicationSection(caption, image_index, key, lists);
+  });
   SyncWindowRows(sections, windows);
   detail_selection.Restore();
 }
@@ -196,7 +197,7 @@ void ProcessBrowser::SyncProcessesSection(const snapshot::ProcessSnapshot& proce
   left_selection.Restore();
   if (detail_shows_ != DetailContent::kProcesses) return;
   KeptSelection detail_selection(detail_, KeptSelection::Keyed::kSections);
-  SyncProcessSections(processes.processes(), priorities);
+  SyncProcessSections(processes, priorities);
   detail_selection.Restore();
 }
 
@@ -224,8 +225,9 @@ void ProcessBrowser::SyncProcessEntries(const std::vector<snapshot::processinfos
 // its own gets fresh priority and times. A section is open exactly when the process it now
 // shows had its section open: an open section follows its process wherever the tick moves it,
 // and none opens by itself.
-void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfos>& records,
+void ProcessBrowser::SyncProcessSections(const snapshot::ProcessSnapshot& processes,
                                          const snapshot::PriorityClasses& priorities) {
+  const std::vector<snapshot::processinfos>& records = processes.processes();
   controls::TListSectionCollection& sections = detail_.Sections();
   // Read at the first section that changes: until then every state is the tick's own.
   std::optional<std::vector<controls::TItemKey>> open;
@@ -236,7 +238,7 @@ void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfo
         std::find(open->begin(), open->end(), KeyOf(snapshot::IdentityOf(record))) != open->end();
     // Closed before its lines change, opened after: the rows are made once.
     if (!opens) section.SetState(controls::lssContracted);
-    FillProcessSection(section, record, priority);
+    FillProcessSection(section, record, priority, processes);
     if (opens) section.SetState(controls::lssExpanded);
   };
   const int count = static_cast<int>(records.size());
@@ -257,7 +259,7 @@ void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfo
     if (!ShowsProcess(section.Caption(), section.Key(), record))
       refill(section, record, priority());
     else if (section.State() == controls::lssExpanded)
-      RefreshProcessLines(section, record, priority());
+      RefreshProcessLines(section, record, priority(), processes);
     if (record.path_found) ShowLatePath(section, Texts(), record);
   }
   for (int k = sections.Count() - 1; k > count; --k) sections.Delete(k);
@@ -265,16 +267,23 @@ void ProcessBrowser::SyncProcessSections(const std::vector<snapshot::processinfo
 
 void ProcessBrowser::RefreshProcessLines(controls::TListSection& section,
                                          const snapshot::processinfos& process,
-                                         const std::string& priority) {
+                                         const std::string& priority,
+                                         const snapshot::ProcessSnapshot& processes) {
   constexpr int kPriorityLine = 3;
-  const std::string fresh[] = {PriorityLine(Texts(), priority),
-                               UserTimeLine(Texts(), process.user_time),
-                               KernelTimeLine(Texts(), process.kernel_time)};
-  for (int k = 0; k < 3; ++k) {
-    const int line = kPriorityLine + k;
+  std::vector<std::string> costs = CostLines(Costs(), processes, process, platform_.formats);
+  // A tick that could not read the cost (the system's snapshot failed once) or could again
+  // changes how many lines the section has: it is filled anew.
+  if (section.SubItems().Count() != kProcessLineCount + static_cast<int>(costs.size()))
+    return FillProcessSection(section, process, priority, processes);
+  std::vector<std::string> fresh = {PriorityLine(Texts(), priority),
+                                    UserTimeLine(Texts(), process.user_time),
+                                    KernelTimeLine(Texts(), process.kernel_time)};
+  // The cost and parent lines follow the kernel time line.
+  for (std::string& line : costs) fresh.push_back(std::move(line));
+  for (std::size_t k = 0; k < fresh.size(); ++k) {
+    const int line = kPriorityLine + static_cast<int>(k);
     // Only a line that reads differently is written: an unchanged one repaints nothing.
-    if (line < section.SubItems().Count() && section.SubItems().Strings(line) != fresh[k])
-      section.SubItems().SetString(line, fresh[k]);
+    if (section.SubItems().Strings(line) != fresh[k]) section.SubItems().SetString(line, fresh[k]);
   }
 }
 

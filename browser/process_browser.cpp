@@ -7,32 +7,6 @@
 
 namespace browser {
 
-controls::TItemKey KeyOf(const snapshot::ProcessIdentity& process) {
-  return {process.id, process.creation};
-}
-
-snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key) {
-  return {key.id, key.stamp};
-}
-
-controls::TItemKey KeyOfWindow(platform::WindowHandle window) {
-  return {0, static_cast<std::uint64_t>(window)};
-}
-
-platform::WindowHandle WindowOfKey(const controls::TItemKey& key) {
-  return static_cast<platform::WindowHandle>(key.stamp);
-}
-
-const snapshot::processinfos* FindShownProcess(const std::vector<snapshot::processinfos>& processes,
-                                               const snapshot::ProcessIdentity& shown,
-                                               std::string_view shown_name) {
-  const auto it = std::find_if(processes.begin(), processes.end(), [&](const auto& record) {
-    return snapshot::IdentityOf(record) == shown;
-  });
-  if (it == processes.end()) return nullptr;
-  return shown.creation != 0 || it->name == shown_name ? &*it : nullptr;
-}
-
 ProcessBrowser::ProcessBrowser(controls::TSectionListBox& left, controls::TSectionListBox& detail,
                                const i18n::TextSource& texts, Platform platform)
     : left_(left), detail_(detail), language_(texts), platform_(platform), priority_texts_(texts) {}
@@ -41,6 +15,11 @@ const DetailTexts& ProcessBrowser::Texts() {
   // The language is chosen once per run, before the first list is filled.
   if (!texts_) texts_.emplace(language_);
   return *texts_;
+}
+
+const CostTexts& ProcessBrowser::Costs() {
+  if (!costs_) costs_.emplace(language_);
+  return *costs_;
 }
 
 void ProcessBrowser::ReadExpansionPriorities(const controls::TListSection& shown,
@@ -55,11 +34,17 @@ void ProcessBrowser::ReadExpansionPriorities(const controls::TListSection& shown
 }
 
 void ProcessBrowser::AddApplicationSection(const std::string& caption, int image_index,
-                                           const controls::TItemKey& window) {
+                                           const controls::TItemKey& window, SystemLists lists) {
   controls::TListSection& section = detail_.Sections().Add();
   section.SetCaption(caption);
   section.SetKey(window);
   section.SetImageIndex(image_index);
+  const int listed = lists.windows.FindAppWindow(WindowOfKey(window));
+  if (listed >= 0) {
+    const snapshot::appinfos& shown = lists.windows.windows()[static_cast<std::size_t>(listed)];
+    if (const std::optional<std::string> line = WindowProcessLine(Costs(), lists.processes, shown))
+      section.SubItems().Add(*line);
+  }
   for (const std::string& line : ApplicationLines(Texts())) section.SubItems().Add(line);
 }
 
@@ -72,28 +57,35 @@ void ProcessBrowser::AddProcessSection(const controls::TSubItem& entry,
   // A row whose process is no longer listed stays without lines.
   if (const snapshot::processinfos* record = processes.Find(ProcessOfKey(entry.key))) {
     const auto at = static_cast<std::size_t>(record - processes.processes().data());
-    AddProcessLines(section, *record, priority_texts_.Text(expansion_priorities_[at]));
+    AddProcessLines(section, *record, priority_texts_.Text(expansion_priorities_[at]), processes);
   }
 }
 
 void ProcessBrowser::FillProcessSection(controls::TListSection& section,
                                         const snapshot::processinfos& process,
-                                        const std::string& priority) {
+                                        const std::string& priority,
+                                        const snapshot::ProcessSnapshot& processes) {
   section.SetCaption(CaptionOf(process.name));
   section.SetKey(KeyOf(snapshot::IdentityOf(process)));
   section.SubItems().Clear();
-  AddProcessLines(section, process, priority);
+  AddProcessLines(section, process, priority, processes);
 }
 
 void ProcessBrowser::AddProcessLines(controls::TListSection& section,
                                      const snapshot::processinfos& process,
-                                     const std::string& priority) {
-  for (const std::string& line : ProcessLines(Texts(), process, priority))
-    section.SubItems().Add(line);
+                                     const std::string& priority,
+                                     const snapshot::ProcessSnapshot& processes) {
+  std::vector<std::string> lines = ProcessLines(Texts(), process, priority);
+  // After the kernel time line, before the actions.
+  constexpr std::ptrdiff_t kCostLinesAt = 6;  // after the kernel time line
+  std::vector<std::string> costs = CostLines(Costs(), processes, process, platform_.formats);
+  lines.insert(lines.begin() + kCostLinesAt, std::make_move_iterator(costs.begin()),
+               std::make_move_iterator(costs.end()));
+  for (const std::string& line : lines) section.SubItems().Add(line);
 }
 
-void ProcessBrowser::SectionListBox1ExpandSection(int section_index,
-                                                  const snapshot::ProcessSnapshot& processes) {
+void ProcessBrowser::SectionListBox1ExpandSection(int section_index, SystemLists lists) {
+  const snapshot::ProcessSnapshot& processes = lists.processes;
   const controls::TListSection& shown = left_.Sections().Item(section_index);
   if (section_index == 1) ReadExpansionPriorities(shown, processes);
   UpdateBatch batch(detail_);
@@ -109,7 +101,7 @@ void ProcessBrowser::SectionListBox1ExpandSection(int section_index,
   // One detail section per entry, with the entry's caption and image.
   for (const controls::TSubItem& entry : shown.SubItems().Items()) {
     if (detail_shows_ == DetailContent::kApplications)
-      AddApplicationSection(entry.text, entry.image_index, entry.key);
+      AddApplicationSection(entry.text, entry.image_index, entry.key, lists);
     else if (detail_shows_ == DetailContent::kProcesses)
       AddProcessSection(entry, processes);
   }
@@ -122,8 +114,8 @@ void ProcessBrowser::SectionListBox1ContractSection(int) {
 }
 
 void ProcessBrowser::SectionListBox1SubItemClick(int section_index, int subitem_index,
-                                                 const snapshot::ProcessSnapshot& processes) {
-  SectionListBox1ExpandSection(section_index, processes);
+                                                 SystemLists lists) {
+  SectionListBox1ExpandSection(section_index, lists);
   OpenDetailSection(left_, subitem_index + 1);
 }
 

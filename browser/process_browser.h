@@ -11,9 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "browser/cost_lines.h"
 #include "browser/detail_lines.h"
+#include "browser/row_keys.h"
 #include "controls/section_list/box.h"
 #include "i18n/text_source.h"
+#include "platform/date_time.h"
 #include "platform/kernel.h"
 #include "platform/kernel_handle.h"
 #include "platform/shell.h"
@@ -24,20 +27,6 @@
 #include "snapshot/process_snapshot.h"
 
 namespace browser {
-
-// The key a row of a process carries, and the process a key stands for.
-controls::TItemKey KeyOf(const snapshot::ProcessIdentity& process);
-snapshot::ProcessIdentity ProcessOfKey(const controls::TItemKey& key);
-// The key a row of an application window carries, and the window a key stands for (0: none).
-controls::TItemKey KeyOfWindow(platform::WindowHandle window);
-platform::WindowHandle WindowOfKey(const controls::TItemKey& key);
-
-// The record of the process a row shows, in this tick's list; nullptr when it has ended. Where
-// rows carry no creation time (the 9x family) an id may already serve another program: the
-// record must still carry the row's executable name.
-const snapshot::processinfos* FindShownProcess(const std::vector<snapshot::processinfos>& processes,
-                                               const snapshot::ProcessIdentity& shown,
-                                               std::string_view shown_name);
 
 // What the detail list shows: the sections of one left section, or nothing.
 enum class DetailContent { kNothing, kApplications, kProcesses };
@@ -54,6 +43,7 @@ class ProcessBrowser {
     platform::Kernel& kernel;
     platform::UserInterface& ui;
     platform::Shell& shell;
+    platform::DateTime& formats;  // the user's number format, for the memory line
   };
 
   // Every reference outlives the browser; the texts are read at the first use.
@@ -67,10 +57,9 @@ class ProcessBrowser {
   std::string MessageCaption;
 
   // --- expansion and detail lines ---
-  void SectionListBox1ExpandSection(int section_index, const snapshot::ProcessSnapshot& processes);
+  void SectionListBox1ExpandSection(int section_index, SystemLists lists);
   void SectionListBox1ContractSection(int section_index);
-  void SectionListBox1SubItemClick(int section_index, int subitem_index,
-                                   const snapshot::ProcessSnapshot& processes);
+  void SectionListBox1SubItemClick(int section_index, int subitem_index, SystemLists lists);
   void SectionListBox2SectionClick(int section_index);
   // Opens (or, for a click on the detail list itself, toggles) detail section `index` and
   // scrolls it to the top.
@@ -85,7 +74,7 @@ class ProcessBrowser {
   // carry: a title, or a process's identity.
   // The process sync writes the priority lines of the positions PriorityLinesDue names (every
   // section it fills, every open one it keeps), from the classes read for them beforehand.
-  void SyncApplicationsSection(const snapshot::AppWindowList& windows);
+  void SyncApplicationsSection(SystemLists lists);
   void SyncProcessesSection(const snapshot::ProcessSnapshot& processes,
                             const snapshot::PriorityClasses& priorities);
   void PriorityLinesDue(const snapshot::ProcessSnapshot& processes,
@@ -101,22 +90,26 @@ class ProcessBrowser {
 
  private:
   const DetailTexts& Texts();
+  const CostTexts& Costs();
   // The priorities an expansion of the processes section writes, read before a list is edited.
   void ReadExpansionPriorities(const controls::TListSection& shown,
                                const snapshot::ProcessSnapshot& processes);
   void AddApplicationSection(const std::string& caption, int image_index,
-                             const controls::TItemKey& window);
+                             const controls::TItemKey& window, SystemLists lists);
   void AddProcessSection(const controls::TSubItem& entry,
                          const snapshot::ProcessSnapshot& processes);
   void FillProcessSection(controls::TListSection& section, const snapshot::processinfos& process,
-                          const std::string& priority);
+                          const std::string& priority, const snapshot::ProcessSnapshot& processes);
   void AddProcessLines(controls::TListSection& section, const snapshot::processinfos& process,
-                       const std::string& priority);
+                       const std::string& priority, const snapshot::ProcessSnapshot& processes);
   void RefreshProcessLines(controls::TListSection& section, const snapshot::processinfos& process,
-                           const std::string& priority);
+                           const std::string& priority, const snapshot::ProcessSnapshot& processes);
   void SyncProcessEntries(const std::vector<snapshot::processinfos>& records);
-  void SyncProcessSections(const std::vector<snapshot::processinfos>& records,
+  void SyncProcessSections(const snapshot::ProcessSnapshot& processes,
                            const snapshot::PriorityClasses& priorities);
+  // The process a clicked link line names, while it is what the line shows; nullptr otherwise.
+  const snapshot::processinfos* LinkedProcess(int section_index, const std::string& line,
+                                              SystemLists lists);
   void RunWindowAction(int order, const controls::TItemKey& window,
                        const snapshot::AppWindowList& windows);
   void OpenPriorityMenu(int section_index, platform::Point screen);
@@ -140,15 +133,16 @@ class ProcessBrowser {
   const i18n::TextSource& language_;
   Platform platform_;
   std::optional<DetailTexts> texts_;
+  std::optional<CostTexts> costs_;
   snapshot::PriorityClassTexts priority_texts_;
   DetailContent detail_shows_ = DetailContent::kNothing;
   int last_clicked_section_ = 0;
   // The process the open priority menu is for, and the section it was opened on.
   std::optional<snapshot::ProcessIdentity> priority_target_;
+  std::string priority_target_name_;
   // Kept from expansion to expansion so that it allocates only as the list grows.
   std::vector<std::size_t> expansion_due_;
   snapshot::PriorityClasses expansion_priorities_;
-  std::string priority_target_name_;
 };
 
 }  // namespace browser

@@ -29,6 +29,7 @@
   X(kTextMinimize, 122)            \
   X(kTextMaximize, 123)            \
   X(kTextClose, 124)               \
+  X(kTextProcess, 125)             \
   X(kTextPriority, 148)            \
   X(kTextPriorityRealtime, 149)    \
   X(kTextPriorityHigh, 150)        \
@@ -36,6 +37,9 @@
   X(kTextPriorityIdle, 152)        \
   X(kTextPriorityOther, 153)       \
   X(kTextChangePriority, 154)      \
+  X(kTextUsage, 155)               \
+  X(kTextMemory, 156)              \
+  X(kTextParent, 157)              \
   X(kTextReportPrint, 50100)       \
   X(kTextReportSave, 50101)        \
   X(kTextReportSend, 50102)        \

@@ -28,6 +28,8 @@ struct NativeProcess {
   std::uint64_t kernel = 0;
   std::string image_name;  // in the ANSI code page; empty for the idle process
   std::uint32_t handle_count = 0;
+  std::uint32_t parent_id = 0;    // the process that started it, which may have ended since
+  std::uint64_t working_set = 0;  // bytes
 };
 
 class NativeSystemInfo {

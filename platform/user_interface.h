@@ -58,6 +58,8 @@ class UserInterface {
   // Copies at most size - 1 characters and a NUL; returns the number copied, 0 on failure.
   virtual int GetWindowTextA(WindowHandle window, char* buffer, int size) = 0;
   virtual std::uintptr_t GetClassLongA(WindowHandle window, int index) = 0;
+  // The id of the process that made the window; 0 for a window that is gone.
+  virtual std::uint32_t GetWindowThreadProcessId(WindowHandle window) = 0;
 
   // Another program's window: its show state is changed without waiting for it, so a hung
   // program cannot hold this one up (ShowWindowAsync).

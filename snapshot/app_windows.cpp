@@ -50,6 +50,7 @@ void AppWindowList::AddWindow(platform::WindowHandle window) {
   entry.title.assign(title_, static_cast<std::size_t>(title_length_));
   entry.window = window;
   entry.image_index = 0;
+  entry.process_id = ui_.GetWindowThreadProcessId(window);
   // The icon is noted before the entry counts, so entries and icons always pair up.
   if (family_ == Family::kNt) icons_.push_back(ui_.GetClassLongA(window, platform::kGclHIcon));
   ++filled_;

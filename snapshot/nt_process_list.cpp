@@ -6,6 +6,7 @@
 #include "platform/kernel_handle.h"
 #include "snapshot/hex_text.h"
 #include "snapshot/process_access.h"
+#include "snapshot/process_cost.h"
 #include "snapshot/system_query_entry.h"
 
 namespace snapshot {
@@ -22,11 +23,13 @@ std::uint64_t NextPathAge(std::uint64_t age) {
 }  // namespace
 
 NtProcessList::NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui,
-                             PsapiBinding& psapi, platform::NativeSystemInfo& native)
+                             PsapiBinding& psapi, platform::NativeSystemInfo& native,
+                             platform::DateTime& clock)
     : kernel_(kernel),
       ui_(ui),
       psapi_(psapi),
       native_(native),
+      clock_(clock),
       buffer_(new std::uint32_t[kMaxPids]) {}
 
 void NtProcessList::CollectNtProcessIds() {
@@ -56,10 +59,18 @@ void NtProcessList::BindEntryPoints() {
   if (const platform::Handle kernel32 = kernel_.GetModuleHandleA("KERNEL32.DLL"))
     image_name_entry_ = kernel_.GetProcAddress(kernel32, "QueryFullProcessImageNameA");
   system_query_entry_ = SystemQueryEntry(kernel_);
+  std::uint32_t processors = 0;
+  if (system_query_entry_ != 0 &&
+      native_.QueryProcessorCount(system_query_entry_, processors) == platform::kStatusSuccess &&
+      processors != 0)
+    processors_ = processors;
 }
 
 void NtProcessList::BuildNtProcessList(ProcessSnapshot& snapshot) {
   BindEntryPoints();
+  const std::uint32_t now = clock_.GetTickCount();
+  elapsed_ms_ = tick_ == 0 ? 0 : now - refill_ms_;  // unsigned: right across the wrap
+  refill_ms_ = now;
   ++tick_;
   std::size_t filled = 0;
   if (from_system_) {
@@ -90,7 +101,18 @@ bool NtProcessList::TakeSystemSnapshot(std::vector<platform::NativeProcess>& pro
 
 void NtProcessList::FillFromSystemSnapshot(const platform::NativeProcess& listed,
                                            processinfos& record) {
-  const KnownProcess& known = Known(listed.id, listed.creation, 0, &listed);
+  KnownProcess& known = Known(listed.id, listed.creation, 0, &listed);
+  const std::uint64_t busy = listed.user + listed.kernel;
+  // A process first listed in this tick (its id new, or serving a new process) has taken nothing
+  // yet that this module saw.
+  record.usage_percent =
+      known.listed_before ? UsagePercent(known.busy, busy, elapsed_ms_, processors_) : 0;
+  known.busy = busy;
+  known.listed_before = true;
+  record.has_cost = true;
+  record.working_set = listed.working_set;
+  record.has_parent = true;
+  record.parent_id = listed.parent_id;
   AssignDecimal(record.id_text, listed.id);
   record.id = listed.id;
   record.path.assign(known.path);
@@ -116,18 +138,25 @@ bool NtProcessList::FillByOpening(std::uint32_t id, processinfos& record) {
   record.user_time = times.user;
   record.kernel_time = times.kernel;
   record.path_found = false;  // it was not listed while it had no path
+  // An opened process tells neither its cost nor its parent.
+  record.has_cost = false;
+  record.usage_percent = 0;
+  record.working_set = 0;
+  record.has_parent = false;
+  record.parent_id = 0;
   return true;
 }
 
-const NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::uint64_t creation,
-                                                        platform::Handle process,
-                                                        const platform::NativeProcess* listed) {
+NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::uint64_t creation,
+                                                  platform::Handle process,
+                                                  const platform::NativeProcess* listed) {
   KnownProcess& known = known_[id];
   known.tick = tick_;
   if (known.creation != creation) {  // its id now names a new process
     known.creation = creation;
     known.complete = false;
     known.missing = 0;
+    known.listed_before = false;
   } else if (known.complete || tick_ < known.retry) {
     return known;  // read, or not due to be asked again yet
   }

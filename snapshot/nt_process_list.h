@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/date_time.h"
 #include "platform/kernel.h"
 #include "platform/native_system_info.h"
 #include "platform/process_status.h"
@@ -36,8 +37,9 @@ constexpr const char* kIdleProcessName = "[System Process]";
 
 class NtProcessList : public ProcessSource {
  public:
+  // `clock` times each refill, for the processor share each process took since the last one.
   NtProcessList(platform::Kernel& kernel, platform::UserInterface& ui, PsapiBinding& psapi,
-                platform::NativeSystemInfo& native);
+                platform::NativeSystemInfo& native, platform::DateTime& clock);
 
   // The tick's two steps: CollectNtProcessIds, then BuildNtProcessList.
   void Refill(ProcessSnapshot& snapshot) override {
@@ -66,11 +68,13 @@ class NtProcessList : public ProcessSource {
     std::uint64_t creation = 0;
     std::string path;
     std::string name;
-    bool complete = false;      // its path was read
-    std::uint64_t tick = 0;     // the last tick that listed it
-    std::uint64_t missing = 0;  // the tick that first found no path, while none has come
-    std::uint64_t retry = 0;    // the tick to ask for it again
-    std::uint64_t found = 0;    // the tick that read the path of one seen without it
+    bool complete = false;       // its path was read
+    std::uint64_t tick = 0;      // the last tick that listed it
+    std::uint64_t missing = 0;   // the tick that first found no path, while none has come
+    std::uint64_t retry = 0;     // the tick to ask for it again
+    std::uint64_t found = 0;     // the tick that read the path of one seen without it
+    std::uint64_t busy = 0;      // its user plus kernel time in the last system snapshot
+    bool listed_before = false;  // a system snapshot before this tick's listed it
   };
 
   // Resolves the entry points newer systems have, once, on the first tick.
@@ -82,8 +86,8 @@ class NtProcessList : public ProcessSource {
   // Fills `record` for process `id` by opening it; false when it cannot be opened.
   bool FillByOpening(std::uint32_t id, processinfos& record);
   // The kept path and name of a process, read when it is new.
-  const KnownProcess& Known(std::uint32_t id, std::uint64_t creation, platform::Handle process,
-                            const platform::NativeProcess* listed);
+  KnownProcess& Known(std::uint32_t id, std::uint64_t creation, platform::Handle process,
+                      const platform::NativeProcess* listed);
   // Reads the path through an open `process`; true when read.
   bool ReadPath(platform::Handle process, std::string& path);
 
@@ -91,6 +95,7 @@ class NtProcessList : public ProcessSource {
   platform::UserInterface& ui_;
   PsapiBinding& psapi_;
   platform::NativeSystemInfo& native_;
+  platform::DateTime& clock_;
   std::unique_ptr<std::uint32_t[]> buffer_;  // kMaxPids ids, allocated once
   std::vector<std::uint32_t> pids_;
   bool bound_ = false;
@@ -100,6 +105,9 @@ class NtProcessList : public ProcessSource {
   bool from_system_ = false;  // this tick listed the system's snapshot, not the pid list
   std::unordered_map<std::uint32_t, KnownProcess> known_;  // by id
   std::uint64_t tick_ = 0;
+  std::uint32_t processors_ = 1;
+  std::uint32_t refill_ms_ = 0;   // the clock at this refill
+  std::uint32_t elapsed_ms_ = 0;  // since the last one; 0 at the first
 };
 
 }  // namespace snapshot

@@ -19,6 +19,14 @@ struct processinfos {
   std::uint64_t creation = 0;
   std::uint64_t user_time = 0;
   std::uint64_t kernel_time = 0;
+  // The process that started it, where the system tells (the system's own snapshot, tool help).
+  bool has_parent = false;
+  std::uint32_t parent_id = 0;
+  // What it costs, where the system's own snapshot tells: its share of the whole machine over the
+  // last refresh in whole percent (0 in the tick that first lists it), and its working set.
+  bool has_cost = false;
+  std::uint32_t usage_percent = 0;
+  std::uint64_t working_set = 0;  // bytes
 };
 
 // Which process a row stands for: an id is reused once its process ends, so the creation time

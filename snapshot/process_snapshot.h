@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "snapshot/hex_text.h"
 #include "snapshot/process_info.h"
 
 namespace snapshot {
@@ -38,8 +39,17 @@ class ProcessSnapshot {
   }
   void Reserve(std::size_t count) { processes_.reserve(count); }
 
+  // How the family writes a process id: 8 uppercase hex digits (9x) or decimal (NT).
+  void SetHexIds(bool hex) { hex_ids_ = hex; }
+  std::string IdText(std::uint32_t id) const {
+    std::string text;
+    hex_ids_ ? AssignHex8(text, id) : AssignDecimal(text, id);
+    return text;
+  }
+
  private:
   std::vector<processinfos> processes_;
+  bool hex_ids_ = false;
 };
 
 }  // namespace snapshot

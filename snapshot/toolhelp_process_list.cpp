@@ -30,6 +30,7 @@ void ToolHelpProcessList::CollectToolHelpEntries() {
 
 void ToolHelpProcessList::Build9xProcessList(ProcessSnapshot& snapshot) {
   snapshot.Reserve(entries_.size());
+  snapshot.SetHexIds(true);
   std::size_t filled = 0;
   for (const platform::ToolHelpEntry& entry : entries_) {
     processinfos& record = snapshot.Slot(filled++);
@@ -45,6 +46,12 @@ void ToolHelpProcessList::Build9xProcessList(ProcessSnapshot& snapshot) {
     record.creation = 0;
     record.user_time = 0;
     record.kernel_time = 0;
+    // Tool help tells the parent, and no cost.
+    record.has_parent = true;
+    record.parent_id = entry.parent_process_id;
+    record.has_cost = false;
+    record.usage_percent = 0;
+    record.working_set = 0;
   }
   snapshot.Truncate(filled);
 }

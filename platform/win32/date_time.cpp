@@ -32,4 +32,28 @@ std::string Win32DateTime::GetTimeFormatA(const platform::SystemTime& time) {
   return n > 0 ? std::string(text, n - 1) : std::string();
 }
 
+std::uint32_t Win32DateTime::GetTickCount() {
+  return ::GetTickCount();
+}
+
+std::string Win32DateTime::GetNumberFormatA(std::string_view digits) {
+  const std::string value(digits);
+  // The user's grouping and separators, with no decimals: the count is whole.
+  char grouping[16] = {}, decimal[8] = {}, thousand[8] = {};
+  ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SGROUPING, grouping, sizeof grouping);
+  ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, sizeof decimal);
+  ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousand, sizeof thousand);
+  // The locale writes its grouping as "3;0" (threes throughout), "3;2;0" or "3" (one group of
+  // three); the format takes 3, 32 and 30 for them.
+  UINT group = 0;
+  const char* last = grouping;
+  for (const char* c = grouping; *c; ++c)
+    if (*c >= '0' && *c <= '9') group = group * 10 + static_cast<UINT>(*(last = c) - '0');
+  group = *last == '0' ? group / 10 : group * 10;
+  NUMBERFMTA format{0, 0, group, decimal, thousand, 1};
+  char text[64];
+  const int n = ::GetNumberFormatA(LOCALE_USER_DEFAULT, 0, value.c_str(), &format, text, 64);
+  return n > 0 ? std::string(text, n - 1) : value;
+}
+
 }  // namespace platform::win32

@@ -27,11 +27,20 @@ struct ProcessRecordHead {
   HANDLE unique_process_id;
   HANDLE inherited_from_unique_process_id;
   ULONG handle_count;
+  ULONG session_id;  // reserved on NT 4.0
+  ULONG_PTR unique_process_key;
+  // VM_COUNTERS
+  SIZE_T peak_virtual_size;
+  SIZE_T virtual_size;
+  ULONG page_fault_count;
+  SIZE_T peak_working_set_size;
+  SIZE_T working_set_size;
 };
 static_assert(offsetof(ProcessRecordHead, create_time) == 32);
 static_assert(offsetof(ProcessRecordHead, image_name_buffer) == (sizeof(void*) == 8 ? 64 : 60));
 static_assert(offsetof(ProcessRecordHead, unique_process_id) == (sizeof(void*) == 8 ? 80 : 68));
 static_assert(offsetof(ProcessRecordHead, handle_count) == (sizeof(void*) == 8 ? 96 : 76));
+static_assert(offsetof(ProcessRecordHead, working_set_size) == (sizeof(void*) == 8 ? 144 : 104));
 
 // SYSTEM_BASIC_INFORMATION. Exactly its size is accepted; it holds three pointer-sized
 // addresses, so the processor count sits at 40 on a 32-bit build and at 56 on a 64-bit one.
@@ -159,6 +168,9 @@ std::uint32_t Win32NativeSystemInfo::QuerySystemProcesses(ProcAddress fn,
     process.kernel = Count(head.kernel_time);
     ImageName(head, begin, end, wide, process.image_name);
     process.handle_count = head.handle_count;
+    process.parent_id = static_cast<std::uint32_t>(
+        reinterpret_cast<std::uintptr_t>(head.inherited_from_unique_process_id));
+    process.working_set = head.working_set_size;
     if (head.next_entry_offset == 0) break;
     offset += head.next_entry_offset;
   }

@@ -55,6 +55,11 @@ WindowHandle Win32UserInterface::GetDesktopWindow() {
   return FromHandle(::GetDesktopWindow());
 }
 
+std::uint32_t Win32UserInterface::GetWindowThreadProcessId(WindowHandle window) {
+  DWORD process_id = 0;
+  return ::GetWindowThreadProcessId(ToHandle<HWND>(window), &process_id) != 0 ? process_id : 0;
+}
+
 int Win32UserInterface::GetWindowTextA(WindowHandle window, char* buffer, int size) {
   return ::GetWindowTextA(ToHandle<HWND>(window), buffer, size);
 }

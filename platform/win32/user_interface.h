@@ -13,6 +13,7 @@ class Win32UserInterface : public platform::UserInterface {
   std::intptr_t GetWindowLongA(WindowHandle window, int index) override;
   WindowHandle GetDesktopWindow() override;
   int GetWindowTextA(WindowHandle window, char* buffer, int size) override;
+  std::uint32_t GetWindowThreadProcessId(WindowHandle window) override;
   std::uintptr_t GetClassLongA(WindowHandle window, int index) override;
   bool ShowWindowAsync(WindowHandle window, int command) override;
   bool SetForegroundWindow(WindowHandle window) override;

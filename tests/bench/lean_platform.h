@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "i18n/text_source.h"
+#include "platform/date_time.h"
 #include "platform/image_list.h"
 #include "platform/kernel.h"
 #include "platform/native_system_info.h"
@@ -226,6 +227,10 @@ class LeanUserInterface : public platform::UserInterface {
     ++calls_;
     return At(w).icon;
   }
+  std::uint32_t GetWindowThreadProcessId(platform::WindowHandle w) override {
+    ++calls_;
+    return 8 + 4 * static_cast<std::uint32_t>((w - 1) % 64);  // the first processes' windows
+  }
   bool ShowWindowAsync(platform::WindowHandle, int) override {
     ++calls_;
     return true;
@@ -323,6 +328,20 @@ class LeanNativeSystemInfo : public platform::NativeSystemInfo {
   long& calls_;
 };
 
+// A second passes between two reads of the clock. The clock is read from memory the system keeps
+// current, not asked of it: not counted as a call.
+class LeanClock : public platform::DateTime {
+ public:
+  platform::SystemTime GetLocalTime() override { return {}; }
+  std::string GetDateFormatA(const platform::SystemTime&) override { return {}; }
+  std::string GetTimeFormatA(const platform::SystemTime&) override { return {}; }
+  std::uint32_t GetTickCount() override { return now_ += 1000; }
+  std::string GetNumberFormatA(std::string_view digits) override { return std::string(digits); }
+
+ private:
+  std::uint32_t now_ = 0;
+};
+
 // The lean platform of one system; `calls` counts every call made of it.
 struct Platform {
   Platform(int processes, int windows)
@@ -340,6 +359,7 @@ struct Platform {
   LeanUserInterface ui;
   LeanImageList images;
   LeanTexts texts;
+  LeanClock clock;
 };
 
 }  // namespace bench

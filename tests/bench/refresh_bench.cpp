@@ -56,8 +56,8 @@ struct Viewer : Platform {
     psapi.Load();
     Tick();
     left.Sections().Item(1).SetState(controls::lssExpanded);
-    browser.SectionListBox1SubItemClick(1, kOpenProcess,
-                                        snapshot);  // the processes, one of them open
+    // The processes, one of them open.
+    browser.SectionListBox1SubItemClick(1, kOpenProcess, {snapshot, this->windows});
   }
   void Tick() { refresh.Tick(); }
   long Edits() const { return left_rows.edits + detail_rows.edits; }
@@ -83,13 +83,13 @@ struct Viewer : Platform {
   NoShell shell;
   snapshot::PsapiBinding psapi{kernel, status};
   snapshot::ProcessSnapshot snapshot;
-  snapshot::NtProcessList processes{kernel, ui, psapi, native};
+  snapshot::NtProcessList processes{kernel, ui, psapi, native, clock};
   snapshot::AppWindowList windows{ui, images, snapshot::Family::kNt};
   fakes::FakeView left_view, detail_view;
   CountingRows left_rows, detail_rows;
   controls::TSectionListBox left{"SectionListBox1", nullptr};
   controls::TSectionListBox detail{"SectionListBox2", nullptr};
-  browser::ProcessBrowser browser{left, detail, texts, {kernel, ui, shell}};
+  browser::ProcessBrowser browser{left, detail, texts, {kernel, ui, shell, clock}};
   app::Refresh refresh{snapshot::Family::kNt,
                        {processes, snapshot, windows, browser, left, detail, kernel, images}};
 };

@@ -18,7 +18,7 @@ void NtTickLogic(benchmark::State& state) {
   snapshot::PsapiBinding psapi(p.kernel, p.status);
   if (!psapi.Load()) state.SkipWithError("binding failed");
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.native);
+  snapshot::NtProcessList processes(p.kernel, p.ui, psapi, p.native, p.clock);
   snapshot::AppWindowList windows(p.ui, p.images, snapshot::Family::kNt);
   const long calls = p.calls;
   long ticks = 0;

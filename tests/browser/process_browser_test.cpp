@@ -7,6 +7,7 @@
 #include "controls/markup/render.h"
 #include "tests/fakes/fake_image_list.h"
 #include "tests/fakes/fake_kernel.h"
+#include "tests/fakes/fake_report_platform.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/fakes/fake_user_interface.h"
 #include "tests/fakes/fake_view.h"
@@ -38,7 +39,8 @@ struct BrowserFixture : ::testing::Test {
   TSectionListBox detail{"SectionListBox2", nullptr};
   snapshot::ProcessSnapshot processes;
   snapshot::AppWindowList windows{ui, icons, snapshot::Family::kNt};
-  ProcessBrowser browser{left, detail, texts, {kernel, ui, shell}};
+  fakes::FakeDateTime clock;
+  ProcessBrowser browser{left, detail, texts, {kernel, ui, shell, clock}};
   std::vector<std::string> menus;  // screen points the priority menu opened at
 
   void SetUp() override {
@@ -86,7 +88,7 @@ struct BrowserFixture : ::testing::Test {
   std::vector<std::size_t> due;
   snapshot::PriorityClasses priorities;
   void Tick() {
-    browser.SyncApplicationsSection(windows);
+    browser.SyncApplicationsSection({processes, windows});
     browser.PriorityLinesDue(processes, due);
     snapshot::ReadPriorityClasses(kernel, processes.processes(), due, priorities);
     browser.SyncProcessesSection(processes, priorities);
@@ -187,7 +189,7 @@ TEST_F(BrowserFixture, ProcessesFollowTheTickByPosition) {
     Tick();
     Processes(c.before);
     Tick();
-    browser.SectionListBox1ExpandSection(1, processes);
+    browser.SectionListBox1ExpandSection(1, {processes, windows});
     Processes(c.after);
     kernel.Process(c.after[1].second)->path = c.rebuilt_path;
     processes.Slot(1).path = c.rebuilt_path;
@@ -202,7 +204,7 @@ TEST_F(BrowserFixture, ProcessesFollowTheTickByPosition) {
 TEST_F(BrowserFixture, PrioritiesOfFilledAndOpenSectionsAreReadBeforeTheSyncEditsAList) {
   Processes({{"A", 8}, {"B", 12}, {"C", 16}});
   Tick();
-  browser.SectionListBox1SubItemClick(1, 1, processes);  // B open, A and C closed
+  browser.SectionListBox1SubItemClick(1, 1, {processes, windows});  // B open, A and C closed
   Processes({{"A", 8}, {"B", 12}, {"D", 20}, {"E", 24}});
   kernel.Process(20)->priority = platform::kHighPriorityClass;
   browser.PriorityLinesDue(processes, due);
@@ -217,7 +219,7 @@ TEST_F(BrowserFixture, PrioritiesOfFilledAndOpenSectionsAreReadBeforeTheSyncEdit
 TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
   Processes({{"A", 8}});
   Tick();
-  browser.SectionListBox1SubItemClick(1, 0, processes);
+  browser.SectionListBox1SubItemClick(1, 0, {processes, windows});
   ASSERT_EQ(Detail(), "T101 | A:9+");
   const std::string path_line = Line(1, 1);
   EXPECT_NE(Line(1, 3).find("T151"), std::string::npos);
@@ -247,7 +249,7 @@ TEST_F(BrowserFixture, ExpandedUnchangedProcessGetsFreshPriorityAndTimesOnly) {
 TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {
   Windows({"Editor", "Mail", "Editor"});
   Tick();
-  browser.SectionListBox1ExpandSection(0, processes);
+  browser.SectionListBox1ExpandSection(0, {processes, windows});
   EXPECT_EQ(Left(0), "Editor Mail Editor");
   WindowsByHandle({{0x30, "Mail"}, {0x40, "Editor"}});  // one of two editors closed
   Tick();
@@ -264,15 +266,15 @@ TEST_F(BrowserFixture, ApplicationsKeepEachTitleAsOftenAsItsWindows) {
 }
 
 TEST_F(BrowserFixture, ExpansionBuildsTheDetailListAndASubItemClickOpensOneSection) {
-  browser.SectionListBox1ExpandSection(1, processes);
+  browser.SectionListBox1ExpandSection(1, {processes, windows});
   EXPECT_EQ(Detail(), "T101");  // nothing listed: the header alone
   Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}, {"E", 24}});
   Windows({"Mail"});
   Tick();
   left.Sections().Item(1).SetSubItemImageIndex(2, 7);
-  browser.SectionListBox1ExpandSection(0, processes);  // also resets the process images
+  browser.SectionListBox1ExpandSection(0, {processes, windows});  // also resets the process images
   EXPECT_EQ(left.Sections().Item(1).SubItemImageIndex(2), 0);
-  browser.SectionListBox1SubItemClick(1, 3, processes);
+  browser.SectionListBox1SubItemClick(1, 3, {processes, windows});
   EXPECT_EQ(Detail(), "T101 | A:9 | B:9 | C:9 | D:9+ | E:9");
   EXPECT_EQ(detail.TopIndex(), detail.FirstRowOfSection(4));
   browser.SectionListBox2SectionClick(4);
@@ -305,7 +307,7 @@ TEST_F(BrowserFixture, TerminateAsksThenEndsTheShownProcessAndDropsItEverywhere)
     Tick();
     Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}});
     Tick();
-    browser.SectionListBox1ExpandSection(1, processes);
+    browser.SectionListBox1ExpandSection(1, {processes, windows});
     ui.answers.push_back(c.answer);
     // Before the answer section 3's id goes to a new process (on 9x, in the tick's list).
     if (c.id_reused)
@@ -353,7 +355,7 @@ TEST_F(BrowserFixture, EachApplicationRowActsOnItsOwnWindowWhateverItsTitle) {
     Tick();
     WindowsByHandle({one, two, mail});
     Tick();
-    browser.SectionListBox1SubItemClick(0, 1, processes);
+    browser.SectionListBox1SubItemClick(0, 1, {processes, windows});
     WindowsByHandle(c.after);
     Tick();
     EXPECT_EQ(Detail(), c.detail);
@@ -394,7 +396,7 @@ TEST_F(BrowserFixture, AnOpenSectionAndTheSelectionStayWithTheirProcess) {
     Tick();
     Processes({{"A", 8}, {"A", 12}, {"A", 16}});  // three of one program
     Tick();
-    browser.SectionListBox1SubItemClick(1, 1, processes);
+    browser.SectionListBox1SubItemClick(1, 1, {processes, windows});
     detail.SetItemIndex(detail.FirstRowOfSection(2) + 3);  // the open section's id line
     Processes(c.after);
     detail.BeginUpdate();
@@ -414,7 +416,7 @@ TEST_F(BrowserFixture, IdenticalActionTextsRunEveryMatchingActionInOrder) {
   texts.missing = true;  // every text is "<No load message>"
   Windows({"Mail"});
   Tick();
-  browser.SectionListBox1ExpandSection(0, processes);
+  browser.SectionListBox1ExpandSection(0, {processes, windows});
   browser.SectionListBox2SubItemClick(1, 3, {processes, windows});
   EXPECT_EQ(ui.window_calls,
             (std::vector<std::string>{"ShowWindowAsync(32,9)", "PostMessageA(32,16)",
@@ -425,7 +427,7 @@ TEST_F(BrowserFixture, IdenticalActionTextsRunEveryMatchingActionInOrder) {
 TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesOpenItsFile) {
   Processes({{"A", 8}, {"B", 12}});
   Tick();
-  browser.SectionListBox1ExpandSection(1, processes);
+  browser.SectionListBox1ExpandSection(1, {processes, windows});
   kernel.files.insert("C:\\bin\\B");
   browser.PopupPriorityMenu = [this](platform::Point) {
     // A tick while the menu is open moves B to another place; the choice still reaches B.
@@ -443,7 +445,7 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
   nine_x = true;
   Processes({{"A", 8}, {"B", 12}});
   Tick();
-  browser.SectionListBox1ExpandSection(1, processes);
+  browser.SectionListBox1ExpandSection(1, {processes, windows});
   browser.PopupPriorityMenu = [this](platform::Point) {
     Processes({{"A", 8}, {"Z", 12}});
     browser.SetPriority(platform::kIdlePriorityClass, processes);
@@ -455,7 +457,8 @@ TEST_F(BrowserFixture, PriorityMenuSetsTheClassOfTheProcessClickedAndPropertiesO
 TEST_F(BrowserFixture, EnterOnThePriorityLineOpensTheMenuUnderTheLine) {
   Processes({{"A", 8}});
   Tick();
-  browser.SectionListBox1SubItemClick(1, 0, processes);  // A's lines follow its header, row 1
+  browser.SectionListBox1SubItemClick(1, 0,
+                                      {processes, windows});  // A's lines follow its header, row 1
   detail.OnSubItemClick = [this](auto&, int i, int j) {
     browser.SectionListBox2SubItemClick(i, j, {processes, windows});
   };
@@ -468,7 +471,7 @@ TEST_F(BrowserFixture, ContextKeyOpensTheMenuAtTheRowForProcessesOnly) {
   Processes({{"A", 8}, {"B", 12}});
   Tick();
   browser.SectionListBox2ContextKey(0, {5, 5});  // the heading section: no process
-  browser.SectionListBox1ExpandSection(1, processes);
+  browser.SectionListBox1ExpandSection(1, {processes, windows});
   browser.SectionListBox2ContextKey(0, {5, 5});
   browser.PopupPriorityMenu = [this](platform::Point p) {
     menus.push_back(std::to_string(p.x) + "," + std::to_string(p.y));
@@ -502,7 +505,7 @@ TEST_F(BrowserFixture, HostileTitlesAndNamesShowAsWrittenInBothLists) {
   Windows(titles);
   Processes({{"<Z>p</Z>", 8}});
   Tick();
-  browser.SectionListBox1ExpandSection(0, processes);
+  browser.SectionListBox1ExpandSection(0, {processes, windows});
   for (std::size_t i = 0; i < titles.size(); ++i) {
     SCOPED_TRACE(titles[i]);
     const int k = static_cast<int>(i);
@@ -520,7 +523,7 @@ TEST_F(BrowserFixture, HostileTitlesAndNamesShowAsWrittenInBothLists) {
   // A tick with the same windows changes nothing.
   Tick();
   EXPECT_EQ(left.Sections().Item(0).SubItems().Count(), static_cast<int>(titles.size()));
-  browser.SectionListBox1ExpandSection(1, processes);
+  browser.SectionListBox1ExpandSection(1, {processes, windows});
   EXPECT_EQ(Shown(left.Sections().Item(1).SubItems().Strings(0)), "<Z>p</Z>");
   EXPECT_EQ(Shown(detail.Sections().Item(1).Caption()), "<Z>p</Z>");
 }
@@ -533,7 +536,7 @@ TEST_F(BrowserFixture, TerminateEndsTheClickedSectionsProcessWhenSectionTextsAre
   Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}});
   Windows({"One", "Two", "Three"});
   Tick();
-  browser.SectionListBox1ExpandSection(1, processes);
+  browser.SectionListBox1ExpandSection(1, {processes, windows});
   Windows({"One", "Two"});
   Tick();
   ASSERT_EQ(Detail(), "<No load message> | A:9 | B:9 | C:9 | D:9");
@@ -578,7 +581,7 @@ TEST_F(BrowserFixture, ActionsAskForTheNarrowestRightsThatDoTheJob) {
     kernel.Process(12)->times.creation = 42;
     processes.Slot(1).creation = c.row_creation;
     Tick();
-    browser.SectionListBox1ExpandSection(1, processes);
+    browser.SectionListBox1ExpandSection(1, {processes, windows});
     kernel.calls.clear();
     browser.PopupPriorityMenu = [this](platform::Point) {
       browser.SetPriority(platform::kHighPriorityClass, processes);
@@ -599,3 +602,75 @@ TEST_F(BrowserFixture, ActionsAskForTheNarrowestRightsThatDoTheJob) {
 }
 
 }  // namespace
+
+namespace browser {
+namespace {
+
+TEST_F(BrowserFixture, LinesTellCostParentAndWindowProcessAndEachNamedProcessOpensOnAClick) {
+  Processes({{"A", 8}, {"B", 12}, {"C", 16}, {"D", 20}, {"E", 24}});
+  // B's parent lives; C's has ended; D's id now serves E, started after D.
+  const std::pair<std::size_t, std::uint32_t> parents[] = {{1, 8}, {2, 4}, {3, 24}};
+  for (const auto& [at, parent] : parents) {
+    snapshot::processinfos& p = processes.Slot(at);
+    p.has_parent = true;
+    p.parent_id = parent;
+    p.has_cost = true;
+    p.usage_percent = 7;
+    p.working_set = 12'345 * 1024 + 1023;
+  }
+  processes.Slot(4).creation = processes.Slot(3).creation + 1;
+  WindowsByHandle({{0x30, "Mail"}, {0x40, "Gone"}});
+  ui.windows[0].process_id = 12;
+  ui.windows[1].process_id = 99;  // not listed
+  windows.EnumerateAppWindows();
+  Tick();
+
+  browser.SectionListBox1ExpandSection(0, {processes, windows});
+  EXPECT_EQ(Detail(), "T100 | Mail:6 | Gone:6");
+  EXPECT_EQ(Line(1, 0), LinkValueLine("T125", "B (12)"));
+  EXPECT_EQ(Line(2, 0), ValueLine("T125", "99"));
+  browser.SectionListBox2SubItemClick(2, 0, {processes, windows});  // names no listed process
+  EXPECT_EQ(Detail(), "T100 | Mail:6 | Gone:6");
+  browser.SectionListBox2SubItemClick(1, 0, {processes, windows});
+  EXPECT_EQ(Detail(), "T101 | A:9 | B:12+ | C:12 | D:12 | E:9");
+  EXPECT_EQ(detail.TopIndex(), detail.FirstRowOfSection(2));
+
+  EXPECT_EQ(Line(2, 6), ValueLine("T155", "7 %"));
+  EXPECT_EQ(Line(2, 7), ValueLine("T156", "12.345 K"));
+  EXPECT_EQ(Line(2, 8), LinkValueLine("T157", "A (8)"));
+  EXPECT_EQ(Line(2, 9), ActionLine(ActionColor::kRed, "T110"));
+  EXPECT_EQ(Line(3, 8), ValueLine("T157", "4"));
+  EXPECT_EQ(Line(4, 8), ValueLine("T157", "24"));
+  browser.SectionListBox2SubItemClick(4, 8, {processes, windows});  // an id alone: no link
+  browser.SectionListBox2SubItemClick(2, 8, {processes, windows});
+  EXPECT_EQ(Detail(), "T101 | A:9+ | B:12 | C:12 | D:12 | E:9");
+
+  // An open section's cost lines follow the tick; a quiet tick writes nothing.
+  browser.SectionListBox2SectionClick(2);
+  processes.Slot(1).usage_percent = 30;
+  Tick();
+  EXPECT_EQ(Line(2, 6), ValueLine("T155", "30 %"));
+  const int repaints = detail_view.invalidations;
+  detail.BeginUpdate();
+  Tick();
+  detail.EndUpdate();
+  EXPECT_EQ(detail_view.invalidations, repaints);
+}
+
+TEST_F(BrowserFixture, NineXProcessesShowTheirParentAndNoCost) {
+  nine_x = true;
+  processes.SetHexIds(true);
+  Processes({{"KERNEL32.DLL", 0xFFF10}, {"EXPLORER.EXE", 0xFFF20}});
+  for (snapshot::processinfos* p : {&processes.Slot(0), &processes.Slot(1)}) p->has_parent = true;
+  processes.Slot(0).parent_id = 0xFFF00;
+  processes.Slot(1).parent_id = 0xFFF10;
+  processes.Slot(0).id_text = "000FFF10";
+  Tick();
+  browser.SectionListBox1ExpandSection(1, {processes, windows});
+  EXPECT_EQ(Detail(), "T101 | KERNEL32.DLL:10 | EXPLORER.EXE:10");
+  EXPECT_EQ(Line(1, 6), ValueLine("T157", "000FFF00"));
+  EXPECT_EQ(Line(2, 6), LinkValueLine("T157", "KERNEL32.DLL (000FFF10)"));
+}
+
+}  // namespace
+}  // namespace browser

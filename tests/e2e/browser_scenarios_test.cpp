@@ -167,13 +167,20 @@ struct BrowserScenario : ::testing::Test {
     const int header = e2e::ListRowWhere(detail, [&](const std::string& r) { return r == item; });
     return header < 0 ? -1 : header + 1;
   }
+  // The row of the action line reading `text` in the section whose first line is `first`.
+  int ActionRow(int first, const std::string& text) {
+    const std::vector<std::string> rows = e2e::ListRows(detail);
+    for (std::size_t row = static_cast<std::size_t>(std::max(first, 0)); row < rows.size(); ++row)
+      if (rows[row].find("<U>" + text + "</U>") != std::string::npos) return static_cast<int>(row);
+    return -1;
+  }
   // Chooses "Vysoka", the menu's third item and the high class, for notepad's open detail
   // section, then terminates it, answering Yes: it ends and leaves the list.
   void RaisePriorityAndTerminate(e2e::Program& program) {
-    ClickRow(detail, FirstLineOf("notepad.exe") + 8);
+    ClickRow(detail, ActionRow(FirstLineOf("notepad.exe"), "Change priority"));
     EXPECT_TRUE(e2e::ChooseHighPriority(program.Id()));
 
-    ClickRow(detail, FirstLineOf("notepad.exe") + 6);
+    ClickRow(detail, ActionRow(FirstLineOf("notepad.exe"), "Terminate process"));
     EXPECT_EQ(e2e::AnswerMessageBox(module, IDYES).rfind("notepad.exe :", 0), 0u);
     EXPECT_TRUE(program.WaitForExit(milliseconds(10000)));
     EXPECT_TRUE(WaitFor([&] { return RowStartingWith(left, "notepad.exe") < 0; }, 4000));
@@ -218,19 +225,56 @@ TEST_F(BrowserScenario, AnApplicationWindowIsListedAndItsActionsActOnIt) {
   const int line = OpenDetail(title);
   ASSERT_GT(line, 0);
   struct Step {
-    int offset;
+    const char* action;
     std::function<bool()> done;
   } steps[] = {
-      {2, [&] { return ::IsIconic(window) != FALSE; }},                 // minimise
-      {3, [&] { return ::IsZoomed(window) != FALSE; }},                 // maximise
-      {0, [&] { return !::IsIconic(window) && !::IsZoomed(window); }},  // restore
+      {"Minimize", [&] { return ::IsIconic(window) != FALSE; }},
+      {"Maximize", [&] { return ::IsZoomed(window) != FALSE; }},
+      {"Restore", [&] { return !::IsIconic(window) && !::IsZoomed(window); }},
   };
   for (const Step& step : steps) {
-    ClickRow(detail, line + step.offset);
-    EXPECT_TRUE(WaitFor(step.done, 5000)) << "line " << step.offset;
+    ClickRow(detail, ActionRow(line, step.action));
+    EXPECT_TRUE(WaitFor(step.done, 5000)) << step.action;
   }
-  ClickRow(detail, line + 4);  // close
+  ClickRow(detail, ActionRow(line, "Close"));
   EXPECT_TRUE(notepad.WaitForExit(milliseconds(10000)));
+}
+
+TEST_F(BrowserScenario, AWindowLeadsToItsProcessWhichShowsItsCostAndTheDriverAsItsParent) {
+  e2e::Program notepad(kNotepad, "", "");
+  ASSERT_TRUE(notepad.Started());
+  HWND window = WindowOf(notepad.Id());
+  ASSERT_NE(window, nullptr);
+  Expand("Applications");
+  const int line = OpenDetail(e2e::WindowText(window));
+  ASSERT_GT(line, 0);
+  const std::string id = std::to_string(notepad.Id());
+  EXPECT_NE(e2e::ListRows(detail)[line].find("<U>notepad.exe (" + id + ")</U>"), std::string::npos)
+      << e2e::ListRows(detail)[line];
+  // For a person to look at, the module in front: build/screenshots/application-process.bmp and
+  // process-cost.bmp.
+  const auto screenshot = [&](const char* name) {
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    ::SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    ::Sleep(1500);
+    e2e::SaveScreenshot(main, suite + "..\\..\\screenshots\\" + name + ".bmp");
+    ::SetWindowPos(main, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+  };
+  screenshot("application-process");
+
+  ClickRow(detail, line);
+  ASSERT_TRUE(WaitFor([&] { return RowStartingWith(detail, "Processes") == 0; }, 5000));
+  ASSERT_TRUE(WaitFor([&] { return ActionRow(FirstLineOf("notepad.exe"), "Terminate process") > 0; },
+                      5000));
+  const int first = FirstLineOf("notepad.exe");
+  const std::vector<std::string> rows = e2e::ListRows(detail);
+  EXPECT_NE(rows[first + 2].find(id), std::string::npos) << rows[first + 2];
+  const std::string parent =
+      "rv_e2e.exe (" + std::to_string(::GetCurrentProcessId()) + ")</U>";
+  EXPECT_NE(rows[first + 8].find(parent), std::string::npos) << rows[first + 8];
+  EXPECT_NE(rows[first + 6].find(" %</FONT>"), std::string::npos) << rows[first + 6];
+  EXPECT_NE(rows[first + 7].find(" K</FONT>"), std::string::npos) << rows[first + 7];
+  screenshot("process-cost");
 }
 
 TEST_F(BrowserScenario, AnOpenSectionStaysWithItsProcessWhenOneListedBeforeItEnds) {
@@ -296,12 +340,14 @@ TEST_F(BrowserScenario, AHundredWindowsOfOneTitleAreListedEachAndActedOnAlone) {
       [&] {
         const std::vector<std::string> all = e2e::ListRows(detail);
         for (std::size_t i = 0; i + 1 < all.size(); ++i)
-          if (all[i] == title && all[i + 1].find("Restore") != std::string::npos)
+          // Its first action follows the window's process line.
+          if (all[i] == title && i + 2 < all.size() &&
+              all[i + 2].find("<U>Restore</U>") != std::string::npos)
             header = static_cast<int>(i);
         return header >= 0;
       },
       5000));
-  ClickRow(detail, header + 1 + 2);
+  ClickRow(detail, ActionRow(header + 1, "Minimize"));
   const std::vector<HWND> windows = e2e::TopLevelWindows("RvChurnWindow", program->Id());
   ASSERT_EQ(windows.size(), 100u);
   auto minimised = [&] {
@@ -325,9 +371,11 @@ TEST_F(BrowserScenario, EqualTitlesEachCloseTheirOwnWindow) {
   ::SetWindowPos(kept, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::Sleep(1500);  // a tick lists the windows in their new order
   ClickRow(left, NthRow(left, "Twin", 1));
-  // Its section is the last: open, its five lines end the list, and the fifth closes.
-  const auto close = [&] { return NthRow(detail, "Twin", 1) + 5; };
+  // Its section is the last: open, its process line and five actions end the list, the last
+  // closes.
+  const auto close = [&] { return NthRow(detail, "Twin", 1) + 6; };
   ASSERT_TRUE(WaitFor([&] { return e2e::ListRows(detail).size() == close() + 1u; }, 5000));
+  ASSERT_EQ(ActionRow(close() - 1, "Close"), close());
   ClickRow(detail, close());
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(closed); }, 5000));
   EXPECT_TRUE(::IsWindow(kept));
@@ -352,8 +400,8 @@ TEST_F(BrowserScenario, AWindowThatStopsAnsweringLeavesTheViewerResponsive) {
       },
       10000));
   long slowest = 0;
-  for (int offset : {0, 2, 4}) {  // restore, minimise, close
-    ClickRow(detail, line + offset);
+  for (const char* action : {"Restore", "Minimize", "Close"}) {
+    ClickRow(detail, ActionRow(line, action));
     slowest = std::max(slowest, SlowestAnswerMs(main, 1500));
   }
   const auto later = ChurnWindows(1, "Arrives later", -1);

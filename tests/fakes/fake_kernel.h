@@ -28,6 +28,8 @@ struct FakeProcess {
   bool module_path_readable = true;
   // Its name in the system's process snapshot; the file-name part of `path` when empty.
   std::string image_name = {};
+  std::uint32_t parent_id = 0;
+  std::uint64_t working_set = 0;
 };
 
 class FakeKernel : public platform::Kernel, public Failable {

@@ -47,7 +47,8 @@ std::uint32_t FakeNativeSystemInfo::QuerySystemProcesses(
     if (p.terminated) continue;
     std::string name = p.image_name;
     if (name.empty()) name = p.path.substr(p.path.find_last_of("\\:") + 1);
-    processes.push_back({p.id, p.times.creation, p.times.user, p.times.kernel, name});
+    processes.push_back(
+        {p.id, p.times.creation, p.times.user, p.times.kernel, name, 0, p.parent_id, p.working_set});
   }
   return platform::kStatusSuccess;
 }

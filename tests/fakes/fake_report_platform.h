@@ -188,6 +188,15 @@ class FakeDateTime : public platform::DateTime, public Failable {
   std::string GetTimeFormatA(const platform::SystemTime&) override {
     return Fails("GetTimeFormatA") ? "" : "14:07:09";
   }
+  std::uint32_t GetTickCount() override { return ticks; }
+  // Threes grouped by ".", as a German user's locale writes them.
+  std::string GetNumberFormatA(std::string_view digits) override {
+    std::string grouped(digits);
+    for (auto at = static_cast<std::ptrdiff_t>(grouped.size()) - 3; at > 0; at -= 3)
+      grouped.insert(static_cast<std::size_t>(at), 1, '.');
+    return grouped;
+  }
+  std::uint32_t ticks = 0;
 };
 
 }  // namespace fakes

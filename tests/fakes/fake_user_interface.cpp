@@ -69,6 +69,12 @@ int FakeUserInterface::GetWindowTextA(platform::WindowHandle window, char* buffe
   return n;
 }
 
+std::uint32_t FakeUserInterface::GetWindowThreadProcessId(platform::WindowHandle window) {
+  if (Fails("GetWindowThreadProcessId")) return 0;
+  const FakeWindow* w = Find(window);
+  return w ? w->process_id : 0;
+}
+
 std::uintptr_t FakeUserInterface::GetClassLongA(platform::WindowHandle window, int index) {
   if (Fails("GetClassLongA")) return 0;
   const FakeWindow* w = Find(window);

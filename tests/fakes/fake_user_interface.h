@@ -27,6 +27,7 @@ struct FakeWindow {
   platform::WindowHandle owner = 0;
   std::uint32_t ex_style = 0;
   platform::IconHandle class_icon = 0;
+  std::uint32_t process_id = 0;
 };
 
 class FakeUserInterface : public platform::UserInterface, public Failable {
@@ -59,6 +60,7 @@ class FakeUserInterface : public platform::UserInterface, public Failable {
   std::intptr_t GetWindowLongA(platform::WindowHandle window, int index) override;
   platform::WindowHandle GetDesktopWindow() override;
   int GetWindowTextA(platform::WindowHandle window, char* buffer, int size) override;
+  std::uint32_t GetWindowThreadProcessId(platform::WindowHandle window) override;
   std::uintptr_t GetClassLongA(platform::WindowHandle window, int index) override;
   bool ShowWindowAsync(platform::WindowHandle window, int command) override;
   bool SetForegroundWindow(platform::WindowHandle window) override;

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "snapshot/current_times.h"
 #include "tests/fakes/fake_kernel.h"
 #include "tests/fakes/fake_native_system_info.h"
 #include "tests/fakes/fake_process_status.h"
+#include "tests/fakes/fake_report_platform.h"
 #include "tests/fakes/fake_user_interface.h"
 #include "tests/snapshot/test_texts.h"
 
@@ -38,10 +41,11 @@ struct NtFixture : ::testing::Test {
   fakes::FakeUserInterface ui;
   fakes::FakeProcessStatus status{kernel};
   fakes::FakeNativeSystemInfo native;
+  fakes::FakeDateTime clock;
   PsapiBinding psapi{kernel, status};
   snapshot_test::TestTexts texts;
   ProcessSnapshot snapshot;
-  NtProcessList list{kernel, ui, psapi, native};
+  NtProcessList list{kernel, ui, psapi, native, clock};
 };
 
 TEST_F(NtFixture, PidListHoldsByteCountOverFourIds) {
@@ -82,7 +86,12 @@ TEST_F(NtFixture, IdsComeFromTheSystemSnapshotInItsOrderAndTheEnumerationOnlyWit
     for (const processinfos& p : snapshot.processes()) rows.push_back(p.id_text + " " + p.name);
     EXPECT_EQ(rows, (std::vector<std::string>{"300 c.exe", "8 a.exe", "12 b.exe"}));
     EXPECT_EQ(kernel.Called("EnumProcesses"), !snapshot_answers);
-    EXPECT_EQ(native.queries.size(), 1u);  // asked once a tick, answered or not
+    // Asked once a tick, answered or not (the first tick also asks for the processor count).
+    EXPECT_EQ(std::count_if(native.queries.begin(), native.queries.end(),
+                            [](const auto& q) {
+                              return q.info_class == platform::kSystemProcessInformation;
+                            }),
+              1);
   }
 }
 
@@ -121,7 +130,7 @@ TEST_F(NtFixture, EveryListedProcessGetsItsRowWithThePathTheSystemGives) {
     AddProcess(1300, "C:\\apps\\lost.exe", 0x20);
     kernel.processes.back().refused_access = platform::kProcessVmRead;
     kernel.processes.back().times.creation = 77;
-    NtProcessList fresh{kernel, ui, psapi, native};
+    NtProcessList fresh{kernel, ui, psapi, native, clock};
     fresh.CollectNtProcessIds();
     fresh.BuildNtProcessList(snapshot);
     std::vector<std::string> rows;
@@ -206,7 +215,7 @@ TEST_F(NtFixture, APathNotReadIsAskedAgain1_2_4_8_16_32TicksLaterThenEvery60) {
     kernel.processes = {{40, "C:\\apps\\late.exe", 0x20, opens}};
     kernel.processes[0].module_path_readable = !opens;
     kernel.processes[0].image_name = "LATE.EXE";  // the name while the path is not read
-    NtProcessList fresh{kernel, ui, psapi, native};
+    NtProcessList fresh{kernel, ui, psapi, native, clock};
     std::vector<int> asked, found;
     for (int t = 0; t <= 200; ++t) {
       if (t == 100) kernel.processes[0] = {40, "C:\\apps\\late.exe"};  // it can be read now
@@ -264,10 +273,11 @@ TEST(NtProcessListUnbound, EveryTickShowsChybaAndFindsNothing) {
   ProcessSnapshot snapshot;
   // The system's snapshot answers, yet without the library nothing is listed.
   fakes::FakeNativeSystemInfo native;
+  fakes::FakeDateTime clock;
   native.process_table = &kernel.processes;
   kernel.resident_modules["ntdll.dll"] = 0x77000000;
   kernel.exports[{0x77000000, "ZwQuerySystemInformation"}] = native.entry;
-  NtProcessList list(kernel, ui, psapi, native);
+  NtProcessList list(kernel, ui, psapi, native, clock);
   for (int i = 0; i < 2; ++i) {
     list.CollectNtProcessIds();
     list.BuildNtProcessList(snapshot);
@@ -296,6 +306,60 @@ TEST_F(NtFixture, AReportReadsTimesFromAFreshSystemSnapshotByIdentity) {
   EXPECT_EQ(by_opening.Of(b), (CpuTimes{}));
   EXPECT_EQ(by_opening.Of(a_reused), std::nullopt);
   EXPECT_TRUE(kernel.open_handles.empty());
+}
+
+}  // namespace
+}  // namespace snapshot
+
+namespace snapshot {
+namespace {
+
+TEST_F(NtFixture, EachProcessTakesItsShareOfTheMachineSinceTheLastTickItsParentAndWorkingSet) {
+  constexpr std::uint64_t kSecond = 10'000'000;  // 100-ns counts
+  struct Case {
+    const char* name;
+    std::uint64_t busy_before, busy_after;  // user time; kernel time is a quarter of it on top
+    std::uint32_t processors, elapsed_ms;
+    bool new_process;  // the id serves another process in the second tick
+    std::uint32_t usage;
+  } cases[] = {
+      {"one of two processors busy", 0, kSecond * 4 / 5, 2, 1000, false, 50},
+      {"a second of four, rounded", 0, kSecond / 125, 4, 1000, false, 0},
+      {"a third of one", kSecond, kSecond + kSecond * 4 / 15, 1, 1000, false, 33},
+      {"late timer: two seconds passed", 0, kSecond * 4 / 5, 1, 2000, false, 50},
+      {"more than the machine had", 0, kSecond * 4, 1, 1000, false, 100},
+      {"time went backwards", kSecond, 0, 1, 1000, false, 0},
+      {"no time passed", 0, kSecond, 1, 0, false, 0},
+      {"id reused", 0, kSecond * 4 / 5, 1, 1000, true, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kernel.processes = {{40, "C:\\apps\\busy.exe"}};
+    kernel.processes[0].parent_id = 36;
+    kernel.processes[0].working_set = 4096 * 1000;
+    native.idle_times.assign(c.processors, 0);
+    NtProcessList fresh{kernel, ui, psapi, native, clock};
+    const auto times = [&](std::uint64_t user) {
+      kernel.processes[0].times.user = user;
+      kernel.processes[0].times.kernel = user / 4;
+    };
+    times(c.busy_before);
+    fresh.Refill(snapshot);
+    EXPECT_EQ(snapshot.processes()[0].usage_percent, 0u);  // first listed: nothing seen yet
+    times(c.busy_after);
+    if (c.new_process) kernel.processes[0].times.creation = 99;
+    clock.ticks += c.elapsed_ms;
+    fresh.Refill(snapshot);
+    const processinfos& busy = snapshot.processes()[0];
+    EXPECT_EQ(busy.usage_percent, c.usage);
+    EXPECT_TRUE(busy.has_cost && busy.has_parent);
+    EXPECT_EQ(busy.parent_id, 36u);
+    EXPECT_EQ(busy.working_set, 4096u * 1000);
+  }
+  // Opened one by one, a process tells neither.
+  native.process_table = nullptr;
+  Tick();
+  EXPECT_FALSE(snapshot.processes()[0].has_cost || snapshot.processes()[0].has_parent);
 }
 
 }  // namespace

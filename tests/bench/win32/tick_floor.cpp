@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tests/bench/win32/app_window.h"
+
 namespace {
 
 constexpr DWORD kQueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
@@ -26,11 +28,7 @@ struct Entries {
 };
 
 BOOL CALLBACK VisitWindow(HWND window, LPARAM) {
-  if (!::IsWindowVisible(window)) return TRUE;
-  const LONG_PTR owner = ::GetWindowLongPtrA(window, GWLP_HWNDPARENT);
-  if (owner != 0 && reinterpret_cast<HWND>(owner) != ::GetDesktopWindow()) return TRUE;
-  const LONG_PTR ex_style = ::GetWindowLongPtrA(window, GWL_EXSTYLE);
-  if ((ex_style & WS_EX_TOOLWINDOW) && !(ex_style & WS_EX_APPWINDOW)) return TRUE;
+  if (!IsApplicationWindow(window)) return TRUE;
   char title[256];
   ::GetWindowTextA(window, title, sizeof title);
   return TRUE;

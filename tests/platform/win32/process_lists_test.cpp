@@ -8,6 +8,7 @@
 #include <cctype>
 #include <string>
 
+#include "platform/win32/date_time.h"
 #include "platform/win32/kernel.h"
 #include "platform/win32/kernel_handles.h"
 #include "platform/win32/native_system_info.h"
@@ -67,7 +68,8 @@ struct NtProcesses {
   snapshot::PsapiBinding psapi{kernel, status};
   bool loaded = false;
   snapshot::ProcessSnapshot result;
-  snapshot::NtProcessList list{kernel, ui, psapi, native};
+  Win32DateTime clock;
+  snapshot::NtProcessList list{kernel, ui, psapi, native, clock};
 };
 
 TEST(Win32NtProcessList, PsapiComesFromTheSystemDirectory) {
