@@ -276,7 +276,10 @@ void ClickListRow(HWND list, int row, int x) {
     ::SendMessageA(list, LB_SETTOPINDEX, row, 0);
     ::Sleep(200);
   }
-  Click(list, x, top_of_row() + height(row) / 2);
+  // The last rows of a list may stay partly below its edge: the part in sight is clicked.
+  const int top = top_of_row();
+  Click(list, x,
+        std::min(top + height(row) / 2, std::max(top, static_cast<int>(client.bottom) - 2)));
 }
 
 std::string OpenMessageBoxes() {
