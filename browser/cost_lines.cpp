@@ -11,14 +11,6 @@ CostTexts::CostTexts(const i18n::TextSource& texts)
       memory(texts.TextById(i18n::kTextMemory)),
       parent(texts.TextById(i18n::kTextParent)) {}
 
-std::string LinkValueLine(std::string_view text, std::string_view value) {
-  std::string line = ValueLine(text, value);
-  constexpr std::string_view kValueOpen = "<FONT color=\"clmaroon\">";
-  line.insert(line.rfind(kValueOpen) + kValueOpen.size(), "<U>");
-  line.insert(line.size() - std::string_view("</FONT>").size(), "</U>");
-  return line;
-}
-
 std::string NameAndId(const snapshot::processinfos& process) {
   return process.name + " (" + process.id_text + ")";
 }

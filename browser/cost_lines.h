@@ -21,9 +21,6 @@ struct CostTexts {
   std::string process, usage, memory, parent;
 };
 
-// A value line whose value is underlined as the action lines are: something to click.
-std::string LinkValueLine(std::string_view text, std::string_view value);
-
 // "notepad.exe (528)".
 std::string NameAndId(const snapshot::processinfos& process);
 // "7 %".

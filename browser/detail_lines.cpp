@@ -10,6 +10,8 @@ namespace {
 using controls::markup::EscapeValue;
 using controls::markup::kEntityBreak;
 
+constexpr std::string_view kValueLineOpen =
+    "<IMG src=\"idx:0\"></IMG> <FONT color=\"clblue\" size=\"10\">";
 constexpr std::string_view kValueOpen = "<IND x=\"150\"><FONT color=\"clmaroon\">";
 constexpr std::string_view kFontClose = "</FONT>";
 
@@ -50,8 +52,11 @@ std::string TitleLine(std::string_view text, std::string_view value) {
 }
 
 std::string ValueLine(std::string_view text, std::string_view value) {
-  return Concat({"<IMG src=\"idx:0\"></IMG> <FONT color=\"clblue\" size=\"10\">", text, kValueOpen,
-                 EscapeValue(value), kFontClose});
+  return Concat({kValueLineOpen, text, kValueOpen, EscapeValue(value), kFontClose});
+}
+
+std::string LinkValueLine(std::string_view text, std::string_view value) {
+  return Concat({kValueLineOpen, text, kValueOpen, "<U>", EscapeValue(value), "</U>", kFontClose});
 }
 
 std::string ActionLine(ActionColor color, std::string_view text) {

@@ -19,6 +19,8 @@ enum class ActionColor { kBlack, kRed, kGreen, kBlue };
 // as controls/markup/escapes.h says).
 std::string TitleLine(std::string_view text, std::string_view value);
 std::string ValueLine(std::string_view text, std::string_view value);
+// A value line whose value is underlined as the action lines are: something to click.
+std::string LinkValueLine(std::string_view text, std::string_view value);
 std::string ActionLine(ActionColor color, std::string_view text);
 
 // A name or title as a list caption that shows it as written. A text the lists would read as
