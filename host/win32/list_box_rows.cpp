@@ -9,6 +9,29 @@ namespace host::win32 {
 
 using platform::win32::UniqueRegion;
 
+namespace {
+
+constexpr LONG kScrollBars = WS_VSCROLL | WS_HSCROLL;
+
+SCROLLINFO ScrollInfoOf(HWND list, int bar) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  if (!::GetScrollInfo(list, bar, &info)) return {};
+  return info;
+}
+
+bool SameScroll(const SCROLLINFO& a, const SCROLLINFO& b) {
+  return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+}
+
+// Whether a window shows a scroll bar of this range: only while it does not fit in one page.
+bool Wanted(const SCROLLINFO& info) {
+  return info.nMin < info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0);
+}
+
+}  // namespace
+
 int ListBoxRows::Count() const {
   const LRESULT count = Send(LB_GETCOUNT);
   return count == LB_ERR ? 0 : static_cast<int>(count);
@@ -88,7 +111,7 @@ void ListBoxRows::SetRedraw(bool redraw) {
   held_ = false;
   UniqueRegion due(::CreateRectRgn(0, 0, 0, 0));
   const int due_kind = due ? ::GetUpdateRgn(list_, due.Get(), FALSE) : ERROR;
-  Send(WM_SETREDRAW, TRUE);
+  RedrawAgain();
   if (std::exchange(scrolled_, false) || due_kind == ERROR) {
     ::InvalidateRect(list_, nullptr, TRUE);
     return;
@@ -96,6 +119,42 @@ void ListBoxRows::SetRedraw(bool redraw) {
   ::ValidateRect(list_, nullptr);
   // Whether what was due asked for an erase is not known: it gets one.
   if (due_kind != NULLREGION) ::InvalidateRgn(list_, due.Get(), TRUE);
+}
+
+void ListBoxRows::RedrawAgain() {
+  // Turned back on, the box sets its scroll bars again and draws them whether they changed or
+  // not, which under some systems costs more than all the rest of a refresh. Meanwhile the
+  // window has no scroll bars, so nothing is drawn; then each is drawn when it changed, and
+  // the frame is laid out anew when one comes or goes, as the box would have done.
+  const LONG style = ::GetWindowLongA(list_, GWL_STYLE);
+  const LONG bars = style & kScrollBars;
+  if (!bars) {
+    Send(WM_SETREDRAW, TRUE);
+    return;
+  }
+  const SCROLLINFO vertical = ScrollInfoOf(list_, SB_VERT);
+  const SCROLLINFO horizontal = ScrollInfoOf(list_, SB_HORZ);
+  ::SetWindowLongA(list_, GWL_STYLE, style & ~bars);
+  Send(WM_SETREDRAW, TRUE);
+  const SCROLLINFO vertical_now = ScrollInfoOf(list_, SB_VERT);
+  const SCROLLINFO horizontal_now = ScrollInfoOf(list_, SB_HORZ);
+  const LONG now = ::GetWindowLongA(list_, GWL_STYLE);
+  const LONG shown_meanwhile = now & kScrollBars;  // the box laid its frame out for these
+  LONG shown = shown_meanwhile;
+  if ((bars & WS_VSCROLL) && Wanted(vertical_now)) shown |= WS_VSCROLL;
+  if ((bars & WS_HSCROLL) && Wanted(horizontal_now)) shown |= WS_HSCROLL;
+  ::SetWindowLongA(list_, GWL_STYLE, (now & ~kScrollBars) | shown);
+  if (shown != bars || shown_meanwhile) {
+    ::SetWindowPos(list_, nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return;
+  }
+  SCROLLINFO info = vertical_now;
+  if ((shown & WS_VSCROLL) && !SameScroll(vertical, vertical_now))
+    ::SetScrollInfo(list_, SB_VERT, &info, TRUE);
+  info = horizontal_now;
+  if ((shown & WS_HSCROLL) && !SameScroll(horizontal, horizontal_now))
+    ::SetScrollInfo(list_, SB_HORZ, &info, TRUE);
 }
 
 int ListBoxRows::Tag(int index) const {

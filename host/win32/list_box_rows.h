@@ -49,6 +49,8 @@ class ListBoxRows : public ui::ListRows {
   bool MultiSelect() const;
   // Before a change while redraw is off: the box stops redrawing, once.
   void HoldRedraw();
+  // WM_SETREDRAW TRUE, with the scroll bars drawn only when they changed.
+  void RedrawAgain();
 
   HWND list_;
   int pending_height_ = 0;

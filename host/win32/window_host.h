@@ -44,6 +44,7 @@ class Win32WindowHost : public host::WindowHost, public FailureReporter {
   void FormWindowGone(HWND window);
 
   platform::win32::FontCache& Fonts() { return fonts_; }
+  platform::win32::BackBuffer& Back() { return back_; }
   HINSTANCE Instance() const { return instance_; }
 
   struct ComponentWindow;
@@ -61,6 +62,7 @@ class Win32WindowHost : public host::WindowHost, public FailureReporter {
 
   HINSTANCE instance_;
   platform::win32::FontCache fonts_;
+  platform::win32::BackBuffer back_;
   std::vector<HWND> form_windows_;  // in creation order
   std::vector<std::string> pending_failures_;
   std::set<std::string> reported_failures_;

@@ -1,5 +1,8 @@
 // A component's window as its view: the view calls, painting with the backdrop, and detaching.
 #include "host/win32/window_host_kinds.h"
+
+#include <optional>
+
 #include "platform/win32/gdi_canvas.h"
 
 namespace host::win32 {
@@ -87,17 +90,27 @@ void Paint(ComponentWindow& w) {
   RECT client;
   ::GetClientRect(w.window, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  // Composed off-screen so a repaint never flickers.
-  UniqueMemoryDc memory(::CreateCompatibleDC(paint.Dc()));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
-  if (!memory || !bitmap) return;
-  SelectedObject selected(memory.Get(), bitmap.Get());
+  // Composed off-screen so a repaint never flickers: on the host's surface, or on one of its
+  // own while that is taken by a paint this one interrupts.
+  platform::win32::BackBuffer& back = w.host->Back();
+  UniqueMemoryDc own;
+  UniqueBitmap own_bitmap;
+  std::optional<SelectedObject> own_selected;
+  HDC memory = back.Take(paint.Dc(), client.right, client.bottom);
+  if (!memory) {
+    own.Reset(::CreateCompatibleDC(paint.Dc()));
+    own_bitmap.Reset(::CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
+    if (!own || !own_bitmap) return;
+    own_selected.emplace(own.Get(), own_bitmap.Get());
+    memory = own.Get();
+  }
   {
-    GdiCanvas canvas(memory.Get(), &w.host->Fonts());
-    if (w.component->Transparent()) PaintBackdrop(memory.Get(), canvas, *w.component);
+    GdiCanvas canvas(memory, &w.host->Fonts());
+    if (w.component->Transparent()) PaintBackdrop(memory, canvas, *w.component);
     w.component->Paint(canvas);
   }
-  ::BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+  ::BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  if (!own) back.Release();
 }
 
 ui::ListBox* ListOf(ComponentWindow* w) {

@@ -1,5 +1,8 @@
 #include "platform/win32/gdi_resources.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace platform::win32 {
 
 COLORREF ColorRefOf(platform::Color color) {
@@ -27,6 +30,35 @@ HFONT FontCache::Get(const platform::Font& font) {
     it = fonts_.emplace(std::move(key), std::move(created)).first;
   }
   return it->second.Get();
+}
+
+BackBuffer::~BackBuffer() {
+  if (dc_ && original_) ::SelectObject(dc_.Get(), original_);
+}
+
+HDC BackBuffer::Take(HDC dc, int width, int height) {
+  if (taken_) return nullptr;
+  if (!dc_) dc_.Reset(::CreateCompatibleDC(dc));
+  if (!dc_) return nullptr;
+  if (!bitmap_ || width > width_ || height > height_) {
+    UniqueBitmap grown(
+        ::CreateCompatibleBitmap(dc, std::max(width, width_), std::max(height, height_)));
+    if (!grown) return nullptr;
+    HGDIOBJ previous = ::SelectObject(dc_.Get(), grown.Get());
+    if (!original_) original_ = previous;
+    bitmap_ = std::move(grown);  // the smaller one is deselected now, so it may go
+    width_ = std::max(width, width_);
+    height_ = std::max(height, height_);
+  }
+  if (!::SaveDC(dc_.Get())) return nullptr;
+  taken_ = true;
+  return dc_.Get();
+}
+
+void BackBuffer::Release() {
+  if (!taken_) return;
+  ::RestoreDC(dc_.Get(), -1);
+  taken_ = false;
 }
 
 }  // namespace platform::win32

@@ -36,6 +36,29 @@ class FontCache {
 // Creates a font the way the forms size them: points to pixels at `pixels_per_inch`.
 HFONT CreateFontFor(const platform::Font& font, int pixels_per_inch);
 
+// The off-screen surface paints are composed on, kept from paint to paint and grown as needed:
+// making a memory DC asks the system for the display's layout each time, which some systems
+// answer slowly.
+class BackBuffer {
+ public:
+  BackBuffer() = default;
+  ~BackBuffer();
+  BackBuffer(const BackBuffer&) = delete;
+  BackBuffer& operator=(const BackBuffer&) = delete;
+
+  // A memory DC compatible with `dc`, holding a bitmap of at least width x height, in its
+  // state as made (undone by Release); nullptr when none can be made or it is taken already.
+  HDC Take(HDC dc, int width, int height);
+  void Release();
+
+ private:
+  UniqueMemoryDc dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ original_ = nullptr;  // the DC's own bitmap, selected back before ours goes
+  int width_ = 0, height_ = 0;
+  bool taken_ = false;
+};
+
 // BeginPaint/EndPaint of one WM_PAINT.
 class PaintDc {
  public:
