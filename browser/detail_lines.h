@@ -55,8 +55,11 @@ std::string UserTimeLine(const DetailTexts& texts, std::uint64_t user_time);
 std::string KernelTimeLine(const DetailTexts& texts, std::uint64_t kernel_time);
 
 // The nine lines of a process section, with the times of the record.
-// How many lines ProcessLines gives; lines that tell more follow the kernel time line.
+// How many lines ProcessLines gives, where the lines a refresh rewrites start, and where the
+// lines that tell more go: after the kernel time line.
 constexpr int kProcessLineCount = 9;
+constexpr int kPriorityLine = 3;
+constexpr int kCostLinesAt = kPriorityLine + 3;
 std::vector<std::string> ProcessLines(const DetailTexts& texts,
                                       const snapshot::processinfos& process,
                                       std::string_view priority_text);

@@ -269,7 +269,6 @@ void ProcessBrowser::RefreshProcessLines(controls::TListSection& section,
                                          const snapshot::processinfos& process,
                                          const std::string& priority,
                                          const snapshot::ProcessSnapshot& processes) {
-  constexpr int kPriorityLine = 3;
   std::vector<std::string> costs = CostLines(Costs(), processes, process, platform_.formats);
   // A tick that could not read the cost (the system's snapshot failed once) or could again
   // changes how many lines the section has: it is filled anew.

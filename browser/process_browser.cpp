@@ -76,10 +76,8 @@ void ProcessBrowser::AddProcessLines(controls::TListSection& section,
                                      const std::string& priority,
                                      const snapshot::ProcessSnapshot& processes) {
   std::vector<std::string> lines = ProcessLines(Texts(), process, priority);
-  // After the kernel time line, before the actions.
-  constexpr std::ptrdiff_t kCostLinesAt = 6;  // after the kernel time line
   std::vector<std::string> costs = CostLines(Costs(), processes, process, platform_.formats);
-  lines.insert(lines.begin() + kCostLinesAt, std::make_move_iterator(costs.begin()),
+  lines.insert(lines.begin() + std::ptrdiff_t{kCostLinesAt}, std::make_move_iterator(costs.begin()),
                std::make_move_iterator(costs.end()));
   for (const std::string& line : lines) section.SubItems().Add(line);
 }
