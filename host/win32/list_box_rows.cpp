@@ -128,17 +128,14 @@ void ListBoxRows::RedrawAgain() {
   // the frame is laid out anew when one comes or goes, as the box would have done.
   const LONG style = ::GetWindowLongA(list_, GWL_STYLE);
   const LONG bars = style & kScrollBars;
-  const int top = TopRow();
   if (!bars) {
     Send(WM_SETREDRAW, TRUE);
-    KeepTop(top);
     return;
   }
   const SCROLLINFO vertical = ScrollInfoOf(list_, SB_VERT);
   const SCROLLINFO horizontal = ScrollInfoOf(list_, SB_HORZ);
   ::SetWindowLongA(list_, GWL_STYLE, style & ~bars);
   Send(WM_SETREDRAW, TRUE);
-  KeepTop(top);
   const SCROLLINFO vertical_now = ScrollInfoOf(list_, SB_VERT);
   const SCROLLINFO horizontal_now = ScrollInfoOf(list_, SB_HORZ);
   const LONG now = ::GetWindowLongA(list_, GWL_STYLE);
@@ -158,15 +155,6 @@ void ListBoxRows::RedrawAgain() {
   info = horizontal_now;
   if ((shown & WS_HSCROLL) && !SameScroll(horizontal, horizontal_now))
     ::SetScrollInfo(list_, SB_HORZ, &info, TRUE);
-}
-
-void ListBoxRows::KeepTop(int top) {
-  // Turned back on after a change while its last rows are in sight, a box may move its first
-  // row to where rows of its default height would fill the page; rows of other heights need it
-  // where the list put it.
-  if (TopRow() == top) return;
-  Send(LB_SETTOPINDEX, static_cast<WPARAM>(top));
-  scrolled_ = true;
 }
 
 int ListBoxRows::Tag(int index) const {

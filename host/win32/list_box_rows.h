@@ -51,7 +51,6 @@ class ListBoxRows : public ui::ListRows {
   void HoldRedraw();
   // WM_SETREDRAW TRUE, with the scroll bars drawn only when they changed.
   void RedrawAgain();
-  void KeepTop(int top);
 
   HWND list_;
   int pending_height_ = 0;

@@ -63,19 +63,6 @@ TEST(ListBoxRows, ABatchLeavesTheScrollBarsItsRowsCallForWithTheFrameLaidOutForT
       EXPECT_EQ(info.nMax, step.rows_after - 1) << step.what;
     }
   }
-
-  // Rows taller than the box's default at the end, the last ones in sight: a changed row
-  // leaves the first row shown where it was.
-  rows.SetRedraw(false);
-  for (int i = 0; i < 30; ++i) rows.Insert(-1, "row", 0, kRowHeight);
-  for (int i = 0; i < 6; ++i) rows.Insert(-1, "tall", 0, 40);
-  rows.SetTopRow(32);
-  rows.SetRedraw(true);
-  ASSERT_EQ(rows.TopRow(), 32);
-  rows.SetRedraw(false);
-  rows.SetText(33, "changed");
-  rows.SetRedraw(true);
-  EXPECT_EQ(rows.TopRow(), 32);
   ::DestroyWindow(parent);
 }
 
