@@ -50,8 +50,8 @@ std::string LanguageLibrary::ResolveLanguageLibraryPath() {
   }
   std::string path = LibraryPath(code);
   if (!kernel_.FileExists(path)) {
-    ui_.MessageBoxA(0, WithCode(kMissingLibraryMessage, code), message_caption_,
-                    platform::kMbOk | platform::kMbIconError | platform::kMbTaskModal);
+    ui_.MessageBox(0, WithCode(kMissingLibraryMessage, code), message_caption_,
+                   platform::kMbOk | platform::kMbIconError | platform::kMbTaskModal);
     code = kFallbackLanguage;
     path = LibraryPath(code);
     WriteIniString(ini_, ini_path, kOptionsSection, kLanguageKey, code);
@@ -70,7 +70,7 @@ bool LanguageLibrary::LoadLanguageLibrary() {
 std::string LanguageLibrary::LoadResourceText(platform::Handle module, int id) const {
   if (module == 0 || id < 0) return kNoLoadMessage;
   char buffer[kTextBufferSize];
-  int copied = ui_.LoadStringA(module, static_cast<std::uint32_t>(id), buffer, kTextBufferSize);
+  int copied = ui_.LoadString(module, static_cast<std::uint32_t>(id), buffer, kTextBufferSize);
   if (copied <= 0) return kNoLoadMessage;
   return std::string(
       buffer, static_cast<std::size_t>(copied < kTextBufferSize ? copied : kTextBufferSize - 1));

@@ -1,5 +1,5 @@
 // The module's executable: the real platform handed to the portable program.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <commctrl.h>
 #include <objbase.h>

@@ -1,6 +1,6 @@
 #include "platform/win32/common_dialogs.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <commdlg.h>
 
@@ -40,7 +40,7 @@ FARPROC Win32CommonDialogs::Entry(const char* name) {
   return ModuleEntry(comdlg32_.Get(), name);
 }
 
-bool Win32CommonDialogs::GetSaveFileNameA(platform::SaveFileName& request) {
+bool Win32CommonDialogs::GetSaveFileName(platform::SaveFileName& request) {
   using Fn = BOOL(WINAPI*)(LPOPENFILENAMEA);
   const auto get_save_file_name =
       reinterpret_cast<Fn>(reinterpret_cast<void*>(Entry("GetSaveFileNameA")));
@@ -71,7 +71,7 @@ bool Win32CommonDialogs::GetSaveFileNameA(platform::SaveFileName& request) {
   return true;
 }
 
-std::unique_ptr<platform::PrinterDevice> Win32CommonDialogs::PrintDlgA(
+std::unique_ptr<platform::PrinterDevice> Win32CommonDialogs::PrintDlg(
     platform::WindowHandle owner) {
   using Fn = BOOL(WINAPI*)(LPPRINTDLGA);
   const auto print_dlg = reinterpret_cast<Fn>(reinterpret_cast<void*>(Entry("PrintDlgA")));

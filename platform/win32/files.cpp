@@ -1,6 +1,6 @@
 #include "platform/win32/files.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include "platform/win32/kernel_handles.h"
 #include "platform/win32/modules.h"
@@ -24,7 +24,7 @@ platform::NewFile Win32Files::WriteNewFile(const std::string& path, const std::s
   return whole ? platform::NewFile::kWritten : platform::NewFile::kNotWritten;
 }
 
-bool Win32Files::MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) {
+bool Win32Files::MoveFileEx(const std::string& from, const std::string& to, std::uint32_t flags) {
   const auto move = EntryAs<MoveFileExFunction>(LoadedModuleEntry("kernel32.dll", "MoveFileExA"));
   if (!move) {
     ::SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
@@ -33,15 +33,15 @@ bool Win32Files::MoveFileExA(const std::string& from, const std::string& to, std
   return move(from.c_str(), to.c_str(), flags) != FALSE;
 }
 
-bool Win32Files::MoveFileA(const std::string& from, const std::string& to) {
+bool Win32Files::MoveFile(const std::string& from, const std::string& to) {
   return ::MoveFileA(from.c_str(), to.c_str()) != FALSE;
 }
 
-bool Win32Files::DeleteFileA(const std::string& path) {
+bool Win32Files::DeleteFile(const std::string& path) {
   return ::DeleteFileA(path.c_str()) != FALSE;
 }
 
-std::uint32_t Win32Files::GetFileAttributesA(const std::string& path) {
+std::uint32_t Win32Files::GetFileAttributes(const std::string& path) {
   return ::GetFileAttributesA(path.c_str());
 }
 

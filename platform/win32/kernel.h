@@ -30,7 +30,7 @@ class Win32Kernel : public platform::Kernel {
   bool GetProcessTimes(Handle process, ProcessTimes& times) override;
   bool TerminateProcess(Handle process, std::uint32_t exit_code) override;
   bool SetPriorityClass(Handle process, std::uint32_t priority_class) override;
-  int QueryFullProcessImageNameA(ProcAddress fn, Handle process, char* buffer, int size) override;
+  int QueryFullProcessImageNameW(ProcAddress fn, Handle process, char* buffer, int size) override;
 };
 
 }  // namespace platform::win32

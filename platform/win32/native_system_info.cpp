@@ -1,6 +1,6 @@
 #include "platform/win32/native_system_info.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -102,8 +102,8 @@ void ImageName(const ProcessRecordHead& head, const std::uint8_t* begin, const s
 
 }  // namespace
 
-std::uint32_t Win32NativeSystemInfo::QueryProcessorIdleTimes(ProcAddress fn, std::uint32_t records,
-                                                             std::vector<std::int64_t>& idle_times) {
+std::uint32_t Win32NativeSystemInfo::QueryProcessorIdleTimes(
+    ProcAddress fn, std::uint32_t records, std::vector<std::int64_t>& idle_times) {
   if (fn == 0) return kStatusProcedureNotFound;
   auto query = reinterpret_cast<ZwQuerySystemInformationFn>(fn);
   // Kept while the record count stays: a record the system leaves unfilled keeps its last value.
@@ -122,7 +122,8 @@ std::uint32_t Win32NativeSystemInfo::QueryProcessorIdleTimes(ProcAddress fn, std
   return kStatusSuccess;
 }
 
-std::uint32_t Win32NativeSystemInfo::QueryProcessorCount(ProcAddress fn, std::uint32_t& processors) {
+std::uint32_t Win32NativeSystemInfo::QueryProcessorCount(ProcAddress fn,
+                                                         std::uint32_t& processors) {
   if (fn == 0) return kStatusProcedureNotFound;
   auto query = reinterpret_cast<ZwQuerySystemInformationFn>(fn);
   BasicInformation basic{};

@@ -6,7 +6,7 @@ Win32PrinterDevice::~Win32PrinterDevice() {
   if (document_open_) ::AbortDoc(dc_);
 }
 
-bool Win32PrinterDevice::StartDocA(const std::string& name) {
+bool Win32PrinterDevice::StartDoc(const std::string& name) {
   DOCINFOA info{};
   info.cbSize = sizeof(info);
   info.lpszDocName = name.c_str();

@@ -1,6 +1,6 @@
 #include "platform/win32/shell.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
@@ -15,9 +15,9 @@ const char* OrNull(const std::string& text) {
 
 }  // namespace
 
-std::intptr_t Win32Shell::ShellExecuteA(WindowHandle owner, const std::string& verb,
-                                        const std::string& file, const std::string& parameters,
-                                        const std::string& directory, int show) {
+std::intptr_t Win32Shell::ShellExecute(WindowHandle owner, const std::string& verb,
+                                       const std::string& file, const std::string& parameters,
+                                       const std::string& directory, int show) {
   HINSTANCE result = ::ShellExecuteA(ToHandle<HWND>(owner), OrNull(verb), file.c_str(),
                                      OrNull(parameters), OrNull(directory), show);
   return reinterpret_cast<std::intptr_t>(result);
@@ -27,8 +27,8 @@ std::intptr_t Win32Shell::ShellExecuteA(WindowHandle owner, const std::string& v
 static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the 32-bit program's SHELLEXECUTEINFOA");
 #endif
 
-bool Win32Shell::ShellExecuteExA(WindowHandle owner, std::uint32_t mask, const std::string& verb,
-                                 const std::string& file, int show) {
+bool Win32Shell::ShellExecuteEx(WindowHandle owner, std::uint32_t mask, const std::string& verb,
+                                const std::string& file, int show) {
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;
   info.fMask = mask;

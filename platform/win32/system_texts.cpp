@@ -1,6 +1,6 @@
 #include "platform/win32/system_texts.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 namespace platform::win32 {
 

@@ -1,6 +1,6 @@
 #include "platform/win32/tool_help.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 // tlhelp32.h needs the types of windows.h.
 #include <tlhelp32.h>
 

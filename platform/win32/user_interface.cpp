@@ -1,6 +1,6 @@
 #include "platform/win32/user_interface.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <exception>
 
@@ -28,12 +28,12 @@ BOOL CALLBACK ForwardWindow(HWND window, LPARAM context) {
 
 }  // namespace
 
-int Win32UserInterface::LoadStringA(Handle module, std::uint32_t id, char* buffer, int size) {
+int Win32UserInterface::LoadString(Handle module, std::uint32_t id, char* buffer, int size) {
   return ::LoadStringA(ToHandle<HINSTANCE>(module), id, buffer, size);
 }
 
-int Win32UserInterface::MessageBoxA(WindowHandle owner, const std::string& text,
-                                    const std::string& caption, std::uint32_t type) {
+int Win32UserInterface::MessageBox(WindowHandle owner, const std::string& text,
+                                   const std::string& caption, std::uint32_t type) {
   return ::MessageBoxA(ToHandle<HWND>(owner), text.c_str(), caption.c_str(), type);
 }
 
@@ -60,7 +60,7 @@ std::uint32_t Win32UserInterface::GetWindowThreadProcessId(WindowHandle window) 
   return ::GetWindowThreadProcessId(ToHandle<HWND>(window), &process_id) != 0 ? process_id : 0;
 }
 
-int Win32UserInterface::GetWindowTextA(WindowHandle window, char* buffer, int size) {
+int Win32UserInterface::GetWindowText(WindowHandle window, char* buffer, int size) {
   return ::GetWindowTextA(ToHandle<HWND>(window), buffer, size);
 }
 

@@ -1,25 +1,25 @@
 #include "platform/win32/version_info.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <algorithm>
 
 namespace platform::win32 {
 
-std::uint32_t Win32VersionInfo::GetFileVersionInfoSizeA(const std::string& file) {
+std::uint32_t Win32VersionInfo::GetFileVersionInfoSize(const std::string& file) {
   DWORD handle = 0;
   return ::GetFileVersionInfoSizeA(file.c_str(), &handle);
 }
 
-bool Win32VersionInfo::GetFileVersionInfoA(const std::string& file,
-                                           std::vector<std::uint8_t>& data) {
+bool Win32VersionInfo::GetFileVersionInfo(const std::string& file,
+                                          std::vector<std::uint8_t>& data) {
   if (data.empty()) return false;
   return ::GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) !=
          FALSE;
 }
 
-bool Win32VersionInfo::VerQueryValueA(std::vector<std::uint8_t>& data, const std::string& sub_block,
-                                      std::vector<std::uint8_t>& value) {
+bool Win32VersionInfo::VerQueryValue(std::vector<std::uint8_t>& data, const std::string& sub_block,
+                                     std::vector<std::uint8_t>& value) {
   if (data.empty()) return false;
   void* found = nullptr;
   UINT length = 0;

@@ -46,7 +46,7 @@ const FakeProcess* FakeKernel::QueryableProcess(platform::Handle handle) const {
 void FakeKernel::ExportImageNameQuery() {
   kernel32_module = 0x7C800000;
   resident_modules["kernel32.dll"] = kernel32_module;
-  exports[{kernel32_module, "QueryFullProcessImageNameA"}] = kQueryFullProcessImageNameA;
+  exports[{kernel32_module, "QueryFullProcessImageNameW"}] = kQueryFullProcessImageNameW;
 }
 
 void FakeKernel::InstallLanguageLibrary(const std::string& code, platform::Handle loads_as) {
@@ -211,11 +211,11 @@ bool FakeKernel::SetPriorityClass(platform::Handle process, std::uint32_t priori
   return true;
 }
 
-int FakeKernel::QueryFullProcessImageNameA(platform::ProcAddress fn, platform::Handle process,
+int FakeKernel::QueryFullProcessImageNameW(platform::ProcAddress fn, platform::Handle process,
                                            char* buffer, int size) {
-  if (Fails("QueryFullProcessImageNameA")) return 0;
-  calls.push_back("QueryFullProcessImageNameA(" + std::to_string(process) + ")");
-  const FakeProcess* p = fn == kQueryFullProcessImageNameA ? QueryableProcess(process) : nullptr;
+  if (Fails("QueryFullProcessImageNameW")) return 0;
+  calls.push_back("QueryFullProcessImageNameW(" + std::to_string(process) + ")");
+  const FakeProcess* p = fn == kQueryFullProcessImageNameW ? QueryableProcess(process) : nullptr;
   if (!p || p->path.empty() || static_cast<int>(p->path.size()) >= size) return 0;
   std::copy(p->path.begin(), p->path.end(), buffer);
   buffer[p->path.size()] = '\0';

@@ -3,7 +3,7 @@
 // program goes on.
 #include "host/win32/window_host.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 #include <oleacc.h>

@@ -1,6 +1,6 @@
 // The captions the lists are written in, drawn by GDI beside the main window's gauge strip and
 // saved as a picture a person can look at (build/screenshots/caption-gallery.bmp).
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/win32/kernel.h"
 #include "platform/win32/modules.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <gtest/gtest.h>
 

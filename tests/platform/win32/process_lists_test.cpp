@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 // tlhelp32.h needs the types of windows.h.
 #include <tlhelp32.h>
 
