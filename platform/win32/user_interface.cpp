@@ -2,8 +2,11 @@
 
 #include "platform/win32/system_headers.h"
 
+#include <algorithm>
 #include <exception>
+#include <string>
 
+#include "platform/win32/text_boundary.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -61,7 +64,20 @@ std::uint32_t Win32UserInterface::GetWindowThreadProcessId(WindowHandle window) 
 }
 
 int Win32UserInterface::GetWindowText(WindowHandle window, char* buffer, int size) {
-  return ::GetWindowTextA(ToHandle<HWND>(window), buffer, size);
+  if (size <= 0) return 0;
+  // At most size - 1 characters either way; their UTF-8 is cut where it does not fit.
+  if (const auto get = RV_WIDE("user32.dll", GetWindowTextW)) {
+    std::wstring title(static_cast<std::size_t>(size), L'\0');
+    const int units = get(ToHandle<HWND>(window), title.data(), size);
+    if (units <= 0) return 0;
+    title.resize(static_cast<std::size_t>(std::min(units, size - 1)));
+    return CopyUtf8(Utf8FromWide(title), buffer, size);
+  }
+  std::string title(static_cast<std::size_t>(size), '\0');
+  const int copied = ::GetWindowTextA(ToHandle<HWND>(window), title.data(), size);
+  if (copied <= 0) return 0;
+  title.resize(static_cast<std::size_t>(std::min(copied, size - 1)));
+  return CopyUtf8(Utf8FromAnsi(title), buffer, size);
 }
 
 std::uintptr_t Win32UserInterface::GetClassLongA(WindowHandle window, int index) {
