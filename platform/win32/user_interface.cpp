@@ -32,12 +32,29 @@ BOOL CALLBACK ForwardWindow(HWND window, LPARAM context) {
 }  // namespace
 
 int Win32UserInterface::LoadString(Handle module, std::uint32_t id, char* buffer, int size) {
-  return ::LoadStringA(ToHandle<HINSTANCE>(module), id, buffer, size);
+  if (size <= 0) return 0;
+  const auto instance = ToHandle<HINSTANCE>(module);
+  if (const auto load = RV_WIDE("user32.dll", LoadStringW)) {
+    // The resource's own UTF-16, read in place (a buffer size of 0 gives its address).
+    const wchar_t* text = nullptr;
+    const int units = load(instance, id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (units <= 0 || !text) return 0;
+    return CopyUtf8(Utf8FromWide({text, static_cast<std::size_t>(units)}), buffer, size);
+  }
+  std::string ansi(static_cast<std::size_t>(size), '\0');
+  const int copied = ::LoadStringA(instance, id, ansi.data(), size);
+  if (copied <= 0) return 0;
+  ansi.resize(static_cast<std::size_t>(copied));
+  return CopyUtf8(Utf8FromAnsi(ansi), buffer, size);
 }
 
 int Win32UserInterface::MessageBox(WindowHandle owner, const std::string& text,
                                    const std::string& caption, std::uint32_t type) {
-  return ::MessageBoxA(ToHandle<HWND>(owner), text.c_str(), caption.c_str(), type);
+  if (const auto box = RV_WIDE("user32.dll", MessageBoxW))
+    return box(ToHandle<HWND>(owner), WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
+               type);
+  return ::MessageBoxA(ToHandle<HWND>(owner), AnsiFromUtf8(text).c_str(),
+                       AnsiFromUtf8(caption).c_str(), type);
 }
 
 void Win32UserInterface::EnumWindows(const std::function<bool(WindowHandle)>& callback) {
