@@ -126,7 +126,7 @@ void TDlgAbout::Build() {
 
 void TDlgAbout::ShowRunLanguage() {
   try {
-    const std::string ini_path = i18n::ChangeFileExt(services_.kernel.GetModuleFileNameA(), ".ini");
+    const std::string ini_path = i18n::ChangeFileExt(services_.kernel.GetModuleFileName(), ".ini");
     std::string run_language;
     i18n::ReadIniString(services_.ini, ini_path, i18n::kOptionsSection, i18n::kRunLangKey,
                         run_language);
@@ -141,7 +141,7 @@ void TDlgAbout::ShowRunLanguage() {
 
 bool TDlgAbout::SetDlg() {
   ShowRunLanguage();
-  const std::string executable = services_.kernel.GetModuleFileNameA();
+  const std::string executable = services_.kernel.GetModuleFileName();
   auto item = [&](int number) { return GetVersionInfoItem(services_, executable, number); };
   LabelName.SetText(item(2));
   if (LabelName.Text().size() > kLongName) {

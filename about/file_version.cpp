@@ -52,7 +52,7 @@ void TFileVersion::ReadResource() {
   product_version_ = {};
   // This program is never a library, so the executable's name and the module's own are one:
   // ForceEXE changes nothing about which file is read.
-  const std::string file = filename_.empty() ? kernel_.GetModuleFileNameA() : filename_;
+  const std::string file = filename_.empty() ? kernel_.GetModuleFileName() : filename_;
   const std::uint32_t size = versions_.GetFileVersionInfoSize(file);
   if (size == 0) return;
   resource_.assign(size, 0);

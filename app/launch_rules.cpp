@@ -18,7 +18,7 @@ int LastCharPos(const std::string& text, char ch, int start) {
 }
 
 std::string ExecutablePath(platform::ProgramEnvironment& kernel) {
-  return kernel.GetModuleFileNameA();
+  return kernel.GetModuleFileName();
 }
 
 std::string ExecutableDirectory(platform::ProgramEnvironment& kernel) {

@@ -111,7 +111,7 @@ void TLanguagesettings::SpeedButton9Click() {
 
 bool ShowLanguageDialog(ui::Form& owner, const LanguageDialogServices& services) {
   if (Languagesettings) return false;
-  const std::string executable = services.kernel.GetModuleFileNameA();
+  const std::string executable = services.kernel.GetModuleFileName();
   const std::string ini_path = ChangeFileExt(executable, ".ini");
   bool accepted = false;
   try {

@@ -34,11 +34,11 @@ LanguageLibrary::~LanguageLibrary() {
 }
 
 std::string LanguageLibrary::IniPath() const {
-  return ChangeFileExt(kernel_.GetModuleFileNameA(), ".ini");
+  return ChangeFileExt(kernel_.GetModuleFileName(), ".ini");
 }
 
 std::string LanguageLibrary::LibraryPath(const std::string& code) const {
-  return LanguageLibraryPath(kernel_.GetModuleFileNameA(), code);
+  return LanguageLibraryPath(kernel_.GetModuleFileName(), code);
 }
 
 std::string LanguageLibrary::ResolveLanguageLibraryPath() {
@@ -63,7 +63,7 @@ std::string LanguageLibrary::ResolveLanguageLibraryPath() {
 bool LanguageLibrary::LoadLanguageLibrary() {
   if (handle_ > kLowestModuleHandle) kernel_.FreeLibrary(handle_);
   // As a data file: the library's strings are read, none of its code ever runs.
-  handle_ = kernel_.LoadLibraryExA(ResolveLanguageLibraryPath(), platform::kLoadLibraryAsDatafile);
+  handle_ = kernel_.LoadLibraryEx(ResolveLanguageLibraryPath(), platform::kLoadLibraryAsDatafile);
   return true;
 }
 

@@ -76,7 +76,7 @@ void ReportOutput::Print(const std::vector<std::string>& lines) {
 }
 
 void ReportOutput::Send(const std::vector<std::string>& lines) {
-  const std::string folder = MailDirectory(platform_.kernel.GetModuleFileNameA()) + "\\";
+  const std::string folder = MailDirectory(platform_.kernel.GetModuleFileName()) + "\\";
   const std::vector<std::string> html = HtmForm(lines);
   if (!Write(folder + kMailHtml, html)) return;
   // The text form of the HTM file: its "<TABLE>" line becomes an empty line.

@@ -57,14 +57,21 @@ bool Win32Kernel::CloseHandle(Handle handle) {
 }
 
 bool Win32Kernel::FileExists(const std::string& path) {
-  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const auto get = RV_WIDE("kernel32.dll", GetFileAttributesW);
+  const DWORD attributes =
+      get ? get(WideFromUtf8(path).c_str()) : ::GetFileAttributesA(AnsiFromUtf8(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string Win32Kernel::GetModuleFileNameA() {
+std::string Win32Kernel::GetModuleFileName() {
+  if (const auto get = RV_WIDE("kernel32.dll", GetModuleFileNameW)) {
+    wchar_t path[MAX_PATH + 1];
+    const DWORD n = get(nullptr, path, MAX_PATH + 1);
+    return Utf8FromWide(std::wstring_view(path, std::min<DWORD>(n, MAX_PATH + 1)));
+  }
   char buffer[MAX_PATH + 1];
   DWORD n = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  return std::string(buffer, n);
+  return Utf8FromAnsi(std::string_view(buffer, n));
 }
 
 std::vector<std::string> Win32Kernel::CommandLineArguments() {

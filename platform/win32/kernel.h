@@ -15,13 +15,13 @@ class Win32Kernel : public platform::Kernel {
   bool CloseHandle(Handle handle) override;
   // platform::ProgramEnvironment
   bool FileExists(const std::string& path) override;
-  std::string GetModuleFileNameA() override;
+  std::string GetModuleFileName() override;
   std::vector<std::string> CommandLineArguments() override;
   // platform::Modules, in modules.cpp with the layer's other run-time bindings.
   std::string GetSystemDirectoryA() override;
   Handle GetModuleHandleA(const std::string& name) override;
   Handle LoadLibraryA(const std::string& name) override;
-  Handle LoadLibraryExA(const std::string& path, std::uint32_t flags) override;
+  Handle LoadLibraryEx(const std::string& path, std::uint32_t flags) override;
   bool FreeLibrary(Handle module) override;
   ProcAddress GetProcAddress(Handle module, const std::string& name) override;
   // platform::Processes

@@ -11,8 +11,11 @@
 #undef GetFileAttributes
 #undef GetFileVersionInfo
 #undef GetFileVersionInfoSize
+#undef GetModuleFileName
+#undef GetPrivateProfileString
 #undef GetSaveFileName
 #undef GetWindowText
+#undef LoadLibraryEx
 #undef LoadString
 #undef MessageBox
 #undef MoveFile
@@ -22,3 +25,4 @@
 #undef ShellExecuteEx
 #undef StartDoc
 #undef VerQueryValue
+#undef WritePrivateProfileString

@@ -90,7 +90,7 @@ class LeanKernel : public platform::Kernel {
     ++calls_;
     return false;
   }
-  std::string GetModuleFileNameA() override {
+  std::string GetModuleFileName() override {
     ++calls_;
     return {};
   }
@@ -110,7 +110,7 @@ class LeanKernel : public platform::Kernel {
     ++calls_;
     return 0x1000;
   }
-  platform::Handle LoadLibraryExA(const std::string&, std::uint32_t) override {
+  platform::Handle LoadLibraryEx(const std::string&, std::uint32_t) override {
     ++calls_;
     return 0;
   }

@@ -105,8 +105,8 @@ bool FakeKernel::FileExists(const std::string& path) {
   return files.contains(path);
 }
 
-std::string FakeKernel::GetModuleFileNameA() {
-  if (Fails("GetModuleFileNameA")) return {};
+std::string FakeKernel::GetModuleFileName() {
+  if (Fails("GetModuleFileName")) return {};
   return executable_path;
 }
 
@@ -134,10 +134,10 @@ platform::Handle FakeKernel::LoadLibraryA(const std::string& name) {
   return it->second;
 }
 
-platform::Handle FakeKernel::LoadLibraryExA(const std::string& path, std::uint32_t flags) {
-  calls.push_back("LoadLibraryExA(" + path + "," + std::to_string(flags) + ")");
+platform::Handle FakeKernel::LoadLibraryEx(const std::string& path, std::uint32_t flags) {
+  calls.push_back("LoadLibraryEx(" + path + "," + std::to_string(flags) + ")");
   auto it = loadable_modules.find(Lower(path));
-  if (Fails("LoadLibraryExA") || it == loadable_modules.end()) return 0;
+  if (Fails("LoadLibraryEx") || it == loadable_modules.end()) return 0;
   ++loaded_modules[it->second];
   return it->second;
 }

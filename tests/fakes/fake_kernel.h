@@ -84,13 +84,13 @@ class FakeKernel : public platform::Kernel, public Failable {
   bool CloseHandle(platform::Handle handle) override;
   // platform::ProgramEnvironment
   bool FileExists(const std::string& path) override;
-  std::string GetModuleFileNameA() override;
+  std::string GetModuleFileName() override;
   std::vector<std::string> CommandLineArguments() override;
   // platform::Modules
   std::string GetSystemDirectoryA() override;
   platform::Handle GetModuleHandleA(const std::string& name) override;
   platform::Handle LoadLibraryA(const std::string& name) override;
-  platform::Handle LoadLibraryExA(const std::string& path, std::uint32_t flags) override;
+  platform::Handle LoadLibraryEx(const std::string& path, std::uint32_t flags) override;
   bool FreeLibrary(platform::Handle module) override;
   platform::ProcAddress GetProcAddress(platform::Handle module, const std::string& name) override;
   // platform::Processes

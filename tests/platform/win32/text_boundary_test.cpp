@@ -81,8 +81,8 @@ TEST(TextBoundary, TitlesAndLanguageTextsArriveAsWritten) {
   ::DestroyWindow(window);
 
   platform::win32::Win32Kernel kernel;
-  const std::string exe = kernel.GetModuleFileNameA();
-  const platform::Handle russian = kernel.LoadLibraryExA(
+  const std::string exe = kernel.GetModuleFileName();
+  const platform::Handle russian = kernel.LoadLibraryEx(
       exe.substr(0, exe.rfind('\\') + 1) + "..\\..\\dist\\Process\\RvProcesessRUS.dll",
       platform::kLoadLibraryAsDatafile);
   ASSERT_NE(russian, 0u);

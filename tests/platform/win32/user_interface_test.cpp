@@ -11,7 +11,7 @@ namespace {
 // The suite is laid out in build/dist; the test runs from build/win32/tests.
 std::string EnglishLibraryPath() {
   platform::win32::Win32Kernel kernel;
-  std::string exe = kernel.GetModuleFileNameA();
+  std::string exe = kernel.GetModuleFileName();
   std::string dir = exe.substr(0, exe.rfind('\\') + 1);
   return dir + "..\\..\\dist\\Process\\RvProcesessEN.dll";
 }
@@ -20,7 +20,7 @@ TEST(Win32UserInterface, StringLoadsFromALanguageLibraryLoadedAsData) {
   platform::win32::Win32Kernel kernel;
   platform::win32::Win32UserInterface ui;
   platform::Handle library =
-      kernel.LoadLibraryExA(EnglishLibraryPath(), platform::kLoadLibraryAsDatafile);
+      kernel.LoadLibraryEx(EnglishLibraryPath(), platform::kLoadLibraryAsDatafile);
   ASSERT_NE(library, 0u) << EnglishLibraryPath();
   char buffer[1024];
   int n = ui.LoadString(library, 10, buffer, sizeof buffer);
