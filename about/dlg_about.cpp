@@ -126,7 +126,7 @@ void TDlgAbout::Build() {
 
 void TDlgAbout::ShowRunLanguage() {
   try {
-    const std::string ini_path = i18n::ChangeFileExt(services_.kernel.GetModuleFileNameA(), ".ini");
+    const std::string ini_path = i18n::ChangeFileExt(services_.kernel.GetModuleFileName(), ".ini");
     std::string run_language;
     i18n::ReadIniString(services_.ini, ini_path, i18n::kOptionsSection, i18n::kRunLangKey,
                         run_language);
@@ -141,7 +141,7 @@ void TDlgAbout::ShowRunLanguage() {
 
 bool TDlgAbout::SetDlg() {
   ShowRunLanguage();
-  const std::string executable = services_.kernel.GetModuleFileNameA();
+  const std::string executable = services_.kernel.GetModuleFileName();
   auto item = [&](int number) { return GetVersionInfoItem(services_, executable, number); };
   LabelName.SetText(item(2));
   if (LabelName.Text().size() > kLongName) {
@@ -164,15 +164,15 @@ bool TDlgAbout::SetDlg() {
 void TDlgAbout::OpenLink(const std::string& scheme, const std::string& address) {
   if (address.empty()) return;
   const std::intptr_t started =
-      services_.shell.ShellExecuteA(0, "open", scheme + address, "", "", platform::kSwShowNormal);
+      services_.shell.ShellExecute(0, "open", scheme + address, "", "", platform::kSwShowNormal);
   if (started > 32) return;
   const std::uint32_t code = services_.kernel.GetLastError();
   // The two characters backslash and n stand in the text as they are, not as line breaks.
   const std::string text = "Error no." + std::to_string(static_cast<int>(code)) +
                            " of 'ShellExecute' design!\\n\\n" +
                            services_.texts.FormatMessageA(code);
-  services_.ui.MessageBoxA(Handle(), text, services_.message_caption,
-                           platform::kMbOk | platform::kMbIconError);
+  services_.ui.MessageBox(Handle(), text, services_.message_caption,
+                          platform::kMbOk | platform::kMbIconError);
 }
 
 void TDlgAbout::LabelWwwDblClick() {

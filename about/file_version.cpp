@@ -42,7 +42,7 @@ void TFileVersion::SetForceEXE(bool force) {
 }
 
 bool TFileVersion::Query(const std::string& sub_block, std::vector<std::uint8_t>& value) {
-  return !resource_.empty() && versions_.VerQueryValueA(resource_, sub_block, value);
+  return !resource_.empty() && versions_.VerQueryValue(resource_, sub_block, value);
 }
 
 void TFileVersion::ReadResource() {
@@ -52,11 +52,11 @@ void TFileVersion::ReadResource() {
   product_version_ = {};
   // This program is never a library, so the executable's name and the module's own are one:
   // ForceEXE changes nothing about which file is read.
-  const std::string file = filename_.empty() ? kernel_.GetModuleFileNameA() : filename_;
-  const std::uint32_t size = versions_.GetFileVersionInfoSizeA(file);
+  const std::string file = filename_.empty() ? kernel_.GetModuleFileName() : filename_;
+  const std::uint32_t size = versions_.GetFileVersionInfoSize(file);
   if (size == 0) return;
   resource_.assign(size, 0);
-  if (!versions_.GetFileVersionInfoA(file, resource_)) {
+  if (!versions_.GetFileVersionInfo(file, resource_)) {
     resource_.clear();
     return;
   }

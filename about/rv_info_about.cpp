@@ -26,13 +26,13 @@ int TRvInfoAbout::Execute() {
       result = dialog->ShowModal();
     }
   } catch (const std::exception& error) {
-    services_.ui.MessageBoxA(owner_.Handle(), kOpenError + std::string(error.what()),
-                             services_.message_caption, platform::kMbOk | platform::kMbIconError);
+    services_.ui.MessageBox(owner_.Handle(), kOpenError + std::string(error.what()),
+                            services_.message_caption, platform::kMbOk | platform::kMbIconError);
     result = kNotShown;
   }
   if (result == kNotShown)
-    services_.ui.MessageBoxA(owner_.Handle(), kNotShownMessage, services_.message_caption,
-                             platform::kMbOk | platform::kMbIconInformation);
+    services_.ui.MessageBox(owner_.Handle(), kNotShownMessage, services_.message_caption,
+                            platform::kMbOk | platform::kMbIconInformation);
   if (dialog) TDlgAbout::FreeDlg(dialog);
   return result;
 }

@@ -20,7 +20,7 @@ std::string GetVersionInfoItem(const AboutServices& services, const std::string&
   version.SetForceEXE(true);
   if (item == kFileDateItem) {
     platform::SystemTime written;
-    const std::string file = file_name.empty() ? services.kernel.GetModuleFileNameA() : file_name;
+    const std::string file = file_name.empty() ? services.kernel.GetModuleFileName() : file_name;
     if (!services.texts.GetFileLastWriteTime(file, written)) return "";
     return services.clock.GetDateFormatA(written);
   }

@@ -18,7 +18,7 @@ int LastCharPos(const std::string& text, char ch, int start) {
 }
 
 std::string ExecutablePath(platform::ProgramEnvironment& kernel) {
-  return kernel.GetModuleFileNameA();
+  return kernel.GetModuleFileName();
 }
 
 std::string ExecutableDirectory(platform::ProgramEnvironment& kernel) {
@@ -34,8 +34,8 @@ std::string LaunchRules::FirstArgument() {
 
 void LaunchRules::Refuse(const char* reason) {
   const std::uint32_t type = platform::kMbOk | platform::kMbIconError | platform::kMbTaskModal;
-  ui_.MessageBoxA(0, reason, kApplicationTitle, type);
-  ui_.MessageBoxA(0, kTerminated, kApplicationTitle, type);
+  ui_.MessageBox(0, reason, kApplicationTitle, type);
+  ui_.MessageBox(0, kTerminated, kApplicationTitle, type);
 }
 
 bool LaunchRules::CheckLaunchSwitch() {

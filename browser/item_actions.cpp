@@ -181,8 +181,8 @@ void ProcessBrowser::ShowFileProperties(int section_index,
   // A process whose path the system does not give has no file to show.
   if (record == nullptr || record->path.empty() || !platform_.kernel.FileExists(record->path))
     return;
-  platform_.shell.ShellExecuteExA(OwnerWindow ? OwnerWindow() : 0, platform::kSeeMaskInvokeIdList,
-                                  "properties", record->path, platform::kSwShow);
+  platform_.shell.ShellExecuteEx(OwnerWindow ? OwnerWindow() : 0, platform::kSeeMaskInvokeIdList,
+                                 "properties", record->path, platform::kSwShow);
 }
 
 void ProcessBrowser::Terminate(int section_index, const std::string& caption,
@@ -192,8 +192,8 @@ void ProcessBrowser::Terminate(int section_index, const std::string& caption,
   const std::string question = TextOfCaption(caption) + " :" +
                                language_.TextById(i18n::kTextTerminateQuestion1) +
                                language_.TextById(i18n::kTextTerminateQuestion2);
-  if (platform_.ui.MessageBoxA(owner, question, MessageCaption,
-                               platform::kMbYesNo | platform::kMbIconWarning) != platform::kIdYes)
+  if (platform_.ui.MessageBox(owner, question, MessageCaption,
+                              platform::kMbYesNo | platform::kMbIconWarning) != platform::kIdYes)
     return;
   // Asked after the answer: a tick during the question may have ended the process.
   const bool still_shown =
@@ -202,8 +202,8 @@ void ProcessBrowser::Terminate(int section_index, const std::string& caption,
                                              ? OpenShownProcess(*shown, platform::kProcessTerminate)
                                              : platform::KernelHandle(platform_.kernel, 0);
   if (!process) {
-    platform_.ui.MessageBoxA(owner, language_.TextById(i18n::kTextCannotOpenProcess),
-                             MessageCaption, platform::kMbOk | platform::kMbIconWarning);
+    platform_.ui.MessageBox(owner, language_.TextById(i18n::kTextCannotOpenProcess), MessageCaption,
+                            platform::kMbOk | platform::kMbIconWarning);
     return;
   }
   platform_.kernel.TerminateProcess(process.get(), 0);

@@ -5,7 +5,7 @@ namespace i18n {
 bool ReadIniString(platform::IniFiles& ini, const std::string& path, const std::string& section,
                    const std::string& key, std::string& value) {
   std::string read;
-  if (!ini.GetPrivateProfileStringA(section, key, kIniAbsent, read, path)) return false;
+  if (!ini.GetPrivateProfileString(section, key, kIniAbsent, read, path)) return false;
   if (read == kIniAbsent) return false;
   value = read;
   return true;
@@ -13,7 +13,7 @@ bool ReadIniString(platform::IniFiles& ini, const std::string& path, const std::
 
 bool WriteIniString(platform::IniFiles& ini, const std::string& path, const std::string& section,
                     const std::string& key, const std::string& value) {
-  return ini.WritePrivateProfileStringA(section, key, value, path);
+  return ini.WritePrivateProfileString(section, key, value, path);
 }
 
 std::string ChangeFileExt(const std::string& path, const std::string& extension) {

@@ -111,7 +111,7 @@ void TLanguagesettings::SpeedButton9Click() {
 
 bool ShowLanguageDialog(ui::Form& owner, const LanguageDialogServices& services) {
   if (Languagesettings) return false;
-  const std::string executable = services.kernel.GetModuleFileNameA();
+  const std::string executable = services.kernel.GetModuleFileName();
   const std::string ini_path = ChangeFileExt(executable, ".ini");
   bool accepted = false;
   try {
@@ -137,12 +137,12 @@ bool ShowLanguageDialog(ui::Form& owner, const LanguageDialogServices& services)
     // The dialog could not be made or shown: the program goes on as before.
   }
   if (!accepted) return false;
-  const int answer = services.ui.MessageBoxA(owner.Handle(), kRestartQuestion, kRestartCaption,
-                                             platform::kMbYesNo | platform::kMbIconInformation);
+  const int answer = services.ui.MessageBox(owner.Handle(), kRestartQuestion, kRestartCaption,
+                                            platform::kMbYesNo | platform::kMbIconInformation);
   if (answer != platform::kIdYes) return false;
   try {
-    services.shell.ShellExecuteA(0, "", executable, services.start_switch, "",
-                                 platform::kSwShowNormal);
+    services.shell.ShellExecute(0, "", executable, services.start_switch, "",
+                                platform::kSwShowNormal);
   } catch (const std::exception&) {
     // The old instance ends whether or not the new one could be started.
   }

@@ -34,11 +34,11 @@ LanguageLibrary::~LanguageLibrary() {
 }
 
 std::string LanguageLibrary::IniPath() const {
-  return ChangeFileExt(kernel_.GetModuleFileNameA(), ".ini");
+  return ChangeFileExt(kernel_.GetModuleFileName(), ".ini");
 }
 
 std::string LanguageLibrary::LibraryPath(const std::string& code) const {
-  return LanguageLibraryPath(kernel_.GetModuleFileNameA(), code);
+  return LanguageLibraryPath(kernel_.GetModuleFileName(), code);
 }
 
 std::string LanguageLibrary::ResolveLanguageLibraryPath() {
@@ -50,8 +50,8 @@ std::string LanguageLibrary::ResolveLanguageLibraryPath() {
   }
   std::string path = LibraryPath(code);
   if (!kernel_.FileExists(path)) {
-    ui_.MessageBoxA(0, WithCode(kMissingLibraryMessage, code), message_caption_,
-                    platform::kMbOk | platform::kMbIconError | platform::kMbTaskModal);
+    ui_.MessageBox(0, WithCode(kMissingLibraryMessage, code), message_caption_,
+                   platform::kMbOk | platform::kMbIconError | platform::kMbTaskModal);
     code = kFallbackLanguage;
     path = LibraryPath(code);
     WriteIniString(ini_, ini_path, kOptionsSection, kLanguageKey, code);
@@ -63,14 +63,14 @@ std::string LanguageLibrary::ResolveLanguageLibraryPath() {
 bool LanguageLibrary::LoadLanguageLibrary() {
   if (handle_ > kLowestModuleHandle) kernel_.FreeLibrary(handle_);
   // As a data file: the library's strings are read, none of its code ever runs.
-  handle_ = kernel_.LoadLibraryExA(ResolveLanguageLibraryPath(), platform::kLoadLibraryAsDatafile);
+  handle_ = kernel_.LoadLibraryEx(ResolveLanguageLibraryPath(), platform::kLoadLibraryAsDatafile);
   return true;
 }
 
 std::string LanguageLibrary::LoadResourceText(platform::Handle module, int id) const {
   if (module == 0 || id < 0) return kNoLoadMessage;
   char buffer[kTextBufferSize];
-  int copied = ui_.LoadStringA(module, static_cast<std::uint32_t>(id), buffer, kTextBufferSize);
+  int copied = ui_.LoadString(module, static_cast<std::uint32_t>(id), buffer, kTextBufferSize);
   if (copied <= 0) return kNoLoadMessage;
   return std::string(
       buffer, static_cast<std::size_t>(copied < kTextBufferSize ? copied : kTextBufferSize - 1));

@@ -18,7 +18,7 @@ constexpr std::uint32_t kOfnHideReadOnly = 0x4;
 constexpr std::uint32_t kOfnNoChangeDir = 0x8;
 constexpr std::uint32_t kOfnPathMustExist = 0x800;
 
-// What GetSaveFileNameA is given, and the name it gives back.
+// What GetSaveFileName is given, and the name it gives back.
 struct SaveFileName {
   WindowHandle owner = 0;
   // Pairs of description and pattern, each ended by "|" as the user sees them written:
@@ -36,11 +36,11 @@ struct SaveFileName {
 class CommonDialogs {
  public:
   virtual ~CommonDialogs() = default;
-  // GetSaveFileNameA: true when the user confirmed a name, which is then in `request.file_name`.
-  virtual bool GetSaveFileNameA(SaveFileName& request) = 0;
-  // PrintDlgA with PD_RETURNDC: the chosen printer's device, or null when the user cancelled
+  // GetSaveFileName: true when the user confirmed a name, which is then in `request.file_name`.
+  virtual bool GetSaveFileName(SaveFileName& request) = 0;
+  // PrintDlg with PD_RETURNDC: the chosen printer's device, or null when the user cancelled
   // or no printer could be opened.
-  virtual std::unique_ptr<PrinterDevice> PrintDlgA(WindowHandle owner) = 0;
+  virtual std::unique_ptr<PrinterDevice> PrintDlg(WindowHandle owner) = 0;
 };
 
 }  // namespace platform

@@ -24,13 +24,13 @@ class Files {
   // CreateFileA with CREATE_NEW, which never opens a file that is already there, and WriteFile
   // of all `bytes`.
   virtual NewFile WriteNewFile(const std::string& path, const std::string& bytes) = 0;
-  // MoveFileExA, bound at run time: systems of the 9x family have only a stub, and where the
+  // MoveFileEx, bound at run time: systems of the 9x family have only a stub, and where the
   // entry is missing the call fails with kErrorCallNotImplemented.
-  virtual bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) = 0;
-  virtual bool MoveFileA(const std::string& from, const std::string& to) = 0;
-  virtual bool DeleteFileA(const std::string& path) = 0;
-  // GetFileAttributesA: kInvalidFileAttributes when there is no such file.
-  virtual std::uint32_t GetFileAttributesA(const std::string& path) = 0;
+  virtual bool MoveFileEx(const std::string& from, const std::string& to, std::uint32_t flags) = 0;
+  virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+  virtual bool DeleteFile(const std::string& path) = 0;
+  // GetFileAttributes: kInvalidFileAttributes when there is no such file.
+  virtual std::uint32_t GetFileAttributes(const std::string& path) = 0;
   // The error of the last call that failed.
   virtual std::uint32_t GetLastError() = 0;
 };

@@ -10,12 +10,12 @@ class IniFiles {
 
   // The value of `key`, or `default_value` when it is absent. False when the file cannot be
   // read at all; `value` is then untouched.
-  virtual bool GetPrivateProfileStringA(const std::string& section, const std::string& key,
-                                        const std::string& default_value, std::string& value,
-                                        const std::string& path) = 0;
+  virtual bool GetPrivateProfileString(const std::string& section, const std::string& key,
+                                       const std::string& default_value, std::string& value,
+                                       const std::string& path) = 0;
   // False when the value could not be written.
-  virtual bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
-                                          const std::string& value, const std::string& path) = 0;
+  virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                                         const std::string& value, const std::string& path) = 0;
 };
 
 }  // namespace platform

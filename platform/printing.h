@@ -15,8 +15,8 @@ constexpr int kLogPixelsY = 90;
 class PrinterDevice {
  public:
   virtual ~PrinterDevice() = default;
-  // StartDocA with the document's name; false on failure.
-  virtual bool StartDocA(const std::string& name) = 0;
+  // StartDoc with the document's name; false on failure.
+  virtual bool StartDoc(const std::string& name) = 0;
   virtual bool StartPage() = 0;
   virtual bool EndPage() = 0;
   virtual bool EndDoc() = 0;

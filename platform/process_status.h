@@ -16,9 +16,10 @@ class ProcessStatus {
   // `bytes_returned` then untouched.
   virtual bool EnumProcesses(ProcAddress fn, std::uint32_t* buffer, std::uint32_t bytes,
                              std::uint32_t& bytes_returned) = 0;
-  // Path of `module` (0: the main executable) of `process` into `buffer`, NUL-terminated when it
-  // fits; returns the number of characters copied, 0 on failure.
-  virtual int GetModuleFileNameExA(ProcAddress fn, Handle process, Handle module, char* buffer,
+  // Path of `module` (0: the main executable) of `process` through the wide entry `fn`, as UTF-8
+  // into `buffer` (`size` bytes), NUL-terminated and cut at a character boundary; returns the
+  // bytes copied, 0 on failure.
+  virtual int GetModuleFileNameExW(ProcAddress fn, Handle process, Handle module, char* buffer,
                                    int size) = 0;
 };
 

@@ -38,10 +38,10 @@ class Processes : public KernelObjects {
   virtual bool GetProcessTimes(Handle process, ProcessTimes& times) = 0;
   virtual bool TerminateProcess(Handle process, std::uint32_t exit_code) = 0;
   virtual bool SetPriorityClass(Handle process, std::uint32_t priority_class) = 0;
-  // QueryFullProcessImageNameA (Win32 path form) through `fn`, an entry point of kernel32
+  // QueryFullProcessImageNameW (Win32 path form) through `fn`, an entry point of kernel32
   // resolved by name: the executable path of `process` into `buffer`, NUL-terminated; returns the
   // number of characters copied, 0 on failure or when `fn` is 0.
-  virtual int QueryFullProcessImageNameA(ProcAddress fn, Handle process, char* buffer,
+  virtual int QueryFullProcessImageNameW(ProcAddress fn, Handle process, char* buffer,
                                          int size) = 0;
 };
 

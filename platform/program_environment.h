@@ -10,8 +10,8 @@ class ProgramEnvironment {
   virtual ~ProgramEnvironment() = default;
 
   virtual bool FileExists(const std::string& path) = 0;
-  // Full path of the running executable.
-  virtual std::string GetModuleFileNameA() = 0;
+  // Full path of the running executable, in UTF-8 as every path the program holds.
+  virtual std::string GetModuleFileName() = 0;
   // The command-line arguments after the program name, as the runtime splits them.
   virtual std::vector<std::string> CommandLineArguments() = 0;
 };

@@ -15,15 +15,15 @@ class Shell {
  public:
   virtual ~Shell() = default;
 
-  // ShellExecuteA: an empty verb is the default verb, empty parameters and directory are none.
+  // ShellExecute: an empty verb is the default verb, empty parameters and directory are none.
   // Returns a value above 32 on success, an error code of 32 or less on failure.
-  virtual std::intptr_t ShellExecuteA(WindowHandle owner, const std::string& verb,
-                                      const std::string& file, const std::string& parameters,
-                                      const std::string& directory, int show) = 0;
-  // ShellExecuteExA with a SHELLEXECUTEINFOA holding these fields and zero in all others;
+  virtual std::intptr_t ShellExecute(WindowHandle owner, const std::string& verb,
+                                     const std::string& file, const std::string& parameters,
+                                     const std::string& directory, int show) = 0;
+  // ShellExecuteEx with a SHELLEXECUTEINFOA holding these fields and zero in all others;
   // true on success.
-  virtual bool ShellExecuteExA(WindowHandle owner, std::uint32_t mask, const std::string& verb,
-                               const std::string& file, int show) = 0;
+  virtual bool ShellExecuteEx(WindowHandle owner, std::uint32_t mask, const std::string& verb,
+                              const std::string& file, int show) = 0;
 };
 
 }  // namespace platform

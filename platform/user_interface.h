@@ -40,13 +40,14 @@ class UserInterface {
  public:
   virtual ~UserInterface() = default;
 
-  // Copies string resource `id` of `module` into `buffer` (at most size - 1 characters and a
-  // NUL); returns the number of characters copied, 0 when the resource is absent or empty.
-  virtual int LoadStringA(Handle module, std::uint32_t id, char* buffer, int size) = 0;
+  // Copies string resource `id` of `module` as UTF-8 into `buffer` (`size` bytes with the NUL,
+  // cut at a character boundary); returns the bytes copied, 0 when the resource is absent or
+  // empty.
+  virtual int LoadString(Handle module, std::uint32_t id, char* buffer, int size) = 0;
 
   // Shows a modal message box; returns the button pressed (kIdOk, kIdYes, ...).
-  virtual int MessageBoxA(WindowHandle owner, const std::string& text, const std::string& caption,
-                          std::uint32_t type) = 0;
+  virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                         std::uint32_t type) = 0;
 
   // Calls `callback` for each top-level window until it returns false.
   virtual void EnumWindows(const std::function<bool(WindowHandle)>& callback) = 0;
@@ -55,8 +56,9 @@ class UserInterface {
   // 32-bit build are GetWindowLongA and GetClassLongA themselves.
   virtual std::intptr_t GetWindowLongA(WindowHandle window, int index) = 0;
   virtual WindowHandle GetDesktopWindow() = 0;
-  // Copies at most size - 1 characters and a NUL; returns the number copied, 0 on failure.
-  virtual int GetWindowTextA(WindowHandle window, char* buffer, int size) = 0;
+  // The title's first size - 1 characters as UTF-8 into `buffer` (`size` bytes with the NUL,
+  // cut at a character boundary); returns the bytes copied, 0 on failure.
+  virtual int GetWindowText(WindowHandle window, char* buffer, int size) = 0;
   virtual std::uintptr_t GetClassLongA(WindowHandle window, int index) = 0;
   // The id of the process that made the window; 0 for a window that is gone.
   virtual std::uint32_t GetWindowThreadProcessId(WindowHandle window) = 0;

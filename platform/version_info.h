@@ -11,14 +11,14 @@ class VersionInfo {
   virtual ~VersionInfo() = default;
 
   // Bytes needed for the file's version resource; 0 when it has none or cannot be read.
-  virtual std::uint32_t GetFileVersionInfoSizeA(const std::string& file) = 0;
+  virtual std::uint32_t GetFileVersionInfoSize(const std::string& file) = 0;
   // Fills `data` (of the size asked for above) with the resource; false on failure.
-  virtual bool GetFileVersionInfoA(const std::string& file, std::vector<std::uint8_t>& data) = 0;
-  // VerQueryValueA on a resource filled above: the bytes of the block at `sub_block` ("\\",
+  virtual bool GetFileVersionInfo(const std::string& file, std::vector<std::uint8_t>& data) = 0;
+  // VerQueryValue on a resource filled above: the bytes of the block at `sub_block` ("\\",
   // "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904E4\\CompanyName"). False when the
   // block is absent; `value` is then untouched. The query may write into `data`.
-  virtual bool VerQueryValueA(std::vector<std::uint8_t>& data, const std::string& sub_block,
-                              std::vector<std::uint8_t>& value) = 0;
+  virtual bool VerQueryValue(std::vector<std::uint8_t>& data, const std::string& sub_block,
+                             std::vector<std::uint8_t>& value) = 0;
 };
 
 }  // namespace platform

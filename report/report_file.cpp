@@ -21,7 +21,7 @@ std::string WriteTemporaryFile(platform::Files& files, const std::string& path,
       case platform::NewFile::kWritten:
         return name;
       case platform::NewFile::kNotWritten:
-        files.DeleteFileA(name);  // made by this call: ours to remove
+        files.DeleteFile(name);  // made by this call: ours to remove
         return {};
       case platform::NewFile::kNotCreated:
         if (files.GetLastError() != platform::kErrorFileExists) return {};
@@ -43,20 +43,20 @@ bool WriteReportFile(platform::Files& files, const std::string& path,
                      const std::vector<std::string>& lines) {
   // A read-only report is kept, as the system keeps it from being overwritten; the replace
   // below would not ask on every system.
-  const std::uint32_t attributes = files.GetFileAttributesA(path);
+  const std::uint32_t attributes = files.GetFileAttributes(path);
   if (attributes != platform::kInvalidFileAttributes &&
       (attributes & platform::kFileAttributeReadOnly))
     return false;
   const std::string temporary = WriteTemporaryFile(files, path, ReportFileBytes(lines));
   if (temporary.empty()) return false;
-  if (files.MoveFileExA(temporary, path, platform::kMoveFileReplaceExisting)) return true;
+  if (files.MoveFileEx(temporary, path, platform::kMoveFileReplaceExisting)) return true;
   // The 9x family cannot replace in one step: the old file goes first. Only there, so that on
   // other systems a refused replace (a read-only target) leaves the old file alone.
   if (files.GetLastError() == platform::kErrorCallNotImplemented &&
-      (attributes == platform::kInvalidFileAttributes || files.DeleteFileA(path)) &&
-      files.MoveFileA(temporary, path))
+      (attributes == platform::kInvalidFileAttributes || files.DeleteFile(path)) &&
+      files.MoveFile(temporary, path))
     return true;
-  files.DeleteFileA(temporary);
+  files.DeleteFile(temporary);
   return false;
 }
 

@@ -68,15 +68,15 @@ void ReportOutput::Save(const std::vector<std::string>& lines) {
 }
 
 void ReportOutput::Print(const std::vector<std::string>& lines) {
-  std::unique_ptr<platform::PrinterDevice> printer = platform_.dialogs.PrintDlgA(Owner());
+  std::unique_ptr<platform::PrinterDevice> printer = platform_.dialogs.PrintDlg(Owner());
   if (!printer) return;
   if (!printtext(*printer, lines))
-    platform_.ui.MessageBoxA(Owner(), "Printing failed", application_title_,
-                             platform::kMbOk | platform::kMbIconError);
+    platform_.ui.MessageBox(Owner(), "Printing failed", application_title_,
+                            platform::kMbOk | platform::kMbIconError);
 }
 
 void ReportOutput::Send(const std::vector<std::string>& lines) {
-  const std::string folder = MailDirectory(platform_.kernel.GetModuleFileNameA()) + "\\";
+  const std::string folder = MailDirectory(platform_.kernel.GetModuleFileName()) + "\\";
   const std::vector<std::string> html = HtmForm(lines);
   if (!Write(folder + kMailHtml, html)) return;
   // The text form of the HTM file: its "<TABLE>" line becomes an empty line.
@@ -85,14 +85,14 @@ void ReportOutput::Send(const std::vector<std::string>& lines) {
   text.insert(text.end(), body.begin(), body.end());
   if (!Write(folder + kMailText, text)) return;
   // Started in its own folder, where the relative names it is given lead to the two files.
-  platform_.shell.ShellExecuteA(0, "", folder + kMailProgram, kMailParameters,
-                                folder.substr(0, folder.size() - 1), platform::kSwShowNormal);
+  platform_.shell.ShellExecute(0, "", folder + kMailProgram, kMailParameters,
+                               folder.substr(0, folder.size() - 1), platform::kSwShowNormal);
 }
 
 bool ReportOutput::Write(const std::string& path, const std::vector<std::string>& lines) {
   if (WriteReportFile(platform_.files, path, lines)) return true;
-  platform_.ui.MessageBoxA(Owner(), "Cannot create file " + path, application_title_,
-                           platform::kMbOk | platform::kMbIconError);
+  platform_.ui.MessageBox(Owner(), "Cannot create file " + path, application_title_,
+                          platform::kMbOk | platform::kMbIconError);
   return false;
 }
 

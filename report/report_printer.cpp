@@ -25,7 +25,7 @@ std::string PageNumberText(int page) {
 bool printtext(platform::PrinterDevice& device, std::vector<std::string> lines) {
   // A page the printer refuses ends the job there: the device aborts the open document when it
   // goes, so no half-printed report is left spooled.
-  if (!device.StartDocA(kPrintDocumentName) || !device.StartPage()) return false;
+  if (!device.StartDoc(kPrintDocumentName) || !device.StartPage()) return false;
   platform::Canvas& canvas = device.PageCanvas();
   canvas.SetFont(platform::Font{"MS Sans Serif", kPrintTextSize, platform::clBlack, 0});
   canvas.SetBkMode(platform::BkMode::kTransparent);

@@ -16,7 +16,7 @@ bool TSaveDialogEx::Execute(platform::WindowHandle owner) {
     request.struct_size = platform::kOpenFileNameSize2000;
     request.flags_ex = ShowPlacesBar ? 0 : platform::kOfnExNoPlacesBar;
   }
-  if (!dialogs_.GetSaveFileNameA(request)) return false;
+  if (!dialogs_.GetSaveFileName(request)) return false;
   FileName = request.file_name;
   return true;
 }

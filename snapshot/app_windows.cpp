@@ -20,7 +20,7 @@ bool AppWindowList::IsApplicationWindow(platform::WindowHandle window) {
       static_cast<std::uint32_t>(ui_.GetWindowLongA(window, platform::kGwlExStyle));
   if ((ex_style & platform::kWsExToolWindow) != 0 && (ex_style & platform::kWsExAppWindow) == 0)
     return false;
-  const int copied = ui_.GetWindowTextA(window, title_, kTitleBufferSize);
+  const int copied = ui_.GetWindowText(window, title_, kTitleBufferSize);
   if (copied < 1) return false;
   title_length_ = std::min(copied, kTitleBufferSize - 1);
   return true;

@@ -45,7 +45,7 @@ void NtProcessList::CollectNtProcessIds() {
   }
   std::uint32_t bytes = 0;
   if (!psapi_.EnumProcesses(buffer_.get(), kPidBufferBytes, bytes)) {
-    ui_.MessageBoxA(0, kEnumFailedText, kMessageCaption, platform::kMbOk | platform::kMbTaskModal);
+    ui_.MessageBox(0, kEnumFailedText, kMessageCaption, platform::kMbOk | platform::kMbTaskModal);
     return;
   }
   // A count beyond the buffer would be the platform's fault; never read past it.
@@ -57,7 +57,7 @@ void NtProcessList::BindEntryPoints() {
   if (bound_) return;
   bound_ = true;
   if (const platform::Handle kernel32 = kernel_.GetModuleHandleA("KERNEL32.DLL"))
-    image_name_entry_ = kernel_.GetProcAddress(kernel32, "QueryFullProcessImageNameA");
+    image_name_entry_ = kernel_.GetProcAddress(kernel32, "QueryFullProcessImageNameW");
   system_query_entry_ = SystemQueryEntry(kernel_);
   std::uint32_t processors = 0;
   if (system_query_entry_ != 0 &&
@@ -184,12 +184,12 @@ NtProcessList::KnownProcess& NtProcessList::Known(std::uint32_t id, std::uint64_
 
 bool NtProcessList::ReadPath(platform::Handle process, std::string& path) {
   char buffer[kPathBufferSize];
-  int copied = psapi_.GetModuleFileNameExA(process, 0, buffer, kPathBufferSize);
+  int copied = psapi_.GetModuleFileNameExW(process, 0, buffer, kPathBufferSize);
   // A 64-bit process seen from this 32-bit one gives no module path, and a handle with the
   // limited right reads none: both give their image name.
   if (copied <= 0 && image_name_entry_ != 0)
     copied =
-        kernel_.QueryFullProcessImageNameA(image_name_entry_, process, buffer, kPathBufferSize);
+        kernel_.QueryFullProcessImageNameW(image_name_entry_, process, buffer, kPathBufferSize);
   if (copied <= 0) return false;
   // A path cut off at the buffer's end may come without its NUL.
   buffer[kPathBufferSize - 1] = '\0';

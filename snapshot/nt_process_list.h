@@ -28,7 +28,7 @@ namespace snapshot {
 // The id buffer handed to EnumProcesses: fixed, never grown; more processes are cut off.
 constexpr std::uint32_t kPidBufferBytes = 0xFFFC;
 constexpr std::uint32_t kMaxPids = kPidBufferBytes / 4;
-constexpr int kPathBufferSize = 261;
+constexpr int kPathBufferSize = 3 * 260 + 1;  // a path of MAX_PATH UTF-16 units, as UTF-8
 // Shown when the process ids cannot be read.
 constexpr const char* kEnumFailedText = "Chyba";
 constexpr const char* kMessageCaption = "Ravo Info Process";
@@ -99,7 +99,7 @@ class NtProcessList : public ProcessSource {
   std::unique_ptr<std::uint32_t[]> buffer_;  // kMaxPids ids, allocated once
   std::vector<std::uint32_t> pids_;
   bool bound_ = false;
-  platform::ProcAddress image_name_entry_ = 0;             // QueryFullProcessImageNameA
+  platform::ProcAddress image_name_entry_ = 0;             // QueryFullProcessImageNameW
   platform::ProcAddress system_query_entry_ = 0;           // ZwQuerySystemInformation
   std::vector<platform::NativeProcess> system_processes_;  // this tick's, in the system's order
   bool from_system_ = false;  // this tick listed the system's snapshot, not the pid list

@@ -22,7 +22,7 @@ bool PsapiBinding::Load() {
   if (module_ != 0) {
     try {
       enum_processes_ = kernel_.GetProcAddress(module_, "EnumProcesses");
-      get_module_file_name_ex_ = kernel_.GetProcAddress(module_, "GetModuleFileNameExA");
+      get_module_file_name_ex_ = kernel_.GetProcAddress(module_, "GetModuleFileNameExW");
     } catch (...) {
       enum_processes_ = 0;
       get_module_file_name_ex_ = 0;
@@ -50,10 +50,10 @@ bool PsapiBinding::EnumProcesses(std::uint32_t* buffer, std::uint32_t bytes,
   return status_.EnumProcesses(enum_processes_, buffer, bytes, bytes_returned);
 }
 
-int PsapiBinding::GetModuleFileNameExA(platform::Handle process, platform::Handle module,
+int PsapiBinding::GetModuleFileNameExW(platform::Handle process, platform::Handle module,
                                        char* buffer, int size) {
   if (module_ == 0 || get_module_file_name_ex_ == 0) return 0;
-  return status_.GetModuleFileNameExA(get_module_file_name_ex_, process, module, buffer, size);
+  return status_.GetModuleFileNameExW(get_module_file_name_ex_, process, module, buffer, size);
 }
 
 std::string UnloadErrorText(platform::Handle module) {

@@ -25,7 +25,7 @@ class PsapiBinding {
   platform::Handle module() const { return module_; }
 
   bool EnumProcesses(std::uint32_t* buffer, std::uint32_t bytes, std::uint32_t& bytes_returned);
-  int GetModuleFileNameExA(platform::Handle process, platform::Handle module, char* buffer,
+  int GetModuleFileNameExW(platform::Handle process, platform::Handle module, char* buffer,
                            int size);
 
  private:

@@ -1,5 +1,5 @@
 // The module's executable: the real platform handed to the portable program.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -7,7 +7,9 @@
 #include "app/program.h"
 #include "host/win32/callback_guard.h"
 #include "host/win32/timer_service.h"
+#include "host/win32/window_calls.h"
 #include "host/win32/window_host.h"
+#include "platform/win32/code_page.h"
 #include "platform/win32/common_dialogs.h"
 #include "platform/win32/date_time.h"
 #include "platform/win32/files.h"
@@ -63,6 +65,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::win32::Win32CommonDialogs dialogs;
   platform::win32::Win32Files files;
   platform::win32::Win32DateTime clock;
+  // TODO(merge): handed to the program as `.code_page = code_page` once app::Services holds it.
+  [[maybe_unused]] platform::win32::Win32CodePage code_page;
   try {
     return app::RunProgram({.kernel = kernel,
                             .ui = ui,
@@ -83,7 +87,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                            window_host);
   } catch (...) {
     const std::string what = host::win32::DescribeFailure(std::current_exception());
-    ::MessageBoxA(nullptr, what.c_str(), "Ravo Info Process", MB_OK | MB_ICONERROR);
+    host::win32::MessageBoxUtf8(nullptr, what, "Ravo Info Process", MB_OK | MB_ICONERROR);
     return 1;
   }
 }

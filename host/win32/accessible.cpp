@@ -1,4 +1,5 @@
 #include "host/win32/accessible.h"
+#include "platform/win32/text_boundary.h"
 
 #include <oleacc.h>
 
@@ -39,13 +40,9 @@ const AccessibilityEntries& Entries() {
   return entries;
 }
 
-// A component's description in the system code page, as a string the caller frees.
+// A component's description, as a string the caller frees.
 BSTR AllocText(const std::string& text) {
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (n <= 0) return nullptr;
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
-  return Entries().sys_alloc_string(wide.c_str());
+  return Entries().sys_alloc_string(platform::win32::WideFromUtf8(text).c_str());
 }
 
 void Clear(VARIANT* out) {

@@ -4,7 +4,7 @@
 // the component's own description (ui::AccessibleInfo) and a list's rows as its children; forms
 // and panels keep the system's object, which walks their child windows. oleacc is bound at run
 // time from the system folder, so the program still loads where it is absent.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 namespace host::win32 {
 

@@ -1,17 +1,14 @@
 #include "host/win32/edit_box_text.h"
+#include "host/win32/window_calls.h"
 
 namespace host::win32 {
 
 std::string EditBoxText::Text() const {
-  const int length = ::GetWindowTextLengthA(edit_);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = ::GetWindowTextA(edit_, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return text;
+  return WindowTextUtf8(edit_);
 }
 
 void EditBoxText::SetText(const std::string& text) {
-  ::SetWindowTextA(edit_, text.c_str());
+  SetWindowTextUtf8(edit_, text);
 }
 
 void EditBoxText::SelectAll() {

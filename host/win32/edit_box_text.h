@@ -1,6 +1,6 @@
 #pragma once
 // The text of a native edit box, one message per operation.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include "ui/edit_box.h"
 

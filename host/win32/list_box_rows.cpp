@@ -1,4 +1,5 @@
 #include "host/win32/list_box_rows.h"
+#include "host/win32/window_calls.h"
 
 #include <algorithm>
 #include <utility>
@@ -42,8 +43,7 @@ void ListBoxRows::Insert(int index, const std::string& text, int tag, int height
   HoldRedraw();
   // An owner-drawn box of variable heights asks for the new row's height while inserting it.
   pending_height_ = std::clamp(height, 1, 255);
-  const LRESULT at =
-      Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+  const LRESULT at = SendTextMessage(list_, LB_INSERTSTRING, static_cast<WPARAM>(index), text);
   pending_height_ = 0;
   if (at < 0) return;
   Send(LB_SETITEMDATA, static_cast<WPARAM>(at), tag);
@@ -63,13 +63,7 @@ void ListBoxRows::Clear() {
 
 std::string ListBoxRows::Text(int index) const {
   if (!Has(index)) return {};
-  const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-  if (length == LB_ERR) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied =
-      Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return text;
+  return ListBoxRowText(list_, index);
 }
 
 void ListBoxRows::SetText(int index, const std::string& text) {
@@ -187,7 +181,7 @@ void ListBoxRows::SetHeight(int index, int height) {
 }
 
 bool ListBoxRows::MultiSelect() const {
-  return (::GetWindowLongA(list_, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+  return (GetWindowLongFor(list_, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
 }
 
 int ListBoxRows::Selected() const {

@@ -1,7 +1,7 @@
 #pragma once
 // The rows of a list control as the items of a native owner-drawn list box: each operation is
 // one list-box message, so the rows' texts can be read from outside with LB_GETTEXT.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include "ui/list_rows.h"
 

@@ -2,7 +2,7 @@
 // Asking for WM_MOUSELEAVE. TrackMouseEvent is missing from the oldest systems the program runs
 // on, so it is bound by name at run time: from user32, else the common controls' equivalent;
 // where neither exists, components get no leave notice.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 namespace host::win32 {
 

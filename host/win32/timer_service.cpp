@@ -1,6 +1,6 @@
 #include "host/win32/timer_service.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 namespace host::win32 {
 namespace {

@@ -1,4 +1,5 @@
 #include "host/win32/window_host.h"
+#include "host/win32/window_calls.h"
 
 #include <algorithm>
 #include <memory>
@@ -25,10 +26,10 @@ bool Win32WindowHost::RegisterClasses(const ui::Form& form) {
   wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
   wc.hIcon = ::LoadIconA(instance_, MAKEINTRESOURCEA(1));
   wc.lpszClassName = form.ClassName().c_str();
-  if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+  if (!RegisterWindowClass(wc)) return false;
   wc.hIcon = nullptr;
   wc.lpszClassName = kComponentClass;
-  return ::RegisterClassA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return RegisterWindowClass(wc);
 }
 
 HWND Win32WindowHost::WindowOf(const ui::Form& form) {
@@ -64,12 +65,11 @@ bool Win32WindowHost::CreateWindows(ui::Form& form) {
   w->windows = windows.get();
   w->component = &form;
   w->kind = &HandlingOf(form.Kind());
-  windows->window =
-      ::CreateWindowExA(ex_style, form.ClassName().c_str(), form.Text().c_str(), style, left, top,
-                        b.Width(), b.Height(), owner, nullptr, instance_, nullptr);
+  windows->window = CreateWindowUtf8(ex_style, form.ClassName().c_str(), form.Text(), style, left,
+                                     top, b.Width(), b.Height(), owner, nullptr, instance_);
   if (!windows->window) return false;
   w->window = w->form_window = windows->window;
-  ::SetWindowLongPtrA(w->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(w.get()));
+  SetWindowLongFor(w->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(w.get()));
   form.AttachView(w.get());
   windows->components.push_back(std::move(w));
   form_windows_.push_back(windows->window);
@@ -103,20 +103,19 @@ bool Win32WindowHost::CreateChildren(FormWindows& windows, ui::Component& parent
     // A panel's tab stops are its form's: the dialog manager walks into it.
     const DWORD ex_style = child->Children().empty() ? 0 : WS_EX_CONTROLPARENT;
     const int id = windows.next_child_id++;
-    w->window =
-        ::CreateWindowExA(ex_style, kind.window_class, child->Text().c_str(), style, b.left, b.top,
-                          b.Width(), b.Height(), parent_window,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    w->window = CreateWindowUtf8(ex_style, kind.window_class, child->Text(), style, b.left, b.top,
+                                 b.Width(), b.Height(), parent_window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_);
     if (!w->window) return false;
     // Later components lie over earlier ones, as on the form.
     ::SetWindowPos(w->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ::SetWindowLongPtrA(w->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(w.get()));
+    SetWindowLongFor(w->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(w.get()));
     if (kind.native) {
       ::SendMessageA(w->window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(child->Font())),
                      FALSE);
       w->background.Reset(::CreateSolidBrush(ColorRefOf(child->Color())));
       w->native_proc = reinterpret_cast<WNDPROC>(
-          ::SetWindowLongPtrA(w->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NativeProc)));
+          SetWindowLongFor(w->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NativeProc)));
     }
     child->AttachView(w.get());
     if (!child->Hint().empty()) w->SetHint(child->Hint());
@@ -149,16 +148,16 @@ void Win32WindowHost::RunModal(ui::Form& form) {
   // Only the dialog's own close, OK or Cancel ends it: hidden it may be for a while, as the
   // system hides owned windows while their owner is minimised and shows them with it again.
   while (form.ModalResult() == ui::mrNone && ::IsWindow(dialog)) {
-    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = GetMessageFor(message);
     if (got == 0) {
       quit = true;  // the application ends: leave, and let the outer loop see it too
       exit_code = message.wParam;
       break;
     }
     if (got < 0) break;
-    if (!TabKey(message) && !::IsDialogMessageA(dialog, &message)) {
+    if (!TabKey(message) && !IsDialogMessageFor(dialog, message)) {
       ::TranslateMessage(&message);
-      ::DispatchMessageA(&message);
+      DispatchMessageFor(message);
     }
   }
   // The owner is enabled before the dialog goes, so activation returns to it.
@@ -205,10 +204,10 @@ bool Win32WindowHost::TabKey(const MSG& message) {
 int Win32WindowHost::RunMessageLoop() {
   MSG message;
   BOOL got;
-  while ((got = ::GetMessageA(&message, nullptr, 0, 0)) > 0) {
+  while ((got = GetMessageFor(message)) > 0) {
     if (TabKey(message)) continue;
     ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+    DispatchMessageFor(message);
   }
   return got == 0 ? static_cast<int>(message.wParam) : 1;
 }

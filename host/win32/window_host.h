@@ -4,7 +4,7 @@
 // as window text. Paints our windows through the GDI canvas, forwards input to the components,
 // runs the message loop and the modal loops, and reports failed handlers. Each form owns its
 // windows, so the host holds nothing that outlives a form.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <set>
 #include <string>

@@ -1,4 +1,5 @@
 // A component's window as its view: the view calls, painting with the backdrop, and detaching.
+#include "host/win32/window_calls.h"
 #include "host/win32/window_host_kinds.h"
 
 #include <optional>
@@ -65,12 +66,12 @@ void PaintBackdrop(HDC dc, GdiCanvas& canvas, ui::Component& component) {
 }  // namespace
 
 ComponentWindow* WindowData(HWND window) {
-  return reinterpret_cast<ComponentWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  return reinterpret_cast<ComponentWindow*>(GetWindowLongFor(window, GWLP_USERDATA));
 }
 
 ComponentWindow* OurWindow(HWND window) {
   if (!window) return nullptr;
-  const auto proc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+  const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongFor(window, GWLP_WNDPROC));
   return proc == ComponentProc || proc == NativeProc ? WindowData(window) : nullptr;
 }
 
@@ -124,7 +125,7 @@ void Detach(ComponentWindow& w) {
     w.component->AttachView(nullptr);
   }
   if (w.windows && w.windows->last_focus == w.window) w.windows->last_focus = nullptr;
-  ::SetWindowLongPtrA(w.window, GWLP_USERDATA, 0);
+  SetWindowLongFor(w.window, GWLP_USERDATA, 0);
 }
 
 }  // namespace host::win32

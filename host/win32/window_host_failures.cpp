@@ -1,5 +1,6 @@
 // Failures of handlers: noted inside the failing callback, shown later in a box of their own.
 #include <algorithm>
+#include "host/win32/window_calls.h"
 
 #include "host/win32/window_host_windows.h"
 
@@ -27,9 +28,8 @@ void Win32WindowHost::ShowReportedFailures() {
     const std::string what = pending_failures_.front();
     pending_failures_.erase(pending_failures_.begin());
     HWND owner = FailureOwner();
-    char caption[256] = "";
-    if (owner) ::GetWindowTextA(owner, caption, sizeof caption);
-    ::MessageBoxA(owner, what.c_str(), caption, MB_OK | MB_ICONERROR);
+    const std::string caption = owner ? WindowTextUtf8(owner) : std::string();
+    MessageBoxUtf8(owner, what, caption, MB_OK | MB_ICONERROR);
   }
 }
 

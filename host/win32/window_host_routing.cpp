@@ -1,5 +1,6 @@
 // Message routing: what the system sends our windows and the native controls, turned into the
 // components' portable events.
+#include "host/win32/window_calls.h"
 #include "host/win32/window_host_kinds.h"
 // windowsx.h needs the types of windows.h.
 #include <windowsx.h>
@@ -82,8 +83,13 @@ bool RouteInput(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_SYSKEYDOWN:
       // Shift+F10 comes as a system key; it stands for the context-menu key.
       return wparam == VK_F10 && c.KeyDown(VK_F10, KeyShift());
-    case WM_CHAR:
-      return c.KeyPress(static_cast<char>(wparam));
+    case WM_CHAR: {
+      // A character beyond ASCII reaches the component as its UTF-8 bytes, one by one.
+      static wchar_t pending = 0;
+      bool handled = false;
+      for (char byte : CharacterOf(wparam, pending)) handled = c.KeyPress(byte) || handled;
+      return handled;
+    }
     case WM_SETFOCUS:
       if (w.windows && w.window != w.form_window) w.windows->last_focus = w.window;
       c.FocusChanged(true);
@@ -206,12 +212,12 @@ bool HandleFormMessage(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM l
 // A native control's messages take NativeProc below: its component first, then its own procedure.
 LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   ComponentWindow* w = WindowData(window);
-  if (!w) return ::DefWindowProcA(window, message, wparam, lparam);
+  if (!w) return DefWindowProcFor(window, message, wparam, lparam);
   Win32WindowHost* host = w->host;
   if (message == WM_NCDESTROY) {
     if (window == w->form_window) host->FormWindowGone(window);
     Detach(*w);
-    return ::DefWindowProcA(window, message, wparam, lparam);
+    return DefWindowProcFor(window, message, wparam, lparam);
   }
   if (message == kShowFailuresMessage) {
     host->ShowReportedFailures();
@@ -255,7 +261,7 @@ LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     // A failed paint still ends with EndPaint (the paint scope above); nothing is retried.
     return message == WM_SETCURSOR ? FALSE : 0;
   }
-  return handled ? result : ::DefWindowProcA(window, message, wparam, lparam);
+  return handled ? result : DefWindowProcFor(window, message, wparam, lparam);
 }
 
 // The procedure native controls are subclassed with: the messages their kind takes and the
@@ -263,13 +269,13 @@ LRESULT CALLBACK ComponentProc(HWND window, UINT message, WPARAM wparam, LPARAM 
 // kind is read before that procedure runs, as it outlives every window.
 LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   ComponentWindow* w = WindowData(window);
-  if (!w) return ::DefWindowProcA(window, message, wparam, lparam);
+  if (!w) return DefWindowProcFor(window, message, wparam, lparam);
   const WNDPROC native = w->native_proc;
   const KindHandling& kind = *w->kind;
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(native));
+    SetWindowLongFor(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(native));
     Detach(*w);
-    return ::CallWindowProcA(native, window, message, wparam, lparam);
+    return CallWindowProcFor(native, window, message, wparam, lparam);
   }
   LRESULT result = 0;
   bool handled = false;
@@ -283,7 +289,7 @@ LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
     }
   });
   if (handled) return result;
-  result = ::CallWindowProcA(native, window, message, wparam, lparam);
+  result = CallWindowProcFor(native, window, message, wparam, lparam);
   if (message == WM_GETDLGCODE) result |= DialogCode(lparam);
   if (kind.after_native) kind.after_native(*w, message);
   return result;

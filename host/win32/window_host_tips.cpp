@@ -3,7 +3,9 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include "host/win32/window_calls.h"
 #include "platform/win32/gui_handles.h"
+#include "platform/win32/text_boundary.h"
 
 namespace host::win32 {
 
@@ -13,25 +15,35 @@ void Win32WindowHost::ComponentWindow::SetHint(const std::string& hint) {
   if (!windows || (hint.empty() && !has_tip)) return;
   if (!windows->tips) {
     // Owned by the form's window, so it goes with it.
-    windows->tips =
-        ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                          windows->window, nullptr, host->Instance(), nullptr);
+    windows->tips = CreateWindowUtf8(WS_EX_TOPMOST, TOOLTIPS_CLASSA, "", WS_POPUP | TTS_ALWAYSTIP,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                     windows->window, nullptr, host->Instance());
     if (!windows->tips) return;
   }
-  // The first version of the structure: every version of the common controls takes it.
-  TOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = ::GetParent(window) ? ::GetParent(window) : window;
-  tool.uId = reinterpret_cast<UINT_PTR>(window);
-  tool.lpszText = const_cast<char*>(hint.c_str());
-  UINT message = TTM_UPDATETIPTEXTA;
+  const bool wide = platform::win32::WideCalls();
+  UINT message = wide ? TTM_UPDATETIPTEXTW : TTM_UPDATETIPTEXTA;
   if (hint.empty())
-    message = TTM_DELTOOLA;
+    message = wide ? TTM_DELTOOLW : TTM_DELTOOLA;
   else if (!has_tip)
-    message = TTM_ADDTOOLA;
-  ::SendMessageA(windows->tips, message, 0, reinterpret_cast<LPARAM>(&tool));
+    message = wide ? TTM_ADDTOOLW : TTM_ADDTOOLA;
+  // The first version of the structure: every version of the common controls takes it.
+  const auto send = [&](auto& tool, auto* text, UINT size) {
+    tool.cbSize = size;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = ::GetParent(window) ? ::GetParent(window) : window;
+    tool.uId = reinterpret_cast<UINT_PTR>(window);
+    tool.lpszText = text;
+    ::SendMessageA(windows->tips, message, 0, reinterpret_cast<LPARAM>(&tool));
+  };
+  if (wide) {
+    std::wstring text = platform::win32::WideFromUtf8(hint);
+    TOOLINFOW tool{};
+    send(tool, text.data(), TTTOOLINFOW_V1_SIZE);
+  } else {
+    std::string text = platform::win32::AnsiFromUtf8(hint);
+    TOOLINFOA tool{};
+    send(tool, text.data(), TTTOOLINFOA_V1_SIZE);
+  }
   has_tip = !hint.empty();
 }
 
@@ -43,8 +55,7 @@ int Win32WindowHost::TrackPopupMenu(ui::Form& form, const std::vector<std::strin
   if (!menu) return -1;
   for (std::size_t i = 0; i < items.size(); ++i) {
     const bool separator = items[i] == "-";
-    ::AppendMenuA(menu.Get(), separator ? MF_SEPARATOR : MF_STRING, i + 1,
-                  separator ? nullptr : items[i].c_str());
+    AppendMenuUtf8(menu.Get(), separator ? MF_SEPARATOR : MF_STRING, i + 1, items[i]);
   }
   // The owner must be in front for the menu to close when the user clicks elsewhere.
   ::SetForegroundWindow(owner);

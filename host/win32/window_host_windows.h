@@ -2,6 +2,7 @@
 // What the parts of the window host share: the window of a component, the windows of a form,
 // and the procedures and painting that the parts call in one another. Only the host's own
 // sources include this.
+#include "host/win32/window_calls.h"
 #include "host/win32/window_host.h"
 
 #include <memory>
@@ -39,7 +40,7 @@ struct Win32WindowHost::ComponentWindow : ui::ComponentView {
 
   bool Native() const { return native_proc != nullptr; }
 
-  void SetText(const std::string& text) override { ::SetWindowTextA(window, text.c_str()); }
+  void SetText(const std::string& text) override { SetWindowTextUtf8(window, text); }
   void SetBounds(const platform::Rect& b) override {
     if (window == form_window) return;  // a form keeps its fixed frame
     ::MoveWindow(window, b.left, b.top, b.Width(), b.Height(), TRUE);

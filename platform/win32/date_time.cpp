@@ -1,6 +1,8 @@
 #include "platform/win32/date_time.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
+
+#include "platform/win32/text_boundary.h"
 
 namespace platform::win32 {
 
@@ -22,14 +24,15 @@ std::string Win32DateTime::GetDateFormatA(const platform::SystemTime& date) {
   const SYSTEMTIME t = ToSystemTime(date);
   char text[128];
   const int n = ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, text, 128);
-  return n > 0 ? std::string(text, n - 1) : std::string();
+  // The locale's texts come in the code page; the program's are UTF-8.
+  return n > 0 ? Utf8FromAnsi(std::string_view(text, n - 1)) : std::string();
 }
 
 std::string Win32DateTime::GetTimeFormatA(const platform::SystemTime& time) {
   const SYSTEMTIME t = ToSystemTime(time);
   char text[128];
   const int n = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, text, 128);
-  return n > 0 ? std::string(text, n - 1) : std::string();
+  return n > 0 ? Utf8FromAnsi(std::string_view(text, n - 1)) : std::string();
 }
 
 std::uint32_t Win32DateTime::GetTickCount() {
@@ -53,7 +56,7 @@ std::string Win32DateTime::GetNumberFormatA(std::string_view digits) {
   NUMBERFMTA format{0, 0, group, decimal, thousand, 1};
   char text[64];
   const int n = ::GetNumberFormatA(LOCALE_USER_DEFAULT, 0, value.c_str(), &format, text, 64);
-  return n > 0 ? std::string(text, n - 1) : value;
+  return n > 0 ? Utf8FromAnsi(std::string_view(text, n - 1)) : value;
 }
 
 }  // namespace platform::win32

@@ -1,9 +1,10 @@
 #include "platform/win32/files.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include "platform/win32/kernel_handles.h"
 #include "platform/win32/modules.h"
+#include "platform/win32/text_boundary.h"
 
 namespace platform::win32 {
 
@@ -14,8 +15,11 @@ using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 }  // namespace
 
 platform::NewFile Win32Files::WriteNewFile(const std::string& path, const std::string& bytes) {
-  UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  const auto create = RV_WIDE("kernel32.dll", CreateFileW);
+  UniqueFile file(create ? create(WideFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr)
+                         : ::CreateFileA(AnsiFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return platform::NewFile::kNotCreated;
   DWORD written = 0;
   const bool whole =
@@ -24,25 +28,33 @@ platform::NewFile Win32Files::WriteNewFile(const std::string& path, const std::s
   return whole ? platform::NewFile::kWritten : platform::NewFile::kNotWritten;
 }
 
-bool Win32Files::MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) {
+bool Win32Files::MoveFileEx(const std::string& from, const std::string& to, std::uint32_t flags) {
+  if (const auto move = RV_WIDE("kernel32.dll", MoveFileExW))
+    return move(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(), flags) != FALSE;
   const auto move = EntryAs<MoveFileExFunction>(LoadedModuleEntry("kernel32.dll", "MoveFileExA"));
   if (!move) {
     ::SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
     return false;
   }
-  return move(from.c_str(), to.c_str(), flags) != FALSE;
+  return move(AnsiFromUtf8(from).c_str(), AnsiFromUtf8(to).c_str(), flags) != FALSE;
 }
 
-bool Win32Files::MoveFileA(const std::string& from, const std::string& to) {
-  return ::MoveFileA(from.c_str(), to.c_str()) != FALSE;
+bool Win32Files::MoveFile(const std::string& from, const std::string& to) {
+  if (const auto move = RV_WIDE("kernel32.dll", MoveFileW))
+    return move(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str()) != FALSE;
+  return ::MoveFileA(AnsiFromUtf8(from).c_str(), AnsiFromUtf8(to).c_str()) != FALSE;
 }
 
-bool Win32Files::DeleteFileA(const std::string& path) {
-  return ::DeleteFileA(path.c_str()) != FALSE;
+bool Win32Files::DeleteFile(const std::string& path) {
+  if (const auto remove = RV_WIDE("kernel32.dll", DeleteFileW))
+    return remove(WideFromUtf8(path).c_str()) != FALSE;
+  return ::DeleteFileA(AnsiFromUtf8(path).c_str()) != FALSE;
 }
 
-std::uint32_t Win32Files::GetFileAttributesA(const std::string& path) {
-  return ::GetFileAttributesA(path.c_str());
+std::uint32_t Win32Files::GetFileAttributes(const std::string& path) {
+  if (const auto attributes = RV_WIDE("kernel32.dll", GetFileAttributesW))
+    return attributes(WideFromUtf8(path).c_str());
+  return ::GetFileAttributesA(AnsiFromUtf8(path).c_str());
 }
 
 std::uint32_t Win32Files::GetLastError() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/image_list.h"
+#include "platform/win32/text_boundary.h"
 
 namespace platform::win32 {
 
@@ -146,17 +147,36 @@ int GdiCanvas::PixelsPerInch() const {
 
 Size GdiCanvas::TextExtent(const std::string& text) {
   SIZE size{0, 0};
-  ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  if (const auto measure = RV_WIDE("gdi32.dll", GetTextExtentPoint32W)) {
+    const std::wstring wide = WideFromUtf8(text);
+    measure(dc_, wide.data(), static_cast<int>(wide.size()), &size);
+  } else {
+    const std::string ansi = AnsiFromUtf8(text);
+    ::GetTextExtentPoint32A(dc_, ansi.data(), static_cast<int>(ansi.size()), &size);
+  }
   return {size.cx, size.cy};
 }
 
 void GdiCanvas::TextOut(int x, int y, const std::string& text) {
-  ::TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
+  if (const auto out = RV_WIDE("gdi32.dll", TextOutW)) {
+    const std::wstring wide = WideFromUtf8(text);
+    out(dc_, x, y, wide.data(), static_cast<int>(wide.size()));
+  } else {
+    const std::string ansi = AnsiFromUtf8(text);
+    ::TextOutA(dc_, x, y, ansi.data(), static_cast<int>(ansi.size()));
+  }
 }
 
 int GdiCanvas::DrawText(const std::string& text, Rect& rect, std::uint32_t flags) {
   RECT r = ToRect(rect);
-  const int height = ::DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, flags);
+  int height;
+  if (const auto draw = RV_WIDE("user32.dll", DrawTextW)) {
+    std::wstring wide = WideFromUtf8(text);
+    height = draw(dc_, wide.data(), static_cast<int>(wide.size()), &r, flags);
+  } else {
+    std::string ansi = AnsiFromUtf8(text);
+    height = ::DrawTextA(dc_, ansi.data(), static_cast<int>(ansi.size()), &r, flags);
+  }
   if (flags & kDtCalcRect) rect = {r.left, r.top, r.right, r.bottom};
   return height;
 }
@@ -164,9 +184,17 @@ int GdiCanvas::DrawText(const std::string& text, Rect& rect, std::uint32_t flags
 Size GdiCanvas::TabbedTextOut(int x, int y, const std::string& text, const std::vector<int>& stops,
                               int tab_origin) {
   std::vector<INT> positions(stops.begin(), stops.end());
-  const LONG extent = ::TabbedTextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()),
-                                       static_cast<int>(positions.size()),
-                                       positions.empty() ? nullptr : positions.data(), tab_origin);
+  const int count = static_cast<int>(positions.size());
+  INT* const at = positions.empty() ? nullptr : positions.data();
+  LONG extent;
+  if (const auto out = RV_WIDE("user32.dll", TabbedTextOutW)) {
+    const std::wstring wide = WideFromUtf8(text);
+    extent = out(dc_, x, y, wide.data(), static_cast<int>(wide.size()), count, at, tab_origin);
+  } else {
+    const std::string ansi = AnsiFromUtf8(text);
+    extent = ::TabbedTextOutA(dc_, x, y, ansi.data(), static_cast<int>(ansi.size()), count, at,
+                              tab_origin);
+  }
   return {LOWORD(extent), HIWORD(extent)};
 }
 
@@ -176,9 +204,16 @@ Size GdiCanvas::TabbedTextExtent(const std::string& text, const std::vector<int>
   std::vector<INT> positions;
   positions.reserve(stops.size());
   for (int stop : stops) positions.push_back(stop < 0 ? stop + tab_origin : stop - tab_origin);
-  const DWORD extent = ::GetTabbedTextExtentA(dc_, text.data(), static_cast<int>(text.size()),
-                                              static_cast<int>(positions.size()),
-                                              positions.empty() ? nullptr : positions.data());
+  const int count = static_cast<int>(positions.size());
+  INT* const at = positions.empty() ? nullptr : positions.data();
+  DWORD extent;
+  if (const auto measure = RV_WIDE("user32.dll", GetTabbedTextExtentW)) {
+    const std::wstring wide = WideFromUtf8(text);
+    extent = measure(dc_, wide.data(), static_cast<int>(wide.size()), count, at);
+  } else {
+    const std::string ansi = AnsiFromUtf8(text);
+    extent = ::GetTabbedTextExtentA(dc_, ansi.data(), static_cast<int>(ansi.size()), count, at);
+  }
   return {LOWORD(extent), HIWORD(extent)};
 }
 

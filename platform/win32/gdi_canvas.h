@@ -3,7 +3,7 @@
 // DCs. Thin: every operation is one GDI or user32 call on the DC; the GDI objects the canvas
 // creates (font, pen, brushes, the mask of transparent copies) are owned here, kept while their
 // colour or size still serves, and deselected before they are deleted.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <memory>
 #include <vector>

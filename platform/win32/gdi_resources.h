@@ -1,7 +1,7 @@
 #pragma once
 // GDI pieces shared by the window host and the canvas: colour conversion, one cache of fonts,
 // and scoped painting and object selection that undo themselves on every path.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <map>
 #include <tuple>

@@ -1,6 +1,6 @@
 #pragma once
 // The window-icon image list: 16 x 16, 32-bit colour with a mask. Owns its HIMAGELIST.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 

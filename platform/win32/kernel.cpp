@@ -1,10 +1,12 @@
 #include "platform/win32/kernel.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/win32/text_boundary.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -55,14 +57,21 @@ bool Win32Kernel::CloseHandle(Handle handle) {
 }
 
 bool Win32Kernel::FileExists(const std::string& path) {
-  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const auto get = RV_WIDE("kernel32.dll", GetFileAttributesW);
+  const DWORD attributes =
+      get ? get(WideFromUtf8(path).c_str()) : ::GetFileAttributesA(AnsiFromUtf8(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string Win32Kernel::GetModuleFileNameA() {
+std::string Win32Kernel::GetModuleFileName() {
+  if (const auto get = RV_WIDE("kernel32.dll", GetModuleFileNameW)) {
+    wchar_t path[MAX_PATH + 1];
+    const DWORD n = get(nullptr, path, MAX_PATH + 1);
+    return Utf8FromWide(std::wstring_view(path, std::min<DWORD>(n, MAX_PATH + 1)));
+  }
   char buffer[MAX_PATH + 1];
   DWORD n = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  return std::string(buffer, n);
+  return Utf8FromAnsi(std::string_view(buffer, n));
 }
 
 std::vector<std::string> Win32Kernel::CommandLineArguments() {
@@ -101,15 +110,18 @@ bool Win32Kernel::SetPriorityClass(Handle process, std::uint32_t priority_class)
   return ::SetPriorityClass(ToHandle<HANDLE>(process), priority_class) != FALSE;
 }
 
-int Win32Kernel::QueryFullProcessImageNameA(ProcAddress fn, Handle process, char* buffer,
+int Win32Kernel::QueryFullProcessImageNameW(ProcAddress fn, Handle process, char* buffer,
                                             int size) {
-  using QueryFullProcessImageNameAFn = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
+  using QueryFullProcessImageNameWFn = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
   if (fn == 0 || size <= 0) return 0;
+  // A UTF-16 unit never makes less than one UTF-8 byte: `size` units are enough.
+  std::wstring path(static_cast<std::size_t>(size), L'\0');
   DWORD length = static_cast<DWORD>(size);
-  if (!reinterpret_cast<QueryFullProcessImageNameAFn>(fn)(ToHandle<HANDLE>(process), 0, buffer,
+  if (!reinterpret_cast<QueryFullProcessImageNameWFn>(fn)(ToHandle<HANDLE>(process), 0, path.data(),
                                                           &length))
     return 0;
-  return static_cast<int>(length);
+  path.resize(std::min<std::size_t>(length, path.size()));
+  return CopyUtf8(Utf8FromWide(path), buffer, size);
 }
 
 }  // namespace platform::win32

@@ -15,13 +15,13 @@ class Win32Kernel : public platform::Kernel {
   bool CloseHandle(Handle handle) override;
   // platform::ProgramEnvironment
   bool FileExists(const std::string& path) override;
-  std::string GetModuleFileNameA() override;
+  std::string GetModuleFileName() override;
   std::vector<std::string> CommandLineArguments() override;
   // platform::Modules, in modules.cpp with the layer's other run-time bindings.
   std::string GetSystemDirectoryA() override;
   Handle GetModuleHandleA(const std::string& name) override;
   Handle LoadLibraryA(const std::string& name) override;
-  Handle LoadLibraryExA(const std::string& path, std::uint32_t flags) override;
+  Handle LoadLibraryEx(const std::string& path, std::uint32_t flags) override;
   bool FreeLibrary(Handle module) override;
   ProcAddress GetProcAddress(Handle module, const std::string& name) override;
   // platform::Processes
@@ -30,7 +30,7 @@ class Win32Kernel : public platform::Kernel {
   bool GetProcessTimes(Handle process, ProcessTimes& times) override;
   bool TerminateProcess(Handle process, std::uint32_t exit_code) override;
   bool SetPriorityClass(Handle process, std::uint32_t priority_class) override;
-  int QueryFullProcessImageNameA(ProcAddress fn, Handle process, char* buffer, int size) override;
+  int QueryFullProcessImageNameW(ProcAddress fn, Handle process, char* buffer, int size) override;
 };
 
 }  // namespace platform::win32

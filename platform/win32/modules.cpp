@@ -4,6 +4,7 @@
 
 #include "platform/system_library.h"
 #include "platform/win32/kernel.h"
+#include "platform/win32/text_boundary.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -23,8 +24,10 @@ Handle Win32Kernel::LoadLibraryA(const std::string& name) {
   return FromHandle(::LoadLibraryA(name.c_str()));
 }
 
-Handle Win32Kernel::LoadLibraryExA(const std::string& path, std::uint32_t flags) {
-  return FromHandle(::LoadLibraryExA(path.c_str(), nullptr, flags));
+Handle Win32Kernel::LoadLibraryEx(const std::string& path, std::uint32_t flags) {
+  if (const auto load = RV_WIDE("kernel32.dll", LoadLibraryExW))
+    return FromHandle(load(WideFromUtf8(path).c_str(), nullptr, flags));
+  return FromHandle(::LoadLibraryExA(AnsiFromUtf8(path).c_str(), nullptr, flags));
 }
 
 bool Win32Kernel::FreeLibrary(Handle module) {

@@ -1,7 +1,7 @@
 #pragma once
 // Entry points bound at run time by name, so that one executable loads on systems that lack
 // them. Every library load and entry-point lookup of the program goes through here.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 namespace platform::win32 {
 

@@ -1,6 +1,6 @@
 #include "platform/win32/native_system_info.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -80,7 +80,7 @@ std::uint64_t Count(const LARGE_INTEGER& value) {
   return static_cast<std::uint64_t>(value.QuadPart);
 }
 
-// The image name in the ANSI code page into `text`; empty when the name does not lie inside the
+// The image name as UTF-8 into `text`; empty when the name does not lie inside the
 // buffer. Both strings keep their capacity from one snapshot to the next.
 void ImageName(const ProcessRecordHead& head, const std::uint8_t* begin, const std::uint8_t* end,
                std::wstring& wide, std::string& text) {
@@ -94,16 +94,17 @@ void ImageName(const ProcessRecordHead& head, const std::uint8_t* begin, const s
   std::memcpy(wide.data(), name, bytes);
   const int wide_length = static_cast<int>(wide.size());
   const int length =
-      ::WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
+      ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
   if (length <= 0) return;
   text.resize(static_cast<std::size_t>(length));
-  ::WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, text.data(), length, nullptr, nullptr);
+  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, text.data(), length, nullptr,
+                        nullptr);
 }
 
 }  // namespace
 
-std::uint32_t Win32NativeSystemInfo::QueryProcessorIdleTimes(ProcAddress fn, std::uint32_t records,
-                                                             std::vector<std::int64_t>& idle_times) {
+std::uint32_t Win32NativeSystemInfo::QueryProcessorIdleTimes(
+    ProcAddress fn, std::uint32_t records, std::vector<std::int64_t>& idle_times) {
   if (fn == 0) return kStatusProcedureNotFound;
   auto query = reinterpret_cast<ZwQuerySystemInformationFn>(fn);
   // Kept while the record count stays: a record the system leaves unfilled keeps its last value.
@@ -122,7 +123,8 @@ std::uint32_t Win32NativeSystemInfo::QueryProcessorIdleTimes(ProcAddress fn, std
   return kStatusSuccess;
 }
 
-std::uint32_t Win32NativeSystemInfo::QueryProcessorCount(ProcAddress fn, std::uint32_t& processors) {
+std::uint32_t Win32NativeSystemInfo::QueryProcessorCount(ProcAddress fn,
+                                                         std::uint32_t& processors) {
   if (fn == 0) return kStatusProcedureNotFound;
   auto query = reinterpret_cast<ZwQuerySystemInformationFn>(fn);
   BasicInformation basic{};

@@ -1,7 +1,7 @@
 #pragma once
 // A printer device context: owned here, deleted when the device goes, its document aborted
 // first when it was left open.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include "platform/printing.h"
 #include "platform/win32/gdi_canvas.h"
@@ -16,7 +16,7 @@ class Win32PrinterDevice : public platform::PrinterDevice {
   Win32PrinterDevice(const Win32PrinterDevice&) = delete;
   Win32PrinterDevice& operator=(const Win32PrinterDevice&) = delete;
 
-  bool StartDocA(const std::string& name) override;
+  bool StartDoc(const std::string& name) override;
   bool StartPage() override { return ::StartPage(dc_) > 0; }
   bool EndPage() override { return ::EndPage(dc_) > 0; }
   bool EndDoc() override;

@@ -7,7 +7,7 @@ class Win32ProcessStatus : public platform::ProcessStatus {
  public:
   bool EnumProcesses(ProcAddress fn, std::uint32_t* buffer, std::uint32_t bytes,
                      std::uint32_t& bytes_returned) override;
-  int GetModuleFileNameExA(ProcAddress fn, Handle process, Handle module, char* buffer,
+  int GetModuleFileNameExW(ProcAddress fn, Handle process, Handle module, char* buffer,
                            int size) override;
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include "platform/registry.h"
 #include "platform/win32/unique_handle.h"

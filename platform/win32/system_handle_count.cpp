@@ -1,5 +1,5 @@
 // Apart from the snapshot wrapper, so that only a program that asks for the count links it.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include "platform/win32/modules.h"
 #include "platform/win32/native_system_info.h"

@@ -1,6 +1,8 @@
 #include "platform/win32/system_texts.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
+
+#include "platform/win32/text_boundary.h"
 
 namespace platform::win32 {
 
@@ -9,14 +11,17 @@ std::string Win32SystemTexts::FormatMessageA(std::uint32_t code) {
   DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                              code, 0, text, sizeof text, nullptr);
   while (n > 0 && (text[n - 1] == '\n' || text[n - 1] == '\r')) --n;
-  return std::string(text, n);
+  return Utf8FromAnsi(std::string_view(text, n));
 }
 
 bool Win32SystemTexts::GetFileLastWriteTime(const std::string& path, SystemTime& local) {
   WIN32_FILE_ATTRIBUTE_DATA attributes;
   FILETIME local_time;
   SYSTEMTIME t;
-  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &attributes) ||
+  const auto get = RV_WIDE("kernel32.dll", GetFileAttributesExW);
+  if (!(get ? get(WideFromUtf8(path).c_str(), GetFileExInfoStandard, &attributes)
+            : ::GetFileAttributesExA(AnsiFromUtf8(path).c_str(), GetFileExInfoStandard,
+                                     &attributes)) ||
       !::FileTimeToLocalFileTime(&attributes.ftLastWriteTime, &local_time) ||
       !::FileTimeToSystemTime(&local_time, &t))
     return false;

@@ -1,11 +1,13 @@
 #include "platform/win32/tool_help.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 // tlhelp32.h needs the types of windows.h.
 #include <tlhelp32.h>
 
 #include <cstring>
+#include <string>
 
+#include "platform/win32/text_boundary.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -45,7 +47,10 @@ void FromSystem(const PROCESSENTRY32& s, ToolHelpEntry& e) {
   e.parent_process_id = s.th32ParentProcessID;
   e.priority_class_base = s.pcPriClassBase;
   e.flags = s.dwFlags;
-  std::memcpy(e.exe_file, s.szExeFile, sizeof e.exe_file);
+  // The system's name is in its code page; the program's is UTF-8.
+  const std::string ansi(s.szExeFile, strnlen(s.szExeFile, sizeof s.szExeFile));
+  std::memset(e.exe_file, 0, sizeof e.exe_file);
+  CopyUtf8(Utf8FromAnsi(ansi), e.exe_file, sizeof e.exe_file);
 }
 
 // One walk step; the entry is copied back only when the call wrote one.

@@ -2,7 +2,7 @@
 // RAII ownership of Windows handles: one traits struct per kind of handle says what "none" is
 // and how it is closed, and every owner keeps the live count of its kind (live_handles.h). The
 // traits of each family: kernel_handles.h, gui_handles.h.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <cstdint>
 #include <utility>

@@ -1,9 +1,12 @@
 #include "platform/win32/user_interface.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
+#include <algorithm>
 #include <exception>
+#include <string>
 
+#include "platform/win32/text_boundary.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -28,13 +31,30 @@ BOOL CALLBACK ForwardWindow(HWND window, LPARAM context) {
 
 }  // namespace
 
-int Win32UserInterface::LoadStringA(Handle module, std::uint32_t id, char* buffer, int size) {
-  return ::LoadStringA(ToHandle<HINSTANCE>(module), id, buffer, size);
+int Win32UserInterface::LoadString(Handle module, std::uint32_t id, char* buffer, int size) {
+  if (size <= 0) return 0;
+  const auto instance = ToHandle<HINSTANCE>(module);
+  if (const auto load = RV_WIDE("user32.dll", LoadStringW)) {
+    // The resource's own UTF-16, read in place (a buffer size of 0 gives its address).
+    const wchar_t* text = nullptr;
+    const int units = load(instance, id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (units <= 0 || !text) return 0;
+    return CopyUtf8(Utf8FromWide({text, static_cast<std::size_t>(units)}), buffer, size);
+  }
+  std::string ansi(static_cast<std::size_t>(size), '\0');
+  const int copied = ::LoadStringA(instance, id, ansi.data(), size);
+  if (copied <= 0) return 0;
+  ansi.resize(static_cast<std::size_t>(copied));
+  return CopyUtf8(Utf8FromAnsi(ansi), buffer, size);
 }
 
-int Win32UserInterface::MessageBoxA(WindowHandle owner, const std::string& text,
-                                    const std::string& caption, std::uint32_t type) {
-  return ::MessageBoxA(ToHandle<HWND>(owner), text.c_str(), caption.c_str(), type);
+int Win32UserInterface::MessageBox(WindowHandle owner, const std::string& text,
+                                   const std::string& caption, std::uint32_t type) {
+  if (const auto box = RV_WIDE("user32.dll", MessageBoxW))
+    return box(ToHandle<HWND>(owner), WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
+               type);
+  return ::MessageBoxA(ToHandle<HWND>(owner), AnsiFromUtf8(text).c_str(),
+                       AnsiFromUtf8(caption).c_str(), type);
 }
 
 void Win32UserInterface::EnumWindows(const std::function<bool(WindowHandle)>& callback) {
@@ -60,8 +80,21 @@ std::uint32_t Win32UserInterface::GetWindowThreadProcessId(WindowHandle window) 
   return ::GetWindowThreadProcessId(ToHandle<HWND>(window), &process_id) != 0 ? process_id : 0;
 }
 
-int Win32UserInterface::GetWindowTextA(WindowHandle window, char* buffer, int size) {
-  return ::GetWindowTextA(ToHandle<HWND>(window), buffer, size);
+int Win32UserInterface::GetWindowText(WindowHandle window, char* buffer, int size) {
+  if (size <= 0) return 0;
+  // At most size - 1 characters either way; their UTF-8 is cut where it does not fit.
+  if (const auto get = RV_WIDE("user32.dll", GetWindowTextW)) {
+    std::wstring title(static_cast<std::size_t>(size), L'\0');
+    const int units = get(ToHandle<HWND>(window), title.data(), size);
+    if (units <= 0) return 0;
+    title.resize(static_cast<std::size_t>(std::min(units, size - 1)));
+    return CopyUtf8(Utf8FromWide(title), buffer, size);
+  }
+  std::string title(static_cast<std::size_t>(size), '\0');
+  const int copied = ::GetWindowTextA(ToHandle<HWND>(window), title.data(), size);
+  if (copied <= 0) return 0;
+  title.resize(static_cast<std::size_t>(std::min(copied, size - 1)));
+  return CopyUtf8(Utf8FromAnsi(title), buffer, size);
 }
 
 std::uintptr_t Win32UserInterface::GetClassLongA(WindowHandle window, int index) {

@@ -14,8 +14,8 @@
 #include "about/dlg_about.h"
 #include "app/main_window.h"
 #include "i18n/language_dialog.h"
-#include "report/report_frm.h"
 #include "report/report_formats.h"
+#include "report/report_frm.h"
 #include "tests/fakes/call_failer.h"
 #include "tests/fakes/fake_form_host.h"
 #include "tests/fakes/fake_services.h"
@@ -232,18 +232,18 @@ TEST(FailingCalls, EachCallOfATickReportsAndDialogsMayFail) {
       {"9x timers", [](Module& m) { m.timers.FireAll(); }, {}, {}, snapshot::Family::k9x},
       {"print",
        Report(&report::TReportFrm::PrintBtnClick),
-       {{"StartDocA", "Printing failed"},
+       {{"StartDoc", "Printing failed"},
         {"StartPage", "Printing failed"},
         {"EndPage", "Printing failed"},
         {"EndDoc", "Printing failed"}},
        {}},
       {"save",
        Report(&report::TReportFrm::SaveBtnClick),
-       {{"WriteNewFile", "Cannot create file"}, {"MoveFileExA", "Cannot create file"}},
+       {{"WriteNewFile", "Cannot create file"}, {"MoveFileEx", "Cannot create file"}},
        {kSaved}},
       {"send",
        Report(&report::TReportFrm::SendBtnClick),
-       {{"WriteNewFile", "Cannot create file"}, {"MoveFileExA", "Cannot create file"}},
+       {{"WriteNewFile", "Cannot create file"}, {"MoveFileEx", "Cannot create file"}},
        {kMailHtml, kMailText}},
       {"language dialog",
        [](Module& m) {
@@ -263,7 +263,7 @@ TEST(FailingCalls, EachCallOfATickReportsAndDialogsMayFail) {
          };
          m.form->AboutBtnClick();
        },
-       {{"ShellExecuteA", "Error no."},
+       {{"ShellExecute", "Error no."},
         {"CreateWindows", "Error open dialog !"},
         {"CreateWindows", "Not show 'About' !"}},
        {}},

@@ -88,7 +88,7 @@ TEST_F(MainWindowFixture, FailedRuleQuitsBeforeAnyLibraryTimerOrCaption) {
   app::TProcesessFrm form(Services(), application, psapi);
   form.FormCreate();
   EXPECT_TRUE(application.Terminated());
-  EXPECT_FALSE(kernel.Called("LoadLibraryExA"));
+  EXPECT_FALSE(kernel.Called("LoadLibraryEx"));
   EXPECT_FALSE(form.TimerNT.Enabled());
   EXPECT_FALSE(form.Timer9x.Enabled());
   EXPECT_EQ(form.ReportBtn.Text(), "ReportBtn");

@@ -90,7 +90,7 @@ class LeanKernel : public platform::Kernel {
     ++calls_;
     return false;
   }
-  std::string GetModuleFileNameA() override {
+  std::string GetModuleFileName() override {
     ++calls_;
     return {};
   }
@@ -110,7 +110,7 @@ class LeanKernel : public platform::Kernel {
     ++calls_;
     return 0x1000;
   }
-  platform::Handle LoadLibraryExA(const std::string&, std::uint32_t) override {
+  platform::Handle LoadLibraryEx(const std::string&, std::uint32_t) override {
     ++calls_;
     return 0;
   }
@@ -146,7 +146,7 @@ class LeanKernel : public platform::Kernel {
     ++calls_;
     return false;
   }
-  int QueryFullProcessImageNameA(platform::ProcAddress, platform::Handle, char*, int) override {
+  int QueryFullProcessImageNameW(platform::ProcAddress, platform::Handle, char*, int) override {
     ++calls_;
     return 0;
   }
@@ -168,7 +168,7 @@ class LeanProcessStatus : public platform::ProcessStatus {
     bytes_returned = static_cast<std::uint32_t>(n * 4);
     return true;
   }
-  int GetModuleFileNameExA(platform::ProcAddress fn, platform::Handle process, platform::Handle,
+  int GetModuleFileNameExW(platform::ProcAddress fn, platform::Handle process, platform::Handle,
                            char* buffer, int size) override {
     ++calls_;
     if (fn == 0 || process == 0) return 0;
@@ -188,12 +188,12 @@ class LeanProcessStatus : public platform::ProcessStatus {
 class LeanUserInterface : public platform::UserInterface {
  public:
   LeanUserInterface(const LeanSystem& system, long& calls) : system_(system), calls_(calls) {}
-  int LoadStringA(platform::Handle, std::uint32_t, char*, int) override {
+  int LoadString(platform::Handle, std::uint32_t, char*, int) override {
     ++calls_;
     return 0;
   }
-  int MessageBoxA(platform::WindowHandle, const std::string&, const std::string&,
-                  std::uint32_t) override {
+  int MessageBox(platform::WindowHandle, const std::string&, const std::string&,
+                 std::uint32_t) override {
     ++calls_;
     return platform::kIdOk;
   }
@@ -215,7 +215,7 @@ class LeanUserInterface : public platform::UserInterface {
     ++calls_;
     return 0x10010;
   }
-  int GetWindowTextA(platform::WindowHandle w, char* buffer, int size) override {
+  int GetWindowText(platform::WindowHandle w, char* buffer, int size) override {
     ++calls_;
     const std::string& title = At(w).title;
     const int n = std::min<int>(static_cast<int>(title.size()), size - 1);

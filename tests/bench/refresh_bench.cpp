@@ -34,12 +34,12 @@ struct CountingRows : fakes::VectorRows {
 };
 
 struct NoShell : platform::Shell {
-  std::intptr_t ShellExecuteA(platform::WindowHandle, const std::string&, const std::string&,
-                              const std::string&, const std::string&, int) override {
+  std::intptr_t ShellExecute(platform::WindowHandle, const std::string&, const std::string&,
+                             const std::string&, const std::string&, int) override {
     return 42;
   }
-  bool ShellExecuteExA(platform::WindowHandle, std::uint32_t, const std::string&,
-                       const std::string&, int) override {
+  bool ShellExecuteEx(platform::WindowHandle, std::uint32_t, const std::string&, const std::string&,
+                      int) override {
     return true;
   }
 };

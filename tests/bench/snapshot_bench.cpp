@@ -56,7 +56,7 @@ void NtTickPlatformCallsOnly(benchmark::State& state) {
     for (std::uint32_t i = 0; i < bytes / 4; ++i) {
       const platform::Handle h = kernel.OpenProcess(snapshot::kProcessOpenAccess, false, buffer[i]);
       if (h == 0) continue;
-      if (status.GetModuleFileNameExA(0x3000, h, 0, path, sizeof path) > 0)
+      if (status.GetModuleFileNameExW(0x3000, h, 0, path, sizeof path) > 0)
         benchmark::DoNotOptimize(kernel.GetPriorityClass(h));
       kernel.CloseHandle(h);
     }
@@ -68,7 +68,7 @@ void NtTickPlatformCallsOnly(benchmark::State& state) {
       if (owner != 0 && owner != ui.GetDesktopWindow()) return true;
       const auto ex = static_cast<std::uint32_t>(ui.GetWindowLongA(w, platform::kGwlExStyle));
       if ((ex & platform::kWsExToolWindow) && !(ex & platform::kWsExAppWindow)) return true;
-      if (ui.GetWindowTextA(w, title, sizeof title) < 1) return true;
+      if (ui.GetWindowText(w, title, sizeof title) < 1) return true;
       benchmark::DoNotOptimize(images.AddIcon(ui.GetClassLongA(w, platform::kGclHIcon)));
       return true;
     });

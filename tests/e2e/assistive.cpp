@@ -33,11 +33,9 @@ void TypeText(HWND window, const std::string& text) {
 
 namespace {
 
-std::string Narrow(BSTR text) {
+std::string TextOf(BSTR text) {
   if (!text) return "";
-  const int n = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(n > 0 ? n - 1 : 0, '\0');
-  if (n > 1) ::WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
+  const std::string out = Utf8(text);
   ::SysFreeString(text);
   return out;
 }
@@ -48,7 +46,7 @@ Accessible Describe(IAccessible& object, long child) {
   id.lVal = child;
   Accessible a;
   BSTR name = nullptr;
-  if (SUCCEEDED(object.get_accName(id, &name))) a.name = Narrow(name);
+  if (SUCCEEDED(object.get_accName(id, &name))) a.name = TextOf(name);
   VARIANT value{};
   if (SUCCEEDED(object.get_accRole(id, &value)) && value.vt == VT_I4) a.role = value.lVal;
   value.vt = VT_EMPTY;

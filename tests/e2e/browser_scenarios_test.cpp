@@ -264,13 +264,12 @@ TEST_F(BrowserScenario, AWindowLeadsToItsProcessWhichShowsItsCostAndTheDriverAsI
 
   ClickRow(detail, line);
   ASSERT_TRUE(WaitFor([&] { return RowStartingWith(detail, "Processes") == 0; }, 5000));
-  ASSERT_TRUE(WaitFor([&] { return ActionRow(FirstLineOf("notepad.exe"), "Terminate process") > 0; },
-                      5000));
+  ASSERT_TRUE(WaitFor(
+      [&] { return ActionRow(FirstLineOf("notepad.exe"), "Terminate process") > 0; }, 5000));
   const int first = FirstLineOf("notepad.exe");
   const std::vector<std::string> rows = e2e::ListRows(detail);
   EXPECT_NE(rows[first + 2].find(id), std::string::npos) << rows[first + 2];
-  const std::string parent =
-      "rv_e2e.exe (" + std::to_string(::GetCurrentProcessId()) + ")</U>";
+  const std::string parent = "rv_e2e.exe (" + std::to_string(::GetCurrentProcessId()) + ")</U>";
   EXPECT_NE(rows[first + 8].find(parent), std::string::npos) << rows[first + 8];
   EXPECT_NE(rows[first + 6].find(" %</FONT>"), std::string::npos) << rows[first + 6];
   EXPECT_NE(rows[first + 7].find(" K</FONT>"), std::string::npos) << rows[first + 7];
@@ -302,6 +301,30 @@ std::unique_ptr<e2e::Program> ChurnWindows(int count, const std::string& title, 
   return std::make_unique<e2e::Program>(
       e2e::TestsDirectory() + "rv_churn.exe",
       "windows " + std::to_string(count) + " \"" + title + "\" " + std::to_string(hang_ms), "");
+}
+
+// A title in four scripts, an emoji among them, is listed and heads its detail section as
+// written, and its section's close line closes its window.
+TEST_F(BrowserScenario, ATitleInEveryScriptIsListedAsWrittenAndClosedByItsLine) {
+  const auto program = ChurnWindows(1, e2e::kEveryScript, -1);
+  ASSERT_TRUE(program->Started());
+  const HWND window = WindowOf(program->Id());
+  ASSERT_NE(window, nullptr);
+  ASSERT_EQ(e2e::WindowText(window), e2e::kEveryScript);
+  Expand("Applications");
+  const int line = OpenDetail(e2e::kEveryScript);
+  ASSERT_GT(line, 0);
+  // For a person to look at: build/screenshots/title-in-every-script*.bmp, each window in front.
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  for (const auto& [shown, name] : {std::pair{main, ""}, std::pair{window, "-window"}}) {
+    ::SetWindowPos(shown, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    ::Sleep(1500);
+    e2e::SaveScreenshot(shown,
+                        suite + "..\\..\\screenshots\\title-in-every-script" + name + ".bmp");
+    ::SetWindowPos(shown, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+  }
+  ClickRow(detail, ActionRow(line, "Close"));
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(window); }, 5000));
 }
 
 // The slowest answer of the module's window to an empty message, asked every 50 ms for

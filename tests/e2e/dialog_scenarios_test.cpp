@@ -81,14 +81,15 @@ void ChooseGerman(HWND dialog) {
 
 std::string VersionString(const std::string& exe, const std::string& key) {
   DWORD handle = 0;
-  std::vector<char> data(::GetFileVersionInfoSizeA(exe.c_str(), &handle));
+  const std::wstring file = e2e::Wide(exe);
+  std::vector<char> data(::GetFileVersionInfoSizeW(file.c_str(), &handle));
   void* value = nullptr;
   UINT length = 0;
-  if (data.empty() || !::GetFileVersionInfoA(exe.c_str(), 0, data.size(), data.data()) ||
-      !::VerQueryValueA(data.data(), ("\\StringFileInfo\\040904E4\\" + key).c_str(), &value,
-                        &length))
+  if (data.empty() || !::GetFileVersionInfoW(file.c_str(), 0, data.size(), data.data()) ||
+      !::VerQueryValueW(data.data(), e2e::Wide("\\StringFileInfo\\040904E4\\" + key).c_str(),
+                        &value, &length))
     return "";
-  return static_cast<const char*>(value);
+  return e2e::Utf8(static_cast<const wchar_t*>(value));
 }
 
 TEST(LanguageDialog, GermanAndYesRestartsTheModuleStandAloneInGerman) {

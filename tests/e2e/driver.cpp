@@ -19,16 +19,28 @@ std::string OwnDirectory() {
   return dir.substr(0, dir.find_last_of('\\') + 1);
 }
 
-// Wide text in the ANSI code page.
-std::string Narrow(const std::wstring& wide) {
+}  // namespace
+
+std::string Utf8(const std::wstring& wide) {
   if (wide.empty()) return {};
-  const int size = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()),
                                          nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow.data(), size,
+  std::string utf8(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), utf8.data(), size,
                         nullptr, nullptr);
-  return narrow;
+  return utf8;
 }
+
+std::wstring Wide(const std::string& utf8) {
+  if (utf8.empty()) return {};
+  const int size =
+      ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), static_cast<int>(utf8.size()), wide.data(), size);
+  return wide;
+}
+
+namespace {
 
 void Pause() {
   ::Sleep(50);
@@ -81,10 +93,23 @@ void RemoveFilesIn(const std::string& dir) {
 Program::Program(const std::string& exe, const std::string& arguments,
                  const std::string& directory) {
   std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-  STARTUPINFOA startup{};
+  const bool ascii = std::all_of(command.begin(), command.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          directory.empty() ? nullptr : directory.c_str(), &startup, &process_))
+      process_ = {};
+    return;
+  }
+  // A name or an argument beyond ASCII: the wide call takes it as written.
+  std::wstring wide = Wide(command);
+  const std::wstring wide_directory = Wide(directory);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.empty() ? nullptr : directory.c_str(), &startup, &process_))
+  if (!::CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : wide_directory.c_str(), &startup, &process_))
     process_ = {};
 }
 
@@ -152,9 +177,9 @@ HWND WaitForWindow(const std::string& window_class, DWORD process, milliseconds 
 }
 
 std::string WindowText(HWND window) {
-  char text[1024];
-  int n = ::GetWindowTextA(window, text, sizeof text);
-  return std::string(text, n > 0 ? n : 0);
+  wchar_t text[1024];
+  int n = ::GetWindowTextW(window, text, 1024);
+  return Utf8(std::wstring(text, n > 0 ? n : 0));
 }
 
 std::string ControlText(HWND control) {
@@ -162,7 +187,7 @@ std::string ControlText(HWND control) {
   std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
   ::SendMessageW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()));
   wide.resize(wcslen(wide.c_str()));
-  return Narrow(wide);
+  return Utf8(wide);
 }
 
 std::string ClassName(HWND window) {
@@ -191,7 +216,7 @@ std::vector<std::string> ListRows(HWND list) {
     std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
     ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
     wide.resize(wcslen(wide.c_str()));
-    rows.push_back(Narrow(wide));
+    rows.push_back(Utf8(wide));
   }
   return rows;
 }
@@ -324,7 +349,7 @@ bool SaveAs(DWORD process, const std::string& path) {
   HWND name_box = ::GetDlgItem(dialog, 0x47C);  // cmb13, the file name
   if (!name_box) name_box = ::GetDlgItem(dialog, 0x480);
   if (!name_box) return false;
-  ::SendMessageA(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  ::SendMessageW(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
   ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   return WaitFor([&] { return !::IsWindow(dialog); }, 10000);
 }
@@ -430,8 +455,10 @@ std::vector<ProcessEntry> ToolHelpProcesses() {
   entry.dwSize = sizeof entry;
   for (BOOL more = ::Process32First(snapshot, &entry); more;
        more = ::Process32Next(snapshot, &entry)) {
-    // The 9x family gives the whole path.
-    const std::string path = entry.szExeFile;
+    // The 9x family gives the whole path; both give it in the code page.
+    wchar_t wide[MAX_PATH] = L"";
+    ::MultiByteToWideChar(CP_ACP, 0, entry.szExeFile, -1, wide, MAX_PATH);
+    const std::string path = Utf8(wide);
     processes.push_back({entry.th32ProcessID, path.substr(path.find_last_of("\\:") + 1)});
   }
   ::CloseHandle(snapshot);

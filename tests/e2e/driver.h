@@ -43,6 +43,14 @@ std::string CopySuite(const std::string& name, bool with_base_module);
 std::vector<HWND> TopLevelWindows(const std::string& window_class, DWORD process = 0);
 HWND WaitForWindow(const std::string& window_class, DWORD process, milliseconds timeout);
 
+// Texts here are UTF-8, as inside the module. This one has Cyrillic, CJK, Latin-1 and an emoji
+// beyond the 16-bit range: "Привет - 日本語 - café 😀".
+inline constexpr char kEveryScript[] =
+    "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 - \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E - "
+    "caf\xC3\xA9 \xF0\x9F\x98\x80";
+std::string Utf8(const std::wstring& wide);
+std::wstring Wide(const std::string& utf8);
+
 std::string WindowText(HWND window);
 // The whole text of a control in another process (edit boxes), asked of the control itself.
 std::string ControlText(HWND control);
@@ -56,8 +64,8 @@ HWND VisibleDialog(DWORD process);
 // `path` typed as the file name of the save dialog of `process`, and the dialog confirmed;
 // false when no dialog came or it did not close.
 bool SaveAs(DWORD process, const std::string& path);
-// Rows of a list box in another process, read through the wide message and turned into the
-// ANSI code page (the narrow message does not arrive intact across processes).
+// Rows of a list box in another process, read through the wide message as UTF-8 (the narrow
+// message does not arrive intact across processes).
 std::vector<std::string> ListRows(HWND list);
 
 // Waits for `count` message boxes of `process` one after the other, reads each text and

@@ -76,7 +76,7 @@ const DamagedFiles kDamagedFiles[] = {
        WriteFile(dir + "RvProcesess.ini",
                  "[Options]\r\nLanguage=" + std::string(100 * 1024, 'L') + "\r\n");
      },
-     "Report", "Jazykov\xE1 mutace LLLL", "EN"},
+     "Report", "Jazykov\xC3\xA1 mutace LLLL", "EN"},
 };
 
 struct HostileFileScenario : ::testing::TestWithParam<DamagedFiles> {};

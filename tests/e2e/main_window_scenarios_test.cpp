@@ -26,10 +26,10 @@ std::string SystemLanguageCode() {
 std::string LibraryText(const std::string& suite, const std::string& code, UINT id) {
   HMODULE library = ::LoadLibraryExA((suite + "Process\\RvProcesess" + code + ".dll").c_str(),
                                      nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  char text[1024] = "";
-  const int n = library ? ::LoadStringA(library, id, text, sizeof text) : 0;
+  wchar_t text[1024] = L"";
+  const int n = library ? ::LoadStringW(library, id, text, 1024) : 0;
   if (library) ::FreeLibrary(library);
-  return std::string(text, n > 0 ? n : 0);
+  return e2e::Utf8(std::wstring(text, n > 0 ? n : 0));
 }
 
 // The visible child windows' texts, in creation order.
@@ -115,7 +115,7 @@ TEST(MainWindow, ChosenLanguageWithoutItsLibraryFallsBackToEnglish) {
   ::DeleteFileA((suite + "Process\\RvProcesessFR.dll").c_str());
   e2e::Program module(suite + "Process\\RvProcesess.exe", "-start", suite + "Process");
   EXPECT_EQ(e2e::AnswerMessageBoxes(module.Id(), 1, milliseconds(30000)),
-            (std::vector<std::string>{"Jazykov\xE1 mutace FR modulu neexistuje!"}));
+            (std::vector<std::string>{"Jazykov\xC3\xA1 mutace FR modulu neexistuje!"}));
   HWND window = e2e::WaitForWindow("TProcesessFrm", module.Id(), milliseconds(30000));
   ASSERT_NE(window, nullptr);
   EXPECT_NE(e2e::ChildWithText(window, "Report"), nullptr);
@@ -123,19 +123,36 @@ TEST(MainWindow, ChosenLanguageWithoutItsLibraryFallsBackToEnglish) {
   EXPECT_EQ(IniValue(ini, "RunLang"), "EN");
 }
 
+// The buttons' captions, read from outside, in the chosen language's own script whatever the
+// system's code page.
 TEST(MainWindow, ChosenLanguageIsShown) {
-  const std::string suite = e2e::CopySuite("german", true);
-  const std::string ini = suite + "Process\\RvProcesess.ini";
-  ::WritePrivateProfileStringA("Options", "Language", "DE", ini.c_str());
-  e2e::Program module(suite + "Process\\RvProcesess.exe", "-start", suite + "Process");
-  HWND window = e2e::WaitForWindow("TProcesessFrm", module.Id(), milliseconds(30000));
-  ASSERT_NE(window, nullptr);
-  const auto texts = VisibleChildTexts(window);
-  EXPECT_TRUE(Contains(texts, "Bericht"));
-  EXPECT_TRUE(Contains(texts,
-                       "Schlie\xDF"
-                       "en"));
-  EXPECT_EQ(IniValue(ini, "RunLang"), "DE");
+  struct Case {
+    const char* code;
+    const char* report;
+    const char* close;
+  };
+  const Case cases[] = {
+      {"DE", "Bericht",
+       "Schlie\xC3\x9F"
+       "en"},
+      {"RUS", "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82",
+       "\xD0\x97\xD0\xB0\xD0\xBA\xD1\x80\xD1\x8B\xD1\x82\xD1\x8C"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    const std::string suite = e2e::CopySuite(std::string("language-") + c.code, true);
+    const std::string ini = suite + "Process\\RvProcesess.ini";
+    ::WritePrivateProfileStringA("Options", "Language", c.code, ini.c_str());
+    e2e::Program module(suite + "Process\\RvProcesess.exe", "-start", suite + "Process");
+    HWND window = e2e::WaitForWindow("TProcesessFrm", module.Id(), milliseconds(30000));
+    ASSERT_NE(window, nullptr);
+    const auto texts = VisibleChildTexts(window);
+    EXPECT_TRUE(Contains(texts, c.report));
+    EXPECT_TRUE(Contains(texts, c.close));
+    EXPECT_EQ(IniValue(ini, "RunLang"), c.code);
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    module.WaitForExit(milliseconds(10000));
+  }
 }
 
 }  // namespace

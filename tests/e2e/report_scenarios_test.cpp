@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -176,6 +177,50 @@ TEST_F(ReportScenario, SavedAsTextAndHtmlThroughTheSaveDialog) {
   EXPECT_EQ(boxes[0].substr(boxes[0].size() - 17), "\\report\\saved.txt") << boxes[0];
   EXPECT_EQ(FileBytes(txt), text);
   ::SetFileAttributesA(txt.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// An HTM file's text as UTF-8: its bytes in the code page, and the characters the code page
+// lacks as numeric character references.
+std::string HtmText(const std::string& bytes) {
+  std::wstring ansi(bytes.size(), L'\0');
+  ansi.resize(static_cast<std::size_t>(
+      std::max(::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                     ansi.data(), static_cast<int>(ansi.size())),
+               0)));
+  std::wstring text;
+  for (std::size_t at = 0; at < ansi.size(); ++at) {
+    const std::size_t end = ansi.find(L';', at);
+    if (ansi.compare(at, 2, L"&#") != 0 || end == std::wstring::npos || end - at > 9) {
+      text += ansi[at];
+      continue;
+    }
+    const unsigned long code = std::wcstoul(ansi.c_str() + at + 2, nullptr, 10);
+    if (code > 0xFFFF) {
+      text += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+      text += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      text += static_cast<wchar_t>(code);
+    }
+    at = end;
+  }
+  return e2e::Utf8(text);
+}
+
+// A ticked process named in four scripts, saved as HTM in the system's code page, reads back as
+// the same characters.
+TEST_F(ReportScenario, AProcessNamedInEveryScriptIsSavedAsHtmAsWritten) {
+  const std::string name = std::string(e2e::kEveryScript) + ".exe";
+  ASSERT_TRUE(::CopyFileW(e2e::Wide(e2e::TestsDirectory() + "rv_churn.exe").c_str(),
+                          e2e::Wide(suite + name).c_str(), FALSE));
+  e2e::Program named(suite + name, "windows 1 named -1", "");
+  ASSERT_TRUE(named.Started());
+  ::Sleep(1500);  // a refresh tick lists it
+  const std::string htm = suite + "every-script.htm";
+  Report(name, "Save");
+  EXPECT_TRUE(e2e::SaveAs(module->Id(), htm));
+  ASSERT_TRUE(WaitFor([&] { return !FileBytes(htm).empty(); }, 5000));
+  const std::string html = HtmText(FileBytes(htm));
+  EXPECT_NE(html.find("Processes - " + name + "</FONT>"), std::string::npos) << html;
 }
 
 TEST_F(ReportScenario, SentWithoutTheMailFolderSaysSoOnceAndLeavesNoFile) {

@@ -12,10 +12,10 @@ std::string FakeIniFiles::Value(const std::string& path, const std::string& sect
   return k == s->second.end() ? "" : k->second;
 }
 
-bool FakeIniFiles::GetPrivateProfileStringA(const std::string& section, const std::string& key,
-                                            const std::string& default_value, std::string& value,
-                                            const std::string& path) {
-  if (Fails("GetPrivateProfileStringA")) return false;
+bool FakeIniFiles::GetPrivateProfileString(const std::string& section, const std::string& key,
+                                           const std::string& default_value, std::string& value,
+                                           const std::string& path) {
+  if (Fails("GetPrivateProfileString")) return false;
   if (!readable) return false;
   value = default_value;
   auto f = files.find(path);
@@ -27,9 +27,9 @@ bool FakeIniFiles::GetPrivateProfileStringA(const std::string& section, const st
   return true;
 }
 
-bool FakeIniFiles::WritePrivateProfileStringA(const std::string& section, const std::string& key,
-                                              const std::string& value, const std::string& path) {
-  if (Fails("WritePrivateProfileStringA")) return false;
+bool FakeIniFiles::WritePrivateProfileString(const std::string& section, const std::string& key,
+                                             const std::string& value, const std::string& path) {
+  if (Fails("WritePrivateProfileString")) return false;
   writes.push_back(section + "/" + key + "=" + value);
   if (!writable) return false;
   files[path][section][key] = value;

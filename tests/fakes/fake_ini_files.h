@@ -20,11 +20,11 @@ class FakeIniFiles : public platform::IniFiles, public Failable {
   std::string Value(const std::string& path, const std::string& section,
                     const std::string& key) const;
 
-  bool GetPrivateProfileStringA(const std::string& section, const std::string& key,
-                                const std::string& default_value, std::string& value,
-                                const std::string& path) override;
-  bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
-                                  const std::string& value, const std::string& path) override;
+  bool GetPrivateProfileString(const std::string& section, const std::string& key,
+                               const std::string& default_value, std::string& value,
+                               const std::string& path) override;
+  bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                                 const std::string& value, const std::string& path) override;
 };
 
 }  // namespace fakes

@@ -46,7 +46,7 @@ const FakeProcess* FakeKernel::QueryableProcess(platform::Handle handle) const {
 void FakeKernel::ExportImageNameQuery() {
   kernel32_module = 0x7C800000;
   resident_modules["kernel32.dll"] = kernel32_module;
-  exports[{kernel32_module, "QueryFullProcessImageNameA"}] = kQueryFullProcessImageNameA;
+  exports[{kernel32_module, "QueryFullProcessImageNameW"}] = kQueryFullProcessImageNameW;
 }
 
 void FakeKernel::InstallLanguageLibrary(const std::string& code, platform::Handle loads_as) {
@@ -105,8 +105,8 @@ bool FakeKernel::FileExists(const std::string& path) {
   return files.contains(path);
 }
 
-std::string FakeKernel::GetModuleFileNameA() {
-  if (Fails("GetModuleFileNameA")) return {};
+std::string FakeKernel::GetModuleFileName() {
+  if (Fails("GetModuleFileName")) return {};
   return executable_path;
 }
 
@@ -134,10 +134,10 @@ platform::Handle FakeKernel::LoadLibraryA(const std::string& name) {
   return it->second;
 }
 
-platform::Handle FakeKernel::LoadLibraryExA(const std::string& path, std::uint32_t flags) {
-  calls.push_back("LoadLibraryExA(" + path + "," + std::to_string(flags) + ")");
+platform::Handle FakeKernel::LoadLibraryEx(const std::string& path, std::uint32_t flags) {
+  calls.push_back("LoadLibraryEx(" + path + "," + std::to_string(flags) + ")");
   auto it = loadable_modules.find(Lower(path));
-  if (Fails("LoadLibraryExA") || it == loadable_modules.end()) return 0;
+  if (Fails("LoadLibraryEx") || it == loadable_modules.end()) return 0;
   ++loaded_modules[it->second];
   return it->second;
 }
@@ -211,11 +211,11 @@ bool FakeKernel::SetPriorityClass(platform::Handle process, std::uint32_t priori
   return true;
 }
 
-int FakeKernel::QueryFullProcessImageNameA(platform::ProcAddress fn, platform::Handle process,
+int FakeKernel::QueryFullProcessImageNameW(platform::ProcAddress fn, platform::Handle process,
                                            char* buffer, int size) {
-  if (Fails("QueryFullProcessImageNameA")) return 0;
-  calls.push_back("QueryFullProcessImageNameA(" + std::to_string(process) + ")");
-  const FakeProcess* p = fn == kQueryFullProcessImageNameA ? QueryableProcess(process) : nullptr;
+  if (Fails("QueryFullProcessImageNameW")) return 0;
+  calls.push_back("QueryFullProcessImageNameW(" + std::to_string(process) + ")");
+  const FakeProcess* p = fn == kQueryFullProcessImageNameW ? QueryableProcess(process) : nullptr;
   if (!p || p->path.empty() || static_cast<int>(p->path.size()) >= size) return 0;
   std::copy(p->path.begin(), p->path.end(), buffer);
   buffer[p->path.size()] = '\0';

@@ -53,8 +53,8 @@ class FakeKernel : public platform::Kernel, public Failable {
   std::vector<FakeProcess> processes;
   // False for a system before Vista: the limited query right is refused as denied.
   bool knows_limited_query_right = true;
-  platform::Handle kernel32_module = 0;  // set to resolve QueryFullProcessImageNameA
-  static constexpr platform::ProcAddress kQueryFullProcessImageNameA = 0x7C801000;
+  platform::Handle kernel32_module = 0;  // set to resolve QueryFullProcessImageNameW
+  static constexpr platform::ProcAddress kQueryFullProcessImageNameW = 0x7C801000;
 
   // --- what was asked ---
   std::vector<std::string> calls;  // "OpenMutexA(Ravo Info running)", ...
@@ -68,7 +68,7 @@ class FakeKernel : public platform::Kernel, public Failable {
   const FakeProcess* ProcessWithRights(platform::Handle handle, std::uint32_t rights) const;
   // The process of a handle that may query information (the full or the limited right).
   const FakeProcess* QueryableProcess(platform::Handle handle) const;
-  // Makes kernel32 resident with QueryFullProcessImageNameA, as on Vista and later.
+  // Makes kernel32 resident with QueryFullProcessImageNameW, as on Vista and later.
   void ExportImageNameQuery();
   // Puts the language library of `code` ("EN", "DE", ...) beside the program; one given a
   // module handle also loads, as that module.
@@ -84,13 +84,13 @@ class FakeKernel : public platform::Kernel, public Failable {
   bool CloseHandle(platform::Handle handle) override;
   // platform::ProgramEnvironment
   bool FileExists(const std::string& path) override;
-  std::string GetModuleFileNameA() override;
+  std::string GetModuleFileName() override;
   std::vector<std::string> CommandLineArguments() override;
   // platform::Modules
   std::string GetSystemDirectoryA() override;
   platform::Handle GetModuleHandleA(const std::string& name) override;
   platform::Handle LoadLibraryA(const std::string& name) override;
-  platform::Handle LoadLibraryExA(const std::string& path, std::uint32_t flags) override;
+  platform::Handle LoadLibraryEx(const std::string& path, std::uint32_t flags) override;
   bool FreeLibrary(platform::Handle module) override;
   platform::ProcAddress GetProcAddress(platform::Handle module, const std::string& name) override;
   // platform::Processes
@@ -100,7 +100,7 @@ class FakeKernel : public platform::Kernel, public Failable {
   bool GetProcessTimes(platform::Handle process, platform::ProcessTimes& times) override;
   bool TerminateProcess(platform::Handle process, std::uint32_t exit_code) override;
   bool SetPriorityClass(platform::Handle process, std::uint32_t priority_class) override;
-  int QueryFullProcessImageNameA(platform::ProcAddress fn, platform::Handle process, char* buffer,
+  int QueryFullProcessImageNameW(platform::ProcAddress fn, platform::Handle process, char* buffer,
                                  int size) override;
   FakeProcess* Process(std::uint32_t id);
 

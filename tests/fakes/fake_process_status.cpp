@@ -12,7 +12,7 @@ void FakeProcessStatus::Install(bool enum_processes, bool get_module_file_name) 
   kernel_.loadable_modules[path] = kPsapiModule;
   if (enum_processes) kernel_.exports[{kPsapiModule, "EnumProcesses"}] = kEnumProcesses;
   if (get_module_file_name)
-    kernel_.exports[{kPsapiModule, "GetModuleFileNameExA"}] = kGetModuleFileNameExA;
+    kernel_.exports[{kPsapiModule, "GetModuleFileNameExW"}] = kGetModuleFileNameExW;
 }
 
 bool FakeProcessStatus::EnumProcesses(platform::ProcAddress fn, std::uint32_t* buffer,
@@ -36,11 +36,11 @@ bool FakeProcessStatus::EnumProcesses(platform::ProcAddress fn, std::uint32_t* b
   return true;
 }
 
-int FakeProcessStatus::GetModuleFileNameExA(platform::ProcAddress fn, platform::Handle process,
+int FakeProcessStatus::GetModuleFileNameExW(platform::ProcAddress fn, platform::Handle process,
                                             platform::Handle module, char* buffer, int size) {
-  if (Fails("GetModuleFileNameExA")) return 0;
+  if (Fails("GetModuleFileNameExW")) return 0;
   if (fn == 0) null_calls.push_back(fn);
-  if (fn != kGetModuleFileNameExA) return 0;
+  if (fn != kGetModuleFileNameExW) return 0;
   ++module_file_name_calls;
   const FakeProcess* p = kernel_.ProcessWithRights(
       process, platform::kProcessQueryInformation | platform::kProcessVmRead);

@@ -1,6 +1,6 @@
 #pragma once
 // psapi over FakeKernel's process table: EnumProcesses lists the table's ids (or a scripted id
-// list), GetModuleFileNameExA reads the path of the process a handle stands for. Calls made with
+// list), GetModuleFileNameExW reads the path of the process a handle stands for. Calls made with
 // an entry point other than the one installed fail, so a test sees a wrong binding.
 #include <cstdint>
 #include <optional>
@@ -17,7 +17,7 @@ class FakeProcessStatus : public platform::ProcessStatus, public Failable {
  public:
   static constexpr platform::Handle kPsapiModule = 0x76B00000;
   static constexpr platform::ProcAddress kEnumProcesses = 0x76B01000;
-  static constexpr platform::ProcAddress kGetModuleFileNameExA = 0x76B02000;
+  static constexpr platform::ProcAddress kGetModuleFileNameExW = 0x76B02000;
 
   explicit FakeProcessStatus(FakeKernel& kernel) : kernel_(kernel) {}
 
@@ -36,7 +36,7 @@ class FakeProcessStatus : public platform::ProcessStatus, public Failable {
 
   bool EnumProcesses(platform::ProcAddress fn, std::uint32_t* buffer, std::uint32_t bytes,
                      std::uint32_t& bytes_returned) override;
-  int GetModuleFileNameExA(platform::ProcAddress fn, platform::Handle process,
+  int GetModuleFileNameExW(platform::ProcAddress fn, platform::Handle process,
                            platform::Handle module, char* buffer, int size) override;
 
  private:

@@ -28,9 +28,9 @@ class FakePrinter : public platform::PrinterDevice, public Failable {
   std::vector<std::string> calls;
   std::vector<Text> texts;
 
-  bool StartDocA(const std::string& name) override {
+  bool StartDoc(const std::string& name) override {
     calls.push_back("StartDoc(" + name + ")");
-    return !refuse_document && !Fails("StartDocA");
+    return !refuse_document && !Fails("StartDoc");
   }
   bool StartPage() override {
     calls.push_back("StartPage");
@@ -72,16 +72,16 @@ class FakeCommonDialogs : public platform::CommonDialogs, public Failable {
   FakePrinter* last_printer = nullptr;  // the printer of the last confirmed print dialog
   std::vector<std::unique_ptr<FakePrinter>> printers;
 
-  bool GetSaveFileNameA(platform::SaveFileName& request) override {
+  bool GetSaveFileName(platform::SaveFileName& request) override {
     save_requests.push_back(request);
-    if (save_answers.empty() || Fails("GetSaveFileNameA")) return false;
+    if (save_answers.empty() || Fails("GetSaveFileName")) return false;
     request.file_name = save_answers.front();
     save_answers.pop_front();
     return true;
   }
-  std::unique_ptr<platform::PrinterDevice> PrintDlgA(platform::WindowHandle) override {
+  std::unique_ptr<platform::PrinterDevice> PrintDlg(platform::WindowHandle) override {
     ++print_dialogs;
-    if (!printer_chosen || Fails("PrintDlgA")) return nullptr;
+    if (!printer_chosen || Fails("PrintDlg")) return nullptr;
     auto printer = std::make_unique<Forwarder>(*this);
     return printer;
   }
@@ -96,7 +96,7 @@ class FakeCommonDialogs : public platform::CommonDialogs, public Failable {
       printer->failer = dialogs.failer;
       dialogs.last_printer = printer;
     }
-    bool StartDocA(const std::string& n) override { return printer->StartDocA(n); }
+    bool StartDoc(const std::string& n) override { return printer->StartDoc(n); }
     bool StartPage() override { return printer->StartPage(); }
     bool EndPage() override { return printer->EndPage(); }
     bool EndDoc() override { return printer->EndDoc(); }
@@ -122,8 +122,8 @@ class FakeFiles : public platform::Files, public Failable {
     last_error = kErrorNoSystemResources;
     return platform::NewFile::kNotWritten;
   }
-  bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override {
-    if (Fails("MoveFileExA")) return Fail(kErrorNoSystemResources);
+  bool MoveFileEx(const std::string& from, const std::string& to, std::uint32_t flags) override {
+    if (Fails("MoveFileEx")) return Fail(kErrorNoSystemResources);
     if (!has_move_file_ex) return Fail(platform::kErrorCallNotImplemented);
     if (!files.count(from)) return Fail(2);
     if (files.count(to) && (IsReadOnly(to) || !(flags & platform::kMoveFileReplaceExisting)))
@@ -132,19 +132,19 @@ class FakeFiles : public platform::Files, public Failable {
     files.erase(from);
     return true;
   }
-  bool MoveFileA(const std::string& from, const std::string& to) override {
-    if (Fails("MoveFileA")) return Fail(kErrorNoSystemResources);
+  bool MoveFile(const std::string& from, const std::string& to) override {
+    if (Fails("MoveFile")) return Fail(kErrorNoSystemResources);
     return MoveNoReplace(from, to);
   }
-  bool DeleteFileA(const std::string& path) override {
-    if (Fails("DeleteFileA")) return Fail(kErrorNoSystemResources);
+  bool DeleteFile(const std::string& path) override {
+    if (Fails("DeleteFile")) return Fail(kErrorNoSystemResources);
     if (!files.count(path)) return Fail(2);
     if (IsReadOnly(path)) return Fail(5);
     files.erase(path);
     return true;
   }
-  std::uint32_t GetFileAttributesA(const std::string& path) override {
-    if (Fails("GetFileAttributesA") || !files.count(path)) return platform::kInvalidFileAttributes;
+  std::uint32_t GetFileAttributes(const std::string& path) override {
+    if (Fails("GetFileAttributes") || !files.count(path)) return platform::kInvalidFileAttributes;
     return IsReadOnly(path) ? platform::kFileAttributeReadOnly : 0;
   }
   std::uint32_t GetLastError() override { return last_error; }

@@ -17,19 +17,19 @@ class FakeShell : public platform::Shell, public Failable {
   };
   std::intptr_t result = 42;  // above 32: started
   std::vector<Call> calls;
-  // ShellExecuteExA: "owner,mask,verb,file,show"
+  // ShellExecuteEx: "owner,mask,verb,file,show"
   std::vector<std::string> ex_calls;
 
-  std::intptr_t ShellExecuteA(platform::WindowHandle owner, const std::string& verb,
-                              const std::string& file, const std::string& parameters,
-                              const std::string& directory, int show) override {
-    if (Fails("ShellExecuteA")) return 0;
+  std::intptr_t ShellExecute(platform::WindowHandle owner, const std::string& verb,
+                             const std::string& file, const std::string& parameters,
+                             const std::string& directory, int show) override {
+    if (Fails("ShellExecute")) return 0;
     calls.push_back({owner, verb, file, parameters, directory, show});
     return result;
   }
-  bool ShellExecuteExA(platform::WindowHandle owner, std::uint32_t mask, const std::string& verb,
-                       const std::string& file, int show) override {
-    if (Fails("ShellExecuteExA")) return false;
+  bool ShellExecuteEx(platform::WindowHandle owner, std::uint32_t mask, const std::string& verb,
+                      const std::string& file, int show) override {
+    if (Fails("ShellExecuteEx")) return false;
     ex_calls.push_back(std::to_string(owner) + "," + std::to_string(mask) + "," + verb + "," +
                        file + "," + std::to_string(show));
     return true;

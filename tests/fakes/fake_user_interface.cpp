@@ -11,9 +11,9 @@ std::vector<std::string> FakeUserInterface::MessageTexts() const {
   return texts;
 }
 
-int FakeUserInterface::LoadStringA(platform::Handle module, std::uint32_t id, char* buffer,
-                                   int size) {
-  if (Fails("LoadStringA")) return 0;
+int FakeUserInterface::LoadString(platform::Handle module, std::uint32_t id, char* buffer,
+                                  int size) {
+  if (Fails("LoadString")) return 0;
   auto it = strings.find({module, id});
   if (it == strings.end() || it->second.empty() || size <= 0) return 0;
   int n = std::min<int>(static_cast<int>(it->second.size()), size - 1);
@@ -22,9 +22,9 @@ int FakeUserInterface::LoadStringA(platform::Handle module, std::uint32_t id, ch
   return n;
 }
 
-int FakeUserInterface::MessageBoxA(platform::WindowHandle, const std::string& text,
-                                   const std::string& caption, std::uint32_t type) {
-  if (Fails("MessageBoxA")) return 0;
+int FakeUserInterface::MessageBox(platform::WindowHandle, const std::string& text,
+                                  const std::string& caption, std::uint32_t type) {
+  if (Fails("MessageBox")) return 0;
   messages.push_back({text, caption, type});
   if (on_message_box) on_message_box();
   if (answers.empty()) return platform::kIdOk;
@@ -59,8 +59,8 @@ platform::WindowHandle FakeUserInterface::GetDesktopWindow() {
   return kDesktop;
 }
 
-int FakeUserInterface::GetWindowTextA(platform::WindowHandle window, char* buffer, int size) {
-  if (Fails("GetWindowTextA")) return 0;
+int FakeUserInterface::GetWindowText(platform::WindowHandle window, char* buffer, int size) {
+  if (Fails("GetWindowText")) return 0;
   const FakeWindow* w = Find(window);
   if (!w || size <= 0) return 0;
   int n = std::min<int>(static_cast<int>(w->title.size()), size - 1);

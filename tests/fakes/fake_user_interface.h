@@ -52,14 +52,14 @@ class FakeUserInterface : public platform::UserInterface, public Failable {
   std::vector<std::string> MessageTexts() const;
 
   // platform::UserInterface
-  int LoadStringA(platform::Handle module, std::uint32_t id, char* buffer, int size) override;
-  int MessageBoxA(platform::WindowHandle owner, const std::string& text, const std::string& caption,
-                  std::uint32_t type) override;
+  int LoadString(platform::Handle module, std::uint32_t id, char* buffer, int size) override;
+  int MessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                 std::uint32_t type) override;
   void EnumWindows(const std::function<bool(platform::WindowHandle)>& callback) override;
   bool IsWindowVisible(platform::WindowHandle window) override;
   std::intptr_t GetWindowLongA(platform::WindowHandle window, int index) override;
   platform::WindowHandle GetDesktopWindow() override;
-  int GetWindowTextA(platform::WindowHandle window, char* buffer, int size) override;
+  int GetWindowText(platform::WindowHandle window, char* buffer, int size) override;
   std::uint32_t GetWindowThreadProcessId(platform::WindowHandle window) override;
   std::uintptr_t GetClassLongA(platform::WindowHandle window, int index) override;
   bool ShowWindowAsync(platform::WindowHandle window, int command) override;

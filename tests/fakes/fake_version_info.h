@@ -23,17 +23,17 @@ class FakeVersionInfo : public platform::VersionInfo, public Failable {
     bytes.push_back(0);
   }
 
-  std::uint32_t GetFileVersionInfoSizeA(const std::string& file) override {
-    return !Fails("GetFileVersionInfoSizeA") && files.contains(file) ? 64 : 0;
+  std::uint32_t GetFileVersionInfoSize(const std::string& file) override {
+    return !Fails("GetFileVersionInfoSize") && files.contains(file) ? 64 : 0;
   }
-  bool GetFileVersionInfoA(const std::string& file, std::vector<std::uint8_t>&) override {
-    if (Fails("GetFileVersionInfoA")) return false;
+  bool GetFileVersionInfo(const std::string& file, std::vector<std::uint8_t>&) override {
+    if (Fails("GetFileVersionInfo")) return false;
     read_ = file;
     return files.contains(file);
   }
-  bool VerQueryValueA(std::vector<std::uint8_t>&, const std::string& sub_block,
-                      std::vector<std::uint8_t>& value) override {
-    if (Fails("VerQueryValueA")) return false;
+  bool VerQueryValue(std::vector<std::uint8_t>&, const std::string& sub_block,
+                     std::vector<std::uint8_t>& value) override {
+    if (Fails("VerQueryValue")) return false;
     auto block = files[read_].find(sub_block);
     if (block == files[read_].end()) return false;
     value = block->second;

@@ -43,7 +43,7 @@ TEST_F(LanguageFixture, FirstStartOnAGermanSystemWritesBothKeysAndLoadsGerman) {
   EXPECT_EQ(Ini("Language"), "DE");
   EXPECT_EQ(Ini("RunLang"), "DE");
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_TRUE(kernel.Called("LoadLibraryExA(C:\\Suite\\Process\\RvProcesessDE.dll,2)"));
+  EXPECT_TRUE(kernel.Called("LoadLibraryEx(C:\\Suite\\Process\\RvProcesessDE.dll,2)"));
 }
 
 TEST_F(LanguageFixture, MissingChosenLibraryShowsOneMessageAndRepairsTheIniToEnglish) {

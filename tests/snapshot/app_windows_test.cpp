@@ -186,9 +186,9 @@ struct LoggingUi : FakeUserInterface {
     log += index == platform::kGwlHwndParent ? "O" : "S";
     return FakeUserInterface::GetWindowLongA(w, index);
   }
-  int GetWindowTextA(platform::WindowHandle w, char* buffer, int size) override {
+  int GetWindowText(platform::WindowHandle w, char* buffer, int size) override {
     log += "T" + std::to_string(size);
-    return FakeUserInterface::GetWindowTextA(w, buffer, size);
+    return FakeUserInterface::GetWindowText(w, buffer, size);
   }
   std::string log;
 };

@@ -169,11 +169,11 @@ TEST_F(NtFixture, NameIsTheTextAfterTheLastSeparator) {
 }
 
 TEST_F(NtFixture, OverlongPathIsCutAtTheBufferWithoutReadingPastIt) {
-  // The system may fill the whole 261-character buffer and leave out the NUL.
-  AddProcess(7, "C:\\" + std::string(400, 'b'));
+  // The system may fill the whole buffer and leave out the NUL.
+  AddProcess(7, "C:\\" + std::string(snapshot::kPathBufferSize + 100, 'b'));
   Tick();
   ASSERT_EQ(snapshot.processes().size(), 1u);
-  EXPECT_EQ(snapshot.processes()[0].path.size(), 260u);
+  EXPECT_EQ(snapshot.processes()[0].path.size(), snapshot::kPathBufferSize - 1u);
 }
 
 TEST_F(NtFixture, RecordsFollowSystemOrderWithDecimalIds) {

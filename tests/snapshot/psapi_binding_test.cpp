@@ -59,7 +59,7 @@ TEST_F(PsapiFixture, MissingLibraryFailsAndIsNotReleasedAtShutdown) {
   EXPECT_FALSE(binding.EnumProcesses(ids, sizeof ids, bytes));
   EXPECT_EQ(bytes, 99u);
   char path[8];
-  EXPECT_EQ(binding.GetModuleFileNameExA(0x1000, 0, path, 8), 0);
+  EXPECT_EQ(binding.GetModuleFileNameExW(0x1000, 0, path, 8), 0);
   EXPECT_TRUE(status.null_calls.empty());
   EXPECT_EQ(status.enum_calls + status.module_file_name_calls, 0);
 }
@@ -79,7 +79,7 @@ TEST_F(PsapiFixture, MissingPathEntryPointFailsOnlyThatCall) {
   status.Install(true, /*get_module_file_name=*/false);
   ASSERT_TRUE(binding.Load());
   char path[8];
-  EXPECT_EQ(binding.GetModuleFileNameExA(0x1000, 0, path, 8), 0);
+  EXPECT_EQ(binding.GetModuleFileNameExW(0x1000, 0, path, 8), 0);
   EXPECT_TRUE(status.null_calls.empty());
 }
 

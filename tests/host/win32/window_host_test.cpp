@@ -3,7 +3,7 @@
 // program goes on.
 #include "host/win32/window_host.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 #include <oleacc.h>
@@ -226,16 +226,23 @@ TEST(Win32WindowHost, NativeListBoxRowsAreItsItemsDrawnByTheComponentAndRepainte
   ASSERT_NE(list.rows, nullptr);
   list.rows->Insert(-1, "Applications", 1, 20);
   list.rows->Insert(-1, "Processes", 1, 26);
-  list.rows->Insert(1, "Notepad", 0, 18);
+  // "Привет - 日本語 - café 😀": Cyrillic, CJK, Latin-1 and a surrogate pair.
+  const std::string every_script =
+      "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 - \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E - "
+      "caf\xC3\xA9 \xF0\x9F\x98\x80";
+  list.rows->Insert(1, every_script, 0, 18);
   host.Show(main);
   PumpUntil([&] { return list.drawn >= 3; }, 2000);
   EXPECT_GE(list.drawn, 3);
-  // The rows are the list box's own items, so they read from outside with LB_GETTEXT.
+  // The rows are the list box's own items, so they read from outside with LB_GETTEXT, as
+  // written.
   HWND box = ::FindWindowExA(reinterpret_cast<HWND>(main.Handle()), nullptr, "LISTBOX", nullptr);
   ASSERT_NE(box, nullptr);
-  char text[32] = "";
-  ::SendMessageA(box, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
-  EXPECT_STREQ(text, "Notepad");
+  wchar_t text[32] = L"";
+  ::SendMessageW(box, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text,
+               L"\u041F\u0440\u0438\u0432\u0435\u0442 - \u65E5\u672C\u8A9E - caf\u00E9 \U0001F600");
+  EXPECT_EQ(list.rows->Text(1), every_script);
   EXPECT_EQ(list.rows->Tag(2), 1);
   EXPECT_EQ(list.rows->Height(2), 26);
   EXPECT_EQ(list.rows->RowRect(1).top, 20);

@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <gtest/gtest.h>
 

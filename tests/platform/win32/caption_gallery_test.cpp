@@ -1,6 +1,6 @@
 // The captions the lists are written in, drawn by GDI beside the main window's gauge strip and
 // saved as a picture a person can look at (build/screenshots/caption-gallery.bmp).
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST(CaptionGallery, CaptionFormsAndTheGaugeStripDrawThroughGdi) {
   EXPECT_EQ(canvas.GetPixel(1 + 3, 25 + 2 * kRow + 3), platform::clNavy);
 
   platform::win32::Win32Kernel kernel;
-  const std::string exe = kernel.GetModuleFileNameA();
+  const std::string exe = kernel.GetModuleFileName();
   const std::string dir = exe.substr(0, exe.rfind('\\') + 1) + "..\\..\\screenshots\\";
   ::CreateDirectoryA(dir.c_str(), nullptr);
   EXPECT_TRUE(test_support::SaveBmp(bitmap.Dc(), bitmap.Handle(), bitmap.Width(), bitmap.Height(),

@@ -1,6 +1,6 @@
 #include "snapshot/cpu_usage.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,8 @@ class HandTimers : public platform::TimerService {
 
 class Win32CpuUsage : public testing::Test {
  protected:
-  Win32CpuUsage() : module_(kernel_, snapshot::Family::kNt, native_, registry_), usage_(module_, timers_) {
+  Win32CpuUsage()
+      : module_(kernel_, snapshot::Family::kNt, native_, registry_), usage_(module_, timers_) {
     usage_.OnInterval = [this](snapshot::TMCPUUsage&, std::uint32_t value) {
       values_.push_back(value);
     };

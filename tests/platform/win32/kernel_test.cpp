@@ -1,7 +1,7 @@
 #include "platform/win32/kernel.h"
 #include "platform/win32/modules.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ TEST(Win32Kernel, MutexProbeFindsOnlyAnExistingMutex) {
 
 TEST(Win32Kernel, FileExistsForFilesOnly) {
   Win32Kernel kernel;
-  const std::string path = kernel.GetModuleFileNameA();
+  const std::string path = kernel.GetModuleFileName();
   EXPECT_TRUE(kernel.FileExists(path));
   EXPECT_FALSE(kernel.FileExists(path + ".missing"));
   EXPECT_FALSE(kernel.FileExists(kernel.GetSystemDirectoryA()));
@@ -44,7 +44,7 @@ TEST(Win32Kernel, FileExistsForFilesOnly) {
 
 TEST(Win32Kernel, ExecutablePathIsFullAndEndsWithTheExeName) {
   Win32Kernel kernel;
-  const std::string path = kernel.GetModuleFileNameA();
+  const std::string path = kernel.GetModuleFileName();
   ASSERT_GT(path.size(), 3u);
   EXPECT_EQ(path[1], ':');
   EXPECT_NE(path.find("rv_platform_tests.exe"), std::string::npos);

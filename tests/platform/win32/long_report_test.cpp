@@ -1,6 +1,6 @@
 // A report of 10,000 lines through the real file calls and real GDI text metrics: saved whole
 // over an earlier report, and printed page by page.
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ class PageDevice : public platform::PrinterDevice {
     ::DeleteObject(bitmap_);
     ::DeleteDC(dc_);
   }
-  bool StartDocA(const std::string&) override { return ++documents == 1; }
+  bool StartDoc(const std::string&) override { return ++documents == 1; }
   bool StartPage() override {
     ++started;
     return ::PatBlt(dc_, 0, 0, kWidth, kHeight, WHITENESS) != FALSE;

@@ -1,6 +1,6 @@
 #include "platform/win32/native_system_info.h"
 
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "platform/win32/system_headers.h"
 // tlhelp32.h needs the types of windows.h.
 #include <tlhelp32.h>
 
@@ -86,7 +86,7 @@ TEST(Win32NtProcessList, OwnProcessIsListedWithPathDecimalIdAndNormalPriority) {
   const DWORD own = ::GetCurrentProcessId();
   const snapshot::processinfos* p = nt.Tick(own);
   ASSERT_NE(p, nullptr);
-  EXPECT_EQ(Lower(p->path), Lower(nt.kernel.GetModuleFileNameA()));
+  EXPECT_EQ(Lower(p->path), Lower(nt.kernel.GetModuleFileName()));
   EXPECT_EQ(Lower(p->name), "rv_platform_tests.exe");
   EXPECT_EQ(p->id_text, std::to_string(own));
   EXPECT_GT(nt.result.processes().size(), 1u);
@@ -165,7 +165,7 @@ TEST(Win32NtProcessList, ChildProcessAppearsAndDisappearsOnceEnded) {
   NtProcesses nt;
   ASSERT_TRUE(nt.loaded);
   // The sleeping program the benchmarks start, built beside this one.
-  std::string exe = nt.kernel.GetModuleFileNameA();
+  std::string exe = nt.kernel.GetModuleFileName();
   exe = exe.substr(0, exe.find_last_of('\\') + 1) + "rv_sleeper.exe";
   std::string command = "\"" + exe + "\" 60";
   STARTUPINFOA startup{};
