@@ -168,12 +168,16 @@ TEST_F(NtFixture, NameIsTheTextAfterTheLastSeparator) {
   EXPECT_EQ(snapshot.processes().back().path.size(), 260u);
 }
 
-TEST_F(NtFixture, OverlongPathIsCutAtTheBufferWithoutReadingPastIt) {
-  // The system may fill the whole 261-character buffer and leave out the NUL.
+TEST_F(NtFixture, OverlongPathIsCutAt260CharactersWithoutReadingPastTheBuffer) {
+  // The system may fill the whole buffer, leave out the NUL and end inside a character.
+  std::string cyrillic = "C:\\";
+  for (int i = 0; i < 400; ++i) cyrillic += "\xD0\x96";
   AddProcess(7, "C:\\" + std::string(400, 'b'));
+  AddProcess(8, cyrillic);
   Tick();
-  ASSERT_EQ(snapshot.processes().size(), 1u);
+  ASSERT_EQ(snapshot.processes().size(), 2u);
   EXPECT_EQ(snapshot.processes()[0].path.size(), 260u);
+  EXPECT_EQ(snapshot.processes()[1].path, cyrillic.substr(0, 3 + 257 * 2));
 }
 
 TEST_F(NtFixture, RecordsFollowSystemOrderWithDecimalIds) {

@@ -224,7 +224,7 @@ TEST(MarkupEntities, AmpersandsAndPreparation) {
 
   EXPECT_EQ(controls::markup::PrepareText("&amp;amp;"), "&&&");
   EXPECT_EQ(controls::markup::PrepareText("&amp;quot;"), "&\"");
-  EXPECT_EQ(controls::markup::PrepareText("&euro;&copy;&am"), "\x80\xA9&am");
+  EXPECT_EQ(controls::markup::PrepareText("&euro;&copy;&am"), "\xE2\x82\xAC\xC2\xA9&am");
   EXPECT_EQ(controls::markup::PrepareText("a\r\nb"), "a<BR>b");
   EXPECT_EQ(controls::markup::PrepareText("<#a>b>c<#d>"), "#ab>c<#d>");
 

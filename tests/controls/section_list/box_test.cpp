@@ -432,23 +432,27 @@ class FakeEditText : public ui::EditText {
 TEST(SectionListInput, TypedLettersSelectTheNextRowThatReadsSo) {
   struct Case {
     int selected;
-    const char* typed;
+    const char32_t* typed;
     int after;
   } cases[] = {
-      {-1, "n", 1}, {1, "n", 2}, {2, "n", 3}, {3, "n", 1}, {0, "ni", 3}, {1, "no", 2},
-      {1, "nz", 2}, {3, "a", 0}, {1, "x", 1}, {4, "&", 4}, {0, "-", 0},
+      {-1, U"n", 1}, {1, U"n", 2},  {2, U"n", 3}, {3, U"n", 1},   {0, U"ni", 3},
+      {1, U"no", 2}, {1, U"nz", 2}, {3, U"a", 0}, {1, U"x", 1},   {6, U"&", 6},
+      {0, U"-", 0},  {4, U"П", 5},  {5, U"П", 4}, {3, U"При", 5}, {0, U"р", 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
+    SCOPED_TRACE(testing::PrintToString(std::u32string(c.typed)));
     ListFixture f;
-    // The rows read "Applications", "notepad.exe", "Notepad", "Nizka", "& <Processes>".
+    // The rows read "Applications", "notepad.exe", "Notepad", "Nizka", "Пуск", "Привет",
+    // "& <Processes>".
     f.Add("Applications",
-          {"<IMG src=\"idx:0\"></IMG> <B>notepad.exe</B>", "\tNotepad", "<Z></Z>Nizka"}, true);
+          {"<IMG src=\"idx:0\"></IMG> <B>notepad.exe</B>", "\tNotepad", "<Z></Z>Nizka", "Пуск",
+           "<B>Привет</B>"},
+          true);
     f.Add("<Z></Z>&&<Z></Z> &lt;Processes>", {}, false);
     f.list.SetItemIndex(c.selected);
     // Each key comes down before its character, as the system sends them.
-    for (const char* k = c.typed; *k; ++k) {
-      f.list.KeyDown(static_cast<unsigned char>(*k) | 0x80, 0);
+    for (const char32_t* k = c.typed; *k; ++k) {
+      f.list.KeyDown(static_cast<int>(*k & 0x7F) | 0x80, 0);
       f.list.KeyPress(*k);
     }
     EXPECT_EQ(f.list.ItemIndex(), c.after);
