@@ -8,6 +8,7 @@
 #include "host/win32/callback_guard.h"
 #include "host/win32/timer_service.h"
 #include "host/win32/window_host.h"
+#include "platform/code_page.h"
 #include "platform/win32/common_dialogs.h"
 #include "platform/win32/date_time.h"
 #include "platform/win32/files.h"
@@ -39,6 +40,14 @@ class ComApartment {
   bool initialised_;
 };
 
+// Until the wrappers hand over UTF-8, the text inside is in the code page already, so the files
+// get it unchanged.
+class UnconvertedCodePage : public platform::CodePage {
+ public:
+  std::string AnsiFromUtf8(std::string_view text, bool*) override { return std::string(text); }
+  std::string Utf8FromAnsi(std::string_view text) override { return std::string(text); }
+};
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -63,6 +72,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::win32::Win32CommonDialogs dialogs;
   platform::win32::Win32Files files;
   platform::win32::Win32DateTime clock;
+  UnconvertedCodePage code_page;
   try {
     return app::RunProgram({.kernel = kernel,
                             .ui = ui,
@@ -79,7 +89,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                             .section_images = section_images,
                             .dialogs = dialogs,
                             .files = files,
-                            .clock = clock},
+                            .clock = clock,
+                            .code_page = code_page},
                            window_host);
   } catch (...) {
     const std::string what = host::win32::DescribeFailure(std::current_exception());
