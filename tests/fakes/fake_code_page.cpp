@@ -26,14 +26,13 @@ std::string FakeCodePage::AnsiFromUtf8(std::string_view utf8, bool* replaced) {
   while (!utf8.empty()) {
     const text::Decoded d = text::DecodeFirst(utf8);
     utf8.remove_prefix(d.length);
-    char byte = '?';
-    bool found = false;
-    for (int b = 0; b < 256 && !found; ++b) {
-      found = CharacterOf(static_cast<unsigned char>(b)) == d.code_point;
-      if (found) byte = static_cast<char>(b);
-    }
-    if (!found && replaced) *replaced = true;
-    out += byte;
+    int byte = d.code_point < 0x100 && CharacterOf(d.code_point & 0xFF) == d.code_point
+                   ? static_cast<int>(d.code_point)
+                   : -1;
+    for (int b = 0x80; b < 0xA0 && byte < 0; ++b)
+      if (kHighRow[b - 0x80] == d.code_point) byte = b;
+    if (byte < 0 && replaced) *replaced = true;
+    out += byte < 0 ? '?' : static_cast<char>(byte);
   }
   return out;
 }
