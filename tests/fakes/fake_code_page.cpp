@@ -21,7 +21,6 @@ char32_t CharacterOf(unsigned char byte) {
 }  // namespace
 
 std::string FakeCodePage::AnsiFromUtf8(std::string_view utf8, bool* replaced) {
-  ++calls;
   std::string out;
   while (!utf8.empty()) {
     const text::Decoded d = text::DecodeFirst(utf8);
@@ -38,7 +37,6 @@ std::string FakeCodePage::AnsiFromUtf8(std::string_view utf8, bool* replaced) {
 }
 
 std::string FakeCodePage::Utf8FromAnsi(std::string_view ansi) {
-  ++calls;
   std::string out;
   for (char c : ansi) text::AppendCodePoint(out, CharacterOf(static_cast<unsigned char>(c)));
   return out;

@@ -12,7 +12,6 @@ class FakeCodePage : public platform::CodePage {
  public:
   std::string AnsiFromUtf8(std::string_view utf8, bool* replaced) override;
   std::string Utf8FromAnsi(std::string_view ansi) override;
-  int calls = 0;
 };
 
 }  // namespace fakes

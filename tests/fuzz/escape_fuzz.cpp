@@ -71,15 +71,13 @@ std::string BrowserText(const std::string& row) {
 std::string ReadBack(fakes::FakeCodePage& code_page, const std::string& ansi) {
   const std::string utf8 = code_page.Utf8FromAnsi(ansi);
   std::string out;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const std::size_t end = utf8.find(';', i);
-    if (utf8.compare(i, 2, "&#") == 0 && end != std::string::npos) {
-      text::AppendCodePoint(out,
-                            static_cast<char32_t>(std::stoul(utf8.substr(i + 2, end - i - 2))));
-      i = end;
-    } else {
+  for (std::size_t i = 0, end; i < utf8.size(); ++i) {
+    if (utf8.compare(i, 2, "&#") != 0 || (end = utf8.find(';', i)) == std::string::npos) {
       out += utf8[i];
+      continue;
     }
+    text::AppendCodePoint(out, static_cast<char32_t>(std::stoul(utf8.substr(i + 2, end - i - 2))));
+    i = end;
   }
   return out;
 }

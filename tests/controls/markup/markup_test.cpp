@@ -281,6 +281,12 @@ TEST(MarkupLayout, WordWrapBreaksAtSpacesAndNeverInsideAWordWithATag) {
   EXPECT_EQ(tagged.canvas.texts[2].rect.top, 0);
   EXPECT_EQ(tagged.canvas.texts[3].rect, (platform::Rect{67, 0, 61, 13}));
   EXPECT_EQ(r.height, 13);
+
+  Fixture cyrillic;  // widths count characters: the words break where the ASCII ones do
+  cyrillic.options.word_wrap = true;
+  cyrillic.Render("жжж ббб ццц ддд", {0, 0, 61, 100});
+  ASSERT_EQ(cyrillic.DrawnTexts(), (std::vector<std::string>{"жжж ", "ббб ", "ццц ", "ддд"}));
+  EXPECT_EQ(cyrillic.canvas.texts[2].rect, (platform::Rect{1, 13, 61, 26}));
 }
 
 TEST(MarkupLayout, DrawingStopsBelowTheRectangleButMeasuringDoesNot) {
