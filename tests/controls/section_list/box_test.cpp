@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/section_list/error.h"
+#include "controls/section_list/rich_text.h"
 #include "tests/controls/section_list/fixture.h"
 
 namespace {
@@ -126,6 +127,16 @@ TEST(SectionListMeasure, PlainRowsTakeLinesTimesItemHeightAndMarkupItsRenderedHe
     EXPECT_EQ(f.rows.rows[1].height, c.height);
     EXPECT_EQ(f.list.MeasureRow(c.text, true, 20), c.height);
   }
+}
+
+TEST(SectionListRichText, EscapedCharactersComeThroughInUtf8) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"{\\rtf1\\ansi caf\\'e9 \\'80\\'ff}", "café €ÿ"},
+      {"{\\rtf1 \\u1055?\\u1088?\\u-10179?\\u-8704?}", "Пр😀"},
+      {"{\\rtf1\\uc2 \\u26085\\'93\\'fa\\uc0 \\u26412 x}", "日本x"},
+      {"{\\rtf1 При{\\*\\x дроп}вет\\par}", "Привет"},
+  };
+  for (const auto& [rich, plain] : cases) EXPECT_EQ(controls::RichTextToPlain(rich), plain) << rich;
 }
 
 TEST(SectionListMeasure, RowsAreMeasuredOnceAndOneMarkRepaintsOneRow) {
