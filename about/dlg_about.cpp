@@ -7,6 +7,7 @@
 #include "about/version_info_item.h"
 #include "i18n/ini_settings.h"
 #include "i18n/language_dialog_pictures.h"
+#include "text/utf8.h"
 
 namespace about {
 namespace {
@@ -18,7 +19,7 @@ constexpr int kNameSmallTop = 198;
 constexpr platform::Color kNameShadow = platform::Rgb(0, 128, 255);
 
 std::string UpperCase(std::string text) {
-  // ASCII only: the codes are ASCII, and other bytes of the code page stay as they are.
+  // ASCII only: the codes are ASCII, and the bytes of other characters stay as they are.
   for (char& c : text)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return text;
@@ -144,7 +145,7 @@ bool TDlgAbout::SetDlg() {
   const std::string executable = services_.kernel.GetModuleFileName();
   auto item = [&](int number) { return GetVersionInfoItem(services_, executable, number); };
   LabelName.SetText(item(2));
-  if (LabelName.Text().size() > kLongName) {
+  if (text::CharacterCount(LabelName.Text()) > kLongName) {
     platform::Font smaller = LabelName.Font();
     smaller.size = kNameSmallSize;
     LabelName.SetFont(smaller);

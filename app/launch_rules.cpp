@@ -3,7 +3,7 @@
 namespace app {
 namespace {
 
-constexpr char kNotFromMainModule[] = "Application isn\xB4t start from main module!";
+constexpr char kNotFromMainModule[] = "Application isn\xC2\xB4t start from main module!";
 constexpr char kNoRunningBaseModule[] = "No running base module Ravo Info!";
 constexpr char kNoBaseModuleFile[] = "No find base module Ravo Info!";
 constexpr char kTerminated[] = "Aplication terminated";

@@ -335,6 +335,7 @@ void TProcesessFrm::ReportBtnClick() {
                                .dialogs = services_.dialogs,
                                .files = services_.files,
                                .clock = services_.clock,
+                               .code_page = services_.code_page,
                                .places_bar = family_.places_bar},
                               language_, kApplicationTitle);
   output.OwnerWindow = [this] { return Handle(); };

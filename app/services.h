@@ -1,5 +1,6 @@
 #pragma once
 // The platform the module runs on, handed to the windows that need it.
+#include "platform/code_page.h"
 #include "platform/common_dialogs.h"
 #include "platform/date_time.h"
 #include "platform/files.h"
@@ -40,6 +41,8 @@ struct Services {
   platform::CommonDialogs& dialogs;
   platform::Files& files;
   platform::DateTime& clock;
+  // The system's ANSI code page, which report and hand-off files are written in.
+  platform::CodePage& code_page;
 };
 
 }  // namespace app

@@ -3,11 +3,12 @@
 #include <cstring>
 
 #include "i18n/ini_settings.h"
+#include "text/utf8.h"
 
 namespace i18n {
 namespace {
 
-constexpr char kMissingLibraryMessage[] = "Jazykov\xE1 mutace %s modulu neexistuje!";
+constexpr char kMissingLibraryMessage[] = "Jazykov\xC3\xA1 mutace %s modulu neexistuje!";
 
 std::string WithCode(const std::string& pattern, const std::string& code) {
   const std::string::size_type at = pattern.find("%s");
@@ -72,8 +73,10 @@ std::string LanguageLibrary::LoadResourceText(platform::Handle module, int id) c
   char buffer[kTextBufferSize];
   int copied = ui_.LoadString(module, static_cast<std::uint32_t>(id), buffer, kTextBufferSize);
   if (copied <= 0) return kNoLoadMessage;
-  return std::string(
+  const std::string_view text(
       buffer, static_cast<std::size_t>(copied < kTextBufferSize ? copied : kTextBufferSize - 1));
+  // A text that filled the buffer may end inside a character: the text goes without it.
+  return std::string(copied >= kTextBufferSize - 1 ? text::WithoutCutEnd(text) : text);
 }
 
 std::string LanguageLibrary::TextById(int id) const {

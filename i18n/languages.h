@@ -23,10 +23,10 @@ struct Language {
 inline constexpr std::array<Language, 7> kLanguages = {{
     {"CSY", 5, "CZ", Flag::kCzech, "O Aplikaci"},
     {"DE", 7, "DE", Flag::kGerman,
-     "\xDC"
+     "\xC3\x9C"
      "ber Applikacion"},
     {"EN", 9, "EN", Flag::kBritish, "About"},
-    {"ES", 10, "ES", Flag::kSpanish, "Sobre aplicati\xF3n"},
+    {"ES", 10, "ES", Flag::kSpanish, "Sobre aplicati\xC3\xB3n"},
     {"FR", 12, "FR", Flag::kFrench, "About"},
     {"IT", 16, "IT", Flag::kItalian, "About"},
     {"RUS", 25, "RU", Flag::kRussian, "About"},

@@ -1,6 +1,6 @@
 #pragma once
-// Report files: ANSI text, CR LF after every line, no byte-order mark, written whole or not at
-// all.
+// Report files: lines already in the ANSI code page (file_encoding.h), CR LF after every line, no
+// byte-order mark, written whole or not at all.
 #include <string>
 #include <vector>
 

@@ -64,7 +64,10 @@ void ReportOutput::Save(const std::vector<std::string>& lines) {
   dialog.ShowPlacesBar = true;
   if (!dialog.Execute(Owner())) return;
   // Every name is written: HTM for .htm and .html, the text form for anything else.
-  Write(dialog.FileName, IsHtmlFileName(dialog.FileName) ? HtmForm(lines) : TxtForm(lines));
+  if (IsHtmlFileName(dialog.FileName))
+    Write(dialog.FileName, HtmForm(lines), FileForm::kHtml);
+  else
+    Write(dialog.FileName, TxtForm(lines), FileForm::kText);
 }
 
 void ReportOutput::Print(const std::vector<std::string>& lines) {
@@ -78,19 +81,21 @@ void ReportOutput::Print(const std::vector<std::string>& lines) {
 void ReportOutput::Send(const std::vector<std::string>& lines) {
   const std::string folder = MailDirectory(platform_.kernel.GetModuleFileName()) + "\\";
   const std::vector<std::string> html = HtmForm(lines);
-  if (!Write(folder + kMailHtml, html)) return;
+  if (!Write(folder + kMailHtml, html, FileForm::kHtml)) return;
   // The text form of the HTM file: its "<TABLE>" line becomes an empty line.
   std::vector<std::string> text{""};
   const std::vector<std::string> body = TxtForm(lines);
   text.insert(text.end(), body.begin(), body.end());
-  if (!Write(folder + kMailText, text)) return;
+  if (!Write(folder + kMailText, text, FileForm::kText)) return;
   // Started in its own folder, where the relative names it is given lead to the two files.
   platform_.shell.ShellExecute(0, "", folder + kMailProgram, kMailParameters,
                                folder.substr(0, folder.size() - 1), platform::kSwShowNormal);
 }
 
-bool ReportOutput::Write(const std::string& path, const std::vector<std::string>& lines) {
-  if (WriteReportFile(platform_.files, path, lines)) return true;
+bool ReportOutput::Write(const std::string& path, const std::vector<std::string>& lines,
+                         FileForm form) {
+  if (WriteReportFile(platform_.files, path, AnsiFileLines(platform_.code_page, lines, form)))
+    return true;
   platform_.ui.MessageBox(Owner(), "Cannot create file " + path, application_title_,
                           platform::kMbOk | platform::kMbIconError);
   return false;

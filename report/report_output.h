@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "i18n/text_source.h"
+#include "platform/code_page.h"
 #include "platform/common_dialogs.h"
 #include "platform/date_time.h"
 #include "platform/files.h"
 #include "platform/kernel.h"
 #include "platform/shell.h"
 #include "platform/user_interface.h"
+#include "report/file_encoding.h"
 #include "report/selection.h"
 
 namespace report {
@@ -35,7 +37,8 @@ struct OutputPlatform {
   platform::CommonDialogs& dialogs;
   platform::Files& files;
   platform::DateTime& clock;
-  bool places_bar = false;  // the save dialog has the places bar (NT 5 and later)
+  platform::CodePage& code_page;  // what the files are written in
+  bool places_bar = false;        // the save dialog has the places bar (NT 5 and later)
 };
 
 // The lines of a report around `body`: title, date line, body, a blank line, the rule and
@@ -68,8 +71,8 @@ class ReportOutput {
   void Save(const std::vector<std::string>& lines);
   void Print(const std::vector<std::string>& lines);
   void Send(const std::vector<std::string>& lines);
-  // Writes `lines` to `path`; a failure is shown. False then.
-  bool Write(const std::string& path, const std::vector<std::string>& lines);
+  // Writes `lines` to `path` in the code page, in the file form; a failure is shown. False then.
+  bool Write(const std::string& path, const std::vector<std::string>& lines, FileForm form);
   platform::WindowHandle Owner() const { return OwnerWindow ? OwnerWindow() : 0; }
 
   OutputPlatform platform_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/utf8.h"
+
 namespace snapshot {
 
 AppWindowList::AppWindowList(platform::UserInterface& ui, platform::ImageList& images,
@@ -22,7 +24,10 @@ bool AppWindowList::IsApplicationWindow(platform::WindowHandle window) {
     return false;
   const int copied = ui_.GetWindowText(window, title_, kTitleBufferSize);
   if (copied < 1) return false;
-  title_length_ = std::min(copied, kTitleBufferSize - 1);
+  std::string_view title(title_, static_cast<std::size_t>(std::min(copied, kTitleBufferSize - 1)));
+  // A full buffer may end inside a character, which the title then goes without.
+  if (copied >= kTitleBufferSize - 1) title = text::WithoutCutEnd(title);
+  title_length_ = static_cast<int>(text::FirstCharacters(title, kTitleCharacters).size());
   return true;
 }
 

@@ -3,6 +3,7 @@
 // enumeration order, each with its class icon in the window-icon image list. Rebuilt at every
 // tick; the image list keeps its fixed images and holds the icons of this tick behind them. When
 // the windows' icons are those of the last tick, the images already there are kept as they are.
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,9 @@ namespace snapshot {
 
 // The images loaded with the main window; window icons follow them.
 constexpr int kFixedImageCount = 3;
-constexpr int kTitleBufferSize = 256;
+// A title is kept to 255 characters; the buffer holds that many of the longest UTF-8 form.
+constexpr std::size_t kTitleCharacters = 255;
+constexpr int kTitleBufferSize = kTitleCharacters * 4 + 1;
 
 class AppWindowList {
  public:

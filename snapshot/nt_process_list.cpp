@@ -8,6 +8,7 @@
 #include "snapshot/process_access.h"
 #include "snapshot/process_cost.h"
 #include "snapshot/system_query_entry.h"
+#include "text/utf8.h"
 
 namespace snapshot {
 namespace {
@@ -193,7 +194,10 @@ bool NtProcessList::ReadPath(platform::Handle process, std::string& path) {
   if (copied <= 0) return false;
   // A path cut off at the buffer's end may come without its NUL.
   buffer[kPathBufferSize - 1] = '\0';
-  path.assign(buffer, std::strlen(buffer));
+  std::string_view read(buffer, std::strlen(buffer));
+  if (read.size() == kPathBufferSize - 1) read = text::WithoutCutEnd(read);
+  read = text::FirstCharacters(read, kPathCharacters);
+  path.assign(read.data(), read.size());
   return true;
 }
 

@@ -8,6 +8,7 @@
 // from the system's snapshot and its path stays empty. A path not read yet is asked for again 1,
 // 2, 4, ... 32 ticks after the process was first seen, then once every 60 ticks: one still
 // starting gives it soon, one that refuses costs next to nothing.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,7 +29,10 @@ namespace snapshot {
 // The id buffer handed to EnumProcesses: fixed, never grown; more processes are cut off.
 constexpr std::uint32_t kPidBufferBytes = 0xFFFC;
 constexpr std::uint32_t kMaxPids = kPidBufferBytes / 4;
-constexpr int kPathBufferSize = 3 * 260 + 1;  // a path of MAX_PATH UTF-16 units, as UTF-8
+// A path is kept to MAX_PATH characters; the buffer holds that many of UTF-8 (at most three
+// bytes for each UTF-16 unit the system counts).
+constexpr std::size_t kPathCharacters = 260;
+constexpr int kPathBufferSize = kPathCharacters * 3 + 1;
 // Shown when the process ids cannot be read.
 constexpr const char* kEnumFailedText = "Chyba";
 constexpr const char* kMessageCaption = "Ravo Info Process";

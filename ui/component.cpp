@@ -96,7 +96,7 @@ void Component::MouseLeave() {}
 bool Component::KeyDown(int, ShiftState) {
   return false;
 }
-bool Component::KeyPress(char) {
+bool Component::KeyPress(char32_t) {
   return false;
 }
 void Component::FocusChanged(bool) {}

@@ -96,8 +96,8 @@ class Component {
   virtual bool MouseWheel(int delta, platform::Point at, ShiftState shift);
   virtual void MouseLeave();
   virtual bool KeyDown(int key, ShiftState shift);
-  // A character typed (WM_CHAR), in the system code page.
-  virtual bool KeyPress(char key);
+  // A character typed (WM_CHAR), as its code point: a pair of UTF-16 surrogates arrives as one.
+  virtual bool KeyPress(char32_t key);
   virtual void FocusChanged(bool focused);
   // Another window took the mouse capture the component held.
   virtual void CaptureLost();

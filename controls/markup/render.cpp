@@ -19,13 +19,13 @@ struct Entity {
 constexpr std::array<Entity, 9> kEntities = {{
     {"&amp;", "&&"},
     {"&quot;", "\""},
-    {"&sect;", "\xA7"},
-    {"&permil;", "\x89"},
-    {"&reg;", "\xAE"},
-    {"&copy;", "\xA9"},
-    {"&para;", "\xB6"},
-    {"&trade;", "\x99"},
-    {"&euro;", "\x80"},
+    {"&sect;", "\xC2\xA7"},
+    {"&permil;", "\xE2\x80\xB0"},
+    {"&reg;", "\xC2\xAE"},
+    {"&copy;", "\xC2\xA9"},
+    {"&para;", "\xC2\xB6"},
+    {"&trade;", "\xE2\x84\xA2"},
+    {"&euro;", "\xE2\x82\xAC"},
 }};
 
 // Replaces the entities until none is left, in one pass: a replacement can only complete a new

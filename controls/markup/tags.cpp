@@ -255,7 +255,7 @@ LineLayout::TagOutcome LineLayout::BulletTag() {
     canvas_.SetFont(symbol);
     canvas_.SetBkMode(platform::BkMode::kTransparent);
     platform::Rect r{Left() - 12, box_.top, Left(), TextBottom() - image_offset_};
-    canvas_.DrawText(style_.list_level % 2 != 0 ? "\xB7" : "o", r,
+    canvas_.DrawText(style_.list_level % 2 != 0 ? "\xC2\xB7" : "o", r,
                      platform::kDtSingleLine | platform::kDtBottom | platform::kDtNoPrefix);
     ApplyFont();
   }

@@ -58,7 +58,7 @@ class TSectionListBox : public SectionRows, public TSectionListEvents {
   bool MouseDoubleClick(ui::MouseButton button, platform::Point at, ui::ShiftState shift) override;
   bool MouseMove(platform::Point at, ui::ShiftState shift) override;
   bool KeyDown(int key, ui::ShiftState shift) override;
-  bool KeyPress(char key) override;
+  bool KeyPress(char32_t key) override;
   void CaptureLost() override;
   ui::AccessibleInfo Accessible() const override;
   int AccessibleChildCount() const override;
@@ -85,7 +85,7 @@ class TSectionListBox : public SectionRows, public TSectionListEvents {
   void EnterKey(int row);
   void ContextKey(int row);
   platform::Point MenuPointOfRow(int row) const;
-  void TypeAhead(char key);
+  void TypeAhead(char32_t key);
   void InsertKey(int row);
   void DeleteKey(int row);
   void SpacePressed(int row);
@@ -101,7 +101,7 @@ class TSectionListBox : public SectionRows, public TSectionListEvents {
   std::unique_ptr<platform::Bitmap> contract_bitmap_;
   TSectionMemo memo_{*this, *this};
   int edit_row_ = -1;  // the row being edited, -1 while the editor is closed
-  std::string typed_;  // the first letters of a row typed so far
+  std::string typed_;  // the first letters of a row typed so far, in UTF-8
   // The character the key just pressed types is that key's, not typed to find a row.
   bool skip_char_ = false;
   std::optional<platform::Point> key_menu_point_;  // see KeyMenuPoint

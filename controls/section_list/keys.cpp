@@ -6,6 +6,7 @@
 #include "controls/markup/text.h"
 #include "controls/section_list/box.h"
 #include "controls/section_list/parts.h"
+#include "text/utf8.h"
 
 namespace controls::inline section_list {
 
@@ -120,7 +121,7 @@ platform::Point TSectionListBox::MenuPointOfRow(int row) const {
   return View() ? View()->ClientToScreen(at) : at;
 }
 
-bool TSectionListBox::KeyPress(char key) {
+bool TSectionListBox::KeyPress(char32_t key) {
   if (!HasRows()) return false;
   if (std::exchange(skip_char_, false)) return true;
   const int row = ItemIndex();
@@ -129,24 +130,27 @@ bool TSectionListBox::KeyPress(char key) {
     return true;
   }
   // Below a blank the characters are control keys; "+" and "-" open and close.
-  if (static_cast<unsigned char>(key) < 0x21 || key == '+' || key == '-') return false;
+  if (key < 0x21 || key == U'+' || key == U'-') return false;
   TypeAhead(key);
   return true;
 }
 
-void TSectionListBox::TypeAhead(char key) {
+void TSectionListBox::TypeAhead(char32_t key) {
   const int count = rows_->Count();
   if (count == 0) return;
+  // Whole characters only, so that a word never ends inside one and matches a row by halves.
+  std::string letter;
+  text::AppendCodePoint(letter, key);
   const int row = ItemIndex();
   // The word grows while the selected row still starts with it; else the letter alone
   // searches on from the row after the selected one.
   for (const bool longer : {true, false}) {
     if (longer && typed_.empty()) continue;
-    const std::string word = longer ? typed_ + key : std::string(1, key);
+    const std::string word = longer ? typed_ + letter : letter;
     const int start = longer ? std::max(row, 0) : row + 1;
     for (int k = 0; k < count; ++k) {
       const int candidate = (start + k) % count;
-      // Letters compared without the locale, as the rows' names are.
+      // Letters compared without the locale: ASCII letters in either case, others exactly.
       if (!markup::StartsWithNoCase(RowPlainText(candidate), word)) continue;
       typed_ = word;
       if (candidate != row) MoveSelection(*this, candidate);

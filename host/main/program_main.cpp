@@ -65,8 +65,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::win32::Win32CommonDialogs dialogs;
   platform::win32::Win32Files files;
   platform::win32::Win32DateTime clock;
-  // TODO(merge): handed to the program as `.code_page = code_page` once app::Services holds it.
-  [[maybe_unused]] platform::win32::Win32CodePage code_page;
+  platform::win32::Win32CodePage code_page;
   try {
     return app::RunProgram({.kernel = kernel,
                             .ui = ui,
@@ -83,7 +82,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                             .section_images = section_images,
                             .dialogs = dialogs,
                             .files = files,
-                            .clock = clock},
+                            .clock = clock,
+                            .code_page = code_page},
                            window_host);
   } catch (...) {
     const std::string what = host::win32::DescribeFailure(std::current_exception());

@@ -8,6 +8,7 @@
 #include "host/win32/accessible.h"
 #include "host/win32/pointer_tracking.h"
 #include "platform/win32/live_handles.h"
+#include "text/utf8.h"
 
 namespace host::win32 {
 
@@ -84,11 +85,10 @@ bool RouteInput(ComponentWindow& w, UINT message, WPARAM wparam, LPARAM lparam) 
       // Shift+F10 comes as a system key; it stands for the context-menu key.
       return wparam == VK_F10 && c.KeyDown(VK_F10, KeyShift());
     case WM_CHAR: {
-      // A character beyond ASCII reaches the component as its UTF-8 bytes, one by one.
+      // A character reaches the component whole: a surrogate pair waits for its second half.
       static wchar_t pending = 0;
-      bool handled = false;
-      for (char byte : CharacterOf(wparam, pending)) handled = c.KeyPress(byte) || handled;
-      return handled;
+      const std::string character = CharacterOf(wparam, pending);
+      return !character.empty() && c.KeyPress(text::DecodeFirst(character).code_point);
     }
     case WM_SETFOCUS:
       if (w.windows && w.window != w.form_window) w.windows->last_focus = w.window;

@@ -89,8 +89,8 @@ TEST_F(AboutFixture, SetDlgShowsTheRunLanguageAndSizesTheName) {
     const char* flag;
     int font_size, top;
   } cases[] = {
-      {"de", "Fifteen chars..",
-       "\xDC"
+      {"de", "Fifteen chars.\xC3\xA9",  // 15 characters in 16 bytes
+       "\xC3\x9C"
        "ber Applikacion",
        "ImageDE", 16, 194},
       {"EN", "Sixteen chars...", "About", "ImageEN", 12, 198},

@@ -10,7 +10,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 const std::string kTerminated = "Aplication terminated";
-const std::string kNotFromMain = "Application isn\xB4t start from main module!";
+const std::string kNotFromMain = "Application isn\xC2\xB4t start from main module!";
 const std::string kNotRunning = "No running base module Ravo Info!";
 const std::string kNoFile = "No find base module Ravo Info!";
 

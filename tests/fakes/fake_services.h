@@ -1,6 +1,7 @@
 #pragma once
 // Every platform service of the module as a fake, and the module's Services made of them.
 #include "app/services.h"
+#include "tests/fakes/fake_code_page.h"
 #include "tests/fakes/fake_image_list.h"
 #include "tests/fakes/fake_ini_files.h"
 #include "tests/fakes/fake_kernel.h"
@@ -34,6 +35,7 @@ struct FakeServices {
   FakeCommonDialogs dialogs;
   FakeFiles files;
   FakeDateTime clock;
+  FakeCodePage code_page;
 
   app::Services Services() {
     return {.kernel = kernel,
@@ -51,7 +53,8 @@ struct FakeServices {
             .section_images = section_images,
             .dialogs = dialogs,
             .files = files,
-            .clock = clock};
+            .clock = clock,
+            .code_page = code_page};
   }
   // The module as the base module starts it on NT: with its switch, the base module running,
   // the native system call bound, and its English library (loading as `english`) installed.

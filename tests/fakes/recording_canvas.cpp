@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "text/utf8.h"
+
 namespace fakes {
 
 namespace {
@@ -37,6 +39,7 @@ int LineWidth(const std::string& text, bool prefix, bool expand_tabs) {
       if (i + 1 >= text.size()) break;  // a trailing prefix shows nothing
       c = text[++i];                    // "&&" shows one "&", "&x" an underlined x
     }
+    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;  // within a UTF-8 character
     if (c == '\t' && expand_tabs)
       x = (x / kDefaultTab + 1) * kDefaultTab;
     else
@@ -199,7 +202,7 @@ int RecordingCanvas::TabbedWidth(int x, const std::string& text, const std::vect
   while (true) {
     std::size_t tab = text.find('\t', start);
     const std::string segment = text.substr(start, tab == std::string::npos ? tab : tab - start);
-    const int w = static_cast<int>(segment.size()) * kCharWidth;
+    const int w = static_cast<int>(text::CharacterCount(segment)) * kCharWidth;
     if (!first) {
       // The next stop right of the pen; right-aligned stops end the segment there.
       auto next = std::find_if(stops.begin(), stops.end(),

@@ -4,8 +4,8 @@
 // structured records) but not rasterised.
 //
 // Metrics, chosen so expected geometry can be worked out by hand:
-// - every character is 6 pixels wide (a "&" prefix character in DrawText takes no room, "&&"
-//   one character), whatever the font;
+// - every character (of the UTF-8 text, not every byte) is 6 pixels wide (a "&" prefix
+//   character in DrawText takes no room, "&&" one character), whatever the font;
 // - a line of text is (font size + 5) pixels high, size 0 counting as 8: 8 pt -> 13 px,
 //   10 pt -> 15 px, 12 pt -> 17 px;
 // - default tab stops every 48 pixels; 96 pixels per inch unless set otherwise.

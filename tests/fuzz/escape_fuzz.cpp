@@ -11,9 +11,12 @@
 
 #include "browser/detail_lines.h"
 #include "controls/markup/render.h"
+#include "report/file_encoding.h"
 #include "report/report_body.h"
 #include "report/report_formats.h"
+#include "tests/fakes/fake_code_page.h"
 #include "tests/fakes/recording_canvas.h"
+#include "tests/fuzz/whole_utf8.h"
 
 namespace {
 
@@ -64,6 +67,21 @@ std::string BrowserText(const std::string& row) {
   return out;
 }
 
+// An HTM file's row read back: the code page's bytes as UTF-8, the numeric references decoded.
+std::string ReadBack(fakes::FakeCodePage& code_page, const std::string& ansi) {
+  const std::string utf8 = code_page.Utf8FromAnsi(ansi);
+  std::string out;
+  for (std::size_t i = 0, end; i < utf8.size(); ++i) {
+    if (utf8.compare(i, 2, "&#") != 0 || (end = utf8.find(';', i)) == std::string::npos) {
+      out += utf8[i];
+      continue;
+    }
+    text::AppendCodePoint(out, static_cast<char32_t>(std::stoul(utf8.substr(i + 2, end - i - 2))));
+    i = end;
+  }
+  return out;
+}
+
 // No line feed shows on screen: the markup drops it, as DrawText drops it on one line.
 std::string WithoutLineFeeds(std::string text) {
   std::erase(text, '\n');
@@ -110,9 +128,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> txt = report::TxtForm(body);
   const std::vector<std::string> htm = report::HtmForm(body);
   CHECK(txt.size() == body.size() && htm.size() == body.size() + 1 && htm[0] == "<TABLE>");
+  // The files are in the code page: an HTM row of whole UTF-8 reads back as it was.
+  fakes::FakeCodePage code_page;
+  const bool whole = WholeUtf8(value);
   for (std::size_t i = 0; i < std::size(lines); ++i) {
     CHECK(txt[i] == lines[i].text);
     CHECK(BrowserText(htm[i + 1]) == lines[i].text);
+    const std::string ansi = report::AnsiFileText(code_page, htm[i + 1], report::FileForm::kHtml);
+    if (whole) CHECK(ReadBack(code_page, ansi) == htm[i + 1]);
+    (void)report::AnsiFileText(code_page, txt[i], report::FileForm::kText);
   }
   // The raw bytes as a line: every conversion copes, and the HTM row keeps its frame.
   const std::string& row = htm.back();

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to RenderMarkup in all three modes. The first byte picks word wrap, the
-// selected state, the rectangle width and the hit point; the rest is the markup text.
+// selected state, the rectangle width and the hit point; the rest is the markup text, UTF-8 or
+// broken: what whole UTF-8 draws is whole UTF-8.
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -9,6 +10,7 @@
 #include "controls/markup/render.h"
 #include "tests/fakes/fake_image_list.h"
 #include "tests/fakes/recording_canvas.h"
+#include "tests/fuzz/whole_utf8.h"
 
 namespace {
 
@@ -71,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.word_wrap = (knobs & 1) != 0;
   options.selected = (knobs & 2) != 0;
   options.hit = {(knobs & 4) ? 10 : 30, 8};
+  const bool whole = WholeUtf8(text);
   int measured = 0;
   for (controls::markup::Mode mode :
        {controls::markup::Mode::kMeasure, controls::markup::Mode::kDraw,
@@ -84,6 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else if (result.height > measured)
       __builtin_trap();
     if (!(canvas.GetFont() == platform::Font{})) __builtin_trap();
+    // Lines, words and runs end between characters: whole UTF-8 in, whole UTF-8 drawn.
+    if (whole)
+      for (const fakes::TextRecord& drawn : canvas.texts)
+        if (!WholeUtf8(drawn.text)) __builtin_trap();
   }
   return 0;
 }

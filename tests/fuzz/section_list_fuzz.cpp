@@ -15,6 +15,7 @@
 #include "tests/fakes/fake_view.h"
 #include "tests/fakes/recording_canvas.h"
 #include "tests/fakes/vector_rows.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -102,6 +103,14 @@ class Run {
     at_ += length;
     return text;
   }
+  // The next character of the bytes read as UTF-8, as a typed character arrives; broken
+  // sequences arrive as U+FFFD.
+  char32_t Character() {
+    const std::string_view rest(reinterpret_cast<const char*>(data_ + at_), size_ - at_);
+    const text::Decoded d = text::DecodeFirst(rest.substr(0, 4));
+    at_ += d.length;
+    return d.length > 0 ? d.code_point : U' ';
+  }
   platform::Point Point() {
     const int x = Byte() * 240 / 256;
     return {x, Byte() * 2};
@@ -166,7 +175,7 @@ class Run {
         l.KeyDown(kKeys[Byte() % std::size(kKeys)], 0);
         break;
       case 14:
-        l.KeyPress(' ');
+        l.KeyPress(Character());
         break;
       case 15:
         l.BeginUpdate();

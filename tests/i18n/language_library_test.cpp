@@ -51,7 +51,7 @@ TEST_F(LanguageFixture, MissingChosenLibraryShowsOneMessageAndRepairsTheIniToEng
   kernel.InstallLanguageLibrary("EN", 0x6000);
   EXPECT_EQ(library.ResolveLanguageLibraryPath(), std::string(kBase) + "EN.dll");
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Jazykov\xE1 mutace FR modulu neexistuje!");
+  EXPECT_EQ(ui.messages[0].text, "Jazykov\xC3\xA1 mutace FR modulu neexistuje!");
   EXPECT_EQ(ui.messages[0].type & 0xF0, platform::kMbIconError);
   EXPECT_EQ(Ini("Language"), "EN");
   EXPECT_EQ(Ini("RunLang"), "EN");
@@ -62,7 +62,7 @@ TEST_F(LanguageFixture, EmptyLanguageValueIsTakenAsTheCode) {
   library.ResolveLanguageLibraryPath();
   EXPECT_TRUE(kernel.Called(std::string("FileExists(") + kBase + ".dll)"));
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Jazykov\xE1 mutace  modulu neexistuje!");
+  EXPECT_EQ(ui.messages[0].text, "Jazykov\xC3\xA1 mutace  modulu neexistuje!");
 }
 
 TEST_F(LanguageFixture, ErrorMarkerInTheIniCountsAsAbsent) {

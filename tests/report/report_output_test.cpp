@@ -9,6 +9,7 @@
 #include "report/report_printer.h"
 #include "report/save_dialog_ex.h"
 #include "snapshot/current_times.h"
+#include "tests/fakes/fake_code_page.h"
 #include "tests/fakes/fake_kernel.h"
 #include "tests/fakes/fake_report_platform.h"
 #include "tests/fakes/fake_shell.h"
@@ -31,14 +32,15 @@ struct ReportFixture : ::testing::Test {
   fakes::FakeCommonDialogs dialogs;
   fakes::FakeFiles files;
   fakes::FakeDateTime clock;
+  fakes::FakeCodePage code_page;
   IdTexts texts;
   std::vector<snapshot::processinfos> processes = {{"a.exe", "C:\\a.exe", "12", 12}};
   report::ReportOutput output{
-      {kernel, ui, shell, dialogs, files, clock}, texts, "Ravo Info Process"};
+      {kernel, ui, shell, dialogs, files, clock, code_page}, texts, "Ravo Info Process"};
+  std::vector<snapshot::appinfos> windows = {{"Win & <One>", 3, 0x10}};
 
   std::vector<std::string> Body(const report::sel& selection) {
     const browser::DetailTexts detail(texts);
-    const std::vector<snapshot::appinfos> windows = {{"Win & <One>", 3, 0x10}};
     kernel.processes.push_back({12, "C:\\a.exe"});
     snapshot::CurrentProcessTimes times(kernel, nullptr);
     return report::BuildReportBody(
@@ -147,6 +149,26 @@ TEST_F(ReportFixture, SavedFormFollowsTheNameAndFramesTheBody) {
   EXPECT_EQ(asked.filter_index, 1u);
   // The folder chosen must not become the current directory.
   EXPECT_TRUE(asked.flags & platform::kOfnNoChangeDir);
+}
+
+TEST_F(ReportFixture, FilesAreInTheCodePageAndHtmRefersToWhatItLacksByCodePoint) {
+  windows[0].title = "café Привет 日本語 😀";
+  const std::string htm =
+      "\r\n<TR><TD><FONT color=\"clmaroon\">caf\xE9 &#1055;&#1088;&#1080;&#1074;&#1077;&#1090; "
+      "&#26085;&#26412;&#35486; &#128512;</FONT></TD></TR>\r\n";
+  const std::string txt = "\r\ncaf\xE9 ?????? ??? ?\r\n";
+  const std::string mail = "D:\\Suite\\Process\\..\\Rvmail\\report.";
+  kernel.executable_path = "D:\\Suite\\Process\\RvProcesess.exe";
+  dialogs.save_answers = {"C:\\r.txt", "C:\\r.htm"};
+  const std::vector<std::string> body = Body({report::kModeSave, {{0, 0, 1, "T100", "T100"}}});
+  for (std::uint8_t mode : {report::kModeSave, report::kModeSave, report::kModeSend})
+    output.OutputReport(mode, body);
+  const std::pair<std::string, std::string> written[] = {
+      {"C:\\r.txt", txt}, {"C:\\r.htm", htm}, {mail + "txt", txt}, {mail + "htm", htm}};
+  for (const auto& [name, line] : written) {
+    SCOPED_TRACE(name);
+    EXPECT_NE(files.files[name].find(line), std::string::npos) << files.files[name];
+  }
 }
 
 TEST_F(ReportFixture, SendWritesBothFilesBesideTheModuleThenStartsTheMailModuleThere) {

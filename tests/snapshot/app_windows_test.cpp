@@ -84,8 +84,14 @@ TEST_P(AppWindowsFixture, EntriesKeepEnumerationOrderAndTitles) {
   Add(0x10, "First", false);
   Add(0x20, "Second");
   Add(0x40, std::string(300, 'T'));
+  std::string cyrillic, emoji = "a";
+  for (int i = 0; i < 300; ++i) cyrillic += "\xD0\x96", emoji += "\xF0\x9F\x98\x80";
+  Add(0x50, cyrillic);
+  Add(0x60, emoji);  // the buffer ends inside its 255th emoji
   Tick();
-  ASSERT_EQ(list.windows().size(), 3u);
+  ASSERT_EQ(list.windows().size(), 5u);
+  EXPECT_EQ(list.windows()[3].title, cyrillic.substr(0, 255 * 2));
+  EXPECT_EQ(list.windows()[4].title, emoji.substr(0, 1 + 254 * 4));
   EXPECT_EQ(list.windows()[0].title, "Third");
   EXPECT_EQ(list.windows()[0].window, 0x30u);
   EXPECT_EQ(list.windows()[1].title, "Second");
@@ -203,7 +209,7 @@ TEST(IsApplicationWindow, TestsRunInOrderAndStopAtTheFirstFailure) {
       {"hidden", {1, "A", false, 0, 0, 0}, "V"},
       {"owned", {1, "A", true, 0x2000, 0, 0}, "VO"},
       {"tool window", {1, "A", true, 0, kTool, 0}, "VOS"},
-      {"listed", {1, "A", true, 0, 0, 0}, "VOST256"},
+      {"listed", {1, "A", true, 0, 0, 0}, "VOST1021"},  // 255 characters of up to 4 bytes
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

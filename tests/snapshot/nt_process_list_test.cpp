@@ -168,12 +168,14 @@ TEST_F(NtFixture, NameIsTheTextAfterTheLastSeparator) {
   EXPECT_EQ(snapshot.processes().back().path.size(), 260u);
 }
 
-TEST_F(NtFixture, OverlongPathIsCutAtTheBufferWithoutReadingPastIt) {
-  // The system may fill the whole buffer and leave out the NUL.
-  AddProcess(7, "C:\\" + std::string(snapshot::kPathBufferSize + 100, 'b'));
+TEST_F(NtFixture, OverlongPathIsCutAt260CharactersWithoutReadingPastTheBuffer) {
+  // The system may fill the whole buffer, leave out the NUL and end inside a character.
+  std::string cyrillic = "C:\\";
+  for (int i = 0; i < 400; ++i) cyrillic += "\xD0\x96";
+  AddProcess(7, cyrillic);
   Tick();
   ASSERT_EQ(snapshot.processes().size(), 1u);
-  EXPECT_EQ(snapshot.processes()[0].path.size(), snapshot::kPathBufferSize - 1u);
+  EXPECT_EQ(snapshot.processes()[0].path, cyrillic.substr(0, 3 + 257 * 2));
 }
 
 TEST_F(NtFixture, RecordsFollowSystemOrderWithDecimalIds) {

@@ -224,7 +224,7 @@ TEST(MarkupEntities, AmpersandsAndPreparation) {
 
   EXPECT_EQ(controls::markup::PrepareText("&amp;amp;"), "&&&");
   EXPECT_EQ(controls::markup::PrepareText("&amp;quot;"), "&\"");
-  EXPECT_EQ(controls::markup::PrepareText("&euro;&copy;&am"), "\x80\xA9&am");
+  EXPECT_EQ(controls::markup::PrepareText("&euro;&copy;&am"), "\xE2\x82\xAC\xC2\xA9&am");
   EXPECT_EQ(controls::markup::PrepareText("a\r\nb"), "a<BR>b");
   EXPECT_EQ(controls::markup::PrepareText("<#a>b>c<#d>"), "#ab>c<#d>");
 
@@ -281,6 +281,12 @@ TEST(MarkupLayout, WordWrapBreaksAtSpacesAndNeverInsideAWordWithATag) {
   EXPECT_EQ(tagged.canvas.texts[2].rect.top, 0);
   EXPECT_EQ(tagged.canvas.texts[3].rect, (platform::Rect{67, 0, 61, 13}));
   EXPECT_EQ(r.height, 13);
+
+  Fixture cyrillic;  // widths count characters: the words break where the ASCII ones do
+  cyrillic.options.word_wrap = true;
+  cyrillic.Render("жжж ббб ццц ддд", {0, 0, 61, 100});
+  ASSERT_EQ(cyrillic.DrawnTexts(), (std::vector<std::string>{"жжж ", "ббб ", "ццц ", "ддд"}));
+  EXPECT_EQ(cyrillic.canvas.texts[2].rect, (platform::Rect{1, 13, 61, 26}));
 }
 
 TEST(MarkupLayout, DrawingStopsBelowTheRectangleButMeasuringDoesNot) {

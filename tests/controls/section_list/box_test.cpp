@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/section_list/error.h"
+#include "controls/section_list/rich_text.h"
 #include "tests/controls/section_list/fixture.h"
 
 namespace {
@@ -126,6 +127,16 @@ TEST(SectionListMeasure, PlainRowsTakeLinesTimesItemHeightAndMarkupItsRenderedHe
     EXPECT_EQ(f.rows.rows[1].height, c.height);
     EXPECT_EQ(f.list.MeasureRow(c.text, true, 20), c.height);
   }
+}
+
+TEST(SectionListRichText, EscapedCharactersComeThroughInUtf8) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"{\\rtf1\\ansi caf\\'e9 \\'80\\'ff}", "café €ÿ"},
+      {"{\\rtf1 \\u1055?\\u1088?\\u-10179?\\u-8704?}", "Пр😀"},
+      {"{\\rtf1\\uc2 \\u26085\\'93\\'fa\\uc0 \\u26412 x}", "日本x"},
+      {"{\\rtf1 При{\\*\\x дроп}вет\\par}", "Привет"},
+  };
+  for (const auto& [rich, plain] : cases) EXPECT_EQ(controls::RichTextToPlain(rich), plain) << rich;
 }
 
 TEST(SectionListMeasure, RowsAreMeasuredOnceAndOneMarkRepaintsOneRow) {
@@ -432,23 +443,27 @@ class FakeEditText : public ui::EditText {
 TEST(SectionListInput, TypedLettersSelectTheNextRowThatReadsSo) {
   struct Case {
     int selected;
-    const char* typed;
+    const char32_t* typed;
     int after;
   } cases[] = {
-      {-1, "n", 1}, {1, "n", 2}, {2, "n", 3}, {3, "n", 1}, {0, "ni", 3}, {1, "no", 2},
-      {1, "nz", 2}, {3, "a", 0}, {1, "x", 1}, {4, "&", 4}, {0, "-", 0},
+      {-1, U"n", 1}, {1, U"n", 2},  {2, U"n", 3}, {3, U"n", 1},   {0, U"ni", 3},
+      {1, U"no", 2}, {1, U"nz", 2}, {3, U"a", 0}, {1, U"x", 1},   {6, U"&", 6},
+      {0, U"-", 0},  {4, U"П", 5},  {5, U"П", 4}, {3, U"При", 5}, {0, U"р", 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
+    SCOPED_TRACE(testing::PrintToString(std::u32string(c.typed)));
     ListFixture f;
-    // The rows read "Applications", "notepad.exe", "Notepad", "Nizka", "& <Processes>".
+    // The rows read "Applications", "notepad.exe", "Notepad", "Nizka", "Пуск", "Привет",
+    // "& <Processes>".
     f.Add("Applications",
-          {"<IMG src=\"idx:0\"></IMG> <B>notepad.exe</B>", "\tNotepad", "<Z></Z>Nizka"}, true);
+          {"<IMG src=\"idx:0\"></IMG> <B>notepad.exe</B>", "\tNotepad", "<Z></Z>Nizka", "Пуск",
+           "<B>Привет</B>"},
+          true);
     f.Add("<Z></Z>&&<Z></Z> &lt;Processes>", {}, false);
     f.list.SetItemIndex(c.selected);
     // Each key comes down before its character, as the system sends them.
-    for (const char* k = c.typed; *k; ++k) {
-      f.list.KeyDown(static_cast<unsigned char>(*k) | 0x80, 0);
+    for (const char32_t* k = c.typed; *k; ++k) {
+      f.list.KeyDown(static_cast<int>(*k & 0x7F) | 0x80, 0);
       f.list.KeyPress(*k);
     }
     EXPECT_EQ(f.list.ItemIndex(), c.after);
