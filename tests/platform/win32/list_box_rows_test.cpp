@@ -1,5 +1,5 @@
-// A list box's rows against the real list box: after each batch its scroll bars are the ones
-// its rows call for, with the frame laid out for them, though they are drawn only on change.
+// A list box's rows against the real list box: after each batch its scroll bar is the one its
+// rows call for, with the frame laid out for it, though it is drawn only on change.
 #include "host/win32/list_box_rows.h"
 
 #include <gtest/gtest.h>
@@ -9,35 +9,24 @@ namespace {
 constexpr int kRowHeight = 16;
 
 LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_MEASUREITEM) {
-    reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = kRowHeight;
-    return TRUE;
-  }
-  return ::DefWindowProcA(window, message, wparam, lparam);
+  if (message != WM_MEASUREITEM) return ::DefWindowProcA(window, message, wparam, lparam);
+  reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = kRowHeight;
+  return TRUE;
 }
 
-TEST(ListBoxRows, ABatchLeavesTheScrollBarsItsRowsCallForWithTheFrameLaidOutForThem) {
+TEST(ListBoxRows, ABatchLeavesTheScrollBarItsRowsCallForWithTheFrameLaidOutForIt) {
   WNDCLASSA parent_class{};
   parent_class.lpfnWndProc = ParentProc;
-  parent_class.hInstance = ::GetModuleHandleA(nullptr);
   parent_class.lpszClassName = "RvRowsTestParent";
   ::RegisterClassA(&parent_class);
   HWND parent = ::CreateWindowExA(0, "RvRowsTestParent", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                  300, 300, nullptr, nullptr, parent_class.hInstance, nullptr);
+                                  300, 300, nullptr, nullptr, nullptr, nullptr);
   HWND list = ::CreateWindowExA(0, "LISTBOX", "",
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT |
                                     LBS_HASSTRINGS | LBS_OWNERDRAWVARIABLE,
-                                0, 0, 200, 10 * kRowHeight, parent, nullptr, parent_class.hInstance,
-                                nullptr);
+                                0, 0, 200, 10 * kRowHeight, parent, nullptr, nullptr, nullptr);
   ASSERT_TRUE(list);
   host::win32::ListBoxRows rows(list);
-  const int scroll_bar = ::GetSystemMetrics(SM_CXVSCROLL);
-  auto client_width = [&] {
-    RECT r;
-    ::GetClientRect(list, &r);
-    return r.right;
-  };
-
   struct Step {
     const char* what;
     int rows_after;
@@ -52,16 +41,16 @@ TEST(ListBoxRows, ABatchLeavesTheScrollBarsItsRowsCallForWithTheFrameLaidOutForT
     rows.SetText(0, step.what);
     rows.SetRedraw(true);
     EXPECT_EQ(rows.Text(0), step.what);
-    const bool bar = (::GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL) != 0;
-    EXPECT_EQ(bar, step.bar) << step.what;
-    EXPECT_EQ(client_width(), step.bar ? 200 - scroll_bar : 200) << step.what;
+    EXPECT_EQ((::GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL) != 0, step.bar) << step.what;
+    RECT client;
+    ::GetClientRect(list, &client);
+    EXPECT_EQ(client.right, step.bar ? 200 - ::GetSystemMetrics(SM_CXVSCROLL) : 200) << step.what;
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE;
     ::GetScrollInfo(list, SB_VERT, &info);
-    if (step.bar) {
-      EXPECT_EQ(info.nMax, step.rows_after - 1) << step.what;
-    }
+    if (!step.bar) continue;
+    EXPECT_EQ(info.nMax, step.rows_after - 1) << step.what;
   }
   ::DestroyWindow(parent);
 }
