@@ -127,9 +127,7 @@ TEST(MainWindow, ChosenLanguageWithoutItsLibraryFallsBackToEnglish) {
 // system's code page.
 TEST(MainWindow, ChosenLanguageIsShown) {
   struct Case {
-    const char* code;
-    const char* report;
-    const char* close;
+    const char *code, *report, *close;
   };
   const Case cases[] = {
       {"DE", "Bericht",

@@ -7,12 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cwchar>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <sstream>
 
 #include "tests/e2e/driver.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -187,23 +188,18 @@ std::string HtmText(const std::string& bytes) {
       std::max(::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
                                      ansi.data(), static_cast<int>(ansi.size())),
                0)));
-  std::wstring text;
-  for (std::size_t at = 0; at < ansi.size(); ++at) {
-    const std::size_t end = ansi.find(L';', at);
-    if (ansi.compare(at, 2, L"&#") != 0 || end == std::wstring::npos || end - at > 9) {
-      text += ansi[at];
+  const std::string utf8 = e2e::Utf8(ansi);
+  std::string text;
+  for (std::size_t at = 0; at < utf8.size(); ++at) {
+    const std::size_t end = utf8.find(';', at);
+    if (utf8.compare(at, 2, "&#") != 0 || end == std::string::npos || end - at > 9) {
+      text += utf8[at];
       continue;
     }
-    const unsigned long code = std::wcstoul(ansi.c_str() + at + 2, nullptr, 10);
-    if (code > 0xFFFF) {
-      text += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
-      text += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-    } else {
-      text += static_cast<wchar_t>(code);
-    }
+    text::AppendCodePoint(text, static_cast<char32_t>(std::strtoul(&utf8[at + 2], nullptr, 10)));
     at = end;
   }
-  return e2e::Utf8(text);
+  return text;
 }
 
 // A ticked process named in four scripts, saved as HTM in the system's code page, reads back as

@@ -22,17 +22,14 @@ constexpr wchar_t kEveryScriptWide[] =
 TEST(TextBoundary, UnitsAndBytesRoundTripAndACutNeverSplitsACharacter) {
   EXPECT_EQ(platform::win32::WideFromUtf8(kEveryScript), kEveryScriptWide);
   EXPECT_EQ(platform::win32::Utf8FromWide(kEveryScriptWide), kEveryScript);
-  struct Case {
-    int size;
-    const char* kept;
-  };
-  const Case cases[] = {{1, ""}, {2, "\xD0\x9F"}, {3, "\xD0\x9F"}, {4, "\xD0\x9F\xD1\x80"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.size);
+  for (const auto& [size, kept] : {std::pair<int, std::string>{1, ""},
+                                   {2, "\xD0\x9F"},
+                                   {3, "\xD0\x9F"},
+                                   {4, "\xD0\x9F\xD1\x80"}}) {
     char buffer[8];
-    const int n = platform::win32::CopyUtf8(kEveryScript, buffer, c.size + 1);
-    EXPECT_EQ(std::string(buffer), c.kept);
-    EXPECT_EQ(n, static_cast<int>(std::string(c.kept).size()));
+    EXPECT_EQ(platform::win32::CopyUtf8(kEveryScript, buffer, size + 1),
+              static_cast<int>(kept.size()));
+    EXPECT_EQ(std::string(buffer), kept) << size;
   }
 }
 
